@@ -1,0 +1,375 @@
+#include "store/ConfigStore.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace kv7::store {
+namespace {
+
+// Values are byte strings: anything that could break the line layout is escaped.
+std::string Quote(const std::string& s) {
+  std::string out = "\"";
+  for (unsigned char c : s) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '"': out += "\\\""; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20 || c == 0x7f) {
+          static const char* hex = "0123456789abcdef";
+          out += "\\x";
+          out += hex[c >> 4];
+          out += hex[c & 15];
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Parses a quoted string starting at pos; advances pos past the closing quote.
+std::optional<std::string> Unquote(const std::string& line, std::size_t& pos) {
+  if (pos >= line.size() || line[pos] != '"') return std::nullopt;
+  std::string out;
+  for (++pos; pos < line.size(); ++pos) {
+    char c = line[pos];
+    if (c == '"') {
+      ++pos;
+      return out;
+    }
+    if (c != '\\') {
+      out += c;
+      continue;
+    }
+    if (++pos >= line.size()) return std::nullopt;
+    switch (line[pos]) {
+      case '\\': out += '\\'; break;
+      case '"': out += '"'; break;
+      case 'n': out += '\n'; break;
+      case 'r': out += '\r'; break;
+      case 't': out += '\t'; break;
+      case 'x': {
+        if (pos + 2 >= line.size()) return std::nullopt;
+        int hi = HexDigit(line[pos + 1]), lo = HexDigit(line[pos + 2]);
+        if (hi < 0 || lo < 0) return std::nullopt;
+        out += static_cast<char>(hi * 16 + lo);
+        pos += 2;
+        break;
+      }
+      default: return std::nullopt;
+    }
+  }
+  return std::nullopt;
+}
+
+void SkipBlanks(const std::string& line, std::size_t& pos) {
+  while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+}
+
+std::optional<std::int32_t> ParseDecimal(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  s.remove_prefix(i);
+  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  std::int32_t v = 0;
+  auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (ec != std::errc() || p != s.data() + s.size() || s.empty()) return std::nullopt;
+  return v;
+}
+
+// Held for the whole read-modify-write so that two processes writing the
+// store at once (the console and kv7ctl, say) do not lose each other's values.
+class FileLock {
+ public:
+  explicit FileLock(const std::filesystem::path& p)
+      : fd_(::open(p.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+    if (fd_ >= 0) {
+      while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+      }
+    }
+  }
+  ~FileLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+std::filesystem::path ConfigStore::DefaultDirectory() {
+  if (const char* d = std::getenv("KV7_CONFIG_DIR"); d && *d) return d;
+  if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x) return std::filesystem::path(x) / "kv7";
+  const char* home = std::getenv("HOME");
+  return std::filesystem::path(home && *home ? home : ".") / ".config" / "kv7";
+}
+
+ConfigStore::ConfigStore(std::string root, std::filesystem::path directory, StoreWarning warn)
+    : root_(std::move(root)), path_(std::move(directory) / (root_ + ".conf")), warn_(std::move(warn)) {
+  Reload();
+}
+
+void ConfigStore::Reload() const {
+  sections_ = LoadFile(warn_);
+}
+
+void ConfigStore::RefreshIfChanged() const {
+  std::error_code ec;
+  auto t = std::filesystem::last_write_time(path_, ec);
+  if (ec) {
+    if (loadedTime_) Reload();
+    return;
+  }
+  auto size = std::filesystem::file_size(path_, ec);
+  if (!loadedTime_ || *loadedTime_ != t || loadedSize_ != size) Reload();
+}
+
+ConfigStore::Sections ConfigStore::LoadFile(const StoreWarning& warn) const {
+  Sections result;
+  std::error_code ec;
+  loadedTime_.reset();
+  loadedSize_ = 0;
+  std::ifstream in(path_, std::ios::binary);
+  if (!in) return result;
+  loadedTime_ = std::filesystem::last_write_time(path_, ec);
+  if (ec) loadedTime_.reset();
+  loadedSize_ = std::filesystem::file_size(path_, ec);
+
+  auto complain = [&](int lineNo, const std::string& what) {
+    if (warn) warn(path_.string() + ":" + std::to_string(lineNo) + ": " + what);
+  };
+  std::string line;
+  int lineNo = 0;
+  Section* current = nullptr;
+  while (std::getline(in, line)) {
+    ++lineNo;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::size_t pos = 0;
+    SkipBlanks(line, pos);
+    if (pos == line.size() || line[pos] == '#') continue;
+    if (line[pos] == '[') {
+      auto close = line.rfind(']');
+      if (close == std::string::npos || close <= pos) {
+        complain(lineNo, "damaged section header, skipped");
+        current = nullptr;
+        continue;
+      }
+      std::string name = line.substr(pos + 1, close - pos - 1);
+      current = nullptr;
+      for (auto& s : result)
+        if (s.name == name) current = &s;
+      if (!current) {
+        result.push_back({name, {}});
+        current = &result.back();
+      }
+      continue;
+    }
+    if (!current) {
+      complain(lineNo, "value outside any section, skipped");
+      continue;
+    }
+    std::size_t kwEnd = line.find(' ', pos);
+    std::string kind = line.substr(pos, kwEnd == std::string::npos ? std::string::npos : kwEnd - pos);
+    pos = kwEnd == std::string::npos ? line.size() : kwEnd;
+    SkipBlanks(line, pos);
+    auto name = Unquote(line, pos);
+    SkipBlanks(line, pos);
+    StoredValue v;
+    bool ok = name.has_value() && (kind == "text" || kind == "dword");
+    if (ok) {
+      v.name = *name;
+      if (kind == "text") {
+        v.type = ValueType::Text;
+        auto text = Unquote(line, pos);
+        ok = text.has_value();
+        if (ok) v.text = *text;
+      } else {
+        v.type = ValueType::Dword;
+        std::size_t end = pos;
+        while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
+        auto num = ParseDecimal(std::string_view(line).substr(pos, end - pos));
+        ok = num.has_value();
+        if (ok) v.dword = *num;
+        pos = end;
+      }
+      SkipBlanks(line, pos);
+      ok = ok && pos == line.size();
+    }
+    if (!ok) {
+      complain(lineNo, "damaged value line, skipped");
+      continue;
+    }
+    bool replaced = false;
+    for (auto& existing : current->values)
+      if (existing.name == v.name) {
+        existing = v;
+        replaced = true;
+      }
+    if (!replaced) current->values.push_back(std::move(v));
+  }
+  return result;
+}
+
+const ConfigStore::Section* ConfigStore::FindSection(const Sections& s, const std::string& name) {
+  for (const auto& sec : s)
+    if (sec.name == name) return &sec;
+  return nullptr;
+}
+
+std::optional<StoredValue> ConfigStore::Find(const std::string& section, const std::string& key) const {
+  RefreshIfChanged();
+  if (const Section* s = FindSection(sections_, section))
+    for (const auto& v : s->values)
+      if (v.name == key) return v;
+  return std::nullopt;
+}
+
+std::string ConfigStore::ReadString(const std::string& section, const std::string& key,
+                                    const std::string& def) const {
+  auto v = Find(section, key);
+  if (!v) return def;
+  return v->type == ValueType::Text ? v->text : std::to_string(v->dword);
+}
+
+std::int32_t ConfigStore::ReadInteger(const std::string& section, const std::string& key,
+                                      std::int32_t def) const {
+  auto v = Find(section, key);
+  if (!v) return def;
+  if (v->type == ValueType::Dword) return v->dword;
+  return ParseDecimal(v->text).value_or(def);
+}
+
+bool ConfigStore::Put(const std::string& section, const StoredValue& v) {
+  return Modify([&](Sections& all) {
+    Section* target = nullptr;
+    for (auto& s : all)
+      if (s.name == section) target = &s;
+    if (!target) {
+      all.push_back({section, {}});
+      target = &all.back();
+    }
+    for (auto& existing : target->values)
+      if (existing.name == v.name) {
+        existing = v;
+        return;
+      }
+    target->values.push_back(v);
+  });
+}
+
+bool ConfigStore::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  return Put(section, StoredValue{key, ValueType::Text, value, 0});
+}
+
+bool ConfigStore::WriteInteger(const std::string& section, const std::string& key, std::int32_t value) {
+  return Put(section, StoredValue{key, ValueType::Dword, {}, value});
+}
+
+bool ConfigStore::DeleteValue(const std::string& section, const std::string& key) {
+  return Modify([&](Sections& all) {
+    for (auto& s : all)
+      if (s.name == section) std::erase_if(s.values, [&](const StoredValue& v) { return v.name == key; });
+  });
+}
+
+bool ConfigStore::CreateSection(const std::string& section) {
+  return Modify([&](Sections& all) {
+    if (!FindSection(all, section)) all.push_back({section, {}});
+  });
+}
+
+std::optional<std::vector<StoredValue>> ConfigStore::OpenSection(const std::string& section) const {
+  RefreshIfChanged();
+  if (const Section* s = FindSection(sections_, section)) return s->values;
+  return std::nullopt;
+}
+
+bool ConfigStore::SectionExists(const std::string& section) const {
+  RefreshIfChanged();
+  return FindSection(sections_, section) != nullptr;
+}
+
+bool ConfigStore::Modify(const std::function<void(Sections&)>& change) {
+  std::error_code ec;
+  std::filesystem::create_directories(path_.parent_path(), ec);
+  FileLock lock(path_.string() + ".lock");
+  // Start from what is on disk now: another process may have written since
+  // this one loaded. Its warnings were already given on the first load.
+  Sections fresh = LoadFile({});
+  change(fresh);
+  if (!WriteFile(fresh)) {
+    Reload();
+    return false;
+  }
+  sections_ = std::move(fresh);
+  loadedTime_ = std::filesystem::last_write_time(path_, ec);
+  if (ec) loadedTime_.reset();
+  loadedSize_ = std::filesystem::file_size(path_, ec);
+  return true;
+}
+
+bool ConfigStore::WriteFile(const Sections& sections) const {
+  std::ostringstream out;
+  out << "# KV7 configuration store \"" << root_ << "\".\n"
+      << "# One value a line:  text \"name\" \"value\"   or   dword \"name\" 123\n";
+  for (const auto& s : sections) {
+    out << "\n[" << s.name << "]\n";
+    for (const auto& v : s.values) {
+      if (v.type == ValueType::Text)
+        out << "text " << Quote(v.name) << ' ' << Quote(v.text) << '\n';
+      else
+        out << "dword " << Quote(v.name) << ' ' << v.dword << '\n';
+    }
+  }
+  const std::string data = out.str();
+  const std::string tmp = path_.string() + ".tmp";
+  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  std::size_t done = 0;
+  bool ok = true;
+  while (done < data.size()) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = false;
+      break;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (!ok || ::rename(tmp.c_str(), path_.c_str()) != 0) {
+    ::unlink(tmp.c_str());
+    return false;
+  }
+  // The rename itself must reach the disk, or a power loss could bring back
+  // the old file after the caller was told the value was stored.
+  int dir = ::open(path_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
+}
+
+}  // namespace kv7::store

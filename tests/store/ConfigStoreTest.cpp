@@ -1,0 +1,108 @@
+#include "store/ConfigStore.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "support/TempDir.h"
+
+using kv7::store::ConfigStore;
+using kv7::store::ValueType;
+
+namespace {
+
+std::string Slurp(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+TEST(ConfigStore, DefaultsAndTypedValuesSurviveReopen) {
+  kv7::test::TempDir dir;
+  {
+    ConfigStore store(ConfigStore::kDefaultRoot, dir.path());
+    EXPECT_EQ(store.ReadString("kv2", "porta_com", "1"), "1");
+    EXPECT_EQ(store.ReadInteger("kv2", "ncopie", 7), 7);
+    EXPECT_FALSE(store.SectionExists("kv2"));
+    ASSERT_TRUE(store.WriteString("kv2", "delay tara", "  5"));
+    ASSERT_TRUE(store.WriteInteger("kv2", "ncopie", -2));
+    ASSERT_TRUE(store.WriteString("kv2", "odd \"name\"", "a\\b\r\n\x01z"));
+  }
+  ConfigStore again(ConfigStore::kDefaultRoot, dir.path());
+  EXPECT_EQ(again.ReadString("kv2", "delay tara", ""), "  5");
+  EXPECT_EQ(again.ReadInteger("kv2", "delay tara", 0), 5);
+  EXPECT_EQ(again.ReadInteger("kv2", "ncopie", 0), -2);
+  EXPECT_EQ(again.ReadString("kv2", "ncopie", ""), "-2");
+  EXPECT_EQ(again.ReadString("kv2", "odd \"name\"", ""), std::string("a\\b\r\n\x01z"));
+  // A text that is not a number reads as the integer default.
+  again.WriteString("kv2", "numlinee", "4x");
+  EXPECT_EQ(again.ReadInteger("kv2", "numlinee", 2), 2);
+}
+
+TEST(ConfigStore, SectionOpenedWithoutCreatingEnumeratesInStoredOrder) {
+  kv7::test::TempDir dir;
+  ConfigStore store(ConfigStore::kDefaultRoot, dir.path());
+  EXPECT_FALSE(store.OpenSection("kv2").has_value());
+  store.WriteString("kv2", "b", "1");
+  store.WriteInteger("kv2", "a", 2);
+  store.WriteString("kv2", "c", "3");
+  store.WriteString("kv2", "b", "again");  // overwrite keeps its place
+  auto values = store.OpenSection("kv2");
+  ASSERT_TRUE(values.has_value());
+  ASSERT_EQ(values->size(), 3u);
+  EXPECT_EQ((*values)[0].name, "b");
+  EXPECT_EQ((*values)[0].text, "again");
+  EXPECT_EQ((*values)[1].name, "a");
+  EXPECT_EQ((*values)[1].type, ValueType::Dword);
+  EXPECT_EQ((*values)[2].name, "c");
+  EXPECT_FALSE(store.OpenSection("kv").has_value());
+}
+
+TEST(ConfigStore, DamagedLinesAreReportedWithLineNumberAndSkipped) {
+  kv7::test::TempDir dir;
+  {
+    ConfigStore store(ConfigStore::kDefaultRoot, dir.path());
+    store.WriteString("kv2", "porta_com", "4");
+    store.WriteString("kv2", "numlinee", "3");
+  }
+  auto file = dir / "Brem elettronica snc.conf";
+  std::string text = Slurp(file);
+  auto at = text.find("text \"numlinee\"");
+  ASSERT_NE(at, std::string::npos);
+  text.insert(at, "text \"broken\n dword \"x\" 12z\n");
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+
+  std::vector<std::string> warnings;
+  ConfigStore store(ConfigStore::kDefaultRoot, dir.path(),
+                    [&](const std::string& w) { warnings.push_back(w); });
+  EXPECT_EQ(store.ReadString("kv2", "porta_com", ""), "4");
+  EXPECT_EQ(store.ReadString("kv2", "numlinee", ""), "3");
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_NE(warnings[0].find(file.string() + ":6:"), std::string::npos) << warnings[0];
+  EXPECT_NE(warnings[1].find(":7:"), std::string::npos) << warnings[1];
+}
+
+TEST(ConfigStore, WritesFromAnotherProcessAreSeenAndKept) {
+  kv7::test::TempDir dir;
+  ConfigStore console(ConfigStore::kDefaultRoot, dir.path());
+  ConfigStore tool(ConfigStore::kDefaultRoot, dir.path());
+  console.WriteString("kv2", "porta_com", "5");
+  tool.WriteString("ports", "COM5", "/dev/pts/9");
+  // The second writer started from the file on disk, not from its stale copy.
+  EXPECT_EQ(tool.ReadString("kv2", "porta_com", ""), "5");
+  EXPECT_EQ(console.ReadString("ports", "COM5", ""), "/dev/pts/9");
+  EXPECT_FALSE(std::filesystem::exists(dir / "Brem elettronica snc.conf.tmp"));
+}
+
+TEST(ConfigStore, UnwritableDirectoryFailsWithoutTouchingMemory) {
+  kv7::test::TempDir dir;
+  std::filesystem::path blocked = dir / "file-not-dir";
+  std::ofstream(blocked) << "x";
+  ConfigStore store(ConfigStore::kDefaultRoot, blocked);
+  EXPECT_FALSE(store.WriteString("kv2", "porta_com", "3"));
+  EXPECT_EQ(store.ReadString("kv2", "porta_com", "1"), "1");
+}
+
+}  // namespace
