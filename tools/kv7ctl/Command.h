@@ -1,0 +1,23 @@
+#pragma once
+// kv7ctl's command groups ("config", "board", "db", ...). Each lives in its
+// own file and registers itself at start-up:
+//   static kv7ctl::Registration reg("config", "get|set|show|...", &RunConfig);
+// Run functions get the words after the group name and return the exit
+// status: 0 done, 1 the operation failed or found nothing, 2 bad arguments.
+
+#include <string>
+#include <vector>
+
+namespace kv7ctl {
+
+using Args = std::vector<std::string>;
+using RunFunction = int (*)(const Args& args);
+
+struct Registration {
+  Registration(const char* group, const char* usage, RunFunction run);
+};
+
+// Prints "kv7ctl: <text>" on stderr and returns 2.
+int UsageError(const std::string& text);
+
+}  // namespace kv7ctl
