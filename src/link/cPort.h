@@ -38,6 +38,9 @@ class cPort {
   void Close();
 
   bool IsOpen() const { return fd_ >= 0; }
+  // True once a Read or Write found the device gone (adapter pulled out,
+  // other end hung up); every later call fails until the port is reopened.
+  bool Lost() const { return lost_; }
   std::uint8_t PortNumber() const { return portNumber_; }
   const std::string& DevicePath() const { return devicePath_; }
 
@@ -51,6 +54,7 @@ class cPort {
   std::uint32_t baud_;
   std::string devicePath_;
   bool validNumber_ = true;
+  bool lost_ = false;
 };
 
 }  // namespace kv7
