@@ -1,0 +1,155 @@
+#pragma once
+// The controller board link: one operation per board command, each
+// synchronous (the console calls them from its one window thread between
+// timer ticks), each returning whether it worked. Failures are told to the
+// operator through the injected Reporter with the command's fixed message;
+// the caller only sees the boolean.
+//
+// Wire rules: commands are text + CR; most are sent one byte at a time and
+// each byte waits for the board's echo (up to 2000 ticks, five attempts for
+// the whole command); replies end with CR and are cut at fixed positions.
+// All waits are counted in ticks of 0.864 ms on a monotonic clock.
+//
+// Longest blocking times with the default tick: a reply wait ends within
+// ~2 ms of its time-out; a board that echoes nothing holds a per-byte
+// command for 5 x 1.728 s before it fails. A port that disappears ends the
+// operation at once with false.
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "link/BoardSettings.h"
+#include "link/MachineStatus.h"
+#include "link/Reporter.h"
+#include "link/cPort.h"
+
+namespace kv7 {
+
+class cMB90 {
+ public:
+  using Ticks = std::uint16_t;
+
+  // One hundred-millionth of a day.
+  static constexpr std::chrono::nanoseconds kTick{864000};
+  static constexpr Ticks kEchoWindow = 2000;  // per byte, or for a whole-line echo
+  static constexpr Ticks kReplyDelay = 10;    // after sending, before reading a reply
+  static constexpr int kAttempts = 5;
+  static constexpr char kAbortByte = '\x1b';  // leaves any streaming mode; sent alone
+
+  // The time-outs the console passes.
+  static constexpr Ticks kPollTimeout = 500;
+  static constexpr Ticks kTotalsTimeout = 5000;
+  static constexpr Ticks kValuesTimeout = 1500;
+  static constexpr Ticks kBoardInfoTimeout = 500;  // version, type, rotation
+  static constexpr Ticks kSetParenTimeout = 1000;
+  static constexpr Ticks kTareTicksPerCup = 150;
+
+  enum EchoMode : int {
+    kEchoPerByte = 0,   // every byte but CR waits for its echo
+    kEchoWholeLine = 1  // written in one go, then the whole line's echo is awaited
+  };
+
+  // `tick` is the length of one tick; tests shorten it to run the long
+  // windows quickly. The reporter must outlive the object.
+  cMB90(std::uint8_t portNumber, std::uint32_t baud, const store::ConfigStore& portMap, Reporter& reporter,
+        std::chrono::nanoseconds tick = kTick);
+  cMB90(std::string devicePath, std::uint32_t baud, Reporter& reporter, std::chrono::nanoseconds tick = kTick);
+  ~cMB90();
+  cMB90(const cMB90&) = delete;
+  cMB90& operator=(const cMB90&) = delete;
+
+  bool Open();
+  void Close();
+  bool IsOpen() const { return port_.IsOpen(); }
+  const cPort& Port() const { return port_; }
+
+  // Sends the command with the echo and retry rules. A command may end in
+  // CR only (a CR inside would make the board see two commands): one with
+  // a CR elsewhere is refused. False as well when the port is closed or
+  // was lost.
+  bool Transmit(const std::string& command, int echoMode);
+  // Sleeps for n ticks.
+  void Delay(Ticks n) const;
+
+  // Letter + data + CR, per-byte echo, no reply ("V1", "F", "C", "Z", "U").
+  bool SendLetter(char letter, const std::string& data = {});
+  // The abort byte alone.
+  bool SendAbort();
+
+  // "A0"/"A1" status poll; no message of its own.
+  bool PollState(Ticks timeout);
+  void GetState(rcStateMachine& out) const { out = state_; }
+  const rcStateMachine& State() const { return state_; }
+  void SetAlarm(bool on) { alarm_ = on; }
+  bool Alarm() const { return alarm_; }
+
+  // "V" + block ("20".."25").
+  bool RichiestaTotali(Ticks timeout, const std::string& block);
+  void GetTotali(rcRichiestaTotali& out) const { out = totals_; }
+
+  // "Q" or "R": six line values.
+  bool RequestValues(const std::string& command, Ticks timeout);
+  void GetTestCelle(rcTestCelle& out) const { out = values_; }
+
+  // ">0": the raw reply is kept; GetVersion gives it without its CR.
+  bool RequestVersion(Ticks timeout);
+  void GetVersion(std::string& out) const;
+  bool HasVersion() const { return !versionReply_.empty(); }
+
+  // ">1": the board type number (0 none/MB3, 1 MB3mod, 2 MB6, 3 MB6-1).
+  bool RequestType(Ticks timeout);
+  int GetType() const { return BoardTypeFromReply(typeReply_); }
+
+  // "-2" asks, "-0"/"-1" sets the encoder rotation; both store the answer.
+  bool RequestRotation(Ticks timeout);
+  bool SetRotation(Ticks timeout, int direction);
+  int GetRotation() const { return rotation_; }
+
+  // "-3" tare and photocell settings, whole-line echo, no reply. The
+  // time-out is not used (kept for the callers' symmetry).
+  bool SetTareDelay(Ticks timeout, long long tareDelay, long long photocellDistance, long long point,
+                    long long photocellDelay);
+  // "-41" for type 1, "-40" otherwise.
+  bool SetMagnetType(Ticks timeout, int type);
+  // "(" + line calibration constants (blanks sent as 0), no reply.
+  bool SendSetParen(Ticks timeout, const std::string& data);
+
+  // "R" + first cup (3 digits) + count (3 digits): the cup tare table.
+  bool RequestTaraTazza(const std::string& argument, Ticks timeout);
+  void GetTestTaraTazza(rcTestTaraTazza& out) const { out = tare_; }
+
+ protected:
+  // Collects bytes until the buffer ends in CR (and holds `marker`, when
+  // given) or the time-out passes. Bytes before the reply stay in front.
+  bool WaitReply(Ticks timeout, const std::string& marker, std::string& reply);
+  void Fail(const std::string& message, bool beep = true);
+  cPort& LinePort() { return port_; }
+
+ private:
+  bool WaitByteEcho(char sent, bool& lost);
+  bool WaitLineEcho(const std::string& line, bool& lost);
+  bool Usable() const { return port_.IsOpen() && !port_.Lost(); }
+  std::chrono::nanoseconds TicksToTime(Ticks n) const { return tick_ * n; }
+
+  cPort port_;
+  rcStateMachine state_;
+  // Streaming service modes: while one runs, its receive thread owns the
+  // reads of the port and this thread only writes the abort byte. The
+  // receivers (trace, empty cups, calibration, memorised test, encoder)
+  // come with their modes; Close ends any that runs.
+  class StreamReceiver;
+  std::unique_ptr<StreamReceiver> stream_;
+  rcTestCelle values_;
+  rcTestTaraTazza tare_;
+  rcRichiestaTotali totals_;
+  std::string versionReply_;
+  std::string typeReply_;
+  std::int32_t rotation_ = 0;
+  bool alarm_ = false;
+  Reporter& reporter_;
+  std::chrono::nanoseconds tick_;
+};
+
+}  // namespace kv7
