@@ -74,6 +74,12 @@ auto Database::Run(F&& operation) -> decltype(operation(std::declval<DbConnectio
 
 void Database::InitSchema() {
   if (params_.database.empty()) throw DbError("no database name to create");
+  // The database may not exist yet: log in without choosing one.
+  if (!connection_) {
+    DbParams server = params_;
+    server.database.clear();
+    connection_ = std::make_unique<DbConnection>(server);
+  }
   Run([&](DbConnection& c) {
     CreateSchema(c, params_.database);
     return 0;

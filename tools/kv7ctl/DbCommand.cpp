@@ -1,0 +1,95 @@
+// kv7ctl db: the archive as the console sees it, through the data module's
+// own operations. Connection from the KV7_DB_* environment (see DbParams.h).
+
+#include <charconv>
+#include <cstdio>
+#include <string>
+
+#include "Command.h"
+#include "store/Database.h"
+#include "store/DbSchema.h"
+
+namespace kv7ctl {
+namespace {
+
+constexpr const char* kUsage = "init | batch NUM | program CODE | selection | selection set PROGRAM PRODUCER";
+
+using kv7::store::Database;
+
+int Usage() { return UsageError(std::string("db: usage: kv7ctl db ") + kUsage); }
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "kv7ctl: db: %s\n", message.c_str());
+  return 1;
+}
+
+void Print(const std::string& column, const std::string& value) {
+  std::printf("%s=%s\n", column.c_str(), value.c_str());
+}
+
+int Init(Database& db) {
+  db.InitSchema();
+  std::printf("database %s ready\n", db.Params().database.c_str());
+  return 0;
+}
+
+int Batch(Database& db, const std::string& text) {
+  long long num = 0;
+  auto r = std::from_chars(text.data(), text.data() + text.size(), num);
+  if (r.ec != std::errc() || r.ptr != text.data() + text.size()) return Usage();
+  kv7::store::BatchRow row;
+  kv7::store::BatchFigures figures;
+  if (!db.LoadBatchByNumber(num, row, figures)) return Fail("no batch " + text);
+  for (const auto& [column, value] : kv7::store::BatchColumnTexts(row, figures)) Print(column, value);
+  return 0;
+}
+
+int Program(Database& db, const std::string& code) {
+  kv7::store::ProgramRecord p;
+  if (!db.LoadProgramByCode(code, p)) return Fail("no program with code \"" + code + "\"");
+  using kv7::store::ClassColumn;
+  Print("codiceprog", p.code);
+  Print("descrizione", p.description);
+  for (int q = 1; q <= 4; ++q) {
+    for (int k = 1; k <= 16; ++k) Print(ClassColumn("pesocal", k, q), p.limit[q - 1][k - 1]);
+    for (int c = 1; c <= 15; ++c) Print(ClassColumn("nomecal", c, q), p.name[q - 1][c - 1]);
+  }
+  for (int q = 1; q <= 4; ++q)
+    for (int c = 1; c <= 15; ++c) Print(ClassColumn("codicec", c, q), p.classCode[q - 1][c - 1]);
+  Print("codiceq5", p.rejectCode);
+  return 0;
+}
+
+int Selection(Database& db, const Args& a) {
+  if (a.size() == 1) {
+    kv7::store::CurrentSelection s;
+    bool stored = db.LoadCurrentSelection(s);
+    Print("programma", s.program);
+    Print("produttore", s.producer);
+    return stored ? 0 : 1;
+  }
+  if (a.size() == 4 && a[1] == "set") {
+    if (!db.SaveCurrentSelection(a[2], a[3])) return Fail("table temporary does not exist");
+    return 0;
+  }
+  return Usage();
+}
+
+int RunDb(const Args& a) {
+  if (a.empty()) return Usage();
+  Database db;
+  try {
+    if (a[0] == "init" && a.size() == 1) return Init(db);
+    if (a[0] == "batch" && a.size() == 2) return Batch(db, a[1]);
+    if (a[0] == "program" && a.size() == 2) return Program(db, a[1]);
+    if (a[0] == "selection") return Selection(db, a);
+  } catch (const kv7::store::DbError& e) {
+    return Fail(e.what());
+  }
+  return Usage();
+}
+
+static Registration reg("db", kUsage, &RunDb);
+
+}  // namespace
+}  // namespace kv7ctl
