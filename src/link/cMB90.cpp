@@ -32,7 +32,7 @@ void cMB90::Close() {
 
 void cMB90::Fail(const std::string& message, bool beep) { reporter_.Report(message, beep); }
 
-void cMB90::Delay(Ticks n) const {
+void cMB90::Delay(TickCount n) const {
   std::this_thread::sleep_until(Clock::now() + TicksToTime(n));
 }
 
@@ -100,7 +100,7 @@ bool cMB90::Transmit(const std::string& command, int echoMode) {
   return false;
 }
 
-bool cMB90::WaitReply(Ticks timeout, const std::string& marker, std::string& reply) {
+bool cMB90::WaitReply(TickCount timeout, const std::string& marker, std::string& reply) {
   reply.clear();
   const auto deadline = Clock::now() + TicksToTime(timeout);
   std::string chunk;

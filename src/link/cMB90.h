@@ -29,22 +29,22 @@ namespace kv7 {
 
 class cMB90 {
  public:
-  using Ticks = std::uint16_t;
+  using TickCount = std::uint16_t;
 
   // One hundred-millionth of a day.
   static constexpr std::chrono::nanoseconds kTick{864000};
-  static constexpr Ticks kEchoWindow = 2000;  // per byte, or for a whole-line echo
-  static constexpr Ticks kReplyDelay = 10;    // after sending, before reading a reply
+  static constexpr TickCount kEchoWindow = 2000;  // per byte, or for a whole-line echo
+  static constexpr TickCount kReplyDelay = 10;    // after sending, before reading a reply
   static constexpr int kAttempts = 5;
   static constexpr char kAbortByte = '\x1b';  // leaves any streaming mode; sent alone
 
   // The time-outs the console passes.
-  static constexpr Ticks kPollTimeout = 500;
-  static constexpr Ticks kTotalsTimeout = 5000;
-  static constexpr Ticks kValuesTimeout = 1500;
-  static constexpr Ticks kBoardInfoTimeout = 500;  // version, type, rotation
-  static constexpr Ticks kSetParenTimeout = 1000;
-  static constexpr Ticks kTareTicksPerCup = 150;
+  static constexpr TickCount kPollTimeout = 500;
+  static constexpr TickCount kTotalsTimeout = 5000;
+  static constexpr TickCount kValuesTimeout = 1500;
+  static constexpr TickCount kBoardInfoTimeout = 500;  // version, type, rotation
+  static constexpr TickCount kSetParenTimeout = 1000;
+  static constexpr TickCount kTareTicksPerCup = 150;
 
   enum EchoMode : int {
     kEchoPerByte = 0,   // every byte but CR waits for its echo
@@ -71,7 +71,7 @@ class cMB90 {
   // was lost.
   bool Transmit(const std::string& command, int echoMode);
   // Sleeps for n ticks.
-  void Delay(Ticks n) const;
+  void Delay(TickCount n) const;
 
   // Letter + data + CR, per-byte echo, no reply ("V1", "F", "C", "Z", "U").
   bool SendLetter(char letter, const std::string& data = {});
@@ -79,51 +79,51 @@ class cMB90 {
   bool SendAbort();
 
   // "A0"/"A1" status poll; no message of its own.
-  bool PollState(Ticks timeout);
+  bool PollState(TickCount timeout);
   void GetState(rcStateMachine& out) const { out = state_; }
   const rcStateMachine& State() const { return state_; }
   void SetAlarm(bool on) { alarm_ = on; }
   bool Alarm() const { return alarm_; }
 
   // "V" + block ("20".."25").
-  bool RichiestaTotali(Ticks timeout, const std::string& block);
+  bool RichiestaTotali(TickCount timeout, const std::string& block);
   void GetTotali(rcRichiestaTotali& out) const { out = totals_; }
 
   // "Q" or "R": six line values.
-  bool RequestValues(const std::string& command, Ticks timeout);
+  bool RequestValues(const std::string& command, TickCount timeout);
   void GetTestCelle(rcTestCelle& out) const { out = values_; }
 
   // ">0": the raw reply is kept; GetVersion gives it without its CR.
-  bool RequestVersion(Ticks timeout);
+  bool RequestVersion(TickCount timeout);
   void GetVersion(std::string& out) const;
   bool HasVersion() const { return !versionReply_.empty(); }
 
   // ">1": the board type number (0 none/MB3, 1 MB3mod, 2 MB6, 3 MB6-1).
-  bool RequestType(Ticks timeout);
+  bool RequestType(TickCount timeout);
   int GetType() const { return BoardTypeFromReply(typeReply_); }
 
   // "-2" asks, "-0"/"-1" sets the encoder rotation; both store the answer.
-  bool RequestRotation(Ticks timeout);
-  bool SetRotation(Ticks timeout, int direction);
+  bool RequestRotation(TickCount timeout);
+  bool SetRotation(TickCount timeout, int direction);
   int GetRotation() const { return rotation_; }
 
   // "-3" tare and photocell settings, whole-line echo, no reply. The
   // time-out is not used (kept for the callers' symmetry).
-  bool SetTareDelay(Ticks timeout, long long tareDelay, long long photocellDistance, long long point,
+  bool SetTareDelay(TickCount timeout, long long tareDelay, long long photocellDistance, long long point,
                     long long photocellDelay);
   // "-41" for type 1, "-40" otherwise.
-  bool SetMagnetType(Ticks timeout, int type);
+  bool SetMagnetType(TickCount timeout, int type);
   // "(" + line calibration constants (blanks sent as 0), no reply.
-  bool SendSetParen(Ticks timeout, const std::string& data);
+  bool SendSetParen(TickCount timeout, const std::string& data);
 
   // "R" + first cup (3 digits) + count (3 digits): the cup tare table.
-  bool RequestTaraTazza(const std::string& argument, Ticks timeout);
+  bool RequestTaraTazza(const std::string& argument, TickCount timeout);
   void GetTestTaraTazza(rcTestTaraTazza& out) const { out = tare_; }
 
  protected:
   // Collects bytes until the buffer ends in CR (and holds `marker`, when
   // given) or the time-out passes. Bytes before the reply stay in front.
-  bool WaitReply(Ticks timeout, const std::string& marker, std::string& reply);
+  bool WaitReply(TickCount timeout, const std::string& marker, std::string& reply);
   void Fail(const std::string& message, bool beep = true);
   cPort& LinePort() { return port_; }
 
@@ -131,7 +131,7 @@ class cMB90 {
   bool WaitByteEcho(char sent, bool& lost);
   bool WaitLineEcho(const std::string& line, bool& lost);
   bool Usable() const { return port_.IsOpen() && !port_.Lost(); }
-  std::chrono::nanoseconds TicksToTime(Ticks n) const { return tick_ * n; }
+  std::chrono::nanoseconds TicksToTime(TickCount n) const { return tick_ * n; }
 
   cPort port_;
   rcStateMachine state_;

@@ -3,7 +3,7 @@
 
 namespace kv7 {
 
-bool cMB90::RequestVersion(Ticks timeout) {
+bool cMB90::RequestVersion(TickCount timeout) {
   if (!Transmit(">0\r", kEchoPerByte)) return false;
   Delay(kReplyDelay);
   std::string reply;
@@ -19,7 +19,7 @@ void cMB90::GetVersion(std::string& out) const {
   out = versionReply_.empty() ? std::string() : versionReply_.substr(0, versionReply_.size() - 1);
 }
 
-bool cMB90::RequestType(Ticks timeout) {
+bool cMB90::RequestType(TickCount timeout) {
   if (!Transmit(">1\r", kEchoPerByte)) return false;
   Delay(kReplyDelay);
   std::string reply;
@@ -31,7 +31,7 @@ bool cMB90::RequestType(Ticks timeout) {
   return true;
 }
 
-bool cMB90::RequestRotation(Ticks timeout) {
+bool cMB90::RequestRotation(TickCount timeout) {
   if (!Transmit("-2\r", kEchoPerByte)) {
     Fail("Il comando di controllo rotazione non è stato trasmesso correttamente");
     return false;
@@ -46,7 +46,7 @@ bool cMB90::RequestRotation(Ticks timeout) {
   return true;
 }
 
-bool cMB90::SetRotation(Ticks timeout, int direction) {
+bool cMB90::SetRotation(TickCount timeout, int direction) {
   if (!Transmit(direction == 0 ? "-0\r" : "-1\r", kEchoPerByte)) {
     Fail("Il comando di Set rotazione non è stato trasmesso correttamente");
     return false;
@@ -61,7 +61,7 @@ bool cMB90::SetRotation(Ticks timeout, int direction) {
   return true;
 }
 
-bool cMB90::SetTareDelay(Ticks, long long tareDelay, long long photocellDistance, long long point,
+bool cMB90::SetTareDelay(TickCount, long long tareDelay, long long photocellDistance, long long point,
                          long long photocellDelay) {
   if (!Transmit(TareDelayCommand(tareDelay, photocellDistance, point, photocellDelay) + "\r", kEchoWholeLine)) {
     Fail("Il comando di Set Delay Tara non è stato trasmesso correttamente");
@@ -71,7 +71,7 @@ bool cMB90::SetTareDelay(Ticks, long long tareDelay, long long photocellDistance
   return true;
 }
 
-bool cMB90::SetMagnetType(Ticks, int type) {
+bool cMB90::SetMagnetType(TickCount, int type) {
   if (!Transmit(type == 1 ? "-41\r" : "-40\r", kEchoWholeLine)) {
     Fail("Il comando di Set Tipo Magneti non è stato trasmesso correttamente");
     return false;
@@ -80,7 +80,7 @@ bool cMB90::SetMagnetType(Ticks, int type) {
   return true;
 }
 
-bool cMB90::SendSetParen(Ticks, const std::string& data) {
+bool cMB90::SendSetParen(TickCount, const std::string& data) {
   if (!Transmit("(" + BlanksToZeros(data) + "\r", kEchoPerByte)) {
     Fail("Il comando ( non è stato trasmesso correttamente");
     return false;
@@ -88,7 +88,7 @@ bool cMB90::SendSetParen(Ticks, const std::string& data) {
   return true;
 }
 
-bool cMB90::RequestTaraTazza(const std::string& argument, Ticks timeout) {
+bool cMB90::RequestTaraTazza(const std::string& argument, TickCount timeout) {
   const std::string line = "R" + argument + "\r";
   const bool sendable = argument.find('\r') == std::string::npos && line.size() <= cPort::kMaxChunk;
   if (!sendable || !LinePort().Write(line)) {

@@ -3,7 +3,7 @@
 
 namespace kv7 {
 
-bool cMB90::PollState(Ticks timeout) {
+bool cMB90::PollState(TickCount timeout) {
   const std::string command = std::string("A") + (alarm_ ? '1' : '0') + '\r';
   if (!Transmit(command, kEchoPerByte)) {
     // The board may be stuck in a streaming mode; the abort byte frees it
@@ -18,7 +18,7 @@ bool cMB90::PollState(Ticks timeout) {
   return true;
 }
 
-bool cMB90::RichiestaTotali(Ticks timeout, const std::string& block) {
+bool cMB90::RichiestaTotali(TickCount timeout, const std::string& block) {
   if (!Transmit("V" + block + "\r", kEchoPerByte)) {
     Fail("Il comando V non è stato trasmesso correttamente");
     return false;
@@ -33,7 +33,7 @@ bool cMB90::RichiestaTotali(Ticks timeout, const std::string& block) {
   return true;
 }
 
-bool cMB90::RequestValues(const std::string& command, Ticks timeout) {
+bool cMB90::RequestValues(const std::string& command, TickCount timeout) {
   const std::string line = command + "\r";
   // The line must go out whole and be one command.
   const bool sendable = command.find('\r') == std::string::npos && line.size() <= cPort::kMaxChunk;
