@@ -285,6 +285,27 @@ bool ConfigStore::WriteInteger(const std::string& section, const std::string& ke
   return Put(section, StoredValue{key, ValueType::Dword, {}, value});
 }
 
+bool ConfigStore::WriteValues(const std::vector<SectionValue>& values) {
+  return Modify([&](Sections& all) {
+    for (const auto& [section, v] : values) {
+      Section* target = nullptr;
+      for (auto& s : all)
+        if (s.name == section) target = &s;
+      if (!target) {
+        all.push_back({section, {}});
+        target = &all.back();
+      }
+      bool replaced = false;
+      for (auto& existing : target->values)
+        if (existing.name == v.name) {
+          existing = v;
+          replaced = true;
+        }
+      if (!replaced) target->values.push_back(v);
+    }
+  });
+}
+
 bool ConfigStore::DeleteValue(const std::string& section, const std::string& key) {
   return Modify([&](Sections& all) {
     for (auto& s : all)

@@ -57,6 +57,14 @@ class ConfigStore {
   bool WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
   bool DeleteValue(const std::string& section, const std::string& key);
 
+  // Several values in one replacement of the file: all of them are stored or
+  // none is. Later entries for the same name win; sections are created.
+  struct SectionValue {
+    std::string section;
+    StoredValue value;
+  };
+  bool WriteValues(const std::vector<SectionValue>& values);
+
   // Opening a section without creating it: nullopt when it does not exist,
   // otherwise its values in stored order.
   std::optional<std::vector<StoredValue>> OpenSection(const std::string& section) const;
