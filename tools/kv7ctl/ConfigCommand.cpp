@@ -1,0 +1,128 @@
+// kv7ctl config: the technician's access to the configuration store and the
+// configuration record, through the same functions the console uses.
+
+#include <cstdio>
+#include <string>
+
+#include "Command.h"
+#include "store/ConfigStore.h"
+#include "store/Configuration.h"
+#include "store/InstallationBackup.h"
+
+namespace kv7ctl {
+namespace {
+
+constexpr const char* kUsage =
+    "get SECTION KEY | set SECTION KEY VALUE [--dword] | show | install-string [--old-board] | save | "
+    "export FILE | import FILE";
+
+using kv7::store::ConfigStore;
+using kv7::store::Configuration;
+
+void Warn(const std::string& message) { std::fprintf(stderr, "kv7ctl: config: %s\n", message.c_str()); }
+
+int Usage() { return UsageError(std::string("config: usage: kv7ctl config ") + kUsage); }
+
+ConfigStore OpenStore() { return ConfigStore(ConfigStore::kDefaultRoot, ConfigStore::DefaultDirectory(), &Warn); }
+
+int Get(const Args& a) {
+  if (a.size() != 3) return Usage();
+  ConfigStore store = OpenStore();
+  auto v = store.Find(a[1], a[2]);
+  if (!v) {
+    Warn("no value \"" + a[2] + "\" in section \"" + a[1] + "\"");
+    return 1;
+  }
+  std::string text = v->type == kv7::store::ValueType::Text ? v->text : std::to_string(v->dword);
+  std::printf("%s\n", text.c_str());
+  return 0;
+}
+
+int Set(const Args& a) {
+  const bool dword = a.size() == 5 && a[4] == "--dword";
+  if (a.size() != 4 && !dword) return Usage();
+  ConfigStore store = OpenStore();
+  bool ok;
+  if (dword) {
+    auto n = kv7::store::ParseStoredNumber(a[3]);
+    if (!n) return UsageError("config: set: '" + a[3] + "' is not a 32-bit integer");
+    ok = store.WriteInteger(a[1], a[2], *n);
+  } else {
+    ok = store.WriteString(a[1], a[2], a[3]);
+  }
+  if (!ok) return UsageError("config: set: cannot write " + store.FilePath().string());
+  return 0;
+}
+
+int Show(const Args& a) {
+  if (a.size() != 1) return Usage();
+  ConfigStore store = OpenStore();
+  Configuration c;
+  kv7::store::LoadConfiguration(c, store, &Warn);
+  for (const auto& [key, value] : kv7::store::ConfigurationValues(c))
+    std::printf("%s=%s\n", key.c_str(), value.c_str());
+  return 0;
+}
+
+int InstallString(const Args& a) {
+  const bool oldBoard = a.size() == 2 && a[1] == "--old-board";
+  if (a.size() != 1 && !oldBoard) return Usage();
+  ConfigStore store = OpenStore();
+  Configuration c;
+  kv7::store::ApplyConfiguration(c, store, oldBoard, &Warn);
+  std::printf("%s\n", c.InstallString.c_str());
+  return 0;
+}
+
+int Save(const Args& a) {
+  if (a.size() != 1) return Usage();
+  ConfigStore store = OpenStore();
+  Configuration c;
+  kv7::store::LoadConfiguration(c, store, &Warn);
+  std::string failure;
+  auto keep = [&failure](const std::string& m) { failure = m; };
+  if (!kv7::store::SaveConfiguration(c, store, {}, keep)) return UsageError("config: save: " + failure);
+  return 0;
+}
+
+int Export(const Args& a) {
+  if (a.size() != 2) return Usage();
+  ConfigStore store = OpenStore();
+  std::string failure;
+  auto keep = [&failure](const std::string& m) { failure = m; };
+  if (!kv7::store::ExportInstallation(store, a[1], keep)) return UsageError("config: export: " + failure);
+  return 0;
+}
+
+int Import(const Args& a) {
+  if (a.size() != 2) return Usage();
+  ConfigStore store = OpenStore();
+  std::string failure;
+  // A left-out last line is a warning; the failure, when there is one, is the
+  // last message.
+  auto keep = [&failure](const std::string& m) {
+    if (!failure.empty()) Warn(failure);
+    failure = m;
+  };
+  if (!kv7::store::ImportInstallation(store, a[1], keep)) return UsageError("config: import: " + failure);
+  if (!failure.empty()) Warn(failure);
+  return 0;
+}
+
+int RunConfig(const Args& args) {
+  if (args.empty()) return Usage();
+  const std::string& op = args[0];
+  if (op == "get") return Get(args);
+  if (op == "set") return Set(args);
+  if (op == "show") return Show(args);
+  if (op == "install-string") return InstallString(args);
+  if (op == "save") return Save(args);
+  if (op == "export") return Export(args);
+  if (op == "import") return Import(args);
+  return Usage();
+}
+
+Registration reg("config", kUsage, &RunConfig);
+
+}  // namespace
+}  // namespace kv7ctl
