@@ -1,0 +1,162 @@
+// The calculated columns of batches and print totals, without a server.
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "store/BatchFigures.h"
+
+namespace kv7::store {
+namespace {
+
+std::map<std::string, std::string> Texts(const BatchRow& row) {
+  std::map<std::string, std::string> m;
+  for (auto& [k, v] : BatchColumnTexts(row, ComputeBatchFigures(row))) m[k] = v;
+  return m;
+}
+
+TEST(RoundingTest, HalfEvenAndHalfAway) {
+  EXPECT_EQ(RoundHalfEven(25005, 20), 1250);  // 1250.25
+  EXPECT_EQ(RoundHalfEven(25010, 20), 1250);  // 1250.5 -> even 1250
+  EXPECT_EQ(RoundHalfEven(25030, 20), 1252);  // 1251.5 -> even 1252
+  EXPECT_EQ(RoundHalfEven(25031, 20), 1252);
+  EXPECT_EQ(RoundHalfEven(-25010, 20), -1250);
+  EXPECT_EQ(RoundHalfEven(-25030, 20), -1252);
+  EXPECT_EQ(RoundHalfAway(25, 10), 3);
+  EXPECT_EQ(RoundHalfAway(-25, 10), -3);
+  EXPECT_EQ(RoundHalfAway(24, 10), 2);
+}
+
+TEST(BatchFiguresTest, AllZeroGivesZeroEverywhere) {
+  BatchRow row;
+  row.totpartita = 1000;
+  auto t = Texts(row);
+  EXPECT_EQ(t["totale_gen"], "0");
+  for (auto& [k, v] : t) {
+    if (k.rfind("perc", 0) == 0 || k.rfind("Perc", 0) == 0 || k.rfind("ttot", 0) == 0) {
+      EXPECT_EQ(v, "0.00") << k;
+    }
+  }
+}
+
+TEST(BatchFiguresTest, WorkedExamples) {
+  BatchRow row;
+  row.tot[0][0] = 1;
+  row.totq5 = 2;
+  auto t = Texts(row);
+  EXPECT_EQ(t["perc1q1"], "33.33");
+  EXPECT_EQ(t["percq5"], "66.67");
+  EXPECT_EQ(t["Percq1"], "33.33");
+  EXPECT_EQ(t.count("percq1"), 0u);  // the first quality's column has a capital P
+  EXPECT_EQ(t["totaleq1"], "1");
+  EXPECT_EQ(t["totale_gen"], "3");
+
+  BatchRow r32;
+  r32.tot[0][0] = 1;
+  r32.totq5 = 31;  // 32 in all: 312.5 hundredths go to the even 312
+  EXPECT_EQ(Texts(r32)["perc1q1"], "3.12");
+}
+
+TEST(BatchFiguresTest, TiesGoToTheEvenHundredth) {
+  // 2501 of 20000 -> 1250.5 hundredths -> 12.50; 2503 of 20000 -> 1251.5 -> 12.52.
+  BatchRow row;
+  row.tot[1][4] = 2501;   // tot5q2
+  row.tot[2][6] = 2503;   // tot7q3
+  row.totq5 = 20000 - 2501 - 2503;
+  auto f = ComputeBatchFigures(row);
+  EXPECT_EQ(f.perc[1][4].hundredths, 1250);
+  EXPECT_EQ(f.perc[2][6].hundredths, 1252);
+  EXPECT_DOUBLE_EQ(f.perc[1][4].value, 12.50);
+  auto t = Texts(row);
+  EXPECT_EQ(t["perc5q2"], "12.50");
+  EXPECT_EQ(t["perc7q3"], "12.52");
+  EXPECT_EQ(t["percq2"], "12.50");
+}
+
+TEST(BatchFiguresTest, SharesUseTheTwoDecimalPercentages) {
+  BatchRow row;
+  row.tot[0][0] = 1;
+  row.totq5 = 2;
+  row.totpartita = 1000;
+  auto f = ComputeBatchFigures(row);
+  EXPECT_DOUBLE_EQ(f.ttot[0][0].value, 333.3);  // 1000 x 33.33 / 100, not 333.33..
+  auto t = Texts(row);
+  EXPECT_EQ(t["ttot1q1"], "333.30");
+  EXPECT_EQ(t["ttotq1"], "333.30");
+  EXPECT_EQ(t["ttotq5"], "666.70");
+  // A share with a third decimal: 1 kg x 12.50 % = 0.125 -> shown 0.13.
+  BatchRow tie;
+  tie.tot[0][0] = 2501;
+  tie.totq5 = 20000 - 2501;
+  tie.totpartita = 1;
+  EXPECT_EQ(Texts(tie)["ttot1q1"], "0.13");
+}
+
+TEST(BatchFiguresTest, LargeTotalsNeedSixtyFourBits) {
+  BatchRow row;
+  for (int c = 0; c < 15; ++c) row.tot[0][c] = 2000000000;  // quality total 3e10, beyond 32 bits
+  row.tot[3][14] = 2000000000;
+  row.totq5 = 2000000000;
+  row.totpartita = 2000000000;
+  auto f = ComputeBatchFigures(row);
+  EXPECT_EQ(f.totaleq[0], 30000000000LL);
+  EXPECT_EQ(f.totale_gen, 34000000000LL);
+  // 2e9 x 10000 / 3.4e10 = 588.235.. -> 588
+  EXPECT_EQ(f.perc[0][0].hundredths, 588);
+  EXPECT_EQ(f.percq[0].hundredths, 8824);  // 3e10 / 3.4e10 = 88.235..%
+  // 2e9 kg x 5.88 % = 117600000 kg
+  EXPECT_EQ(FormatWeightShare(f.ttot[0][0]), "117600000.00");
+}
+
+TEST(BatchFiguresTest, OutputNamesAndOrder) {
+  BatchRow row;
+  row.num = 12;
+  row.data = DbDateTime{2024, 3, 9, 7, 5, 0};
+  auto cols = BatchColumnTexts(row, ComputeBatchFigures(row));
+  ASSERT_EQ(cols.size(), 73u + 4 + 1 + 5 + 5 + 60 + 60);
+  EXPECT_EQ(cols[0].first, "num");
+  EXPECT_EQ(cols[1], (std::pair<std::string, std::string>{"data", "2024-03-09 07:05:00"}));
+  EXPECT_EQ(cols[3].first, "tot1q1");
+  EXPECT_EQ(cols[62].first, "tot15q4");
+  EXPECT_EQ(cols[72].first, "operatore");
+  EXPECT_EQ(cols[78].first, "Percq1");
+  EXPECT_EQ(cols[88].first, "perc1q1");
+  EXPECT_EQ(cols[89].first, "perc2q1");
+  EXPECT_EQ(cols.back().first, "ttot15q4");
+  EXPECT_EQ(row.DateText(), "09/03/2024");
+  EXPECT_EQ(row.TimeText(), "07:05:00");
+}
+
+TEST(PrintTotalsFiguresTest, PercentagesAreNotRounded) {
+  PrintTotalsRow row;
+  row.tot[0][0] = 1;
+  row.totq5 = 2;
+  auto f = ComputePrintTotalsFigures(row);
+  EXPECT_EQ(f.totgen, 3);
+  EXPECT_DOUBLE_EQ(f.perc[0][0].value, 100.0 / 3.0);
+  EXPECT_DOUBLE_EQ(f.percq[4].value, 200.0 / 3.0);
+  EXPECT_EQ(FormatPercentage(f.perc[0][0]), "33.33");
+  EXPECT_EQ(FormatPercentage(f.percq[4]), "66.67");
+
+  PrintTotalsRow big;
+  big.tot[2][3] = 2000000000;
+  big.tot[2][4] = 2000000000;
+  auto g = ComputePrintTotalsFigures(big);
+  EXPECT_DOUBLE_EQ(g.perc[2][3].value, 50.0);
+  EXPECT_DOUBLE_EQ(g.percq[2].value, 100.0);
+  EXPECT_DOUBLE_EQ(ComputePrintTotalsFigures(PrintTotalsRow{}).percq[0].value, 0.0);
+}
+
+TEST(DbDateTimeTest, ParseAndPrint) {
+  auto d = DbDateTime::Parse("2024-02-29 23:59:58");
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->ToString(), "2024-02-29 23:59:58");
+  EXPECT_TRUE(DbDateTime::Parse("2024-02-29"));
+  EXPECT_FALSE(DbDateTime::Parse("2023-02-29"));
+  EXPECT_FALSE(DbDateTime::Parse("2024-13-01"));
+  EXPECT_FALSE(DbDateTime::Parse("2024-01-01 24:00:00"));
+  EXPECT_FALSE(DbDateTime::Parse("01/01/2024"));
+}
+
+}  // namespace
+}  // namespace kv7::store

@@ -1,0 +1,54 @@
+#pragma once
+// A fresh database per test on the private server (scripts/db-server start;
+// source scripts/db-env), created with the archive's tables and dropped
+// afterwards. An unreachable server fails the test: the database tests must
+// never pass by not running.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <memory>
+#include <string>
+
+#include "store/Database.h"
+
+namespace kv7::test {
+
+class TestDatabase : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    static int counter = 0;
+    params_ = store::DbParams::FromEnvironment();
+    name_ = "kv2_test_" + std::to_string(::getpid()) + "_" + std::to_string(++counter);
+    params_.database = name_;
+    store::DbParams server = params_;
+    server.database.clear();
+    try {
+      admin_ = std::make_unique<store::DbConnection>(server);
+      admin_->ExecuteSql("DROP DATABASE IF EXISTS " + store::QuoteIdentifier(name_));
+    } catch (const store::DbError& e) {
+      FAIL() << "the test database server cannot be reached: " << e.what()
+             << "\n(start it with scripts/db-server start, then source scripts/db-env)";
+    }
+    db_ = std::make_unique<store::Database>(params_);
+    db_->InitSchema();
+  }
+
+  void TearDown() override {
+    db_.reset();
+    if (admin_) admin_->ExecuteSql("DROP DATABASE IF EXISTS " + store::QuoteIdentifier(name_));
+  }
+
+  store::Database& Db() { return *db_; }
+  store::DbConnection& Sql() { return db_->Connection(); }
+  const std::string& Name() const { return name_; }
+  const store::DbParams& Params() const { return params_; }
+
+ private:
+  store::DbParams params_;
+  std::string name_;
+  std::unique_ptr<store::DbConnection> admin_;
+  std::unique_ptr<store::Database> db_;
+};
+
+}  // namespace kv7::test
