@@ -407,8 +407,7 @@ std::string BoardModel::Execute(const std::string& c, double nowMs) {
       if (ParseProgramBlock(arg)) return {};
       break;
     case '(':
-      if (arg.size() == 4 * kLines && ParseDigits(arg.substr(0, 9)) && ParseDigits(arg.substr(9, 9)) &&
-          ParseDigits(arg.substr(18))) {
+      if (arg.size() == 4 * kLines && AllDigits(arg)) {
         for (int l = 0; l < kLines; ++l) kappas_[l] = DigitsOrZero(arg.substr(4 * static_cast<std::size_t>(l), 4));
         return {};
       }
@@ -455,7 +454,7 @@ std::string BoardModel::Execute(const std::string& c, double nowMs) {
         rotation_ = arg[0] - '0';
         return "-" + std::to_string(rotation_) + '\r';
       }
-      if (arg.size() == 11 && arg[0] == '3' && ParseDigits(arg.substr(1))) {
+      if (arg.size() == 11 && arg[0] == '3' && AllDigits(arg.substr(1))) {
         tareSettings_ = {DigitsOrZero(arg.substr(1, 3)), DigitsOrZero(arg.substr(4, 3)), DigitsOrZero(arg.substr(7, 2)),
                          DigitsOrZero(arg.substr(9, 2))};
         return {};

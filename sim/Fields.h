@@ -31,6 +31,11 @@ inline std::optional<int> ParseDigits(std::string_view s) {
   return v;
 }
 
+// Any number of decimal digits, nothing else.
+inline bool AllDigits(std::string_view s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // Like ParseDigits but a field that is not a number counts as 0, the way the
 // board takes the settings fields of its installation text.
 inline int DigitsOrZero(std::string_view s) { return ParseDigits(s).value_or(0); }
