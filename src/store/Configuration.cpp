@@ -53,10 +53,14 @@ std::string BlankPadded(std::int64_t value, std::size_t width) {
   return s.size() >= width ? s : std::string(width - s.size(), ' ') + s;
 }
 
-bool StartsWithS(const std::string& s) { return !s.empty() && (s[0] == 'S' || s[0] == 's'); }
+bool StartsWithS(const std::string& s) {
+  return !s.empty() && (s[0] == 'S' || s[0] == 's');
+}
 
 // The incremental tare step the board can take: 1..6, anything else 1.
-std::int32_t TareStep(std::int32_t v) { return v >= 1 && v <= 6 ? v : 1; }
+std::int32_t TareStep(std::int32_t v) {
+  return v >= 1 && v <= 6 ? v : 1;
+}
 
 std::string Describe(const ConfigurationField& f) {
   if (auto* i = std::get_if<std::int32_t*>(&f.value)) return std::to_string(**i);
@@ -170,7 +174,8 @@ std::vector<ConfigurationField> ConfigurationFields(Configuration& c) {
 std::vector<std::pair<std::string, std::string>> ConfigurationValues(const Configuration& c) {
   std::vector<std::pair<std::string, std::string>> out;
   // The fields are only read here.
-  for (const auto& f : ConfigurationFields(const_cast<Configuration&>(c))) out.emplace_back(f.key, Describe(f));
+  for (const auto& f : ConfigurationFields(const_cast<Configuration&>(c)))
+    out.emplace_back(f.key, Describe(f));
   return out;
 }
 
@@ -222,7 +227,9 @@ std::string InstallSuffix(const Configuration& c) {
 }
 
 std::string BuildLegacyRecord(const Configuration& c) {
-  auto digit = [](std::int32_t port) { return port >= 0 && port <= 9 ? std::to_string(port) : std::string(); };
+  auto digit = [](std::int32_t port) {
+    return port >= 0 && port <= 9 ? std::to_string(port) : std::string();
+  };
   auto sn = [](std::int32_t v) { return v == 1 ? "S" : "N"; };
   std::string r = "1" + digit(c.porta_com) + "9" + digit(c.porta_aux);
   r += static_cast<char>(static_cast<unsigned>(c.numlinee) + '0');

@@ -103,14 +103,14 @@ struct Configuration {
 
 // How a field is converted from its stored value.
 enum class FieldKind {
-  Integer,         // decimal text (leading blanks allowed)
-  QualityIndex,    // decimal text, held minus 1
-  Rotation,        // "rigth" gives 1, any other text 0
-  TareStep,        // decimal text; outside 1..6 gives 1
-  Text,            // text as stored
-  FlagS,           // true when the text starts with "S" or "s"
-  FlagSi,          // true when the text is "si"
-  Dword,           // 32-bit integer value
+  Integer,       // decimal text (leading blanks allowed)
+  QualityIndex,  // decimal text, held minus 1
+  Rotation,      // "rigth" gives 1, any other text 0
+  TareStep,      // decimal text; outside 1..6 gives 1
+  Text,          // text as stored
+  FlagS,         // true when the text starts with "S" or "s"
+  FlagSi,        // true when the text is "si"
+  Dword,         // 32-bit integer value
 };
 
 // One field of the record with its store key, in the order the keys are read.

@@ -23,7 +23,6 @@ bool ExportInstallation(const ConfigStore& store, const std::filesystem::path& f
 // does not exist yet, when the file cannot be read, or when a line is damaged
 // (no ")=", no name, an Integer that is not a number); a last line without its
 // line end is reported and left out.
-bool ImportInstallation(ConfigStore& store, const std::filesystem::path& file,
-                        const ReportSink& report = {});
+bool ImportInstallation(ConfigStore& store, const std::filesystem::path& file, const ReportSink& report = {});
 
 }  // namespace kv7::store

@@ -210,7 +210,8 @@ bool SaveCosts(const ProcessingCosts& costs, const std::filesystem::path& workDi
                        " do not fit their fields; nothing written");
       return false;
     }
-    bytes += RightAligned(costs.persons[i], kPersonsWidth) + RightAligned(costs.hourlyCost[i], kHourlyCostWidth);
+    bytes +=
+        RightAligned(costs.persons[i], kPersonsWidth) + RightAligned(costs.hourlyCost[i], kHourlyCostWidth);
   }
   return WriteSideFileStart(file, bytes, report);
 }

@@ -52,8 +52,15 @@ struct Fixture : ::testing::Test {
 using ConfigurationLoad = Fixture;
 using ConfigurationSave = Fixture;
 
-const std::string kEmptyStoreInstallString = "2" "08" "100" "00" + Repeat("2080", 6) + Repeat("1000", 6) +
-                                             "0" "50" + Repeat("00", 30);
+const std::string kEmptyStoreInstallString =
+    "2"
+    "08"
+    "100"
+    "00" +
+    Repeat("2080", 6) + Repeat("1000", 6) +
+    "0"
+    "50" +
+    Repeat("00", 30);
 
 TEST_F(ConfigurationLoad, EmptyStoreGivesTheDefaultsAndTheirInstallString) {
   Configuration c;
@@ -99,7 +106,7 @@ TEST_F(ConfigurationLoad, EmptyStoreGivesTheDefaultsAndTheirInstallString) {
 
 TEST_F(ConfigurationLoad, ConversionsOfTheTable) {
   store.WriteString("kv2", "numlinee", "  4");  // leading blanks are allowed
-  store.WriteInteger("kv2", "numuscite", 12);    // a number stored as an integer value is a number
+  store.WriteInteger("kv2", "numuscite", 12);   // a number stored as an integer value is a number
   store.WriteString("kv2", "qualitaL1", "3");
   store.WriteString("kv2", "qualitaL6", "5");
   store.WriteString("kv2", "taratazza", "si");
@@ -223,8 +230,25 @@ TEST(InstallString, FieldsInOrderWithZeroPaddingAndWideNumbersInFull) {
   c.apermagn = 5;
   for (int n = 1; n <= 30; ++n) c.uscita[n] = n;
   c.uscita[30] = 123;  // wider than its two places
-  std::string expected = "6" "30" "005" "07" "0191" "0292" "0393" "0494" "0595" "0696"
-                         "1001" "2002" "3003" "4004" "5005" "6006" "1" "05";
+  std::string expected =
+      "6"
+      "30"
+      "005"
+      "07"
+      "0191"
+      "0292"
+      "0393"
+      "0494"
+      "0595"
+      "0696"
+      "1001"
+      "2002"
+      "3003"
+      "4004"
+      "5005"
+      "6006"
+      "1"
+      "05";
   for (int n = 1; n <= 29; ++n) expected += (n < 10 ? "0" : "") + std::to_string(n);
   expected += "123";
   EXPECT_EQ(kv7::store::BuildInstallString(c), expected);
@@ -320,8 +344,17 @@ TEST_F(ConfigurationSave, TareKeysQualityRotationAndTypes) {
 TEST_F(ConfigurationSave, LegacyRecordIsTheFirst151CharactersAndATwoDigitPortDropsItsDigit) {
   Configuration c;
   for (int n = 1; n <= 30; ++n) c.uscita[n] = n;
-  const std::string head = "2" "08" "0100" "1" "1" "SSSN" "00" + Repeat("2080", 6) + Repeat("1000", 6) +
-                           Repeat("1000", 8) + "000000" "50";
+  const std::string head =
+      "2"
+      "08"
+      "0100"
+      "1"
+      "1"
+      "SSSN"
+      "00" +
+      Repeat("2080", 6) + Repeat("1000", 6) + Repeat("1000", 8) +
+      "000000"
+      "50";
   std::string outlets;
   for (int n = 1; n <= 30; ++n) outlets += (n < 10 ? "0" : "") + std::to_string(n);
   EXPECT_EQ(kv7::store::BuildLegacyRecord(c), "1192" + head + outlets);
@@ -351,7 +384,14 @@ TEST_F(ConfigurationSave, LegacyRecordOverwritesTheFileStartOnly) {
   ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
   const std::string file = Slurp(dir / "w83.cfg");
   ASSERT_EQ(file.size(), 200u);
-  EXPECT_EQ(file.substr(0, 17), "1192" "3" "08" "0100" "0" "0" "SSSS");
+  EXPECT_EQ(file.substr(0, 17),
+            "1192"
+            "3"
+            "08"
+            "0100"
+            "0"
+            "0"
+            "SSSS");
   EXPECT_EQ(file.substr(151), std::string(49, 'x'));
 }
 

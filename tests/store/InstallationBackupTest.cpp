@@ -53,12 +53,12 @@ TEST_F(Backup, LineRulesOfTheRestore) {
   store.WriteString("kv2", "direxp", "old");
   Spit(dir / "b",
        "comment line\r\n"
-       "xxString(durata magneti)= 50\n"       // found anywhere in the line; LF alone ends it too
-       "String(odd)=a)=b\r\n"                 // the name ends at the first ")="
+       "xxString(durata magneti)= 50\n"  // found anywhere in the line; LF alone ends it too
+       "String(odd)=a)=b\r\n"            // the name ends at the first ")="
        "String(empty)=\r\n"
-       "Integer(limpercq2)=  -7\r\n"          // leading blanks allowed
+       "Integer(limpercq2)=  -7\r\n"  // leading blanks allowed
        "\r\n"
-       "String(direxp)=cut");                 // no line end: left out
+       "String(direxp)=cut");  // no line end: left out
   ASSERT_TRUE(ImportInstallation(store, dir / "b", sink));
   EXPECT_EQ(store.ReadString("kv2", "durata magneti", "?"), " 50");
   EXPECT_EQ(store.ReadString("kv2", "odd", "?"), "a)=b");

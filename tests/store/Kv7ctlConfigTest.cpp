@@ -38,8 +38,9 @@ class Kv7ctlConfig : public ::testing::Test {
   kv7::test::TempDir dir;
 
   Outcome Run(const std::vector<std::string>& args) {
-    std::string cmd = "cd " + Quoted(dir.path().string()) + " && KV7_CONFIG_DIR=" +
-                      Quoted((dir / "store").string()) + " " + Quoted(KV7CTL_PATH) + " config";
+    std::string cmd = "cd " + Quoted(dir.path().string()) +
+                      " && KV7_CONFIG_DIR=" + Quoted((dir / "store").string()) + " " + Quoted(KV7CTL_PATH) +
+                      " config";
     for (const auto& a : args) cmd += " " + Quoted(a);
     cmd += " 2>" + Quoted((dir / "stderr").string());
     Outcome o;
@@ -80,7 +81,9 @@ TEST_F(Kv7ctlConfig, ShowAndInstallStringOnAnEmptyStore) {
   EXPECT_EQ(show.err, "");
   EXPECT_FALSE(std::filesystem::exists(dir / "store" / "Brem elettronica snc.conf"));
 
-  std::string base = "208100002080208020802080208020801000100010001000100010000" "50";
+  std::string base =
+      "208100002080208020802080208020801000100010001000100010000"
+      "50";
   for (int i = 0; i < 30; ++i) base += "00";
   EXPECT_EQ(Run({"install-string"}).out, base + "L50\n");
   EXPECT_EQ(Run({"install-string", "--old-board"}).out, base + "\n");
@@ -111,7 +114,10 @@ TEST_F(Kv7ctlConfig, SetGetShowAndSave) {
   EXPECT_EQ(Run({"get", "kv2", "lev_dtara"}).out, "1\n");
   const std::string legacy = Slurp(dir / "w83.cfg");
   ASSERT_EQ(legacy.size(), 151u);
-  EXPECT_EQ(legacy.substr(0, 6), "192" "2" "08");  // no digit for port 12
+  EXPECT_EQ(legacy.substr(0, 6),
+            "192"
+            "2"
+            "08");  // no digit for port 12
 }
 
 TEST_F(Kv7ctlConfig, ExportAndImport) {
@@ -129,9 +135,13 @@ TEST_F(Kv7ctlConfig, ErrorsGiveOneLineAndTheirStatus) {
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.out, "");
 
-  for (const std::vector<std::string>& bad :
-       {std::vector<std::string>{"import", "no-such-file"}, {"set", "kv2", "ncopie", "2x", "--dword"},
-        {"set", "kv2", "ncopie"}, {"frobnicate"}, {"export"}, {"show", "extra"}, {"export", "backup"}}) {
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"import", "no-such-file"},
+                                              {"set", "kv2", "ncopie", "2x", "--dword"},
+                                              {"set", "kv2", "ncopie"},
+                                              {"frobnicate"},
+                                              {"export"},
+                                              {"show", "extra"},
+                                              {"export", "backup"}}) {
     Outcome o = Run(bad);
     EXPECT_EQ(o.status, 2) << bad[0];
     EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;

@@ -32,8 +32,10 @@ TEST_F(SideFiles, CompanyLinesAreCutOrPaddedTo24Characters) {
   h.lines[3] += "!";
   ASSERT_TRUE(SaveCompanyHeader(h, dir.path(), sink));
   const std::string file = Slurp(dir / "mb3.az");
-  EXPECT_EQ(file, "123456789012345678901234" "Sede" + std::string(20, ' ') + std::string(24, ' ') +
-                      "exactly 24 characters..!");
+  EXPECT_EQ(file,
+            "123456789012345678901234"
+            "Sede" +
+                std::string(20, ' ') + std::string(24, ' ') + "exactly 24 characters..!");
   ASSERT_EQ(file.size(), 96u);
 
   CompanyHeader loaded;
@@ -72,7 +74,13 @@ TEST_F(SideFiles, CostsAreRightAlignedInTheir24Bytes) {
   c.persons = {"3", "12", ""};
   c.hourlyCost = {"15.50", "123456", "9"};
   ASSERT_TRUE(SaveCosts(c, dir.path(), sink));
-  EXPECT_EQ(Slurp(dir / "w83.cst"), " 3" " 15.50" "12" "123456" "  " "     9");
+  EXPECT_EQ(Slurp(dir / "w83.cst"),
+            " 3"
+            " 15.50"
+            "12"
+            "123456"
+            "  "
+            "     9");
 
   ProcessingCosts back;
   ASSERT_TRUE(LoadCosts(back, dir.path(), sink));
@@ -85,7 +93,13 @@ TEST_F(SideFiles, CostsAreRightAlignedInTheir24Bytes) {
   // A value too wide for its field would shift the ones after it.
   c.hourlyCost[1] = "1234567";
   EXPECT_FALSE(SaveCosts(c, dir.path(), sink));
-  EXPECT_EQ(Slurp(dir / "w83.cst"), " 3" " 15.50" "12" "123456" "  " "     9");
+  EXPECT_EQ(Slurp(dir / "w83.cst"),
+            " 3"
+            " 15.50"
+            "12"
+            "123456"
+            "  "
+            "     9");
   EXPECT_EQ(reports.size(), 1u);
 }
 
@@ -97,7 +111,11 @@ TEST_F(SideFiles, WritesKeepTheOldFileWhenTheyFailAndBytesBeyondTheirEnd) {
 
   std::ofstream(dir / "w83.cst", std::ios::binary) << std::string(24, '7') << "tail";
   ASSERT_TRUE(SaveCosts(ProcessingCosts{}, dir.path(), sink));
-  EXPECT_EQ(Slurp(dir / "w83.cst"), "00000000" "00000000" "00000000" "tail");
+  EXPECT_EQ(Slurp(dir / "w83.cst"),
+            "00000000"
+            "00000000"
+            "00000000"
+            "tail");
   // No temporary file is left behind.
   int files = 0;
   for (const auto& e : std::filesystem::directory_iterator(dir.path())) files += e.is_regular_file();

@@ -19,11 +19,17 @@ constexpr const char* kUsage =
 using kv7::store::ConfigStore;
 using kv7::store::Configuration;
 
-void Warn(const std::string& message) { std::fprintf(stderr, "kv7ctl: config: %s\n", message.c_str()); }
+void Warn(const std::string& message) {
+  std::fprintf(stderr, "kv7ctl: config: %s\n", message.c_str());
+}
 
-int Usage() { return UsageError(std::string("config: usage: kv7ctl config ") + kUsage); }
+int Usage() {
+  return UsageError(std::string("config: usage: kv7ctl config ") + kUsage);
+}
 
-ConfigStore OpenStore() { return ConfigStore(ConfigStore::kDefaultRoot, ConfigStore::DefaultDirectory(), &Warn); }
+ConfigStore OpenStore() {
+  return ConfigStore(ConfigStore::kDefaultRoot, ConfigStore::DefaultDirectory(), &Warn);
+}
 
 int Get(const Args& a) {
   if (a.size() != 3) return Usage();
