@@ -1,0 +1,76 @@
+#pragma once
+// What the supervisor logic needs of the screen. The main window implements
+// it; tests implement it with a recorder. No widget type appears here, so
+// the cycle runs and is tested without a display.
+
+#include <string>
+#include <vector>
+
+namespace kv7::supervisor {
+
+// Controls and menu entries the cycle switches on and off or fills in.
+enum class Control {
+  Lavorazione,   // menu "Lavorazione"
+  Assistenza1,   // menu "Assistenza"
+  Cancella2,     // menu entry: delete batch
+  TabellaTara1,  // menu entry: cup tare table
+  Label53,       // "Blocco Alimentazione"
+  Label55,
+  numtazza,
+  tazzebad,
+  Production,
+  LavorPrec,
+  Costo,
+  numBolla,
+  Image2,
+};
+
+enum class Align { Left, Right };
+
+class Console {
+ public:
+  virtual ~Console() = default;
+
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual std::string Caption() const = 0;
+  // Status bar panels 0..4.
+  virtual void SetStatusPanel(int panel, const std::string& text) = 0;
+  virtual void SetStatusAlignment(int panel, Align align) = 0;
+
+  virtual void SetEnabled(Control c, bool enabled) = 0;
+  virtual void SetVisible(Control c, bool visible) = 0;
+  virtual void SetText(Control c, const std::string& text) = 0;
+
+  // Empties every class name, weight, count and share cell and the quality
+  // and grand totals.
+  virtual void ClearTotals() = 0;
+  // "gr" when true, "Kg" otherwise, on every unit label.
+  virtual void SetUnits(bool grams) = 0;
+  virtual void AppendMemo(const std::string& line) = 0;
+
+  // "customer.jpg" from the working directory, then "customer.bmp" over it.
+  virtual void ShowCustomerLogo(const std::string& directory) = 0;
+
+  // The serial ports found on this PC, for the installation window's selectors.
+  virtual void SetAvailablePorts(const std::vector<int>& ports) = 0;
+
+  // The one-shot end-of-batch timer.
+  virtual void SetTimer2Interval(int milliseconds) = 0;
+  virtual int Timer2Interval() const = 0;
+  virtual void StartTimer2() = 0;
+
+  // Input focus on the batch number, "Stampa con totale partita" checked.
+  virtual void PrepareBatchEntry() = 0;
+};
+
+// What the supervisor needs of the person at the machine: modal messages,
+// questions, the beep.
+class Operator {
+ public:
+  virtual ~Operator() = default;
+  virtual void ShowMessage(const std::string& text) = 0;
+  virtual bool AskYesNo(const std::string& question) = 0;
+  virtual void Beep() = 0;
+};
+
+}  // namespace kv7::supervisor

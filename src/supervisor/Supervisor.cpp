@@ -1,0 +1,280 @@
+#include "supervisor/Supervisor.h"
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+
+#include "link/cMB90.h"
+#include "link/cPort.h"
+#include "link/cSrd12.h"
+#include "link/tPolling.h"
+#include "store/ConfigStore.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+
+namespace kv7::supervisor {
+namespace {
+
+// Ports at 99 or above mean the device is not installed.
+constexpr int kNoPort = 99;
+
+// A number as the operator or a file gives it; text that does not convert counts as 0.
+double TextToNumber(const std::string& text) {
+  try {
+    std::size_t used = 0;
+    double v = std::stod(text, &used);
+    for (std::size_t i = used; i < text.size(); ++i)
+      if (text[i] != ' ') return 0;
+    return std::isfinite(v) ? v : 0;
+  } catch (...) {
+    return 0;
+  }
+}
+
+// Local date and time in minutes since the epoch of the day numbers the
+// stored dates use (30/12/1899).
+double NowInMinutes() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  const double localSeconds = static_cast<double>(now) + static_cast<double>(local.tm_gmtoff);
+  return (localSeconds / 86400.0 + 25569.0) * 1440.0;
+}
+
+}  // namespace
+
+Supervisor::Supervisor(Console& console, Operator& op, store::ConfigStore& store, store::Database* database,
+                       std::filesystem::path workDir)
+    : console_(console),
+      operator_(op),
+      reporter_(op),
+      store_(store),
+      database_(database),
+      workDir_(std::move(workDir)),
+      log_(workDir_ / "kv2.log") {}
+
+Supervisor::~Supervisor() { FormClose(); }
+
+bool Supervisor::WriteLog(const std::string& text) { return log_.WriteLog(text); }
+
+void Supervisor::FormShow(const std::vector<std::string>& args) {
+  console_.SetAvailablePorts(cPort::AvailablePorts(store_));
+
+  st_.autoTotalsPeriod = 0;
+  st_.autoTotalsCountdown = 0;
+  if (!args.empty() && args.front() == "-o") {
+    st_.oldBoardMode = true;
+    console_.SetEnabled(Control::TabellaTara1, false);
+  }
+  st_.baseCaption = console_.Caption();
+  st_.versionText = "-----";
+  WriteLog("start MB3\r\n");
+
+  store::ApplyConfiguration(config_, store_, st_.oldBoardMode,
+                            [this](const std::string& m) { operator_.ShowMessage(m); });
+
+  console_.ShowCustomerLogo(workDir_.string());
+  store::LoadCompanyHeader(companyHeader_, workDir_, [this](const std::string& m) { operator_.ShowMessage(m); });
+
+  console_.ClearTotals();
+  console_.SetUnits(config_.totaligrammi == 1);
+  console_.SetVisible(Control::Production, false);
+  console_.SetText(Control::Production, "");
+  console_.SetText(Control::LavorPrec, "");
+
+  store::LoadCosts(costs_, workDir_, [this](const std::string& m) { operator_.ShowMessage(m); });
+  ComputeCostAmount();
+
+  CreateLinks();
+  if (controller_) {
+    controller_->SetAlarm(false);
+    controller_->Open();
+  }
+  console_.SetStatusPanel(3, "0 - Centralina off ");
+  if (rejectStation_) rejectStation_->Open();
+  console_.SetStatusPanel(4, "0-SCARTI off ");
+  StartRejectStation();
+
+  if (DatabaseUsable()) {
+    try {
+      st_.programCount = static_cast<int>(database_->Table("programmi").Count());
+    } catch (const store::DbError& e) {
+      ShowDatabaseError(e.what());
+    }
+  }
+  console_.SetText(Control::Costo, "");
+  ReadRestartRecord();
+
+  st_.startMinutes = NowInMinutes();
+
+  auxThread_ = std::make_unique<tPolling>(static_cast<std::uint8_t>(std::clamp(config_.porta_aux, 0, 255)), store_);
+  auxThread_->Start();
+
+  console_.PrepareBatchEntry();
+}
+
+void Supervisor::CreateLinks() {
+  const std::uint32_t baud = st_.oldBoardMode ? 9600 : 19200;
+  if (config_.porta_com < kNoPort)
+    controller_ = std::make_unique<cMB90>(static_cast<std::uint8_t>(std::max(config_.porta_com, 0)), baud,
+                                          store_, reporter_);
+  if (config_.porta_scarti < kNoPort)
+    rejectStation_ = std::make_unique<cSrd12>(static_cast<std::uint8_t>(std::max(config_.porta_scarti, 0)), store_);
+}
+
+void Supervisor::StartRejectStation() {
+  if (!rejectStation_) return;
+  RejectTimes times;
+  if (rejectStation_->ReadTimes(times) == 1) {
+    st_.rejectCycleOn = times.cycleOn;
+    st_.rejectState = times.state;
+    console_.SetTimer2Interval(static_cast<int>(std::nearbyint(times.time2 * 100)) + 1000);
+    if (st_.rejectCycleOn == 0 && rejectStation_->CycleOn() != 1) operator_.ShowMessage("errore ciclo on scarti");
+  }
+}
+
+void Supervisor::ComputeCostAmount() {
+  double perMinute = 0;
+  for (std::size_t i = 0; i < costs_.persons.size(); ++i)
+    perMinute += TextToNumber(costs_.persons[i]) * TextToNumber(costs_.hourlyCost[i]) / 60;
+  // Rounds to nearest, ties to even, as the cost figures always have.
+  st_.costAmount = static_cast<std::int64_t>(std::nearbyint(perMinute));
+}
+
+bool Supervisor::DatabaseUsable() {
+  if (!database_) return false;
+  if (database_->IsConnected()) return true;
+  std::string error;
+  if (database_->Connect(&error)) return true;
+  ShowDatabaseError(error);
+  return false;
+}
+
+void Supervisor::ShowDatabaseError(const std::string& text) {
+  // Once per run: a console that cannot reach its archive must still run
+  // the machine, and a box at every attempt would stop the operator.
+  if (databaseErrorShown_) return;
+  databaseErrorShown_ = true;
+  operator_.ShowMessage(text);
+}
+
+void Supervisor::ReadRestartRecord() {
+  store::CurrentSelection selection;
+  bool found = false;
+  if (DatabaseUsable()) {
+    try {
+      found = database_->LoadCurrentSelection(selection);
+      if (!found) operator_.ShowMessage("Bolla temporanea non presente!");
+    } catch (const store::DbError& e) {
+      ShowDatabaseError(e.what());
+    }
+  }
+  st_.savedProgram = found ? static_cast<int>(selection.programNumber) : 0;
+  st_.savedProducer = found ? selection.producer : "00000";
+}
+
+void Supervisor::fine2() {
+  if (operator_.AskYesNo("Vuoi esportare i dati verso AS400 ?")) DailyExport();
+  if (st_.controllerOn) TotaliClick();
+  if (st_.boardProgram > 0 && st_.boardProgram != 9999) {
+    st_.savedProgram = st_.boardProgram;
+    if (DatabaseUsable()) {
+      try {
+        database_->SaveCurrentSelection(std::to_string(st_.savedProgram), st_.savedProducer);
+      } catch (const store::DbError& e) {
+        ShowDatabaseError(e.what());
+      }
+    }
+  }
+}
+
+void Supervisor::FormClose() {
+  if (closed_) return;
+  closed_ = true;
+  if (auxThread_) auxThread_->Terminate();
+  console_.SetStatusPanel(3, "0 - Centralina off ");
+  WriteLog("Stop Mb3\r\n");
+  if (rejectStation_) {
+    rejectStation_->Close();
+    rejectStation_.reset();
+  }
+  if (controller_) {
+    controller_->Close();
+    controller_.reset();
+  }
+  auxThread_.reset();
+}
+
+void Supervisor::Timer2Timer() { EndOfBatch(); }
+
+std::optional<Command> Supervisor::RouteFunctionKey(int functionKey) const {
+  switch (functionKey) {
+    case 1: return Command::Totals;
+    case 3: return Command::ProcessingData;
+    default: break;
+  }
+  if (!st_.controllerOn) return std::nullopt;
+  switch (functionKey) {
+    case 2: return Command::ChooseProgram;
+    case 6: return Command::ModifyProgram;
+    case 7: return Command::Print;
+    case 8: return Command::ResetTotals;
+    case 9: return Command::EndOfBatch;
+    default: return std::nullopt;
+  }
+}
+
+void Supervisor::Image2Click() {
+  console_.SetVisible(Control::Image2, false);
+  if (controller_) controller_->SetAlarm(false);
+}
+
+void Supervisor::SetPendingCalibration(const std::string& constants) {
+  st_.pendingParen = constants;
+  st_.parenPending = true;
+}
+
+void Supervisor::TotaliClick() {
+  if (!controller_ || st_.serviceMode == 99) return;
+  const int saved = st_.serviceMode;
+  st_.serviceMode = 99;
+  const int lines = std::clamp(config_.numlinee, 1, 6);
+  for (int line = 1; line <= lines; ++line) {
+    if (!controller_->RichiestaTotali(cMB90::kTotalsTimeout, "2" + std::to_string(line - 1))) break;
+    controller_->GetTotali(st_.lineTotals[static_cast<std::size_t>(line - 1)]);
+  }
+  st_.rejectReadRequest = true;
+  st_.serviceMode = saved;
+}
+
+bool Supervisor::LoadProgram(int) {
+  // The grading program record and its six blocks come with the program
+  // archive; until then nothing can be sent.
+  return false;
+}
+
+void Supervisor::ShowProgramClasses(int) {}
+
+void Supervisor::RefreshTotalsDisplay() {}
+
+void Supervisor::EndOfBatch() {}
+
+void Supervisor::DailyExport() {}
+
+void Supervisor::AggiornaTempiScarti() {
+  if (!rejectStation_) return;
+  RejectTimes times;
+  if (rejectStation_->ReadTimes(times) == 1) {
+    st_.rejectCycleOn = times.cycleOn;
+    st_.rejectState = times.state;
+    ApplyRejectTimes(times.time2);
+  }
+  if (st_.rejectCycleOn == 0 && rejectStation_->CycleOn() != 1) operator_.ShowMessage("errore ciclo on scarti");
+}
+
+void Supervisor::ApplyRejectTimes(double secondTime) {
+  const int interval = static_cast<int>(std::nearbyint(secondTime * 100)) + 1000;
+  if (interval != console_.Timer2Interval()) console_.SetTimer2Interval(interval);
+}
+
+}  // namespace kv7::supervisor

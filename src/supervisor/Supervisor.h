@@ -1,0 +1,144 @@
+#pragma once
+// The console's logic without its windows: start-up and shutdown, the 100 ms
+// main cycle and the event log. It owns the links to the controller board,
+// the reject station and the barcode thread, and reaches the screen through
+// Console and the person at the machine through Operator.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/Configuration.h"
+#include "store/SideFiles.h"
+#include "supervisor/Console.h"
+#include "supervisor/EventLog.h"
+#include "supervisor/OperatorReporter.h"
+#include "supervisor/SupervisorState.h"
+
+namespace kv7 {
+class cMB90;
+class cSrd12;
+class tPolling;
+namespace store {
+class ConfigStore;
+class Database;
+}  // namespace store
+}  // namespace kv7
+
+namespace kv7::supervisor {
+
+// The operator commands the function keys lead to.
+enum class Command { Totals, ChooseProgram, ProcessingData, ModifyProgram, Print, ResetTotals, EndOfBatch };
+
+class Supervisor {
+ public:
+  // `database` may be null (no archive at all); a database that cannot be
+  // reached is told to the operator once and the console runs without it.
+  Supervisor(Console& console, Operator& op, store::ConfigStore& store, store::Database* database,
+             std::filesystem::path workDir = ".");
+  ~Supervisor();
+  Supervisor(const Supervisor&) = delete;
+  Supervisor& operator=(const Supervisor&) = delete;
+
+  // Start-up sequence, run once when the main window is first shown.
+  // `args` are the command-line words after the program name.
+  void FormShow(const std::vector<std::string>& args);
+  // One 100 ms tick.
+  void Timer1Timer();
+  // The one-shot end-of-batch timer fired.
+  void Timer2Timer();
+  // The exit command: export question, final totals, restart record. The
+  // window closes afterwards, which runs FormClose.
+  void fine2();
+  // Shutdown; safe to call more than once.
+  void FormClose();
+
+  bool WriteLog(const std::string& text);
+
+  // The command a function key (1..12) leads to, or none when the key has
+  // no command or needs the board and the board is off.
+  std::optional<Command> RouteFunctionKey(int functionKey) const;
+  // Hides the quality alarm and clears the board link's alarm flag.
+  void Image2Click();
+
+  // Commands that later work fills in; for now each does what can be done
+  // with the parts that exist.
+  // Totals request: the per-line "V" blocks of the active lines.
+  void TotaliClick();
+  // Loads program n and starts sending it to the board.
+  bool LoadProgram(int n);
+  // Looks program n up in the archive and shows its classes.
+  void ShowProgramClasses(int n);
+  // Redraws the totals from the last request.
+  void RefreshTotalsDisplay();
+  // The end-of-batch routine.
+  void EndOfBatch();
+  // The daily export for the host system.
+  void DailyExport();
+  // Menu "Aggiorna Tempi Scarti".
+  void AggiornaTempiScarti();
+
+  // A service window owns the cycle while serviceMode is 1..6; it gets the
+  // ticks through this hook.
+  void SetServiceHook(std::function<void(int mode)> hook) { serviceHook_ = std::move(hook); }
+  // The line calibration leaves new constants for the board here.
+  void SetPendingCalibration(const std::string& constants);
+
+  SupervisorState& State() { return st_; }
+  const SupervisorState& State() const { return st_; }
+  store::Configuration& Config() { return config_; }
+  const store::Configuration& Config() const { return config_; }
+  cMB90* controller() { return controller_.get(); }
+  cSrd12* rejectStation() { return rejectStation_.get(); }
+  tPolling* auxThread() { return auxThread_.get(); }
+  const store::CompanyHeader& CompanyHeader() const { return companyHeader_; }
+  const store::ProcessingCosts& Costs() const { return costs_; }
+  const std::filesystem::path& WorkDir() const { return workDir_; }
+
+ private:
+  // Start-up steps.
+  void CreateLinks();
+  void StartRejectStation();
+  void ReadRestartRecord();
+  void ComputeCostAmount();
+  bool DatabaseUsable();
+  void ShowDatabaseError(const std::string& text);
+
+  // Cycle steps.
+  void StatusPoll();
+  void IdentifyBoard();
+  void SetUpBoard();
+  void ShowProcessingState();
+  void WatchProgramOnBoard();
+  void InitialiseBoard();
+  void DownloadStep();
+  void ServeBarcode();
+  void ServeRejectStation();
+  void ApplyRejectTimes(double secondTime);
+  void ReopenLostController();
+
+  Console& console_;
+  Operator& operator_;
+  OperatorReporter reporter_;
+  store::ConfigStore& store_;
+  store::Database* database_;
+  std::filesystem::path workDir_;
+  EventLog log_;
+  store::Configuration config_;
+  store::CompanyHeader companyHeader_;
+  store::ProcessingCosts costs_;
+  SupervisorState st_;
+
+  std::unique_ptr<cMB90> controller_;
+  std::unique_ptr<cSrd12> rejectStation_;
+  std::unique_ptr<tPolling> auxThread_;
+  std::function<void(int)> serviceHook_;
+  bool databaseErrorShown_ = false;
+  bool closed_ = false;
+  int reopenCountdown_ = 0;
+};
+
+}  // namespace kv7::supervisor

@@ -1,0 +1,62 @@
+#pragma once
+// The run-time state of the console between start-up and shutdown, under the
+// names the cycle, the batch lifecycle and the totals use.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "link/MachineStatus.h"
+
+namespace kv7::supervisor {
+
+struct SupervisorState {
+  rcStateMachine machineState;  // last status record of a good poll
+  bool controllerOn = false;    // the last status poll was answered
+  bool boardKnown = false;      // version and type asked since the board came on
+  int boardType = 0;
+  std::string versionText = "-----";
+  std::string baseCaption;
+  int serviceMode = 0;  // 0 the cycle, 1..6 a service window, 99 the supervisor itself
+  int pollDivider = 1;
+  int boardProgram = 9999;
+  int machineStateNo = 0;
+  int savedProgram = 0;
+  std::string savedProducer = "00000";
+  bool reinitRequest = false;
+  bool extraInitCommand = false;
+  bool endRequest = false;
+  bool endArming = false;
+  int autoTotalsCountdown = 0;
+  // Automatic totals period in units of 44 polls, set by the program parameters.
+  int autoTotalsPeriod = 0;
+  bool oldBoardMode = false;
+  double startMinutes = 0;
+  std::int64_t costAmount = 0;
+  int rejectCycleOn = 0;
+  int rejectState = 0;
+
+  // Program download, one "F" block per tick.
+  int downloadJob = 0;
+  int downloadStep = 1;
+  int downloadSubStep = 1;
+  int downloadProgress = 0;
+  std::string downloadLabel;
+  std::array<std::string, 6> programBlocks;
+
+  int rejectScale = 0;
+  bool rejectScaleRead = false;
+  bool rejectReadRequest = false;
+  std::int64_t rejectValue = 0;
+
+  // Programs in the archive, as counted when the program list was filled.
+  int programCount = 0;
+  // Line calibration constants waiting to reach the board ("(" command).
+  std::string pendingParen;
+  bool parenPending = false;
+
+  // Raw "V" blocks of lines 1..6 from the last totals request.
+  std::array<rcRichiestaTotali, 6> lineTotals;
+};
+
+}  // namespace kv7::supervisor

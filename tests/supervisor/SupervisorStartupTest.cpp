@@ -1,0 +1,140 @@
+// Start-up and shutdown of the console logic where no board answers: no
+// ports, ports that do not exist, an archive that cannot be reached.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "link/cMB90.h"
+#include "store/ConfigStore.h"
+#include "store/Database.h"
+#include "supervisor/ConsoleRecorder.h"
+#include "supervisor/Supervisor.h"
+#include "support/TempDir.h"
+
+namespace kv7::test {
+namespace {
+
+using supervisor::Control;
+using supervisor::Supervisor;
+
+std::string Slurp(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+store::DbParams UnreachableDatabase(const TempDir& dir) {
+  store::DbParams p;
+  p.socket = (dir / "no-server.sock").string();
+  p.timeoutSeconds = 2;
+  return p;
+}
+
+class StartupWithoutBoards : public ::testing::Test {
+ protected:
+  StartupWithoutBoards() : store(store::ConfigStore::kDefaultRoot, dir / "config") {}
+
+  void NoPorts() {
+    store.WriteString("kv2", "porta_com", "99");
+    store.WriteString("kv2", "porta_scarti", "99");
+    store.WriteString("kv2", "porta_aux", "0");
+  }
+
+  TempDir dir;
+  store::ConfigStore store;
+  ConsoleRecorder console;
+  ScriptedOperator op;
+};
+
+TEST_F(StartupWithoutBoards, NoPortsAndNoDatabaseStillStartRunAndStop) {
+  NoPorts();
+  store::Database db(UnreachableDatabase(dir));
+  {
+    Supervisor sup(console, op, store, &db, dir.path());
+    sup.FormShow({});
+    EXPECT_EQ(sup.controller(), nullptr);
+    EXPECT_EQ(sup.rejectStation(), nullptr);
+    EXPECT_EQ(console.panels[3], "0 - Centralina off ");
+    EXPECT_EQ(console.panels[4], "0-SCARTI off ");
+    // The archive's failure is told once, in the library's words.
+    ASSERT_EQ(op.messages.size(), 1u);
+    EXPECT_NE(op.messages[0].find("no-server.sock"), std::string::npos) << op.messages[0];
+    EXPECT_EQ(sup.State().savedProgram, 0);
+    EXPECT_EQ(sup.State().savedProducer, "00000");
+    EXPECT_TRUE(console.batchEntryPrepared);
+    EXPECT_EQ(console.units, "gr");
+
+    for (int i = 0; i < 30; ++i) sup.Timer1Timer();
+    EXPECT_FALSE(console.enabled[Control::Lavorazione]);
+    EXPECT_FALSE(console.enabled[Control::Assistenza1]);
+    EXPECT_TRUE(console.enabled[Control::Cancella2]);
+    sup.fine2();
+    EXPECT_EQ(op.messages.size(), 1u);
+    EXPECT_EQ(op.questions, std::vector<std::string>{"Vuoi esportare i dati verso AS400 ?"});
+  }
+  const std::string log = Slurp(dir / "kv2.log");
+  EXPECT_NE(log.find(" | start MB3\r\n"), std::string::npos);
+  EXPECT_NE(log.find(" | Stop Mb3\r\n"), std::string::npos);
+  EXPECT_EQ(log.find("Stop Mb3"), log.rfind("Stop Mb3")) << "shutdown ran twice";
+}
+
+TEST_F(StartupWithoutBoards, MissingDevicesLeaveTheBoardOffAndPollsFailQuietly) {
+  store.WriteString("ports", "COM5", (dir / "no-such-tty").string());
+  store.WriteString("ports", "COM6", (dir / "no-such-tty2").string());
+  store.WriteString("kv2", "porta_com", "5");
+  store.WriteString("kv2", "porta_scarti", "6");
+  store.WriteString("kv2", "porta_aux", "0");
+  Supervisor sup(console, op, store, nullptr, dir.path());
+  sup.FormShow({});
+  ASSERT_NE(sup.controller(), nullptr);
+  EXPECT_FALSE(sup.controller()->IsOpen());
+  for (int i = 0; i < 25; ++i) sup.Timer1Timer();
+  EXPECT_EQ(console.panels[3], "0 - Centralina off ");
+  EXPECT_EQ(console.alignment[3], supervisor::Align::Right);
+  EXPECT_EQ(console.panels[4], "0-SCARTI off ");
+  EXPECT_FALSE(sup.State().controllerOn);
+  EXPECT_TRUE(op.messages.empty()) << op.messages.front();
+  // Function keys that need the board lead nowhere while it is off.
+  EXPECT_EQ(sup.RouteFunctionKey(1), supervisor::Command::Totals);
+  EXPECT_EQ(sup.RouteFunctionKey(3), supervisor::Command::ProcessingData);
+  EXPECT_FALSE(sup.RouteFunctionKey(9).has_value());
+  EXPECT_FALSE(sup.RouteFunctionKey(2).has_value());
+  EXPECT_FALSE(sup.RouteFunctionKey(4).has_value());
+}
+
+TEST_F(StartupWithoutBoards, OldBoardOptionUnitsAndCosts) {
+  NoPorts();
+  store.WriteString("kv2", "totaligrammi", "0");
+  // Two persons at 15.00 an hour, one at 20, one at 30: 0.5 + 0.333 + 0.5 = 1.33 a minute.
+  std::ofstream(dir / "w83.cst", std::ios::binary) << " 2    15 1    20 1    30";
+  Supervisor sup(console, op, store, nullptr, dir.path());
+  sup.FormShow({"-o"});
+  EXPECT_TRUE(sup.State().oldBoardMode);
+  EXPECT_FALSE(console.enabled[Control::TabellaTara1]);
+  EXPECT_EQ(console.units, "Kg");
+  EXPECT_EQ(sup.State().costAmount, 1);
+  // Without "-o" the installation text carries the tare and magnet suffix.
+  EXPECT_EQ(sup.Config().InstallString.size(), 119u);
+}
+
+TEST_F(StartupWithoutBoards, CostPerMinuteRoundsHalfToEven) {
+  NoPorts();
+  // 3 persons at 50 an hour: 2.5 a minute rounds to 2; 7 at 30: 3.5 rounds to 4.
+  std::ofstream(dir / "w83.cst", std::ios::binary) << " 3    50 0     0 0     0";
+  {
+    Supervisor sup(console, op, store, nullptr, dir.path());
+    sup.FormShow({});
+    EXPECT_EQ(sup.State().costAmount, 2);
+    EXPECT_EQ(sup.Config().InstallString.substr(119), "L50");
+  }
+  std::ofstream(dir / "w83.cst", std::ios::binary | std::ios::trunc) << " 7    30xx     5 0     0";
+  Supervisor sup(console, op, store, nullptr, dir.path());
+  sup.FormShow({});
+  EXPECT_EQ(sup.State().costAmount, 4);  // a field that does not convert counts as 0
+}
+
+}  // namespace
+}  // namespace kv7::test
