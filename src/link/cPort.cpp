@@ -112,6 +112,9 @@ bool cPort::Open() {
     ok = ::cfsetispeed(&t, speed) == 0 && ::cfsetospeed(&t, speed) == 0 && ::tcsetattr(fd, TCSANOW, &t) == 0;
   }
   ok = ok && SetModemLine(fd, TIOCM_DTR, true) && SetModemLine(fd, TIOCM_RTS, true);
+  // Start from empty queues, as a freshly opened port does: nothing left
+  // over from an earlier owner is taken for a reply.
+  if (ok) ::tcflush(fd, TCIOFLUSH);
   if (!ok) {
     ::ioctl(fd, TIOCNXCL);
     ::close(fd);
