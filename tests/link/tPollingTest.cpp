@@ -151,8 +151,12 @@ TEST(tPollingPorts, PortZeroIdlesUntilTerminated) {
   tPolling idle(0, map, 10ms);
   EXPECT_FALSE(idle.HasPort());
   EXPECT_TRUE(idle.Start());
-  scanner.Send("IGNORED\r\n");
   std::this_thread::sleep_for(100ms);
+  {
+    // The idle thread holds no port: COM2's device is free.
+    cPort other(2, 9600, map);
+    EXPECT_TRUE(other.Open());
+  }
   EXPECT_EQ(idle.count(), 0u);
   auto start = Clock::now();
   idle.Terminate();
@@ -163,8 +167,9 @@ TEST(tPollingPorts, PortZeroIdlesUntilTerminated) {
 
   tPolling mapped(2, map, 10ms);
   ASSERT_TRUE(mapped.Start());
+  scanner.Send("MAPPED\r\n");
   EXPECT_TRUE(WaitForCount(mapped, 1, 1s));
-  EXPECT_EQ(mapped.take(), "IGNORED\r");
+  EXPECT_EQ(mapped.take(), "MAPPED\r");
 }
 
 TEST(tPollingPorts, AMissingReaderIsReportedAndThenPickedUp) {
@@ -176,9 +181,11 @@ TEST(tPollingPorts, AMissingReaderIsReportedAndThenPickedUp) {
   // The reader appears later: the thread opens it at its next pass.
   test::Pty scanner;
   std::filesystem::create_symlink(scanner.SlavePath(), link);
+  auto end = Clock::now() + 1s;
+  while (!reader.PortOpen() && Clock::now() < end) std::this_thread::sleep_for(5ms);
+  ASSERT_TRUE(reader.PortOpen());
   scanner.Send("PLUGGED\r\n");
   ASSERT_TRUE(WaitForCount(reader, 1, 1s));
-  EXPECT_TRUE(reader.PortOpen());
   EXPECT_EQ(reader.take(), "PLUGGED\r");
 }
 
