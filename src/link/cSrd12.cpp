@@ -15,7 +15,9 @@ constexpr std::size_t kReplyChunk = cPort::kMaxChunk;
 // can hold a command.
 constexpr std::size_t kMaxStaleBytes = 4096;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // A fixed-position number field of a reply: digits with at most one decimal
 // point. Anything else (blanks, signs, letters, a field cut short by the
@@ -93,11 +95,17 @@ int cSrd12::ReadDecimals() {
   return value;
 }
 
-int cSrd12::Unload() { return Command('V') ? 1 : -1; }
+int cSrd12::Unload() {
+  return Command('V') ? 1 : -1;
+}
 
-int cSrd12::ZeroCounters() { return Command('Z') ? 1 : -1; }
+int cSrd12::ZeroCounters() {
+  return Command('Z') ? 1 : -1;
+}
 
-int cSrd12::CycleOn() { return Command('M') ? 1 : -1; }
+int cSrd12::CycleOn() {
+  return Command('M') ? 1 : -1;
+}
 
 int cSrd12::ReadWeights(RejectWeights& out) {
   if (!Command('T')) return -1;
@@ -129,10 +137,10 @@ std::vector<int> cSrd12::ErrorCodesSet() const {
 }
 
 const char* cSrd12::StateText(int state) {
-  static constexpr const char* kTexts[] = {
-      "0 - SCARTI ON ",    "1 - attesa scar.",  "2 - SCARICO",       "3 - ass. tara",
-      "4 - tara in corso", "5 - att. carico",   "6 - Carico Sing.",  "7 - Ass. e Accum.",
-      "8 - Doppia Carico", "9 - Ass. Accum. Pos."};
+  static constexpr const char* kTexts[] = {"0 - SCARTI ON ",      "1 - attesa scar.",  "2 - SCARICO",
+                                           "3 - ass. tara",       "4 - tara in corso", "5 - att. carico",
+                                           "6 - Carico Sing.",    "7 - Ass. e Accum.", "8 - Doppia Carico",
+                                           "9 - Ass. Accum. Pos."};
   if (state < 0 || state > 9) return "? - errore scarti ";
   return kTexts[state];
 }

@@ -18,7 +18,8 @@ constexpr char kLF = '\n';
 
 }  // namespace
 
-tPolling::tPolling(std::uint8_t portNumber, const store::ConfigStore& portMap, std::chrono::milliseconds period)
+tPolling::tPolling(std::uint8_t portNumber, const store::ConfigStore& portMap,
+                   std::chrono::milliseconds period)
     : period_(period) {
   if (portNumber >= 1 && portNumber < 99) port_ = std::make_unique<cPort>(portNumber, kBaud, portMap);
 }
@@ -26,7 +27,9 @@ tPolling::tPolling(std::uint8_t portNumber, const store::ConfigStore& portMap, s
 tPolling::tPolling(std::string devicePath, std::chrono::milliseconds period)
     : period_(period), port_(std::make_unique<cPort>(std::move(devicePath), kBaud)) {}
 
-tPolling::~tPolling() { Terminate(); }
+tPolling::~tPolling() {
+  Terminate();
+}
 
 bool tPolling::Start() {
   if (thread_.joinable() || stop_.load()) return port_ == nullptr || portOpen_.load();

@@ -68,7 +68,9 @@ TEST_F(cSrd12Test, DecimalsAreDecodedKeptAndScaleTheRejectWeight) {
 
 TEST_F(cSrd12Test, TimesGiveBothTimesTheCycleFlagAndTheState) {
   RejectTimes t;
-  auto seen = Answer(board, "---030015" "14\r");
+  auto seen = Answer(board,
+                     "---030015"
+                     "14\r");
   EXPECT_EQ(station.ReadTimes(t), 1);
   EXPECT_EQ(seen.get(), "P\r");
   EXPECT_EQ(t.time1, 30);
@@ -85,7 +87,8 @@ TEST_F(cSrd12Test, AcknowledgementsNeedThreeMinusSignsAndAFinalCR) {
     int (cSrd12::*op)();
     const char* command;
   };
-  for (Case c : {Case{&cSrd12::Unload, "V\r"}, Case{&cSrd12::ZeroCounters, "Z\r"}, Case{&cSrd12::CycleOn, "M\r"}}) {
+  for (Case c :
+       {Case{&cSrd12::Unload, "V\r"}, Case{&cSrd12::ZeroCounters, "Z\r"}, Case{&cSrd12::CycleOn, "M\r"}}) {
     auto seen = Answer(board, "---\r");
     EXPECT_EQ((station.*c.op)(), 1) << c.command;
     EXPECT_EQ(seen.get(), c.command);

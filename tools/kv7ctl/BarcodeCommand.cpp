@@ -1,9 +1,9 @@
 // kv7ctl barcode: runs the barcode reader's receive thread and prints every
 // line it delivers, as the console would append them to its memo.
 
-#include <csignal>
 #include <charconv>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -20,7 +20,9 @@ constexpr const char* kUsage = "[--device PATH | --port N] [--seconds S]";
 
 volatile std::sig_atomic_t interrupted = 0;
 
-void OnInterrupt(int) { interrupted = 1; }
+void OnInterrupt(int) {
+  interrupted = 1;
+}
 
 void PrintLine(std::string line) {
   while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();

@@ -13,8 +13,7 @@
 namespace kv7ctl {
 namespace {
 
-constexpr const char* kUsage =
-    "[--device PATH | --port N] decimals|unload|zero|cycle-on|weights|times";
+constexpr const char* kUsage = "[--device PATH | --port N] decimals|unload|zero|cycle-on|weights|times";
 
 // Shortest text that reads back as the same number: 1234, 1.234, 30.
 std::string Number(double value) {
