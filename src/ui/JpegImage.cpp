@@ -3,8 +3,8 @@
 #include <QFile>
 
 #include <csetjmp>
-#include <new>
 #include <cstdio>  // jpeglib.h needs FILE declared first
+#include <new>
 #include <vector>
 
 #include <jerror.h>

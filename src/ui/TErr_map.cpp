@@ -43,8 +43,8 @@ void TErr_map::SetEntries(const std::vector<Entry>& entries) {
   for (auto& [code, box] : boxes_) delete box;
   boxes_.clear();
   for (const Entry& e : entries) {
-    auto* box = new ReportBox(QString("%1  %2").arg(e.code, 2, 10, QChar('0')).arg(QString::fromStdString(e.text)),
-                              group_);
+    auto* box = new ReportBox(
+        QString("%1  %2").arg(e.code, 2, 10, QChar('0')).arg(QString::fromStdString(e.text)), group_);
     box->setObjectName(QString("Err%1").arg(e.code, 2, 10, QChar('0')));
     box->setChecked(e.set);
     box->setFocusPolicy(Qt::NoFocus);
@@ -53,7 +53,8 @@ void TErr_map::SetEntries(const std::vector<Entry>& entries) {
   }
 }
 
-void TErr_map::SetEntries(const std::vector<std::pair<int, std::string>>& table, const std::bitset<100>& flags) {
+void TErr_map::SetEntries(const std::vector<std::pair<int, std::string>>& table,
+                          const std::bitset<100>& flags) {
   std::vector<Entry> entries;
   entries.reserve(table.size());
   for (const auto& [code, text] : table) {

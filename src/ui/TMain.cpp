@@ -437,7 +437,8 @@ void TMain::ApplyScale() {
 
   // Entry boxes as wide as their longest content: batch number and total 6
   // digits, cup counter 3, bad cups 4.
-  const std::pair<QLineEdit*, int> entries[] = {{numBolla_, 6}, {totPartita_, 6}, {numtazza_, 3}, {tazzebad_, 4}};
+  const std::pair<QLineEdit*, int> entries[] = {
+      {numBolla_, 6}, {totPartita_, 6}, {numtazza_, 3}, {tazzebad_, 4}};
   for (const auto& [e, digits] : entries) {
     e->setFont(figure);
     e->setFixedWidth(fm.horizontalAdvance(QString(digits + 1, '8')) + 12);

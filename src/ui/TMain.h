@@ -29,9 +29,9 @@ namespace kv7::ui {
 class TMain : public QMainWindow {
   Q_OBJECT
  public:
-  static constexpr int kClasses = 15;    // classes 1..15
-  static constexpr int kQualities = 4;   // qualities 1..4 on the pages; 5 is the reject
-  static constexpr int kPanels = 5;      // status panels 0..4
+  static constexpr int kClasses = 15;   // classes 1..15
+  static constexpr int kQualities = 4;  // qualities 1..4 on the pages; 5 is the reject
+  static constexpr int kPanels = 5;     // status panels 0..4
   static constexpr int kUnitLabels = 66;
 
   explicit TMain(QWidget* parent = nullptr);

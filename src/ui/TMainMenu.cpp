@@ -24,18 +24,23 @@ struct EntryDef {
   const char* menu;  // nullptr: an entry of the menu bar itself
   const char* name;
   const char* caption;
-  Signal signal;     // nullptr: the entry has no command
-  bool available;    // its command is built
+  Signal signal;   // nullptr: the entry has no command
+  bool available;  // its command is built
   bool checkable;
 };
 
 // Menus in menu-bar order. "Fine" is an entry of the bar itself.
 constexpr MenuDef kMenus[] = {
-    {"Lavorazione", "&Lavorazione"},  {"Programmi1", "&Programmi"},   {"Bolle1", "&Bolle"},
-    {"Produttori1", "Pro&duttori"},   {"Installazione1", "&Installazione"},
-    {"Assistenza1", "A&ssistenza"},   {"Scarti1", "S&carti"},
+    {"Lavorazione", "&Lavorazione"},
+    {"Programmi1", "&Programmi"},
+    {"Bolle1", "&Bolle"},
+    {"Produttori1", "Pro&duttori"},
+    {"Installazione1", "&Installazione"},
+    {"Assistenza1", "A&ssistenza"},
+    {"Scarti1", "S&carti"},
     {"ControlloRemoto1", "Controllo &Remoto"},
-    {"Lingua1", "Lin&gua"},           {"Aiuto2", "&Aiuto"},
+    {"Lingua1", "Lin&gua"},
+    {"Aiuto2", "&Aiuto"},
 };
 
 // Every entry the console offers. Entries whose commands come with later
@@ -72,8 +77,8 @@ const EntryDef kEntries[] = {
     {"Installazione1", "Impostazione1", "&Calibratrice", &TMain::Impostazione1Click, false, false},
     {"Installazione1", "Programma2", "&Programma", &TMain::Programma2Click, false, false},
     {"Installazione1", "SalvasuFloppy1", "&Salva su Penna USB", &TMain::SalvasuFloppy1Click, false, false},
-    {"Installazione1", "RipristinadaFloppy1", "&Ripristina da Penna USB", &TMain::RipristinadaFloppy1Click, false,
-     false},
+    {"Installazione1", "RipristinadaFloppy1", "&Ripristina da Penna USB", &TMain::RipristinadaFloppy1Click,
+     false, false},
 
     {"Assistenza1", "ControlloCELLE1", "Controllo &CELLE", &TMain::ControlloCELLE1Click, false, false},
     {"Assistenza1", "Memorizzato1", "&Memorizzato", &TMain::Memorizzato1Click, false, false},
@@ -83,7 +88,8 @@ const EntryDef kEntries[] = {
     {"Assistenza1", "Calibrazione1", "Ca&librazione", &TMain::Calibrazione1Click, false, false},
     {"Assistenza1", "Oscilloscopio1", "&Oscilloscopio", &TMain::Oscilloscopio1Click, false, false},
 
-    {"Scarti1", "AggiornaTempiScarti1", "Aggiorna Tempi Scarti", &TMain::AggiornaTempiScarti1Click, true, false},
+    {"Scarti1", "AggiornaTempiScarti1", "Aggiorna Tempi Scarti", &TMain::AggiornaTempiScarti1Click, true,
+     false},
     {"Scarti1", "MappaerroriSRD121", "Mappa errori SRD12", &TMain::MappaerroriSRD121Click, true, false},
 
     {"ControlloRemoto1", "ctrl_rem_menu1", "Remoto 1", nullptr, false, false},
@@ -110,8 +116,12 @@ const EntryDef kEntries[] = {
 };
 
 // Groups inside a menu: a separator before these entries.
-const QString kSeparatorBefore[] = {"ResetCentralina1", "exportfrom1",    "AzzeramentoBolle1",
-                                    "azzeraProduttori1", "SalvasuFloppy1", "Cinese1",
+const QString kSeparatorBefore[] = {"ResetCentralina1",
+                                    "exportfrom1",
+                                    "AzzeramentoBolle1",
+                                    "azzeraProduttori1",
+                                    "SalvasuFloppy1",
+                                    "Cinese1",
                                     "ControlloAggiornamentiOnline1"};
 
 struct KeyRoute {
@@ -122,8 +132,8 @@ struct KeyRoute {
 
 // The operator's function keys and the entries they run.
 constexpr KeyRoute kKeys[] = {
-    {Qt::Key_F1, "Totali1", false},   {Qt::Key_F2, "Programma1", true}, {Qt::Key_F3, "Dati1", false},
-    {Qt::Key_F6, "ModificaPU1", true}, {Qt::Key_F7, "Stampa3", true},   {Qt::Key_F8, "Start1", true},
+    {Qt::Key_F1, "Totali1", false},    {Qt::Key_F2, "Programma1", true}, {Qt::Key_F3, "Dati1", false},
+    {Qt::Key_F6, "ModificaPU1", true}, {Qt::Key_F7, "Stampa3", true},    {Qt::Key_F8, "Start1", true},
     {Qt::Key_F9, "Partita1", true},
 };
 
@@ -178,7 +188,9 @@ void TMain::BuildMenus() {
   SetControllerOn(false);
 }
 
-void TMain::ApplyActionState(ActionState& state) { state.action->setEnabled(state.available && state.enabled); }
+void TMain::ApplyActionState(ActionState& state) {
+  state.action->setEnabled(state.available && state.enabled);
+}
 
 void TMain::SetEntryAvailable(const QString& name, bool available) {
   auto it = actions_.find(name);
@@ -197,9 +209,13 @@ QAction* TMain::Action(const QString& name) const {
   return it == actions_.constEnd() ? nullptr : it->action;
 }
 
-QMenu* TMain::Menu(const QString& name) const { return menus_.value(name, nullptr); }
+QMenu* TMain::Menu(const QString& name) const {
+  return menus_.value(name, nullptr);
+}
 
-QStringList TMain::ActionNames() const { return actions_.keys(); }
+QStringList TMain::ActionNames() const {
+  return actions_.keys();
+}
 
 void TMain::SetControllerOn(bool on) {
   controllerOn_ = on;

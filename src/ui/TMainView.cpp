@@ -35,10 +35,18 @@ QLabel* TMain::TotC(int c, int q) const {
 QLabel* TMain::TotP(int c, int q) const {
   return c >= 1 && c <= kClasses && q >= 1 && q <= kQualities ? totP_[CellIndex(c, q)] : nullptr;
 }
-QLabel* TMain::Unit(int n) const { return n >= 1 && n <= kUnitLabels ? units_[n - 1] : nullptr; }
-QLabel* TMain::LavoratoQ(int q) const { return q >= 1 && q <= 5 ? lavoratoQ_[q - 1] : nullptr; }
-QLabel* TMain::LavoratoPQ(int q) const { return q >= 1 && q <= 5 ? lavoratoPQ_[q - 1] : nullptr; }
-QLabel* TMain::StatusPanel(int i) const { return i >= 0 && i < kPanels ? panels_[i] : nullptr; }
+QLabel* TMain::Unit(int n) const {
+  return n >= 1 && n <= kUnitLabels ? units_[n - 1] : nullptr;
+}
+QLabel* TMain::LavoratoQ(int q) const {
+  return q >= 1 && q <= 5 ? lavoratoQ_[q - 1] : nullptr;
+}
+QLabel* TMain::LavoratoPQ(int q) const {
+  return q >= 1 && q <= 5 ? lavoratoPQ_[q - 1] : nullptr;
+}
+QLabel* TMain::StatusPanel(int i) const {
+  return i >= 0 && i < kPanels ? panels_[i] : nullptr;
+}
 
 // ---- operations ----
 
@@ -137,8 +145,7 @@ void TMain::RescaleLogo() {
     return;
   }
   const QSize box = image1_->contentsRect().size();
-  image1_->setPixmap(
-      QPixmap::fromImage(logo_.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  image1_->setPixmap(QPixmap::fromImage(logo_.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void TMain::ShowQualityAlarm(bool shown) {
@@ -197,8 +204,8 @@ void TMain::keyReleaseEvent(QKeyEvent* event) {
   // A release that reaches the window from a control the filter below
   // watches has been clicked already.
   QWidget* focus = QApplication::focusWidget();
-  const bool clicked = focus != nullptr && focus != this && isAncestorOf(focus) &&
-                       focus->focusPolicy() != Qt::NoFocus;
+  const bool clicked =
+      focus != nullptr && focus != this && isAncestorOf(focus) && focus->focusPolicy() != Qt::NoFocus;
   if (!event->isAutoRepeat() && !clicked) KeyReleased();
   event->accept();
 }

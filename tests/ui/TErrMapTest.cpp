@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QtTest/QTest>
 
+#include "link/RejectErrorMap.h"
 #include "ui/QtTestApp.h"
 #include "ui/TErr_map.h"
 
@@ -18,9 +19,10 @@ class TErrMapTest : public ::testing::Test {
   static void SetUpTestSuite() { kv7::test::TestApp(); }
 };
 
-const std::vector<std::pair<int, std::string>> kTable = {
-    {0, "Programma Peso = 0"}, {5, "rele Scarico Destro non assegnato"}, {13, "Ciclo On Tara valore errato"},
-    {11, "comandi J/K errati"}};
+const std::vector<std::pair<int, std::string>> kTable = {{0, "Programma Peso = 0"},
+                                                         {5, "rele Scarico Destro non assegnato"},
+                                                         {13, "Ciclo On Tara valore errato"},
+                                                         {11, "comandi J/K errati"}};
 
 TEST_F(TErrMapTest, OneBoxPerCodeInTableOrderTickedByItsFlag) {
   TErr_map map;
@@ -48,6 +50,21 @@ TEST_F(TErrMapTest, OneBoxPerCodeInTableOrderTickedByItsFlag) {
   map.SetEntries(kTable, flags);
   EXPECT_EQ(map.findChildren<QCheckBox*>().size(), 4);
   EXPECT_TRUE(map.Box(11)->isChecked());
+}
+
+TEST_F(TErrMapTest, ShowsTheStationTableInItsOrder) {
+  TErr_map map;
+  std::bitset<100> flags;
+  flags.set(15);
+  map.SetEntries(kv7::RejectErrorTable(), flags);
+  const auto boxes = map.findChildren<QCheckBox*>();
+  ASSERT_EQ(boxes.size(), 12);
+  EXPECT_EQ(map.findChild<QGroupBox*>()->title(), kv7::kRejectErrorGroupTitle);
+  EXPECT_EQ(boxes[8]->objectName(), "Err13");
+  EXPECT_EQ(boxes[11]->objectName(), "Err11");
+  EXPECT_TRUE(boxes[11]->text().endsWith("comandi J/K errati"));
+  for (QCheckBox* box : boxes)
+    EXPECT_EQ(box->isChecked(), box == map.Box(15)) << box->objectName().toStdString();
 }
 
 TEST_F(TErrMapTest, OperatorCannotChangeABox) {

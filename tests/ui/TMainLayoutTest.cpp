@@ -88,8 +88,8 @@ TEST_P(TMainLayoutTest, ClassGridAndTotalsFitUnclipped) {
     QApplication::processEvents();
     QWidget* page = m.PageControl1()->currentWidget();
     for (int c = 1; c <= 15; ++c) {
-      for (QLabel* l : {m.NomeCal(c, q), m.PesoCal(c, q), m.TotC(c, q), m.TotP(c, q),
-                        m.Unit((q - 1) * 15 + c)}) {
+      for (QLabel* l :
+           {m.NomeCal(c, q), m.PesoCal(c, q), m.TotC(c, q), m.TotP(c, q), m.Unit((q - 1) * 15 + c)}) {
         ExpectReadable(l, page, size);
         ExpectReadable(l, central, size);
       }
@@ -115,7 +115,8 @@ TEST_P(TMainLayoutTest, ClassGridAndTotalsFitUnclipped) {
   for (QCheckBox* b : central->findChildren<QCheckBox*>()) {
     EXPECT_GE(b->width(), b->sizeHint().width()) << b->objectName().toStdString();
   }
-  EXPECT_TRUE(central->rect().contains(QRect(m.Label53()->mapTo(central, QPoint(0, 0)), m.Label53()->size())));
+  EXPECT_TRUE(
+      central->rect().contains(QRect(m.Label53()->mapTo(central, QPoint(0, 0)), m.Label53()->size())));
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, TMainLayoutTest,
@@ -128,13 +129,13 @@ TEST(TMainScreenshot, GrabsTheFilledConsole) {
   kv7::test::TestApp();
   TMain m;
   m.SetKeyClick(false);
-  const char* names[] = {"EXTRA", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII",
-                         "PICCOL", "SCARTO"};
+  const char* names[] = {"EXTRA", "I",  "II", "III", "IV",  "V",      "VI",    "VII",
+                         "VIII",  "IX", "X",  "XI",  "XII", "PICCOL", "SCARTO"};
   for (int q = 1; q <= 4; ++q) {
     for (int c = 1; c <= 15; ++c) {
       m.NomeCal(c, q)->setText(names[c - 1]);
-      m.PesoCal(c, q)->setText(QString("%1-%2").arg(400 - c * 20, 4, 10, QChar('0')).arg(420 - c * 20, 4, 10,
-                                                                                           QChar('0')));
+      m.PesoCal(c, q)->setText(
+          QString("%1-%2").arg(400 - c * 20, 4, 10, QChar('0')).arg(420 - c * 20, 4, 10, QChar('0')));
       m.TotC(c, q)->setText(QString("%1").arg((c * 1371.7 + q * 97) / 10.0, 6, 'f', 1));
       m.TotP(c, q)->setText(QString("%1").arg(c * 0.61 + q, 3, 'f', 2));
     }

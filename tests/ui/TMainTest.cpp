@@ -84,13 +84,27 @@ TEST_F(TMainTest, CarriesEveryNamedControlUnderItsName) {
   EXPECT_EQ(m.Unit(67), nullptr);
 
   const std::map<QString, QObject*> singles = {
-      {"TotaleG", m.TotaleG()},       {"Production", m.Production()},     {"Costo", m.Costo()},
-      {"numBolla", m.numBolla()},     {"totPartita", m.totPartita()},     {"numtazza", m.numtazza()},
-      {"tazzebad", m.tazzebad()},     {"Label53", m.Label53()},           {"Label55", m.Label55()},
-      {"Memo1", m.Memo1()},           {"LavorPrec", m.LavorPrec()},       {"Image1", m.Image1()},
-      {"Image2", m.Image2()},         {"CheckStpTotP", m.CheckStpTotP()}, {"CheckPreview", m.CheckPreview()},
-      {"StatusBar1", m.StatusBar1()}, {"Timer1", m.Timer1()},             {"Timer2", m.Timer2()},
-      {"unit61", m.Unit(61)},         {"unit65", m.Unit(65)},             {"unit66", m.Unit(66)},
+      {"TotaleG", m.TotaleG()},
+      {"Production", m.Production()},
+      {"Costo", m.Costo()},
+      {"numBolla", m.numBolla()},
+      {"totPartita", m.totPartita()},
+      {"numtazza", m.numtazza()},
+      {"tazzebad", m.tazzebad()},
+      {"Label53", m.Label53()},
+      {"Label55", m.Label55()},
+      {"Memo1", m.Memo1()},
+      {"LavorPrec", m.LavorPrec()},
+      {"Image1", m.Image1()},
+      {"Image2", m.Image2()},
+      {"CheckStpTotP", m.CheckStpTotP()},
+      {"CheckPreview", m.CheckPreview()},
+      {"StatusBar1", m.StatusBar1()},
+      {"Timer1", m.Timer1()},
+      {"Timer2", m.Timer2()},
+      {"unit61", m.Unit(61)},
+      {"unit65", m.Unit(65)},
+      {"unit66", m.Unit(66)},
   };
   for (const auto& [name, object] : singles) {
     ASSERT_NE(object, nullptr) << name.toStdString();
@@ -131,15 +145,54 @@ TEST_F(TMainTest, MenuCarriesEveryEntryEachWiredToItsOwnSignal) {
   TMain& m = *main_;
   std::map<QString, QAction*> reachable;
   CollectActions(m.menuBar()->actions(), reachable);
-  const QStringList expected = {
-      "Programma1", "ModificaPU1", "Start1", "Dati1", "Totali1", "Stampa3", "Partita1", "ResetCentralina1",
-      "Nuovo1", "Modifica1", "Cancella1", "Stampa1", "Nuova1", "Modifica2", "Cancella2", "Stampa2",
-      "exportfrom1", "esportagiornaliero1", "AzzeramentoBolle1", "nuova2", "Modifica3", "cancella3", "stampa4",
-      "azzeraProduttori1", "Impostazione1", "Programma2", "SalvasuFloppy1", "RipristinadaFloppy1",
-      "ControlloCELLE1", "Memorizzato1", "Encoder1", "ControlloTazze1", "TabellaTara1", "Calibrazione1",
-      "Oscilloscopio1", "AggiornaTempiScarti1", "MappaerroriSRD121", "Italiano1", "Spagnolo1", "Portoghese1",
-      "Inglese1", "Francese1", "Tedesco2", "greco", "Aiuto1", "Informazioni1",
-      "ControlloAggiornamentiOnline1", "fine2"};
+  const QStringList expected = {"Programma1",
+                                "ModificaPU1",
+                                "Start1",
+                                "Dati1",
+                                "Totali1",
+                                "Stampa3",
+                                "Partita1",
+                                "ResetCentralina1",
+                                "Nuovo1",
+                                "Modifica1",
+                                "Cancella1",
+                                "Stampa1",
+                                "Nuova1",
+                                "Modifica2",
+                                "Cancella2",
+                                "Stampa2",
+                                "exportfrom1",
+                                "esportagiornaliero1",
+                                "AzzeramentoBolle1",
+                                "nuova2",
+                                "Modifica3",
+                                "cancella3",
+                                "stampa4",
+                                "azzeraProduttori1",
+                                "Impostazione1",
+                                "Programma2",
+                                "SalvasuFloppy1",
+                                "RipristinadaFloppy1",
+                                "ControlloCELLE1",
+                                "Memorizzato1",
+                                "Encoder1",
+                                "ControlloTazze1",
+                                "TabellaTara1",
+                                "Calibrazione1",
+                                "Oscilloscopio1",
+                                "AggiornaTempiScarti1",
+                                "MappaerroriSRD121",
+                                "Italiano1",
+                                "Spagnolo1",
+                                "Portoghese1",
+                                "Inglese1",
+                                "Francese1",
+                                "Tedesco2",
+                                "greco",
+                                "Aiuto1",
+                                "Informazioni1",
+                                "ControlloAggiornamentiOnline1",
+                                "fine2"};
   for (const QString& name : expected) {
     ASSERT_TRUE(reachable.count(name)) << name.toStdString();
     QAction* action = reachable[name];
@@ -161,7 +214,8 @@ TEST_F(TMainTest, MenuCarriesEveryEntryEachWiredToItsOwnSignal) {
   EXPECT_EQ(m.Action("Programma1")->text(), "Programma  (F2)");
   EXPECT_EQ(m.Action("MappaerroriSRD121")->text(), "Mappa errori SRD12");
   // The remote control and the languages without a module have no command.
-  for (const char* name : {"ctrl_rem_menu1", "ctrl_rem_menu2", "ctrl_rem_menu3", "Cinese1", "Russo1", "Indiano1"}) {
+  for (const char* name :
+       {"ctrl_rem_menu1", "ctrl_rem_menu2", "ctrl_rem_menu3", "Cinese1", "Russo1", "Indiano1"}) {
     ASSERT_TRUE(reachable.count(name)) << name;
     m.SetEntryAvailable(name, true);
     EXPECT_FALSE(reachable[name]->isEnabled()) << name;
@@ -207,9 +261,10 @@ TEST_F(TMainTest, ControllerStateSwitchesTheProcessingAndServiceMenus) {
 
 TEST_F(TMainTest, FunctionKeysRunTheirEntriesFromAnyFocus) {
   TMain& m = *main_;
-  const std::pair<Qt::Key, const char*> keys[] = {
-      {Qt::Key_F1, "Totali1"}, {Qt::Key_F2, "Programma1"}, {Qt::Key_F3, "Dati1"}, {Qt::Key_F6, "ModificaPU1"},
-      {Qt::Key_F7, "Stampa3"}, {Qt::Key_F8, "Start1"},     {Qt::Key_F9, "Partita1"}};
+  const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_F1, "Totali1"}, {Qt::Key_F2, "Programma1"},
+                                                  {Qt::Key_F3, "Dati1"},   {Qt::Key_F6, "ModificaPU1"},
+                                                  {Qt::Key_F7, "Stampa3"}, {Qt::Key_F8, "Start1"},
+                                                  {Qt::Key_F9, "Partita1"}};
   QSignalSpy commands(&m, &TMain::CommandTriggered);
   ShowActive();
 
@@ -228,7 +283,7 @@ TEST_F(TMainTest, FunctionKeysRunTheirEntriesFromAnyFocus) {
 
   m.SetControllerOn(true);
   for (QWidget* target : std::initializer_list<QWidget*>{&m, m.numBolla(), m.totPartita(), m.numtazza(),
-                                                        m.tazzebad(), m.Memo1(), m.PageControl1()}) {
+                                                         m.tazzebad(), m.Memo1(), m.PageControl1()}) {
     for (const auto& [key, name] : keys) {
       QSignalSpy own(&m, (QByteArray("2") + name + "Click()").constData());
       QTest::keyClick(target, key);
