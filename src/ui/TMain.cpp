@@ -417,7 +417,7 @@ void TMain::ApplyScale() {
   const int rowHeight = fm.height() + 4;
   auto fit = [&](QLabel* l, const char* widest) {
     l->setFont(figure);
-    l->setMinimumWidth(fm.horizontalAdvance(widest) + 12);
+    l->setMinimumWidth(fm.horizontalAdvance(widest) + 18);
     l->setMinimumHeight(rowHeight);
   };
   for (int i = 0; i < kClasses * kQualities; ++i) {
