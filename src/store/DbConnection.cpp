@@ -97,11 +97,9 @@ void DbStatement::Run(const std::vector<DbValue>& params) {
     throw DbError("statement expects " + std::to_string(expected) + " values, got " +
                   std::to_string(params.size()));
   // The bound buffers must stay alive until the statement has run.
-  std::vector<MYSQL_BIND> binds(params.size());
+  std::vector<MYSQL_BIND> binds(params.size());  // value-initialised: all zero
   std::vector<MYSQL_TIME> times(params.size());
   std::vector<unsigned long> lengths(params.size());
-  std::memset(binds.data(), 0, binds.size() * sizeof(MYSQL_BIND));
-  std::memset(times.data(), 0, times.size() * sizeof(MYSQL_TIME));
   for (std::size_t i = 0; i < params.size(); ++i) {
     MYSQL_BIND& b = binds[i];
     const DbValue& v = params[i];
@@ -166,7 +164,6 @@ std::vector<DbRow> DbStatement::Query(const std::vector<DbValue>& params) {
 
   constexpr unsigned long kTextBuffer = 256;  // longer texts are fetched again in full
   std::vector<MYSQL_BIND> binds(n);
-  std::memset(binds.data(), 0, n * sizeof(MYSQL_BIND));
   std::vector<std::int64_t> ints(n);
   std::vector<double> doubles(n);
   std::vector<MYSQL_TIME> times(n);

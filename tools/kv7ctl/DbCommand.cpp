@@ -12,7 +12,7 @@
 namespace kv7ctl {
 namespace {
 
-constexpr const char* kUsage = "init | batch NUM | program CODE | selection | selection set PROGRAM PRODUCER";
+constexpr const char* kUsage = "init | count TABLE | batch NUM | program CODE | selection | selection set PROGRAM PRODUCER";
 
 using kv7::store::Database;
 
@@ -30,6 +30,12 @@ void Print(const std::string& column, const std::string& value) {
 int Init(Database& db) {
   db.InitSchema();
   std::printf("database %s ready\n", db.Params().database.c_str());
+  return 0;
+}
+
+int Count(Database& db, const std::string& table) {
+  if (!db.TableExists(table)) return Fail("table " + table + " does not exist");
+  std::printf("%lld\n", static_cast<long long>(db.Table(table).Count()));
   return 0;
 }
 
@@ -80,6 +86,7 @@ int RunDb(const Args& a) {
   Database db;
   try {
     if (a[0] == "init" && a.size() == 1) return Init(db);
+    if (a[0] == "count" && a.size() == 2) return Count(db, a[1]);
     if (a[0] == "batch" && a.size() == 2) return Batch(db, a[1]);
     if (a[0] == "program" && a.size() == 2) return Program(db, a[1]);
     if (a[0] == "selection") return Selection(db, a);
