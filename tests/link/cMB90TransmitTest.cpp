@@ -42,7 +42,7 @@ TEST_F(Link, BoardThatNeverEchoesGetsFiveAttemptsEachEndedByAnExtraCr) {
   EXPECT_FALSE(mb->Transmit("A0\r", cMB90::kEchoPerByte));
   auto took = Clock::now() - t0;
   EXPECT_GE(took, 5 * kFastWindow);
-  EXPECT_LT(took, 5 * kFastWindow + 150ms);
+  EXPECT_LT(took, 5 * kFastWindow + 250ms);  // not a sixth window
   std::this_thread::sleep_for(10ms);
   EXPECT_EQ(board.Received(), "A\rA\rA\rA\rA\r");
   EXPECT_TRUE(reporter.entries.empty());
@@ -147,7 +147,7 @@ TEST(LinkTiming, DelayCountsRealTicksOnTheMonotonicClock) {
   mb.Delay(100);
   auto took = Clock::now() - t0;
   EXPECT_GE(took, 86400us);
-  EXPECT_LT(took, 100ms);
+  EXPECT_LT(took, 120ms);
   t0 = Clock::now();
   mb.Delay(0);
   EXPECT_LT(Clock::now() - t0, 2ms);
@@ -170,7 +170,7 @@ TEST_F(Link, ReplyInPiecesIsJoinedAndAReplyWithoutCrIsNeverTaken) {
   auto took = Clock::now() - t0;
   // The wait ends on its time-out (86.4 ms), not a whole read later.
   EXPECT_GE(took, 86ms);
-  EXPECT_LT(took, 110ms);
+  EXPECT_LT(took, 140ms);
   EXPECT_EQ(mb->State(), before);
 }
 

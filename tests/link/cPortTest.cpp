@@ -108,12 +108,12 @@ TEST(cPortIo, ReadTimesOutOnASilentLine) {
   auto took = Clock::now() - t0;
   EXPECT_TRUE(out.empty());
   EXPECT_GE(took, 1900us);
-  EXPECT_LT(took, 20ms);
+  EXPECT_LT(took, 30ms);
   t0 = Clock::now();
   EXPECT_FALSE(port.Read(50, out));
   took = Clock::now() - t0;
   EXPECT_GE(took, 50ms);
-  EXPECT_LT(took, 80ms);
+  EXPECT_LT(took, 100ms);
 }
 
 TEST(cPortIo, ReadStopsAtTheCountAndKeepsTheRest) {
@@ -143,7 +143,7 @@ TEST(cPortIo, ReadEndsAtAGapBetweenBytes) {
   std::string out;
   auto t0 = Clock::now();
   EXPECT_TRUE(port.Read(100, out));
-  EXPECT_LT(Clock::now() - t0, 12ms);
+  EXPECT_LT(Clock::now() - t0, 50ms);
   EXPECT_EQ(out, "abc");
   peer.join();
   std::this_thread::sleep_for(2ms);
