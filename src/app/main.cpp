@@ -1,10 +1,43 @@
 #include <QApplication>
+#include <QSocketNotifier>
 
-#include "ui/TMain.h"
+#include <csignal>
+#include <filesystem>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "app/ConsoleApp.h"
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnTerminate(int) {
+  char b = 1;
+  [[maybe_unused]] auto n = ::write(signalPipe[1], &b, 1);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  kv7::ui::TMain main;
-  main.showMaximized();
+  QApplication::setApplicationName("Orvia Campionatrice");
+
+  kv7::app::ConsoleApp console(app.arguments().mid(1), std::filesystem::current_path());
+
+  // SIGTERM and SIGINT close the console as the exit command's window close
+  // does, so the links are closed and the stop is logged.
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) == 0) {
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&] {
+      char b;
+      [[maybe_unused]] auto n = ::read(signalPipe[0], &b, 1);
+      console.Window().close();
+    });
+    std::signal(SIGTERM, OnTerminate);
+    std::signal(SIGINT, OnTerminate);
+  }
+
+  console.Window().showMaximized();
   return app.exec();
 }
