@@ -12,7 +12,7 @@
 #include <random>
 #include <sstream>
 
-#include "store/DbConnection.h"
+#include "TestDatabase.h"
 
 namespace {
 
@@ -23,24 +23,14 @@ struct Output {
   std::string text;
 };
 
-class KvctlDbTest : public ::testing::Test {
+class KvctlDbTest : public kv7::test::TestDatabase {
  protected:
+  bool CreateTables() const override { return false; }
   void SetUp() override {
-    params_ = DbParams::FromEnvironment();
-    name_ = "kv2_test_" + std::to_string(::getpid()) + "_ctl" + std::to_string(++counter_);
-    DbParams server = params_;
-    server.database.clear();
-    try {
-      admin_ = std::make_unique<kv7::store::DbConnection>(server);
-      admin_->ExecuteSql("DROP DATABASE IF EXISTS " + kv7::store::QuoteIdentifier(name_));
-    } catch (const kv7::store::DbError& e) {
-      FAIL() << "the test database server cannot be reached: " << e.what()
-             << "\n(start it with scripts/db-server start, then source scripts/db-env)";
-    }
+    TestDatabase::SetUp();
+    params_ = Params();
+    name_ = Name();
     ::setenv("KV7_DB_NAME", name_.c_str(), 1);
-  }
-  void TearDown() override {
-    if (admin_) admin_->ExecuteSql("DROP DATABASE IF EXISTS " + kv7::store::QuoteIdentifier(name_));
   }
 
   static std::string Quote(const std::string& s) { return "'" + s + "'"; }
@@ -82,8 +72,6 @@ class KvctlDbTest : public ::testing::Test {
 
   DbParams params_;
   std::string name_;
-  std::unique_ptr<kv7::store::DbConnection> admin_;
-  static inline int counter_ = 0;
 };
 
 // Hundredths of part/total in percent, ties to even, by long division on

@@ -5,8 +5,10 @@
 // never pass by not running.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <memory>
 #include <string>
 
@@ -26,13 +28,17 @@ class TestDatabase : public ::testing::Test {
     try {
       admin_ = std::make_unique<store::DbConnection>(server);
       admin_->ExecuteSql("DROP DATABASE IF EXISTS " + store::QuoteIdentifier(name_));
+      DropOrphans();
     } catch (const store::DbError& e) {
       FAIL() << "the test database server cannot be reached: " << e.what()
              << "\n(start it with scripts/db-server start, then source scripts/db-env)";
     }
     db_ = std::make_unique<store::Database>(params_);
-    db_->InitSchema();
+    if (CreateTables()) db_->InitSchema();
   }
+
+  // false: the test creates the database itself (kv7ctl db init).
+  virtual bool CreateTables() const { return true; }
 
   void TearDown() override {
     db_.reset();
@@ -45,6 +51,17 @@ class TestDatabase : public ::testing::Test {
   const store::DbParams& Params() const { return params_; }
 
  private:
+  // Databases left by test processes that died before cleaning up (the
+  // process id is part of the name); live ones belong to parallel runs.
+  void DropOrphans() {
+    for (const auto& row : admin_->Query("SHOW DATABASES LIKE 'kv2\\_test\\_%'")) {
+      std::string name = store::ToText(row[0]);
+      long pid = std::strtol(name.c_str() + 9, nullptr, 10);
+      if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+        admin_->ExecuteSql("DROP DATABASE IF EXISTS " + store::QuoteIdentifier(name));
+    }
+  }
+
   store::DbParams params_;
   std::string name_;
   std::unique_ptr<store::DbConnection> admin_;
