@@ -24,7 +24,9 @@ namespace {
 using namespace kv7::store;
 using Clock = std::chrono::steady_clock;
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
 
 template <typename F>
 std::vector<double> Repeat(int times, F&& f) {
@@ -38,7 +40,9 @@ std::vector<double> Repeat(int times, F&& f) {
   return ms;
 }
 
-double Median(const std::vector<double>& v) { return v[v.size() / 2]; }
+double Median(const std::vector<double>& v) {
+  return v[v.size() / 2];
+}
 
 std::string ShellQuote(const std::string& s) {
   std::string out = "'";
@@ -117,9 +121,12 @@ int main(int argc, char** argv) {
   bool keep = false;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
-    if (a == "--batches" && i + 1 < argc) batches = std::atoi(argv[++i]);
-    else if (a == "--producers" && i + 1 < argc) producers = std::atoi(argv[++i]);
-    else if (a == "--keep") keep = true;
+    if (a == "--batches" && i + 1 < argc)
+      batches = std::atoi(argv[++i]);
+    else if (a == "--producers" && i + 1 < argc)
+      producers = std::atoi(argv[++i]);
+    else if (a == "--keep")
+      keep = true;
     else {
       std::fprintf(stderr, "usage: db_bench [--batches N] [--producers N] [--keep]\n");
       return 2;
@@ -145,7 +152,8 @@ int main(int argc, char** argv) {
     auto ours = Repeat(7, [&] {
       auto list = db.ListBatches();
       listed = list.size();
-      unnamed = static_cast<size_t>(std::count_if(list.begin(), list.end(), [](auto& e) { return !e.producerName; }));
+      unnamed = static_cast<size_t>(
+          std::count_if(list.begin(), list.end(), [](auto& e) { return !e.producerName; }));
     });
 
     // The same SELECT printed by the mariadb client (a whole process each
@@ -180,12 +188,15 @@ int main(int argc, char** argv) {
 
     std::printf("batch list, data layer:   median %.1f ms, best %.1f ms (%zu rows, %zu without producer)\n",
                 Median(ours), ours.front(), listed, unnamed);
-    std::printf("batch list, mariadb -e:   median %.1f ms, best %.1f ms (client start-up alone: median %.1f ms)\n",
-                Median(theirs), theirs.front(), Median(start));
-    std::printf("list ratio (data layer / client, medians): %.2f  [target <= 1.5]\n", Median(ours) / Median(theirs));
-    std::printf("one batch + calculated columns: mean %.3f ms, median %.3f ms, p99 %.3f ms, max %.3f ms "
-                "[target < 5 ms] (checksum %lld)\n",
-                mean, Median(loads), loads[loads.size() * 99 / 100], loads.back(), check % 1000);
+    std::printf(
+        "batch list, mariadb -e:   median %.1f ms, best %.1f ms (client start-up alone: median %.1f ms)\n",
+        Median(theirs), theirs.front(), Median(start));
+    std::printf("list ratio (data layer / client, medians): %.2f  [target <= 1.5]\n",
+                Median(ours) / Median(theirs));
+    std::printf(
+        "one batch + calculated columns: mean %.3f ms, median %.3f ms, p99 %.3f ms, max %.3f ms "
+        "[target < 5 ms] (checksum %lld)\n",
+        mean, Median(loads), loads[loads.size() * 99 / 100], loads.back(), check % 1000);
     if (!keep) admin.ExecuteSql("DROP DATABASE IF EXISTS `kv2_bench`");
   } catch (const DbError& e) {
     std::fprintf(stderr, "db_bench: %s\n", e.what());

@@ -9,7 +9,9 @@ namespace {
 
 using Wide = __int128;
 
-Wide Abs(Wide v) { return v < 0 ? -v : v; }
+Wide Abs(Wide v) {
+  return v < 0 ? -v : v;
+}
 
 // A percentage with two decimals: R(part x 10000 / total) hundredths.
 Fixed2 RoundedPercentage(std::int64_t part, std::int64_t total) {
@@ -28,11 +30,13 @@ Fixed2 WeightShare(std::int64_t weight, const Fixed2& percentage) {
 // part x 100 / total, unrounded; shown rounded to hundredths.
 Fixed2 PlainPercentage(std::int64_t part, std::int64_t total) {
   if (total <= 0) return {};
-  return {static_cast<double>(part * 100) / static_cast<double>(total), RoundHalfAway(Wide(part) * 10000, total)};
+  return {static_cast<double>(part * 100) / static_cast<double>(total),
+          RoundHalfAway(Wide(part) * 10000, total)};
 }
 
 std::string FormatHundredths(std::int64_t h) {
-  unsigned long long a = h < 0 ? 0ULL - static_cast<unsigned long long>(h) : static_cast<unsigned long long>(h);
+  unsigned long long a =
+      h < 0 ? 0ULL - static_cast<unsigned long long>(h) : static_cast<unsigned long long>(h);
   char buf[48];
   std::snprintf(buf, sizeof buf, "%s%llu.%02llu", h < 0 ? "-" : "", a / 100, a % 100);
   return buf;
@@ -52,8 +56,12 @@ std::int64_t RoundHalfAway(Wide n, Wide d) {
   return static_cast<std::int64_t>(n < 0 ? -q : q);
 }
 
-std::string FormatPercentage(const Fixed2& v) { return FormatHundredths(v.hundredths); }
-std::string FormatWeightShare(const Fixed2& v) { return FormatHundredths(v.hundredths); }
+std::string FormatPercentage(const Fixed2& v) {
+  return FormatHundredths(v.hundredths);
+}
+std::string FormatWeightShare(const Fixed2& v) {
+  return FormatHundredths(v.hundredths);
+}
 
 std::string BatchRow::DateText() const {
   if (!data) return {};
@@ -89,14 +97,15 @@ BatchFigures ComputeBatchFigures(const BatchRow& row) {
 }
 
 std::vector<std::pair<std::string, std::string>> BatchColumnTexts(const BatchRow& row,
-                                                                 const BatchFigures& f) {
+                                                                  const BatchFigures& f) {
   std::vector<std::pair<std::string, std::string>> out;
   auto num = [](std::int64_t v) { return std::to_string(v); };
   out.emplace_back("num", num(row.num));
   out.emplace_back("data", row.data ? row.data->ToString() : std::string());
   out.emplace_back("programma", row.programma);
   for (int q = 1; q <= kQualities; ++q)
-    for (int c = 1; c <= kClasses; ++c) out.emplace_back(ClassColumn("tot", c, q), num(row.tot[q - 1][c - 1]));
+    for (int c = 1; c <= kClasses; ++c)
+      out.emplace_back(ClassColumn("tot", c, q), num(row.tot[q - 1][c - 1]));
   out.emplace_back("bolla", row.bolla);
   out.emplace_back("codicebarre", row.codicebarre);
   out.emplace_back("produttore", row.produttore);

@@ -78,7 +78,7 @@ BatchFigures ComputeBatchFigures(const BatchRow& row);
 // Every stored and calculated column of a batch as column name and display
 // text, stored columns first in table order. `data` is "YYYY-MM-DD HH:MM:SS".
 std::vector<std::pair<std::string, std::string>> BatchColumnTexts(const BatchRow& row,
-                                                                 const BatchFigures& figures);
+                                                                  const BatchFigures& figures);
 
 // The row of `totali_temp`.
 struct PrintTotalsRow {

@@ -90,7 +90,9 @@ bool Database::TableExists(const std::string& table) {
   return Run([&](DbConnection& c) { return c.TableExists(table); });
 }
 
-DbTable Database::Table(const std::string& name) { return DbTable(Connection(), name, OrderOf(name)); }
+DbTable Database::Table(const std::string& name) {
+  return DbTable(Connection(), name, OrderOf(name));
+}
 
 bool Database::DeleteBatchByNumber(std::int64_t num) {
   return Run([&](DbConnection& c) { return DbTable(c, table::kBatches, {"num"}).DeleteFirst("num", num); });
@@ -108,7 +110,8 @@ bool Database::LoadProgramByCode(const std::string& code, ProgramRecord& record)
   r.code = row->Text("codiceprog");
   r.description = row->Text("descrizione");
   for (int q = 1; q <= 4; ++q) {
-    for (int k = 1; k <= 16; ++k) r.limit[q - 1][k - 1] = std::to_string(row->Int(ClassColumn("pesocal", k, q)));
+    for (int k = 1; k <= 16; ++k)
+      r.limit[q - 1][k - 1] = std::to_string(row->Int(ClassColumn("pesocal", k, q)));
     for (int c = 1; c <= 15; ++c) {
       r.name[q - 1][c - 1] = row->Text(ClassColumn("nomecal", c, q));
       r.classCode[q - 1][c - 1] = row->Text(ClassColumn("codicec", c, q));
@@ -161,7 +164,8 @@ DbAssignments Database::BatchAssignments(const BatchRow& b) {
 
 bool Database::LoadBatchByNumber(std::int64_t num, BatchRow& row, BatchFigures& figures) {
   auto found = Run([&](DbConnection& c) {
-    return c.QueryFirst("SELECT " + ColumnList(BatchColumns()) + " FROM `bolle` WHERE `num` = ? LIMIT 1", {num});
+    return c.QueryFirst("SELECT " + ColumnList(BatchColumns()) + " FROM `bolle` WHERE `num` = ? LIMIT 1",
+                        {num});
   });
   if (!found) return false;
   row = BatchFromRow(*found);
@@ -212,8 +216,8 @@ bool Database::SaveCurrentSelection(const std::string& program, const std::strin
     DbTable temporary(c, table::kSelection, {});
     DbAssignments values{{"programma", programValue}, {"produttore", producerValue}};
     // Edit the first row, or add one to an empty table.
-    if (c.Execute("UPDATE `temporary` SET `programma` = ?, `produttore` = ? LIMIT 1", {programValue, producerValue}) ==
-        0)
+    if (c.Execute("UPDATE `temporary` SET `programma` = ?, `produttore` = ? LIMIT 1",
+                  {programValue, producerValue}) == 0)
       temporary.Insert(values);
     t.Commit();
     return true;
@@ -243,7 +247,8 @@ bool Database::FillPrintTotals(const PrintTotalsRow& totals) {
     table.Empty();
     DbAssignments values;
     for (int q = 1; q <= kQualities; ++q)
-      for (int k = 1; k <= kClasses; ++k) values.emplace_back(ClassColumn("tot", k, q), totals.tot[q - 1][k - 1]);
+      for (int k = 1; k <= kClasses; ++k)
+        values.emplace_back(ClassColumn("tot", k, q), totals.tot[q - 1][k - 1]);
     values.emplace_back("totq5", totals.totq5);
     table.Insert(values);
     t.Commit();

@@ -75,7 +75,9 @@ DbStatement::~DbStatement() {
   if (stmt_) mysql_stmt_close(stmt_);
 }
 
-DbStatement::DbStatement(DbStatement&& other) noexcept : stmt_(other.stmt_) { other.stmt_ = nullptr; }
+DbStatement::DbStatement(DbStatement&& other) noexcept : stmt_(other.stmt_) {
+  other.stmt_ = nullptr;
+}
 
 DbStatement& DbStatement::operator=(DbStatement&& other) noexcept {
   if (this != &other) {
@@ -216,9 +218,9 @@ std::vector<DbRow> DbStatement::Query(const std::vector<DbValue>& params) {
           break;
         case Kind::DateTime: {
           const MYSQL_TIME& t = times[i];
-          values[i] = DbDateTime{static_cast<int>(t.year),   static_cast<int>(t.month),
-                                 static_cast<int>(t.day),    static_cast<int>(t.hour),
-                                 static_cast<int>(t.minute), static_cast<int>(t.second)};
+          values[i] =
+              DbDateTime{static_cast<int>(t.year), static_cast<int>(t.month),  static_cast<int>(t.day),
+                         static_cast<int>(t.hour), static_cast<int>(t.minute), static_cast<int>(t.second)};
           break;
         }
         case Kind::Text:
@@ -278,7 +280,9 @@ DbConnection::~DbConnection() {
   if (mysql_) mysql_close(mysql_);
 }
 
-DbConnection::DbConnection(DbConnection&& other) noexcept : mysql_(other.mysql_) { other.mysql_ = nullptr; }
+DbConnection::DbConnection(DbConnection&& other) noexcept : mysql_(other.mysql_) {
+  other.mysql_ = nullptr;
+}
 
 DbConnection& DbConnection::operator=(DbConnection&& other) noexcept {
   if (this != &other) {
@@ -289,14 +293,18 @@ DbConnection& DbConnection::operator=(DbConnection&& other) noexcept {
   return *this;
 }
 
-void DbConnection::Fail() const { throw DbError(mysql_error(mysql_), mysql_errno(mysql_), mysql_sqlstate(mysql_)); }
+void DbConnection::Fail() const {
+  throw DbError(mysql_error(mysql_), mysql_errno(mysql_), mysql_sqlstate(mysql_));
+}
 
 void DbConnection::ExecuteSql(const std::string& sql) {
   if (mysql_real_query(mysql_, sql.data(), sql.size()) != 0) Fail();
   // Discard whatever result the statement gave.
   do {
-    if (MYSQL_RES* r = mysql_store_result(mysql_)) mysql_free_result(r);
-    else if (mysql_field_count(mysql_) != 0) Fail();
+    if (MYSQL_RES* r = mysql_store_result(mysql_))
+      mysql_free_result(r);
+    else if (mysql_field_count(mysql_) != 0)
+      Fail();
   } while (mysql_next_result(mysql_) == 0);
   if (mysql_errno(mysql_) != 0) Fail();
 }
@@ -323,7 +331,9 @@ void DbConnection::SelectDatabase(const std::string& name) {
   if (mysql_select_db(mysql_, name.c_str()) != 0) Fail();
 }
 
-bool DbConnection::Ping() { return mysql_ping(mysql_) == 0; }
+bool DbConnection::Ping() {
+  return mysql_ping(mysql_) == 0;
+}
 
 // -------------------------------------------------------------- transaction
 

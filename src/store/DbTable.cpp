@@ -3,11 +3,16 @@
 namespace kv7::store {
 
 DbTable::DbTable(DbConnection& connection, std::string name, std::vector<std::string> order)
-    : connection_(connection), name_(std::move(name)), quoted_(QuoteIdentifier(name_)), order_(std::move(order)) {
+    : connection_(connection),
+      name_(std::move(name)),
+      quoted_(QuoteIdentifier(name_)),
+      order_(std::move(order)) {
   for (const auto& c : order_) QuoteIdentifier(c);
 }
 
-bool DbTable::Exists() { return connection_.TableExists(name_); }
+bool DbTable::Exists() {
+  return connection_.TableExists(name_);
+}
 
 std::string DbTable::OrderBy() const {
   if (order_.empty()) return {};
@@ -37,7 +42,9 @@ std::string DbTable::SetList(const DbAssignments& values, std::vector<DbValue>& 
   return s;
 }
 
-std::vector<DbRow> DbTable::List() { return connection_.Query("SELECT * FROM " + quoted_ + OrderBy()); }
+std::vector<DbRow> DbTable::List() {
+  return connection_.Query("SELECT * FROM " + quoted_ + OrderBy());
+}
 
 std::int64_t DbTable::Count() {
   auto row = connection_.QueryFirst("SELECT COUNT(*) FROM " + quoted_);
@@ -73,7 +80,8 @@ bool DbTable::UpdateFirst(const std::string& column, const DbValue& value, const
   std::vector<DbValue> params;
   std::string set = SetList(values, params);
   std::string where = Match(column, value, params);
-  return connection_.Execute("UPDATE " + quoted_ + " SET " + set + where + OrderBy() + " LIMIT 1", params) > 0;
+  return connection_.Execute("UPDATE " + quoted_ + " SET " + set + where + OrderBy() + " LIMIT 1", params) >
+         0;
 }
 
 bool DbTable::DeleteFirst(const std::string& column, const DbValue& value) {
@@ -82,6 +90,8 @@ bool DbTable::DeleteFirst(const std::string& column, const DbValue& value) {
   return connection_.Execute("DELETE FROM " + quoted_ + where + OrderBy() + " LIMIT 1", params) > 0;
 }
 
-void DbTable::Empty() { connection_.Execute("DELETE FROM " + quoted_); }
+void DbTable::Empty() {
+  connection_.Execute("DELETE FROM " + quoted_);
+}
 
 }  // namespace kv7::store

@@ -17,7 +17,9 @@ bool ParseField(std::string_view text, std::size_t pos, std::size_t len, int& ou
   return std::from_chars(first, last, out).ec == std::errc();
 }
 
-bool LeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool LeapYear(int y) {
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int DaysInMonth(int y, int m) {
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -27,7 +27,9 @@ struct DbDateTime {
 // NULL, integer, floating point, text or date-time.
 using DbValue = std::variant<std::monostate, std::int64_t, double, std::string, DbDateTime>;
 
-inline bool IsNull(const DbValue& v) { return std::holds_alternative<std::monostate>(v); }
+inline bool IsNull(const DbValue& v) {
+  return std::holds_alternative<std::monostate>(v);
+}
 // NULL gives 0, a text its whole-number value or 0, a float its value cut toward zero.
 std::int64_t ToInteger(const DbValue& v);
 // NULL gives "", numbers their decimal text, date-times "YYYY-MM-DD HH:MM:SS".

@@ -60,8 +60,8 @@ TEST(BatchFiguresTest, WorkedExamples) {
 TEST(BatchFiguresTest, TiesGoToTheEvenHundredth) {
   // 2501 of 20000 -> 1250.5 hundredths -> 12.50; 2503 of 20000 -> 1251.5 -> 12.52.
   BatchRow row;
-  row.tot[1][4] = 2501;   // tot5q2
-  row.tot[2][6] = 2503;   // tot7q3
+  row.tot[1][4] = 2501;  // tot5q2
+  row.tot[2][6] = 2503;  // tot7q3
   row.totq5 = 20000 - 2501 - 2503;
   auto f = ComputeBatchFigures(row);
   EXPECT_EQ(f.perc[1][4].hundredths, 1250);

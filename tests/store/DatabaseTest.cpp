@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "store/DbSchema.h"
 #include "TestDatabase.h"
+#include "store/DbSchema.h"
 
 namespace kv7::store {
 namespace {
@@ -20,7 +20,9 @@ Columns Described(DbConnection& c, const std::string& table) {
   return out;
 }
 
-std::string Cq(const char* p, int c, int q) { return p + std::to_string(c) + "q" + std::to_string(q); }
+std::string Cq(const char* p, int c, int q) {
+  return p + std::to_string(c) + "q" + std::to_string(q);
+}
 
 class DatabaseTest : public test::TestDatabase {
  protected:
@@ -45,10 +47,11 @@ class DatabaseTest : public test::TestDatabase {
   }
 
   void InsertProgram(std::int64_t num, const std::string& code, const std::string& description) {
-    Sql().Execute("INSERT INTO programmi (num, codiceprog, descrizione, pesocal1q1, pesocal16q4, nomecal3q2, "
-                  "codicec15q4, codiceq5) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-                  {num, code, description, std::int64_t{90}, std::int64_t{999}, std::string("GRANDE"),
-                   std::string("ART-15-4"), std::string("SCARTO")});
+    Sql().Execute(
+        "INSERT INTO programmi (num, codiceprog, descrizione, pesocal1q1, pesocal16q4, nomecal3q2, "
+        "codicec15q4, codiceq5) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+        {num, code, description, std::int64_t{90}, std::int64_t{999}, std::string("GRANDE"),
+         std::string("ART-15-4"), std::string("SCARTO")});
   }
 };
 
@@ -72,9 +75,9 @@ TEST_F(DatabaseTest, SchemaHasTheColumnsInOrderWithTheirTypes) {
   Columns batches{{"num", "int", 0}, {"data", "datetime", 0}, {"programma", "varchar", 3}};
   for (int q = 1; q <= 4; ++q)
     for (int k = 1; k <= 15; ++k) batches.emplace_back(Cq("tot", k, q), "int", 0);
-  Columns tail{{"bolla", "varchar", 15},    {"codicebarre", "varchar", 18}, {"produttore", "varchar", 5},
-               {"note", "varchar", 90},     {"totpartita", "int", 0},       {"totq5", "int", 0},
-               {"numerocasse", "int", 0},   {"numeropedane", "int", 0},     {"lotto", "varchar", 15},
+  Columns tail{{"bolla", "varchar", 15},   {"codicebarre", "varchar", 18}, {"produttore", "varchar", 5},
+               {"note", "varchar", 90},    {"totpartita", "int", 0},       {"totq5", "int", 0},
+               {"numerocasse", "int", 0},  {"numeropedane", "int", 0},     {"lotto", "varchar", 15},
                {"operatore", "varchar", 2}};
   batches.insert(batches.end(), tail.begin(), tail.end());
   EXPECT_EQ(Described(c, "bolle"), batches);
@@ -94,9 +97,10 @@ TEST_F(DatabaseTest, SchemaHasTheColumnsInOrderWithTheirTypes) {
   }
   auto key = [&](const std::string& table) {
     std::string s;
-    for (auto& r : c.Query("SELECT COLUMN_NAME FROM information_schema.KEY_COLUMN_USAGE WHERE TABLE_SCHEMA = "
-                           "DATABASE() AND TABLE_NAME = ? AND CONSTRAINT_NAME = 'PRIMARY' ORDER BY ORDINAL_POSITION",
-                           {table}))
+    for (auto& r :
+         c.Query("SELECT COLUMN_NAME FROM information_schema.KEY_COLUMN_USAGE WHERE TABLE_SCHEMA = "
+                 "DATABASE() AND TABLE_NAME = ? AND CONSTRAINT_NAME = 'PRIMARY' ORDER BY ORDINAL_POSITION",
+                 {table}))
       s += ToText(r[0]) + ";";
     return s;
   };
@@ -291,9 +295,12 @@ TEST_F(DatabaseTest, PrintTotals) {
 
 TEST_F(DatabaseTest, RowAccessInTableOrder) {
   DbTable producers = Db().Table("produttori");
-  producers.Insert({{"num", std::int64_t{3}}, {"codice", std::string("P3")}, {"descrizione", std::string("tre")}});
-  producers.Insert({{"num", std::int64_t{1}}, {"codice", std::string("P1b")}, {"descrizione", std::string("uno b")}});
-  producers.Insert({{"num", std::int64_t{1}}, {"codice", std::string("P1a")}, {"descrizione", std::string("uno a")}});
+  producers.Insert(
+      {{"num", std::int64_t{3}}, {"codice", std::string("P3")}, {"descrizione", std::string("tre")}});
+  producers.Insert(
+      {{"num", std::int64_t{1}}, {"codice", std::string("P1b")}, {"descrizione", std::string("uno b")}});
+  producers.Insert(
+      {{"num", std::int64_t{1}}, {"codice", std::string("P1a")}, {"descrizione", std::string("uno a")}});
   std::string odd = "O'Brien \"&\" C\\o; DELETE FROM produttori; --";
   producers.Insert({{"num", std::int64_t{2}}, {"codice", std::string("P1a")}, {"descrizione", odd}});
 
@@ -332,8 +339,10 @@ TEST_F(DatabaseTest, RowAccessInTableOrder) {
 
 TEST_F(DatabaseTest, BatchListNamesTheFirstMatchingProducer) {
   DbTable producers = Db().Table("produttori");
-  producers.Insert({{"num", std::int64_t{5}}, {"codice", std::string("00042")}, {"descrizione", std::string("second")}});
-  producers.Insert({{"num", std::int64_t{4}}, {"codice", std::string("00042")}, {"descrizione", std::string("first")}});
+  producers.Insert(
+      {{"num", std::int64_t{5}}, {"codice", std::string("00042")}, {"descrizione", std::string("second")}});
+  producers.Insert(
+      {{"num", std::int64_t{4}}, {"codice", std::string("00042")}, {"descrizione", std::string("first")}});
   BatchRow a = SampleBatch(2), b = SampleBatch(1);
   b.produttore = "00099";
   Db().SaveBatchRow(a);

@@ -126,8 +126,8 @@ TEST_F(KvctlDbTest, BatchMatchesIndependentFigures) {
     sql += "INSERT INTO bolle (num, data, programma, bolla, note, totpartita, totq5";
     for (int q = 1; q <= 4; ++q)
       for (int k = 1; k <= 15; ++k) sql += ", tot" + std::to_string(k) + "q" + std::to_string(q);
-    sql += ") VALUES (" + std::to_string(100 + i) + ", '2023-1" + std::to_string(i % 3) +
-           "-05 08:30:0" + std::to_string(i) + "', '0" + std::to_string(i) + "', 'N" + std::to_string(i) +
+    sql += ") VALUES (" + std::to_string(100 + i) + ", '2023-1" + std::to_string(i % 3) + "-05 08:30:0" +
+           std::to_string(i) + "', '0" + std::to_string(i) + "', 'N" + std::to_string(i) +
            "', 'a \\'quoted\\' note; x', " + std::to_string(c.totpartita) + ", " + std::to_string(c.totq5);
     for (auto& q : c.tot)
       for (long long v : q) sql += ", " + std::to_string(v);
@@ -174,8 +174,9 @@ TEST_F(KvctlDbTest, BatchMatchesIndependentFigures) {
 
 TEST_F(KvctlDbTest, ProgramAndSelection) {
   ASSERT_EQ(Kv7ctl("init").status, 0);
-  Client("INSERT INTO programmi (num, codiceprog, descrizione, pesocal1q1, pesocal16q4, nomecal15q4, codiceq5) "
-         "VALUES (8, '08', 'Mele \\\\ \"rosse\"', 80, 420, 'XL', 'R5'), (3, '08', 'prima', 1, 2, 'S', 'R');\n");
+  Client(
+      "INSERT INTO programmi (num, codiceprog, descrizione, pesocal1q1, pesocal16q4, nomecal15q4, codiceq5) "
+      "VALUES (8, '08', 'Mele \\\\ \"rosse\"', 80, 420, 'XL', 'R5'), (3, '08', 'prima', 1, 2, 'S', 'R');\n");
   auto out = Kv7ctl("program 08");
   ASSERT_EQ(out.status, 0) << out.text;
   auto m = Lines(out.text);

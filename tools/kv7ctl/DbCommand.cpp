@@ -12,11 +12,14 @@
 namespace kv7ctl {
 namespace {
 
-constexpr const char* kUsage = "init | count TABLE | batch NUM | program CODE | selection | selection set PROGRAM PRODUCER";
+constexpr const char* kUsage =
+    "init | count TABLE | batch NUM | program CODE | selection | selection set PROGRAM PRODUCER";
 
 using kv7::store::Database;
 
-int Usage() { return UsageError(std::string("db: usage: kv7ctl db ") + kUsage); }
+int Usage() {
+  return UsageError(std::string("db: usage: kv7ctl db ") + kUsage);
+}
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "kv7ctl: db: %s\n", message.c_str());
