@@ -4,6 +4,7 @@
 
 #include "link/RejectErrorMap.h"
 #include "link/cSrd12.h"
+#include "ui/TAboutBox.h"
 #include "ui/TErr_map.h"
 
 namespace kv7::app {
@@ -26,7 +27,8 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
              [this](const std::string& warning) { operator_->ShowMessage(warning); }),
       database_(std::move(dbParams)),
       supervisor_(std::make_unique<supervisor::Supervisor>(bridge_, *operator_, store_, &database_, workDir)),
-      errorMap_(new ui::TErr_map(&window_)) {
+      errorMap_(new ui::TErr_map(&window_)),
+      aboutBox_(new ui::TAboutBox(&window_)) {
   Wire();
 }
 
@@ -51,8 +53,22 @@ void ConsoleApp::Wire() {
   connect(&window_, &TMain::AggiornaTempiScarti1Click, this, [sup] { sup->AggiornaTempiScarti(); });
   connect(&window_, &TMain::StatusBar1Click, this, [this] { ShowErrorMap(); });
   connect(&window_, &TMain::MappaerroriSRD121Click, this, [this] { ShowErrorMap(); });
-  for (const char* entry : {"Totali1", "AggiornaTempiScarti1", "MappaerroriSRD121", "fine2"})
+  connect(&window_, &TMain::Informazioni1Click, this, [this] { ShowAboutBox(); });
+  for (const char* entry : {"Totali1", "AggiornaTempiScarti1", "MappaerroriSRD121", "fine2", "Informazioni1"})
     window_.SetEntryAvailable(entry, true);
+  // No help file is installed with the console yet.
+  window_.SetEntryAvailable("Aiuto1", false);
+}
+
+void ConsoleApp::ShowAboutBox(bool modal) {
+  ui::TAboutBox::VersionBlock block{KV7_VERSION, "KV7 Campionatrice", "Programma Gestione Calibratrice",
+                                    QString::fromStdString(supervisor_->Config().copyrigth)};
+  aboutBox_->Prepare(block, QString::fromStdString(supervisor_->Config().copyrigth),
+                     QString::fromStdString(supervisor_->WorkDir().string()));
+  if (modal)
+    aboutBox_->exec();
+  else
+    aboutBox_->show();
 }
 
 void ConsoleApp::ShowErrorMap(bool modal) {

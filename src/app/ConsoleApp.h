@@ -16,6 +16,7 @@
 
 namespace kv7::ui {
 class TErr_map;
+class TAboutBox;
 }
 
 namespace kv7::app {
@@ -33,10 +34,13 @@ class ConsoleApp : public QObject {
   supervisor::Supervisor& Supervisor() { return *supervisor_; }
   ConsoleBridge& Bridge() { return bridge_; }
   ui::TErr_map& ErrorMap() { return *errorMap_; }
+  ui::TAboutBox& AboutBox() { return *aboutBox_; }
 
  public slots:
   // Shows the reject station's error map (modal unless told otherwise).
   void ShowErrorMap(bool modal = true);
+  // The information box.
+  void ShowAboutBox(bool modal = true);
 
  private:
   void Wire();
@@ -50,6 +54,7 @@ class ConsoleApp : public QObject {
   store::Database database_;
   std::unique_ptr<supervisor::Supervisor> supervisor_;
   ui::TErr_map* errorMap_;
+  ui::TAboutBox* aboutBox_;
 };
 
 }  // namespace kv7::app

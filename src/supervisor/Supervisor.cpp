@@ -207,23 +207,6 @@ void Supervisor::FormClose() {
 
 void Supervisor::Timer2Timer() { EndOfBatch(); }
 
-std::optional<Command> Supervisor::RouteFunctionKey(int functionKey) const {
-  switch (functionKey) {
-    case 1: return Command::Totals;
-    case 3: return Command::ProcessingData;
-    default: break;
-  }
-  if (!st_.controllerOn) return std::nullopt;
-  switch (functionKey) {
-    case 2: return Command::ChooseProgram;
-    case 6: return Command::ModifyProgram;
-    case 7: return Command::Print;
-    case 8: return Command::ResetTotals;
-    case 9: return Command::EndOfBatch;
-    default: return std::nullopt;
-  }
-}
-
 void Supervisor::Image2Click() {
   console_.SetVisible(Control::Image2, false);
   if (controller_) controller_->SetAlarm(false);

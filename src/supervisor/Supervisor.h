@@ -30,9 +30,6 @@ class Database;
 
 namespace kv7::supervisor {
 
-// The operator commands the function keys lead to.
-enum class Command { Totals, ChooseProgram, ProcessingData, ModifyProgram, Print, ResetTotals, EndOfBatch };
-
 class Supervisor {
  public:
   // `database` may be null (no archive at all); a database that cannot be
@@ -58,9 +55,6 @@ class Supervisor {
 
   bool WriteLog(const std::string& text);
 
-  // The command a function key (1..12) leads to, or none when the key has
-  // no command or needs the board and the board is off.
-  std::optional<Command> RouteFunctionKey(int functionKey) const;
   // Hides the quality alarm and clears the board link's alarm flag.
   void Image2Click();
 

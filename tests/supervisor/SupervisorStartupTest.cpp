@@ -97,12 +97,6 @@ TEST_F(StartupWithoutBoards, MissingDevicesLeaveTheBoardOffAndPollsFailQuietly) 
   EXPECT_EQ(console.panels[4], "0-SCARTI off ");
   EXPECT_FALSE(sup.State().controllerOn);
   EXPECT_TRUE(op.messages.empty()) << op.messages.front();
-  // Function keys that need the board lead nowhere while it is off.
-  EXPECT_EQ(sup.RouteFunctionKey(1), supervisor::Command::Totals);
-  EXPECT_EQ(sup.RouteFunctionKey(3), supervisor::Command::ProcessingData);
-  EXPECT_FALSE(sup.RouteFunctionKey(9).has_value());
-  EXPECT_FALSE(sup.RouteFunctionKey(2).has_value());
-  EXPECT_FALSE(sup.RouteFunctionKey(4).has_value());
 }
 
 TEST_F(StartupWithoutBoards, OldBoardOptionUnitsAndCosts) {
