@@ -31,7 +31,10 @@ using namespace std::chrono_literals;
 
 constexpr auto kByteTime = std::chrono::nanoseconds(10'000'000'000LL / 19200);  // 520.8 us
 
-const std::string kStatusReply = "41203000010045" "011022033044055" "\r";  // 29 characters + CR
+const std::string kStatusReply =
+    "41203000010045"
+    "011022033044055"
+    "\r";  // 29 characters + CR
 std::string TotalsReply(char block) {
   std::string r = std::string("V") + block;
   while (r.size() < 120) r += "00012345";
@@ -100,7 +103,9 @@ class PacedBoard {
   std::thread thread_;
 };
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
 
 double LineLimitMs(std::size_t bytesOnWire, int delays) {
   return Ms(kByteTime * bytesOnWire) + Ms(kv7::cMB90::kTick * (delays * kv7::cMB90::kReplyDelay));
@@ -165,7 +170,7 @@ int main(int argc, char** argv) {
   }
   const double wall = std::chrono::duration<double>(Clock::now() - start).count();
   const double cpu = ThreadCpuSeconds() - cpu0;
-  std::printf("polling every 1.2 s for %.1f s: %d polls (%d failed), CPU %.4f s = %.3f %% of one core\n", wall,
-              done, failed, cpu, 100.0 * cpu / wall);
+  std::printf("polling every 1.2 s for %.1f s: %d polls (%d failed), CPU %.4f s = %.3f %% of one core\n",
+              wall, done, failed, cpu, 100.0 * cpu / wall);
   return failed == 0 ? 0 : 1;
 }

@@ -13,7 +13,8 @@ const std::string& rcTestTaraTazza::At(int line, int cup) const {
 
 std::string ZeroFill(long long value, int width) {
   std::string digits = std::to_string(value);
-  if (static_cast<int>(digits.size()) < width) digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+  if (static_cast<int>(digits.size()) < width)
+    digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
   return digits;
 }
 
@@ -62,7 +63,9 @@ int RotationFromReply(const std::string& reply) {
   return 1;
 }
 
-std::string TaraTazzaArgument(int firstCup, int count) { return ZeroFill(firstCup, 3) + ZeroFill(count, 3); }
+std::string TaraTazzaArgument(int firstCup, int count) {
+  return ZeroFill(firstCup, 3) + ZeroFill(count, 3);
+}
 
 void DecodeTaraTazza(const std::string& argument, const std::string& reply, rcTestTaraTazza& table) {
   table.Head = argument.substr(0, 3);
@@ -75,7 +78,8 @@ void DecodeTaraTazza(const std::string& argument, const std::string& reply, rcTe
     // Slots past 511 would land in the next line's table.
     if (cup < 0 || cup >= rcTestTaraTazza::kCups) continue;
     for (int line = 0; line < rcTestTaraTazza::kWeighingLines; ++line) {
-      const std::size_t offset = p + 7 + 24 * static_cast<std::size_t>(j) + 4 * static_cast<std::size_t>(line);
+      const std::size_t offset =
+          p + 7 + 24 * static_cast<std::size_t>(j) + 4 * static_cast<std::size_t>(line);
       table.Table[static_cast<std::size_t>(line * rcTestTaraTazza::kCups + cup)] =
           offset < reply.size() ? reply.substr(offset, 4) : std::string();
     }

@@ -11,12 +11,12 @@ namespace kv7 {
 
 // The "A" status reply. Fc1..Fc5 come only with the long reply.
 struct rcStateMachine {
-  std::string Stato;         // position 1, machine state "0".."5"
-  std::string NumProgramma;  // 2-3, program loaded on the board
-  std::string Cadenza;       // 4-6, cup rate in tenths of cups per second
-  std::string Aux;           // 7
-  std::string NumTazza;      // 8-10, cup counter
-  std::string TazzeBad;      // 11-14, bad cups
+  std::string Stato;                    // position 1, machine state "0".."5"
+  std::string NumProgramma;             // 2-3, program loaded on the board
+  std::string Cadenza;                  // 4-6, cup rate in tenths of cups per second
+  std::string Aux;                      // 7
+  std::string NumTazza;                 // 8-10, cup counter
+  std::string TazzeBad;                 // 11-14, bad cups
   std::string Fc1, Fc2, Fc3, Fc4, Fc5;  // 15-17 .. 27-29, photocell diagnostics
 
   bool operator==(const rcStateMachine&) const = default;

@@ -14,23 +14,29 @@ class cMB90::StreamReceiver {
   virtual ~StreamReceiver() = default;
 };
 
-cMB90::cMB90(std::uint8_t portNumber, std::uint32_t baud, const store::ConfigStore& portMap, Reporter& reporter,
-             std::chrono::nanoseconds tick)
+cMB90::cMB90(std::uint8_t portNumber, std::uint32_t baud, const store::ConfigStore& portMap,
+             Reporter& reporter, std::chrono::nanoseconds tick)
     : port_(portNumber, baud, portMap), reporter_(reporter), tick_(tick) {}
 
 cMB90::cMB90(std::string devicePath, std::uint32_t baud, Reporter& reporter, std::chrono::nanoseconds tick)
     : port_(std::move(devicePath), baud), reporter_(reporter), tick_(tick) {}
 
-cMB90::~cMB90() { Close(); }
+cMB90::~cMB90() {
+  Close();
+}
 
-bool cMB90::Open() { return port_.Open(); }
+bool cMB90::Open() {
+  return port_.Open();
+}
 
 void cMB90::Close() {
   stream_.reset();
   port_.Close();
 }
 
-void cMB90::Fail(const std::string& message, bool beep) { reporter_.Report(message, beep); }
+void cMB90::Fail(const std::string& message, bool beep) {
+  reporter_.Report(message, beep);
+}
 
 void cMB90::Delay(TickCount n) const {
   std::this_thread::sleep_until(Clock::now() + TicksToTime(n));
@@ -125,6 +131,8 @@ bool cMB90::SendLetter(char letter, const std::string& data) {
   return false;
 }
 
-bool cMB90::SendAbort() { return Transmit(std::string(1, kAbortByte), kEchoPerByte); }
+bool cMB90::SendAbort() {
+  return Transmit(std::string(1, kAbortByte), kEchoPerByte);
+}
 
 }  // namespace kv7

@@ -55,7 +55,8 @@ class cMB90 {
   // windows quickly. The reporter must outlive the object.
   cMB90(std::uint8_t portNumber, std::uint32_t baud, const store::ConfigStore& portMap, Reporter& reporter,
         std::chrono::nanoseconds tick = kTick);
-  cMB90(std::string devicePath, std::uint32_t baud, Reporter& reporter, std::chrono::nanoseconds tick = kTick);
+  cMB90(std::string devicePath, std::uint32_t baud, Reporter& reporter,
+        std::chrono::nanoseconds tick = kTick);
   ~cMB90();
   cMB90(const cMB90&) = delete;
   cMB90& operator=(const cMB90&) = delete;

@@ -63,7 +63,8 @@ bool cMB90::SetRotation(TickCount timeout, int direction) {
 
 bool cMB90::SetTareDelay(TickCount, long long tareDelay, long long photocellDistance, long long point,
                          long long photocellDelay) {
-  if (!Transmit(TareDelayCommand(tareDelay, photocellDistance, point, photocellDelay) + "\r", kEchoWholeLine)) {
+  if (!Transmit(TareDelayCommand(tareDelay, photocellDistance, point, photocellDelay) + "\r",
+                kEchoWholeLine)) {
     Fail("Il comando di Set Delay Tara non è stato trasmesso correttamente");
     return false;
   }

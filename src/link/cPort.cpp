@@ -24,22 +24,43 @@ using Clock = std::chrono::steady_clock;
 
 bool BaudToSpeed(std::uint32_t baud, speed_t& speed) {
   switch (baud) {
-    case 1200: speed = B1200; return true;
-    case 2400: speed = B2400; return true;
-    case 4800: speed = B4800; return true;
-    case 9600: speed = B9600; return true;
-    case 19200: speed = B19200; return true;
-    case 38400: speed = B38400; return true;
-    case 57600: speed = B57600; return true;
-    case 115200: speed = B115200; return true;
-    case 230400: speed = B230400; return true;
-    default: return false;
+    case 1200:
+      speed = B1200;
+      return true;
+    case 2400:
+      speed = B2400;
+      return true;
+    case 4800:
+      speed = B4800;
+      return true;
+    case 9600:
+      speed = B9600;
+      return true;
+    case 19200:
+      speed = B19200;
+      return true;
+    case 38400:
+      speed = B38400;
+      return true;
+    case 57600:
+      speed = B57600;
+      return true;
+    case 115200:
+      speed = B115200;
+      return true;
+    case 230400:
+      speed = B230400;
+      return true;
+    default:
+      return false;
   }
 }
 
 // ptys and some adapters have no modem lines; that is a line without
 // modem control, not a broken port.
-bool ModemCallOk(int rc) { return rc == 0 || errno == ENOTTY || errno == EINVAL; }
+bool ModemCallOk(int rc) {
+  return rc == 0 || errno == ENOTTY || errno == EINVAL;
+}
 
 bool SetModemLine(int fd, int line, bool raise) {
   return ModemCallOk(::ioctl(fd, raise ? TIOCMBIS : TIOCMBIC, &line));
@@ -47,7 +68,9 @@ bool SetModemLine(int fd, int line, bool raise) {
 
 // Errors after which the device is gone for good (adapter pulled out,
 // pty master closed).
-bool IsLossError(int err) { return err == EIO || err == ENXIO || err == ENODEV || err == EBADF; }
+bool IsLossError(int err) {
+  return err == EIO || err == ENXIO || err == ENODEV || err == EBADF;
+}
 
 // Waits for `events` until `deadline`; sub-millisecond precision matters
 // for the 1 ms gap between bytes.
@@ -75,7 +98,9 @@ cPort::cPort(std::uint8_t portNumber, std::uint32_t baud, const store::ConfigSto
 
 cPort::cPort(std::string devicePath, std::uint32_t baud) : baud_(baud), devicePath_(std::move(devicePath)) {}
 
-cPort::~cPort() { Close(); }
+cPort::~cPort() {
+  Close();
+}
 
 bool cPort::Open() {
   if (fd_ >= 0) Close();

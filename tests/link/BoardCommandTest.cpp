@@ -5,8 +5,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <thread>
 #include <string>
+#include <thread>
 
 #include "link/ScriptedBoard.h"
 #include "store/ConfigStore.h"
@@ -41,7 +41,12 @@ Outcome RunKv7ctl(const std::string& arguments, const test::TempDir& config) {
 Reply Board(const std::string& line) {
   if (line == "A1") return Now("41203000010045\r");
   if (line == ">0") return Now("2.13\r");
-  if (line == "R001002") return Now("R001002" "0011 0120013001400150016" "0021002200230024002500 6" "\r");
+  if (line == "R001002")
+    return Now(
+        "R001002"
+        "0011 0120013001400150016"
+        "0021002200230024002500 6"
+        "\r");
   return {};
 }
 
@@ -80,7 +85,8 @@ TEST(BoardCommand, PrintsTheDecodedFieldsAndExitsByTheResult) {
   EXPECT_EQ(send.status, 0);
   EXPECT_EQ(send.out, "");
   // The last CR needs no echo: the program may end before the board has read it.
-  for (int i = 0; i < 100 && board.Lines().back() != "V1"; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  for (int i = 0; i < 100 && board.Lines().back() != "V1"; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
   EXPECT_EQ(board.Lines().back(), "V1");
 }
 

@@ -18,8 +18,12 @@ using test::ScriptedBoard;
 
 constexpr std::chrono::nanoseconds kFastTick{86400};
 
-std::string EchoAll(const std::string&, char b) { return std::string(1, b); }
-std::string NoEcho(const std::string&, char) { return {}; }
+std::string EchoAll(const std::string&, char b) {
+  return std::string(1, b);
+}
+std::string NoEcho(const std::string&, char) {
+  return {};
+}
 
 class Settings : public ::testing::Test {
  protected:
@@ -128,7 +132,8 @@ TEST_F(Settings, RotationFailureMessages) {
   ASSERT_EQ(reporter.entries.size(), 4u);
   EXPECT_EQ(reporter.entries[0].message, "Il comando di rotazione non ha ricevuto una risposta corretta");
   EXPECT_EQ(reporter.entries[1].message, "Il comando di Set rotazione non ha ricevuto una risposta corretta");
-  EXPECT_EQ(reporter.entries[2].message, "Il comando di controllo rotazione non è stato trasmesso correttamente");
+  EXPECT_EQ(reporter.entries[2].message,
+            "Il comando di controllo rotazione non è stato trasmesso correttamente");
   EXPECT_EQ(reporter.entries[3].message, "Il comando di Set rotazione non è stato trasmesso correttamente");
 }
 
@@ -204,12 +209,17 @@ TEST(TareDecode, CupsPastTheTableAndShortRepliesStayInBounds) {
   rcTestTaraTazza u;
   DecodeTaraTazza("abcxyz", "Rabcxyz00000000\r", u);
   EXPECT_EQ(u.Head, "abc");
-  EXPECT_EQ(u, [] { rcTestTaraTazza e; e.Head = "abc"; return e; }());
+  EXPECT_EQ(u, [] {
+    rcTestTaraTazza e;
+    e.Head = "abc";
+    return e;
+  }());
 }
 
 TEST_F(Settings, TareTableFailures) {
   {
-    ScriptedBoard mute(pty, [](const std::string&) { return Now("001003\r"); }, &NoEcho);
+    ScriptedBoard mute(
+        pty, [](const std::string&) { return Now("001003\r"); }, &NoEcho);
     EXPECT_FALSE(mb.RequestTaraTazza("001003", 200));
   }
   mb.Close();

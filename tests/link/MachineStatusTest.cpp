@@ -37,7 +37,19 @@ TEST(StatusDecode, ShortAndLongRepliesByPosition) {
   EXPECT_EQ(s.TazzeBad, "0045");
   EXPECT_EQ(s.Fc1 + s.Fc2 + s.Fc3 + s.Fc4 + s.Fc5, "");
 
-  s = DecodeStateMachine("5" " 7" " 12" " " "12 " " 310" "011" "222" "333" "444" "555" "\r");
+  s = DecodeStateMachine(
+      "5"
+      " 7"
+      " 12"
+      " "
+      "12 "
+      " 310"
+      "011"
+      "222"
+      "333"
+      "444"
+      "555"
+      "\r");
   EXPECT_EQ(s.Stato, "5");
   EXPECT_EQ(s.NumProgramma, " 7");
   EXPECT_EQ(s.Cadenza, " 12");
@@ -50,7 +62,11 @@ TEST(StatusDecode, ShortAndLongRepliesByPosition) {
   // Fc fields come only when position 15 carries a byte above CR; bytes of
   // the upper half count as above it.
   EXPECT_EQ(DecodeStateMachine("41203000010045\n00200300400500\r").Fc1, "");
-  EXPECT_EQ(DecodeStateMachine("41203000010045\xe9" "1").Fc1, "\xe9" "1");
+  EXPECT_EQ(DecodeStateMachine("41203000010045\xe9"
+                               "1")
+                .Fc1,
+            "\xe9"
+            "1");
   // Short replies give short or empty fields.
   s = DecodeStateMachine("41\r");
   EXPECT_EQ(s.NumProgramma, "1\r");
@@ -63,7 +79,18 @@ TEST_F(Status, PollSendsTheAlarmDigitAndDecodesFromTheFirstByteReceived) {
   // The board thread picks the reply by the poll's number.
   static const char* const kReplies[] = {
       "41203000010045\r",
-      "2" "12" "345" "6" "789" "0123" "456" "789" "012" "345" "678" "\r",
+      "2"
+      "12"
+      "345"
+      "6"
+      "789"
+      "0123"
+      "456"
+      "789"
+      "012"
+      "345"
+      "678"
+      "\r",
       "041203000010045\r",  // a late echo byte in front
   };
   std::atomic<int> polls{0};
@@ -191,8 +218,9 @@ TEST_F(Status, ValuesAreWrittenInOnePieceAndNeedTheirLetter) {
 }
 
 TEST_F(Status, ValuesReplyWithoutTheLetterIsNeverAccepted) {
-  ScriptedBoard board(pty, [](const std::string&) { return Now("R000100020003000400050006\r"); },
-                      [](const std::string&, char) { return std::string(); });
+  ScriptedBoard board(
+      pty, [](const std::string&) { return Now("R000100020003000400050006\r"); },
+      [](const std::string&, char) { return std::string(); });
   rcTestCelle before;
   mb.GetTestCelle(before);
   EXPECT_FALSE(mb.RequestValues("Q", 300));

@@ -27,7 +27,9 @@ struct ReplyPiece {
 using Reply = std::vector<ReplyPiece>;
 
 // One piece, sent at once.
-inline Reply Now(std::string bytes) { return {ReplyPiece{{}, std::move(bytes)}}; }
+inline Reply Now(std::string bytes) {
+  return {ReplyPiece{{}, std::move(bytes)}};
+}
 
 class ScriptedBoard {
  public:

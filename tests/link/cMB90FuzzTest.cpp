@@ -25,8 +25,10 @@ std::string RandomBytes(std::mt19937& rng, std::size_t maxLen) {
   for (char& c : s) {
     int b = byte(rng);
     // Plenty of CRs and letters the decoders look for.
-    if (b < 20) b = '\r';
-    else if (b < 30) b = "AVQR>-T"[b % 7];
+    if (b < 20)
+      b = '\r';
+    else if (b < 30)
+      b = "AVQR>-T"[b % 7];
     c = static_cast<char>(b);
   }
   return s;
@@ -38,7 +40,8 @@ TEST(Fuzz, DecodersStayInsideAnyReply) {
     const std::string reply = RandomBytes(rng, 200);
     rcStateMachine s = DecodeStateMachine(reply);
     EXPECT_LE(s.Stato.size() + s.NumProgramma.size() + s.Cadenza.size() + s.Aux.size() + s.NumTazza.size() +
-                  s.TazzeBad.size() + s.Fc1.size() + s.Fc2.size() + s.Fc3.size() + s.Fc4.size() + s.Fc5.size(),
+                  s.TazzeBad.size() + s.Fc1.size() + s.Fc2.size() + s.Fc3.size() + s.Fc4.size() +
+                  s.Fc5.size(),
               reply.size());
     rcRichiestaTotali t = DecodeRichiestaTotali(reply);
     for (const auto& v : t.Tot) EXPECT_LE(v.size(), 8u);
@@ -71,14 +74,18 @@ TEST(Fuzz, OperationsEndWithinTheirBoundsOnAGarbageLine) {
       [&](const std::string&) {
         Reply r;
         std::uniform_int_distribution<int> pieces(0, 3);
-        for (int p = pieces(boardRng); p > 0; --p) r.push_back({std::chrono::microseconds(boardRng() % 3000), RandomBytes(boardRng, 700)});
+        for (int p = pieces(boardRng); p > 0; --p)
+          r.push_back({std::chrono::microseconds(boardRng() % 3000), RandomBytes(boardRng, 700)});
         return r;
       },
       [&](const std::string&, char b) -> std::string {
         switch (boardRng() % 8) {
-          case 0: return {};                          // echo lost
-          case 1: return RandomBytes(boardRng, 4) + b;  // noise first
-          default: return b == '\r' ? std::string() : std::string(1, b);
+          case 0:
+            return {};  // echo lost
+          case 1:
+            return RandomBytes(boardRng, 4) + b;  // noise first
+          default:
+            return b == '\r' ? std::string() : std::string(1, b);
         }
       });
   for (int i = 0; i < 120; ++i) {
@@ -88,17 +95,38 @@ TEST(Fuzz, OperationsEndWithinTheirBoundsOnAGarbageLine) {
     const auto t0 = Clock::now();
     std::size_t commandLength = 8 + arg.size();
     switch (op) {
-      case 0: mb.PollState(timeout); break;
-      case 1: mb.RichiestaTotali(timeout, arg); break;
-      case 2: mb.RequestValues(rng() % 2 ? "Q" : "R", timeout); break;
-      case 3: mb.RequestVersion(timeout); break;
-      case 4: mb.RequestType(timeout); mb.GetType(); break;
-      case 5: mb.SetRotation(timeout, static_cast<int>(rng() % 3)); break;
-      case 6: mb.SetTareDelay(0, static_cast<int>(rng()), static_cast<int>(rng()), static_cast<int>(rng()), static_cast<int>(rng())); break;
-      case 7: mb.RequestTaraTazza(arg, timeout); break;
-      case 8: mb.SendSetParen(0, arg); break;
+      case 0:
+        mb.PollState(timeout);
+        break;
+      case 1:
+        mb.RichiestaTotali(timeout, arg);
+        break;
+      case 2:
+        mb.RequestValues(rng() % 2 ? "Q" : "R", timeout);
+        break;
+      case 3:
+        mb.RequestVersion(timeout);
+        break;
+      case 4:
+        mb.RequestType(timeout);
+        mb.GetType();
+        break;
+      case 5:
+        mb.SetRotation(timeout, static_cast<int>(rng() % 3));
+        break;
+      case 6:
+        mb.SetTareDelay(0, static_cast<int>(rng()), static_cast<int>(rng()), static_cast<int>(rng()),
+                        static_cast<int>(rng()));
+        break;
+      case 7:
+        mb.RequestTaraTazza(arg, timeout);
+        break;
+      case 8:
+        mb.SendSetParen(0, arg);
+        break;
     }
-    const auto bound = cMB90::kAttempts * (commandLength + 1) * (window + 3ms) + kTick * timeout + window + 60ms;
+    const auto bound =
+        cMB90::kAttempts * (commandLength + 1) * (window + 3ms) + kTick * timeout + window + 60ms;
     EXPECT_LT(Clock::now() - t0, bound) << "operation " << op;
   }
   rcTestTaraTazza t;

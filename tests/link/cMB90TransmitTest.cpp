@@ -33,7 +33,9 @@ class Link : public ::testing::Test {
   std::unique_ptr<cMB90> mb;
 };
 
-std::string NoEcho(const std::string&, char) { return {}; }
+std::string NoEcho(const std::string&, char) {
+  return {};
+}
 
 TEST_F(Link, BoardThatNeverEchoesGetsFiveAttemptsEachEndedByAnExtraCr) {
   OpenLink();
@@ -211,8 +213,9 @@ TEST(LinkLoss, PortVanishingMidCommandFailsQuicklyWithTheMessage) {
     puller.join();
     EXPECT_LT(took, 200ms);
     ASSERT_EQ(reporter.entries.size(), 1u);
-    EXPECT_EQ(reporter.entries[0].message, scenario == 0 ? "Il comando Q non ha ricevuto una risposta corretta"
-                                                         : "Il comando V non è stato trasmesso correttamente");
+    EXPECT_EQ(reporter.entries[0].message, scenario == 0
+                                               ? "Il comando Q non ha ricevuto una risposta corretta"
+                                               : "Il comando V non è stato trasmesso correttamente");
     EXPECT_TRUE(mb.Port().Lost());
     mb.Close();
     EXPECT_FALSE(mb.IsOpen());

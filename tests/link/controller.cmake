@@ -1,4 +1,4 @@
-kv7_add_test(link_port_tests LABELS "link;nogui"
+kv7_add_test(link_port_tests LABELS "link;nogui;threads"
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/cPortTest.cpp
   LIBS kv7_link)
 # The scripted board runs on its own thread.

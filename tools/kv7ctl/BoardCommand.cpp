@@ -39,7 +39,9 @@ void Print(const std::string& name, const std::string& value) {
   std::fputc('\n', stdout);
 }
 
-int Usage() { return UsageError(std::string("board: usage: kv7ctl board ") + kUsage); }
+int Usage() {
+  return UsageError(std::string("board: usage: kv7ctl board ") + kUsage);
+}
 
 int ListPorts(const kv7::store::ConfigStore& store) {
   const auto ports = kv7::cPort::AvailablePorts(store);
@@ -57,7 +59,8 @@ bool ArgsValid(const std::string& op, const Args& a) {
   if (op == "values") return n == 1 && (a[0] == "Q" || a[0] == "R");
   if (op == "version" || op == "type" || op == "rotation" || op == "abort") return n == 0;
   if (op == "set-rotation" || op == "magnet-type") return n == 1 && (a[0] == "0" || a[0] == "1");
-  if (op == "tare-delay") return n == 4 && ParseInt(a[0], x) && ParseInt(a[1], x) && ParseInt(a[2], x) && ParseInt(a[3], x);
+  if (op == "tare-delay")
+    return n == 4 && ParseInt(a[0], x) && ParseInt(a[1], x) && ParseInt(a[2], x) && ParseInt(a[3], x);
   if (op == "send") return (n == 1 || n == 2) && a[0].size() == 1;
   if (op == "paren") return n == 1;
   if (op == "tare-table")
@@ -163,7 +166,8 @@ int Run(cMB90& mb, const std::string& op, const Args& a) {
     mb.GetTestTaraTazza(t);
     for (long long cup = x[0]; cup < x[0] + x[1]; ++cup)
       for (int line = 1; line <= kv7::rcTestTaraTazza::kWeighingLines; ++line)
-        Print("Tara" + std::to_string(cup) + "." + std::to_string(line), t.At(line - 1, static_cast<int>(cup)));
+        Print("Tara" + std::to_string(cup) + "." + std::to_string(line),
+              t.At(line - 1, static_cast<int>(cup)));
     return 0;
   }
   if (op == "abort") {
@@ -214,7 +218,8 @@ int RunBoard(const Args& args) {
     mb = std::make_unique<cMB90>(static_cast<std::uint8_t>(port), baud, store, reporter);
   }
   // A port that does not open fails every command; its own message follows.
-  if (!mb->Open()) std::fprintf(stderr, "kv7ctl: board: cannot open the port '%s'\n", mb->Port().DevicePath().c_str());
+  if (!mb->Open())
+    std::fprintf(stderr, "kv7ctl: board: cannot open the port '%s'\n", mb->Port().DevicePath().c_str());
   const int result = Run(*mb, op, rest);
   if (result < 0) return Usage();
   std::fflush(stdout);
