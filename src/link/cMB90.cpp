@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <thread>
 
+#include "link/StreamReceiver.h"
+
 namespace kv7 {
 
 using Clock = std::chrono::steady_clock;
-
-// Base of the receive threads of the streaming modes: destroying one stops
-// its thread and waits for it, so the port is never read after Close.
-class cMB90::StreamReceiver {
- public:
-  virtual ~StreamReceiver() = default;
-};
 
 cMB90::cMB90(std::uint8_t portNumber, std::uint32_t baud, const store::ConfigStore& portMap,
              Reporter& reporter, std::chrono::nanoseconds tick)
@@ -30,6 +25,7 @@ bool cMB90::Open() {
 }
 
 void cMB90::Close() {
+  // The receiver's destructor waits for its thread: no read after Close.
   stream_.reset();
   port_.Close();
 }
@@ -73,7 +69,7 @@ bool cMB90::WaitLineEcho(const std::string& line, bool& lost) {
 
 bool cMB90::Transmit(const std::string& command, int echoMode) {
   if (command.empty() || command.find('\r') < command.size() - 1) return false;
-  if (!Usable()) return false;
+  if (!LineFree() || !Usable()) return false;
   const bool wholeLine = echoMode == kEchoWholeLine;
   for (int attempt = 1; attempt <= kAttempts; ++attempt) {
     std::size_t reached = 0;
@@ -108,6 +104,7 @@ bool cMB90::Transmit(const std::string& command, int echoMode) {
 
 bool cMB90::WaitReply(TickCount timeout, const std::string& marker, std::string& reply) {
   reply.clear();
+  if (!LineFree()) return false;
   const auto deadline = Clock::now() + TicksToTime(timeout);
   std::string chunk;
   for (;;) {
@@ -132,6 +129,7 @@ bool cMB90::SendLetter(char letter, const std::string& data) {
 }
 
 bool cMB90::SendAbort() {
+  if (stream_) stream_->Halt();
   return Transmit(std::string(1, kAbortByte), kEchoPerByte);
 }
 

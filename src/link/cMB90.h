@@ -18,14 +18,18 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "link/BoardSettings.h"
 #include "link/MachineStatus.h"
 #include "link/Reporter.h"
+#include "link/StreamRecords.h"
 #include "link/cPort.h"
 
 namespace kv7 {
+
+class StreamReceiver;
 
 class cMB90 {
  public:
@@ -45,6 +49,12 @@ class cMB90 {
   static constexpr TickCount kBoardInfoTimeout = 500;  // version, type, rotation
   static constexpr TickCount kSetParenTimeout = 1000;
   static constexpr TickCount kTareTicksPerCup = 150;
+  static constexpr TickCount kMemorisedStartTimeout = 1500;  // "S"
+  static constexpr TickCount kEncoderStartTimeout = 500;     // "T"
+
+  // The trace log: frames are appended only when this file already exists
+  // in the working directory (creating it switches the log on).
+  static constexpr const char* kTraceLogFile = "oscilloscopio.log";
 
   enum EchoMode : int {
     kEchoPerByte = 0,   // every byte but CR waits for its echo
@@ -76,7 +86,8 @@ class cMB90 {
 
   // Letter + data + CR, per-byte echo, no reply ("V1", "F", "C", "Z", "U").
   bool SendLetter(char letter, const std::string& data = {});
-  // The abort byte alone.
+  // The abort byte alone. The board leaves any streaming mode, so a running
+  // receive thread is ended first (its undelivered records stay to be taken).
   bool SendAbort();
 
   // "A0"/"A1" status poll; no message of its own.
@@ -121,6 +132,58 @@ class cMB90 {
   bool RequestTaraTazza(const std::string& argument, TickCount timeout);
   void GetTestTaraTazza(rcTestTaraTazza& out) const { out = tare_; }
 
+  // Streaming service modes. A start sends the command and starts the
+  // mode's receive thread; while it runs the thread alone reads the port and
+  // every other command is refused (false, with its usual message) until the
+  // mode is stopped. The check and read operations take what the thread
+  // decoded and never block on the line. A stop ends the thread first, then
+  // sends the abort byte. Starting a mode while another one is held stops
+  // that one first (thread ended, abort byte sent).
+  //
+  // "O" + parameters (line digit + threshold, e.g. "2300"), whole-line echo.
+  bool StartTracciaGrafica(const std::string& parameters);
+  // The oldest frame received, or none. A returned frame is also appended to
+  // the trace log with SaveTrace.
+  std::optional<rcTracciaGrafica> CheckTracciaGrafica();
+  // Sends the abort byte even when no trace runs; true only when a trace
+  // was running and the abort byte went out.
+  bool StopTracciaGrafica();
+
+  // "N" + the limit in 3 digits. After a failed send the mode still counts
+  // as held (its stop sends the abort byte) but nothing is received.
+  bool StartControlloTazzeVuote(const std::string& parameters);
+  std::optional<rcCOntrolloTazzeVuote> CheckControlloTazzeVuote();
+  // Only when held: abort byte; true when it went out.
+  bool StopControlloTazzeVuote();
+
+  // "P" + the sample weight in 3 digits.
+  bool StartCalibrazioneLinee(const std::string& parameters);
+  std::optional<rcCalibrazioneLinee> CheckCalibrazioneLinee();
+  bool StopCalibrazioneLinee();
+
+  // "S", then any CR-terminated reply within the time-out.
+  bool StartTestMemorizzato(TickCount timeout);
+  // The latest values of line 1..6; false and an empty record when the test
+  // is not running or the line is out of range.
+  bool ReadTestMemorizzato(int line, rcTestMemorizzato& out) const;
+  // True when the test was running and the abort byte went out.
+  bool StopTestMemorizzato();
+
+  // "T", then a reply holding "T"; its seven fields go to GetTestEncoder.
+  bool StartTestEncoder(TickCount timeout);
+  // The latest streamed values; false and an empty record when not running.
+  bool ReadTestEncoder(rcTestEncoder& out) const;
+  void GetTestEncoder(rcTestEncoder& out) const { out = encoder_; }
+  bool StopTestEncoder();
+
+  // Appends the text to the trace log when that file exists; true when
+  // written.
+  static bool SaveTrace(const std::string& text);
+
+  // Whether a streaming mode is held, and which.
+  bool InStreamingMode() const { return stream_ != nullptr; }
+  std::optional<StreamMode> HeldStreamMode() const;
+
  protected:
   // Collects bytes until the buffer ends in CR (and holds `marker`, when
   // given) or the time-out passes. Bytes before the reply stay in front.
@@ -132,18 +195,28 @@ class cMB90 {
   bool WaitByteEcho(char sent, bool& lost);
   bool WaitLineEcho(const std::string& line, bool& lost);
   bool Usable() const { return port_.IsOpen() && !port_.Lost(); }
+  // False while a receive thread owns the port's reads.
+  bool LineFree() const;
+  // The receiver of `mode` when it is the one held, else null.
+  StreamReceiver* Held(StreamMode mode) const;
+  // Before a start: a mode still held is ended and the board told to leave it.
+  void EndHeldMode();
+  // Creates the receiver of `mode` and holds it; started when `start`.
+  void HoldMode(StreamMode mode, bool start);
+  // The stop of a mode that is held: thread ended, reference cleared,
+  // abort byte sent; the message (no beep) when it could not be sent.
+  bool StopHeld(StreamMode mode, const char* failMessage);
   std::chrono::nanoseconds TicksToTime(TickCount n) const { return tick_ * n; }
 
   cPort port_;
   rcStateMachine state_;
-  // Streaming service modes: while one runs, its receive thread owns the
-  // reads of the port and this thread only writes the abort byte. The
-  // receivers (trace, empty cups, calibration, memorised test, encoder)
-  // come with their modes; Close ends any that runs.
-  class StreamReceiver;
+  // The streaming mode held, if any: while its thread runs it owns the
+  // reads of the port and this thread only writes the abort byte, after
+  // ending the thread. Close ends it.
   std::unique_ptr<StreamReceiver> stream_;
   rcTestCelle values_;
   rcTestTaraTazza tare_;
+  rcTestEncoder encoder_;  // fields of the last "T" start reply
   rcRichiestaTotali totals_;
   std::string versionReply_;
   std::string typeReply_;

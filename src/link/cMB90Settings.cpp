@@ -92,7 +92,7 @@ bool cMB90::SendSetParen(TickCount, const std::string& data) {
 bool cMB90::RequestTaraTazza(const std::string& argument, TickCount timeout) {
   const std::string line = "R" + argument + "\r";
   const bool sendable = argument.find('\r') == std::string::npos && line.size() <= cPort::kMaxChunk;
-  if (!sendable || !LinePort().Write(line)) {
+  if (!sendable || !LineFree() || !LinePort().Write(line)) {
     Fail("Il comando tara tazza non è andato a buon fine");
     return false;
   }

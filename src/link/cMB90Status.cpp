@@ -37,7 +37,7 @@ bool cMB90::RequestValues(const std::string& command, TickCount timeout) {
   const std::string line = command + "\r";
   // The line must go out whole and be one command.
   const bool sendable = command.find('\r') == std::string::npos && line.size() <= cPort::kMaxChunk;
-  if (!sendable || !LinePort().Write(line)) {
+  if (!sendable || !LineFree() || !LinePort().Write(line)) {
     Fail("Il comando " + command + " non è andato a buon fine");
     return false;
   }
