@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "BoardStream.h"
 #include "Command.h"
 #include "link/cMB90.h"
 #include "link/cPort.h"
@@ -20,7 +21,8 @@ using kv7::cMB90;
 constexpr const char* kUsage =
     "[--device PATH | --port N] [--old-board] poll [--alarm] | totals BLOCK | values Q|R | version | type | "
     "rotation | set-rotation 0|1 | tare-delay A B C D | magnet-type 0|1 | send LETTER [DATA] | paren DATA | "
-    "tare-table FIRST COUNT | abort | ports";
+    "tare-table FIRST COUNT | abort | ports | "
+    "stream trace|empty|calib|mem|encoder [ARG] [--seconds S] [--count N]";
 
 class StderrReporter final : public kv7::Reporter {
  public:
@@ -63,6 +65,7 @@ bool ArgsValid(const std::string& op, const Args& a) {
     return n == 4 && ParseInt(a[0], x) && ParseInt(a[1], x) && ParseInt(a[2], x) && ParseInt(a[3], x);
   if (op == "send") return (n == 1 || n == 2) && a[0].size() == 1;
   if (op == "paren") return n == 1;
+  if (op == "stream") return StreamArgsValid(a);
   if (op == "tare-table")
     // Three digits each on the wire; the table holds cups up to 511.
     return n == 2 && ParseInt(a[0], x) && ParseInt(a[1], y) && x >= 1 && y >= 1 &&
@@ -174,6 +177,7 @@ int Run(cMB90& mb, const std::string& op, const Args& a) {
     if (!want(0)) return -1;
     return mb.SendAbort() ? 0 : 1;
   }
+  if (op == "stream") return RunStream(mb, a);
   return -1;
 }
 
