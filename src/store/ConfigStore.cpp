@@ -259,30 +259,12 @@ std::int32_t ConfigStore::ReadInteger(const std::string& section, const std::str
   return ParseDecimal(v->text).value_or(def);
 }
 
-bool ConfigStore::Put(const std::string& section, const StoredValue& v) {
-  return Modify([&](Sections& all) {
-    Section* target = nullptr;
-    for (auto& s : all)
-      if (s.name == section) target = &s;
-    if (!target) {
-      all.push_back({section, {}});
-      target = &all.back();
-    }
-    for (auto& existing : target->values)
-      if (existing.name == v.name) {
-        existing = v;
-        return;
-      }
-    target->values.push_back(v);
-  });
-}
-
 bool ConfigStore::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-  return Put(section, StoredValue{key, ValueType::Text, value, 0});
+  return WriteValues({{section, StoredValue{key, ValueType::Text, value, 0}}});
 }
 
 bool ConfigStore::WriteInteger(const std::string& section, const std::string& key, std::int32_t value) {
-  return Put(section, StoredValue{key, ValueType::Dword, {}, value});
+  return WriteValues({{section, StoredValue{key, ValueType::Dword, {}, value}}});
 }
 
 bool ConfigStore::WriteValues(const std::vector<SectionValue>& values) {

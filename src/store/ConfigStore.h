@@ -85,7 +85,6 @@ class ConfigStore {
   void RefreshIfChanged() const;
   Sections LoadFile(const StoreWarning& warn) const;
   bool Modify(const std::function<void(Sections&)>& change);
-  bool Put(const std::string& section, const StoredValue& v);
   bool WriteFile(const Sections& sections) const;
   static const Section* FindSection(const Sections& s, const std::string& name);
 

@@ -260,12 +260,8 @@ void Supervisor::ServeBarcode() {
 
 void Supervisor::ServeRejectStation() {
   if (!rejectStation_ || config_.scarti_enab <= 0) return;
-  RejectTimes times;
-  if (rejectStation_->ReadTimes(times) == 1) {
-    st_.rejectCycleOn = times.cycleOn;
-    st_.rejectState = times.state;
-    ApplyRejectTimes(times.time2);
-    if (st_.rejectCycleOn == 0 && rejectStation_->CycleOn() != 1) operator_.ShowMessage("errore ciclo on scarti");
+  if (RefreshRejectTimes()) {
+    SwitchRejectCycleOn();
     if (!st_.rejectScaleRead) {
       st_.rejectScale = rejectStation_->ReadDecimals();
       st_.rejectScaleRead = true;

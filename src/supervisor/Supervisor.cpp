@@ -123,14 +123,22 @@ void Supervisor::CreateLinks() {
 }
 
 void Supervisor::StartRejectStation() {
-  if (!rejectStation_) return;
+  if (rejectStation_ && RefreshRejectTimes()) SwitchRejectCycleOn();
+}
+
+bool Supervisor::RefreshRejectTimes() {
   RejectTimes times;
-  if (rejectStation_->ReadTimes(times) == 1) {
-    st_.rejectCycleOn = times.cycleOn;
-    st_.rejectState = times.state;
-    console_.SetTimer2Interval(static_cast<int>(std::nearbyint(times.time2 * 100)) + 1000);
-    if (st_.rejectCycleOn == 0 && rejectStation_->CycleOn() != 1) operator_.ShowMessage("errore ciclo on scarti");
-  }
+  if (rejectStation_->ReadTimes(times) != 1) return false;
+  st_.rejectCycleOn = times.cycleOn;
+  st_.rejectState = times.state;
+  // The end of batch waits for the station's unload time (tenths of a second) and one second more.
+  const int interval = static_cast<int>(std::nearbyint(times.time2 * 100)) + 1000;
+  if (interval != console_.Timer2Interval()) console_.SetTimer2Interval(interval);
+  return true;
+}
+
+void Supervisor::SwitchRejectCycleOn() {
+  if (st_.rejectCycleOn == 0 && rejectStation_->CycleOn() != 1) operator_.ShowMessage("errore ciclo on scarti");
 }
 
 void Supervisor::ComputeCostAmount() {
@@ -246,18 +254,8 @@ void Supervisor::DailyExport() {}
 
 void Supervisor::AggiornaTempiScarti() {
   if (!rejectStation_) return;
-  RejectTimes times;
-  if (rejectStation_->ReadTimes(times) == 1) {
-    st_.rejectCycleOn = times.cycleOn;
-    st_.rejectState = times.state;
-    ApplyRejectTimes(times.time2);
-  }
-  if (st_.rejectCycleOn == 0 && rejectStation_->CycleOn() != 1) operator_.ShowMessage("errore ciclo on scarti");
-}
-
-void Supervisor::ApplyRejectTimes(double secondTime) {
-  const int interval = static_cast<int>(std::nearbyint(secondTime * 100)) + 1000;
-  if (interval != console_.Timer2Interval()) console_.SetTimer2Interval(interval);
+  RefreshRejectTimes();
+  SwitchRejectCycleOn();
 }
 
 }  // namespace kv7::supervisor

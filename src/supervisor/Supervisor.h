@@ -111,7 +111,10 @@ class Supervisor {
   void DownloadStep();
   void ServeBarcode();
   void ServeRejectStation();
-  void ApplyRejectTimes(double secondTime);
+  // "P": cycle flag, state and the end-of-batch delay; false when unanswered.
+  bool RefreshRejectTimes();
+  // "M" when the station's cycle is off.
+  void SwitchRejectCycleOn();
   void ReopenLostController();
 
   Console& console_;

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/FileText.h"
 #include "app/ConsoleApp.h"
 #include "link/cSrd12.h"
 #include "sim/SimProcess.h"
@@ -30,12 +31,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::string Slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using kv7::test::Slurp;
 
 class ConsoleAppWithSim : public ::testing::Test {
  protected:

@@ -1,3 +1,4 @@
+#include "support/FileText.h"
 #include "store/Configuration.h"
 
 #include <gtest/gtest.h>
@@ -23,12 +24,7 @@ std::string Repeat(const std::string& s, int times) {
   return out;
 }
 
-std::string Slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using kv7::test::Slurp;
 
 // A store and a working directory of their own, with the reports collected.
 struct Fixture : ::testing::Test {

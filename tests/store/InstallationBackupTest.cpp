@@ -1,3 +1,4 @@
+#include "support/FileText.h"
 #include "store/InstallationBackup.h"
 
 #include <gtest/gtest.h>
@@ -15,12 +16,7 @@ using kv7::store::ValueType;
 
 namespace {
 
-std::string Slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using kv7::test::Slurp;
 
 void Spit(const std::filesystem::path& p, const std::string& bytes) {
   std::ofstream(p, std::ios::binary) << bytes;

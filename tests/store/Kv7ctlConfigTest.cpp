@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/FileText.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -26,12 +27,7 @@ std::string Quoted(const std::string& s) {
   return q + "'";
 }
 
-std::string Slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using kv7::test::Slurp;
 
 class Kv7ctlConfig : public ::testing::Test {
  protected:

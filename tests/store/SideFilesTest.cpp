@@ -1,3 +1,4 @@
+#include "support/FileText.h"
 #include "store/SideFiles.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +13,7 @@ using kv7::store::ProcessingCosts;
 
 namespace {
 
-std::string Slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using kv7::test::Slurp;
 
 struct SideFiles : ::testing::Test {
   kv7::test::TempDir dir;

@@ -1,3 +1,4 @@
+#include "support/FileText.h"
 #include "supervisor/EventLog.h"
 
 #include <gtest/gtest.h>
@@ -23,12 +24,7 @@ std::chrono::system_clock::time_point LocalMoment(int y, int mo, int d, int h, i
   return std::chrono::system_clock::from_time_t(std::mktime(&tm));
 }
 
-std::string Slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using kv7::test::Slurp;
 
 TEST(EventLog, LinesAreAppendedWithDateTimeAndNeverTruncated) {
   kv7::test::TempDir dir;

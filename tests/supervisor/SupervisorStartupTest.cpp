@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/FileText.h"
 #include "link/cMB90.h"
 #include "store/ConfigStore.h"
 #include "store/Database.h"
@@ -19,12 +20,7 @@ namespace {
 using supervisor::Control;
 using supervisor::Supervisor;
 
-std::string Slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using kv7::test::Slurp;
 
 store::DbParams UnreachableDatabase(const TempDir& dir) {
   store::DbParams p;

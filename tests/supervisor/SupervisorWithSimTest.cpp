@@ -9,6 +9,7 @@
 #include <sstream>
 #include <thread>
 
+#include "support/FileText.h"
 #include "sim/SimProcess.h"
 #include "store/ConfigStore.h"
 #include "supervisor/ConsoleRecorder.h"
@@ -21,12 +22,7 @@ namespace {
 using namespace std::chrono_literals;
 using supervisor::Supervisor;
 
-std::string Slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using kv7::test::Slurp;
 
 std::size_t Occurrences(const std::string& text, const std::string& what) {
   std::size_t n = 0;
