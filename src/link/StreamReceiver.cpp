@@ -1,6 +1,5 @@
 #include "link/StreamReceiver.h"
 
-#include <algorithm>
 #include <chrono>
 
 #include "link/cPort.h"
@@ -25,29 +24,16 @@ void StreamReceiver::Halt() {
 }
 
 void StreamReceiver::Run() {
+  std::string slice;
   while (!stop_.load()) {
-    const std::string chunk = NextChunk();
-    if (chunk.empty()) continue;
-    for (const std::string& line : splitter_.Feed(chunk)) Decode(line);
-  }
-}
-
-std::string StreamReceiver::NextChunk() {
-  std::string chunk, slice;
-  while (!stop_.load()) {
-    const std::size_t want = std::min(kSlice, kChunk - chunk.size());
-    if (!port_.Read(want, slice)) {
+    if (port_.Read(kSlice, slice)) {
+      for (const std::string& line : splitter_.Feed(slice)) Decode(line);
+    } else if (!port_.IsOpen() || port_.Lost()) {
       // A port that is gone fails every read at once: wait as long as a
       // silent read would instead of spinning until the mode is stopped.
-      if (chunk.empty() && (!port_.IsOpen() || port_.Lost()))
-        std::this_thread::sleep_for(std::chrono::milliseconds(1 + kSlice));
-      return chunk;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1 + kSlice));
     }
-    chunk += slice;
-    // A short slice means the data paused: the chunk is complete.
-    if (slice.size() < want || chunk.size() >= kChunk) return chunk;
   }
-  return {};
 }
 
 template <typename Q, typename R>

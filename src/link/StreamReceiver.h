@@ -7,10 +7,9 @@
 //  - memorised test, encoder test: only the latest values (guarded by the
 //    same mutex, so a read never mixes two lines).
 //
-// The port is read in short slices, joined into chunks the way one long read
-// of up to 600 bytes would return them (a chunk ends at a pause in the data),
-// so the trace's first-chunk rule sees the same chunks; the short slices let
-// Halt() end the thread within ~35 ms instead of a whole 600 ms read.
+// The port is read in short slices: lines are cut from the joined bytes, so
+// slice boundaries do not matter, and a silent read lasts 33 ms instead of
+// the 601 ms of a 600-byte read, so Halt() ends the thread at once.
 
 #include <atomic>
 #include <cstddef>
@@ -31,8 +30,7 @@ class StreamReceiver {
   // A console that stops taking records must not let memory grow without
   // bound: beyond this many waiting records the oldest is dropped.
   static constexpr std::size_t kQueueLimit = 4096;
-  static constexpr std::size_t kChunk = 600;  // the longest chunk the loop decodes at once
-  static constexpr std::size_t kSlice = 32;   // bytes per read; a silent read lasts 33 ms
+  static constexpr std::size_t kSlice = 32;  // bytes per read; a silent read lasts 33 ms
 
   struct TraceFrame {
     rcTracciaGrafica record;
@@ -66,9 +64,6 @@ class StreamReceiver {
 
  private:
   void Run();
-  // One chunk as a 600-byte read would give it; empty when the line was
-  // silent or the thread was told to stop.
-  std::string NextChunk();
   void Decode(const std::string& line);
   template <typename Q, typename R>
   void Push(Q& queue, R&& record);

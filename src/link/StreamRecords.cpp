@@ -115,7 +115,7 @@ StreamLineSplitter::StreamLineSplitter(char marker, bool skipFirstByte)
 
 std::vector<std::string> StreamLineSplitter::Feed(const std::string& chunk) {
   std::vector<std::string> lines;
-  if (skipFirstByte_ && chunk.find('\r') != std::string::npos) {
+  if (skipFirstByte_ && !chunk.empty()) {
     skipFirstByte_ = false;
     buffer_.append(chunk, 1);
   } else {

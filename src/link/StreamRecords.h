@@ -24,7 +24,7 @@ char StreamMarker(StreamMode mode);
 struct rcTracciaGrafica {
   static constexpr std::size_t kHeads = 3;
   static constexpr std::size_t kSampleSlots = 102;
-  static constexpr std::size_t kSamples = 101;  // filled slots; the last stays empty
+  static constexpr std::size_t kSamples = 101;   // filled slots; the last stays empty
   std::array<std::string, kHeads> Head;          // cup number, minimum, maximum
   std::array<std::string, kSampleSlots> Sample;  // Sample[0] is sample 1
 
@@ -112,8 +112,11 @@ class StreamLineSplitter {
   // that never ends cannot grow the buffer without bound.
   static constexpr std::size_t kMaxPending = 4096;
 
-  // `skipFirstByte`: the first chunk that holds a CR loses its first byte
-  // (the trace mode's lead byte).
+  // `skipFirstByte`: the first byte received is dropped (the lead byte the
+  // board sends before its first trace frame). It is the first byte of the
+  // first chunk whatever that chunk holds: waiting for a chunk with a CR
+  // would cut a byte out of the middle of a first frame that arrives in
+  // pieces.
   StreamLineSplitter(char marker, bool skipFirstByte);
 
   // Adds one chunk as read from the port; returns the complete lines in

@@ -45,8 +45,7 @@ Outcome RunStream(const std::string& device, const std::string& arguments, const
 }
 
 Reply Board(const std::string& line) {
-  if (line == "N010")
-    return Reply{{60ms, "N1001200015\rN2001300027\r"}, {60ms, "N3001400033\r"}};
+  if (line == "N010") return Reply{{60ms, "N1001200015\rN2001300027\r"}, {60ms, "N3001400033\r"}};
   if (line == "S")
     return Reply{{0ms, "S\r"},
                  {80ms, "S3001200450178\r"},

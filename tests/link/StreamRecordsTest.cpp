@@ -43,7 +43,7 @@ TEST(StreamLines, BrokenLineBeforeAGoodOneYieldsOnlyTheGoodOne) {
 
 TEST(StreamLines, LinesSplitAcrossChunksAreJoinedAndPartsWaitForTheirCr) {
   StreamLineSplitter s('P', false);
-  EXPECT_TRUE(s.Feed("ab").empty());   // no marker, no CR: waits
+  EXPECT_TRUE(s.Feed("ab").empty());  // no marker, no CR: waits
   EXPECT_TRUE(s.Feed("P1000").empty());
   EXPECT_EQ(s.Pending(), "abP1000");
   auto lines = s.Feed("312000199\rP2");
@@ -57,16 +57,21 @@ TEST(StreamLines, LinesSplitAcrossChunksAreJoinedAndPartsWaitForTheirCr) {
   EXPECT_EQ(s.Pending(), "");
 }
 
-TEST(StreamLines, TraceLosesTheFirstByteOfTheFirstChunkHoldingACrOnly) {
+TEST(StreamLines, TraceDropsOnlyTheLeadByteEvenWhenTheFirstFrameComesInPieces) {
   StreamLineSplitter s('O', true);
-  EXPECT_TRUE(s.Feed("O12").empty());  // no CR yet: kept whole
-  auto lines = s.Feed("#34\rO5\r");      // the first byte of this chunk goes
+  EXPECT_TRUE(s.Feed("\nO12").empty());  // the lead byte goes, the rest waits
+  auto lines = s.Feed("34\rO5\r");       // no byte lost inside the frame
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "O1234\r");
   EXPECT_EQ(lines[1], "O5\r");
   lines = s.Feed("O6\r");  // later chunks are whole
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0], "O6\r");
+
+  StreamLineSplitter whole('O', true);
+  lines = whole.Feed("\nO78\r");
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "O78\r");
 }
 
 TEST(StreamLines, EndlessNoiseWithoutCrDoesNotGrowTheBuffer) {

@@ -292,9 +292,11 @@ TEST_F(Streams, FailedStartsShowTheirMessagesAndAFailedEmptyCupStartStaysHeld) {
   EXPECT_TRUE(mb->StopControlloTazzeVuote());
   EXPECT_EQ(Wire(board), "\x1b");
   ASSERT_EQ(reporter.entries.size(), 2u);
-  EXPECT_EQ(reporter.entries[0].message, "Il comando di calibrazione linee non è stato inviato correttamente");
+  EXPECT_EQ(reporter.entries[0].message,
+            "Il comando di calibrazione linee non è stato inviato correttamente");
   EXPECT_TRUE(reporter.entries[0].beep);
-  EXPECT_EQ(reporter.entries[1].message, "Il comando di controllo tazze vuote non è stato inviato correttamente");
+  EXPECT_EQ(reporter.entries[1].message,
+            "Il comando di controllo tazze vuote non è stato inviato correttamente");
 }
 
 // The adapter is pulled out while a mode streams: the receiver does not

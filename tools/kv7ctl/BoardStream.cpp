@@ -62,7 +62,8 @@ std::optional<StreamRequest> Parse(const Args& a) {
       const std::string& t = a[++i];
       double s = 0;
       auto res = std::from_chars(t.data(), t.data() + t.size(), s);
-      if (t.empty() || res.ec != std::errc() || res.ptr != t.data() + t.size() || !(s > 0)) return std::nullopt;
+      if (t.empty() || res.ec != std::errc() || res.ptr != t.data() + t.size() || !(s > 0))
+        return std::nullopt;
       r.seconds = s;
     } else if (a[i] == "--count" && i + 1 < a.size()) {
       const std::string& t = a[++i];
@@ -103,7 +104,8 @@ Fields TraceFields(const kv7::rcTracciaGrafica& r) {
 }
 
 Fields EmptyCupFields(const kv7::rcCOntrolloTazzeVuote& r) {
-  return {{"Linea", r.Linea}, {"NumTazza", r.NumTazza}, {"NumTazzaCopia", r.NumTazzaCopia}, {"Valore", r.Valore}};
+  return {
+      {"Linea", r.Linea}, {"NumTazza", r.NumTazza}, {"NumTazzaCopia", r.NumTazzaCopia}, {"Valore", r.Valore}};
 }
 
 Fields CalibrationFields(const kv7::rcCalibrazioneLinee& r) {
@@ -116,7 +118,8 @@ Fields MemorisedFields(const kv7::rcTestMemorizzato& r) {
 
 Fields EncoderFields(const kv7::rcTestEncoder& r) {
   Fields f{{"NGiro", r.NGiro}, {"Valore", r.Valore}};
-  for (std::size_t e = 0; e < r.Errore.size(); ++e) f.emplace_back("Errore" + std::to_string(e + 1), r.Errore[e]);
+  for (std::size_t e = 0; e < r.Errore.size(); ++e)
+    f.emplace_back("Errore" + std::to_string(e + 1), r.Errore[e]);
   return f;
 }
 
@@ -178,7 +181,8 @@ int RunStream(cMB90& mb, const Args& args) {
   // The values before any line came count as already shown.
   std::vector<Fields> last(6);
   if (mode == "mem")
-    for (int line = 1; line <= 6; ++line) last[line - 1] = MemorisedFields(kv7::FormatTestMemorizzato(line, {}));
+    for (int line = 1; line <= 6; ++line)
+      last[line - 1] = MemorisedFields(kv7::FormatTestMemorizzato(line, {}));
   if (mode == "encoder") last[0] = EncoderFields(kv7::FormatTestEncoder({}));
 
   // An interrupt during the start waits for it, so a mode that did start is
@@ -188,10 +192,9 @@ int RunStream(cMB90& mb, const Args& args) {
   if (!Start(mb, *request)) return 1;  // the reason is already on stderr
 
   const auto start = Clock::now();
-  const auto end = request->seconds
-                       ? start + std::chrono::duration_cast<Clock::duration>(
-                                     std::chrono::duration<double>(*request->seconds))
-                       : Clock::time_point::max();
+  const auto end = request->seconds ? start + std::chrono::duration_cast<Clock::duration>(
+                                                  std::chrono::duration<double>(*request->seconds))
+                                    : Clock::time_point::max();
   long long printed = 0;
   auto nextTick = start + kTick;
   bool done = false;
