@@ -3,6 +3,7 @@
 // flow control, exclusive, DTR and RTS raised. No framing of its own: the
 // protocol classes above it do echo checks, retries and time-outs.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -40,7 +41,7 @@ class cPort {
   bool IsOpen() const { return fd_ >= 0; }
   // True once a Read or Write found the device gone (adapter pulled out,
   // other end hung up); every later call fails until the port is reopened.
-  bool Lost() const { return lost_; }
+  bool Lost() const { return lost_.load(); }
   std::uint8_t PortNumber() const { return portNumber_; }
   const std::string& DevicePath() const { return devicePath_; }
 
@@ -54,7 +55,8 @@ class cPort {
   std::uint32_t baud_;
   std::string devicePath_;
   bool validNumber_ = true;
-  bool lost_ = false;
+  // Read by the console while a stream receiver may be reading the port.
+  std::atomic<bool> lost_{false};
 };
 
 }  // namespace kv7
