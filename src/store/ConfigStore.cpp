@@ -1,5 +1,7 @@
 #include "store/ConfigStore.h"
 
+#include "store/FileIo.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -348,17 +350,7 @@ bool ConfigStore::WriteFile(const Sections& sections) const {
   const std::string tmp = path_.string() + ".tmp";
   int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
-  std::size_t done = 0;
-  bool ok = true;
-  while (done < data.size()) {
-    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = false;
-      break;
-    }
-    done += static_cast<std::size_t>(n);
-  }
+  bool ok = WriteAll(fd, data);
   ok = ok && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   if (!ok || ::rename(tmp.c_str(), path_.c_str()) != 0) {

@@ -1,5 +1,7 @@
 #include "store/SideFiles.h"
 
+#include "store/FileIo.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,20 +15,6 @@ namespace {
 bool Fail(const ReportSink& report, const std::filesystem::path& file, int err) {
   Tell(report, file.string() + ": " + std::strerror(err));
   return false;
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (n == 0) errno = EIO;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
 }
 
 // Writes content to a temporary file beside the target and renames it over

@@ -1,5 +1,7 @@
 #include "supervisor/EventLog.h"
 
+#include "store/FileIo.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -36,17 +38,7 @@ bool EventLog::WriteLog(const std::string& text) const {
   const std::string line = FormatLine(clock_(), text);
   int fd = ::open(file_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
   if (fd < 0) return false;
-  std::size_t done = 0;
-  bool ok = true;
-  while (done < line.size()) {
-    ssize_t n = ::write(fd, line.data() + done, line.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = false;
-      break;
-    }
-    done += static_cast<std::size_t>(n);
-  }
+  const bool ok = store::WriteAll(fd, line);
   return (::close(fd) == 0) && ok;
 }
 
