@@ -138,10 +138,12 @@ void Supervisor::IdentifyBoard() {
   st_.versionText = "old board";
   std::string version;
   controller_->GetVersion(version);
-  std::string caption = console_.Caption();
+  // Built from the designed caption each time, so a board identified again
+  // after coming back does not collect a second suffix.
+  std::string caption = st_.baseCaption;
   if (!version.empty()) {
     st_.versionText = version;
-    caption = st_.baseCaption + " / " + st_.versionText;
+    caption += " / " + st_.versionText;
   }
   if (!controller_->RequestType(cMB90::kBoardInfoTimeout)) {
     st_.boardType = 0;
