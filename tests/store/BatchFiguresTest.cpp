@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
 #include "store/BatchFigures.h"
@@ -16,15 +17,16 @@ std::map<std::string, std::string> Texts(const BatchRow& row) {
 }
 
 TEST(RoundingTest, HalfEvenAndHalfAway) {
-  EXPECT_EQ(RoundHalfEven(25005, 20), 1250);  // 1250.25
-  EXPECT_EQ(RoundHalfEven(25010, 20), 1250);  // 1250.5 -> even 1250
-  EXPECT_EQ(RoundHalfEven(25030, 20), 1252);  // 1251.5 -> even 1252
-  EXPECT_EQ(RoundHalfEven(25031, 20), 1252);
-  EXPECT_EQ(RoundHalfEven(-25010, 20), -1250);
-  EXPECT_EQ(RoundHalfEven(-25030, 20), -1252);
-  EXPECT_EQ(RoundHalfAway(25, 10), 3);
-  EXPECT_EQ(RoundHalfAway(-25, 10), -3);
-  EXPECT_EQ(RoundHalfAway(24, 10), 2);
+  // numerator, denominator, half-even result, half-away result: 1250.25, 1250.5, 1251.5, ...
+  const std::vector<std::array<std::int64_t, 4>> cases = {
+      {25005, 20, 1250, 1250}, {25010, 20, 1250, 1251},    {25030, 20, 1252, 1252},
+      {25031, 20, 1252, 1252}, {-25010, 20, -1250, -1251}, {-25030, 20, -1252, -1252},
+      {25, 10, 2, 3},          {-25, 10, -2, -3},          {24, 10, 2, 2}};
+  for (auto [n, d, even, away] : cases) {
+    SCOPED_TRACE(std::to_string(n) + "/" + std::to_string(d));
+    EXPECT_EQ(RoundHalfEven(n, d), even);
+    EXPECT_EQ(RoundHalfAway(n, d), away);
+  }
 }
 
 TEST(BatchFiguresTest, AllZeroGivesZeroEverywhere) {
@@ -39,7 +41,7 @@ TEST(BatchFiguresTest, AllZeroGivesZeroEverywhere) {
   }
 }
 
-TEST(BatchFiguresTest, WorkedExamples) {
+TEST(BatchFiguresTest, WorkedExamplesAndTiesToTheEvenHundredth) {
   BatchRow row;
   row.tot[0][0] = 1;
   row.totq5 = 2;
@@ -55,19 +57,17 @@ TEST(BatchFiguresTest, WorkedExamples) {
   r32.tot[0][0] = 1;
   r32.totq5 = 31;  // 32 in all: 312.5 hundredths go to the even 312
   EXPECT_EQ(Texts(r32)["perc1q1"], "3.12");
-}
 
-TEST(BatchFiguresTest, TiesGoToTheEvenHundredth) {
   // 2501 of 20000 -> 1250.5 hundredths -> 12.50; 2503 of 20000 -> 1251.5 -> 12.52.
-  BatchRow row;
-  row.tot[1][4] = 2501;  // tot5q2
-  row.tot[2][6] = 2503;  // tot7q3
-  row.totq5 = 20000 - 2501 - 2503;
-  auto f = ComputeBatchFigures(row);
+  BatchRow tie;
+  tie.tot[1][4] = 2501;  // tot5q2
+  tie.tot[2][6] = 2503;  // tot7q3
+  tie.totq5 = 20000 - 2501 - 2503;
+  auto f = ComputeBatchFigures(tie);
   EXPECT_EQ(f.perc[1][4].hundredths, 1250);
   EXPECT_EQ(f.perc[2][6].hundredths, 1252);
   EXPECT_DOUBLE_EQ(f.perc[1][4].value, 12.50);
-  auto t = Texts(row);
+  t = Texts(tie);
   EXPECT_EQ(t["perc5q2"], "12.50");
   EXPECT_EQ(t["perc7q3"], "12.52");
   EXPECT_EQ(t["percq2"], "12.50");
@@ -152,10 +152,8 @@ TEST(DbDateTimeTest, ParseAndPrint) {
   ASSERT_TRUE(d);
   EXPECT_EQ(d->ToString(), "2024-02-29 23:59:58");
   EXPECT_TRUE(DbDateTime::Parse("2024-02-29"));
-  EXPECT_FALSE(DbDateTime::Parse("2023-02-29"));
-  EXPECT_FALSE(DbDateTime::Parse("2024-13-01"));
-  EXPECT_FALSE(DbDateTime::Parse("2024-01-01 24:00:00"));
-  EXPECT_FALSE(DbDateTime::Parse("01/01/2024"));
+  for (const char* bad : {"2023-02-29", "2024-13-01", "2024-01-01 24:00:00", "01/01/2024"})
+    EXPECT_FALSE(DbDateTime::Parse(bad)) << bad;
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-#include "support/FileText.h"
 #include "store/Configuration.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <set>
-#include <sstream>
 
+#include "EmptyStore.h"
+#include "support/FileText.h"
 #include "support/TempDir.h"
 
 using kv7::store::ApplyConfiguration;
@@ -15,6 +15,7 @@ using kv7::store::Configuration;
 using kv7::store::LoadConfiguration;
 using kv7::store::SaveConfiguration;
 using kv7::store::ValueType;
+using kv7::test::Slurp;
 
 namespace {
 
@@ -24,7 +25,12 @@ std::string Repeat(const std::string& s, int times) {
   return out;
 }
 
-using kv7::test::Slurp;
+// The thirty outlets numbered 1..30, two digits each.
+std::string Outlets() {
+  std::string s;
+  for (int n = 1; n <= 30; ++n) s += (n < 10 ? "0" : "") + std::to_string(n);
+  return s;
+}
 
 // A store and a working directory of their own, with the reports collected.
 struct Fixture : ::testing::Test {
@@ -43,61 +49,31 @@ struct Fixture : ::testing::Test {
     LoadConfiguration(c, store, sink);
     return c;
   }
+  void Save(Configuration& c) { ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink)); }
 };
 
 using ConfigurationLoad = Fixture;
 using ConfigurationSave = Fixture;
-
-const std::string kEmptyStoreInstallString =
-    "2"
-    "08"
-    "100"
-    "00" +
-    Repeat("2080", 6) + Repeat("1000", 6) +
-    "0"
-    "50" +
-    Repeat("00", 30);
 
 TEST_F(ConfigurationLoad, EmptyStoreGivesTheDefaultsAndTheirInstallString) {
   Configuration c;
   c.numlinee = 5;  // whatever was there before is replaced
   EXPECT_TRUE(LoadConfiguration(c, store, sink));
   EXPECT_TRUE(reports.empty());
-  EXPECT_EQ(c.porta_com, 1);
-  EXPECT_EQ(c.porta_aux, 2);
-  EXPECT_EQ(c.porta_scarti, 3);
+  std::string values;
+  for (const auto& [key, value] : kv7::store::ConfigurationValues(c)) values += key + "=" + value + "\n";
+  EXPECT_EQ(values, kv7::test::EmptyStoreValues());
   EXPECT_EQ(c.numlinee, 2);
-  EXPECT_EQ(c.numuscite, 8);
-  EXPECT_EQ(c.numtazze, 100);
-  EXPECT_EQ(c.tipoatt, 0);
-  EXPECT_EQ(c.inenc[1], 20);
-  EXPECT_EQ(c.fienc[6], 80);
-  EXPECT_EQ(c.kpeso[4], 1000);
-  EXPECT_EQ(c.uscita[30], 0);
-  EXPECT_EQ(c.qualitaL[1], 0);
-  EXPECT_EQ(c.rotdirection, 0);
-  EXPECT_EQ(c.langinterface, "it");
-  EXPECT_EQ(c.prn_font_set, "fsBold.");
-  EXPECT_EQ(c.lev_dtara, 1);
-  EXPECT_FALSE(c.taratazza);
-  EXPECT_EQ(c.durata_magneti, 50);
-  EXPECT_TRUE(c.prod_oraria);
-  EXPECT_FALSE(c.v_tazzebad);
-  EXPECT_FALSE(c.rx_osc);
-  EXPECT_EQ(c.limpercq[2], 0);
-  EXPECT_EQ(c.ritfc, 1);
-  EXPECT_EQ(c.ncopie, 1);
   EXPECT_EQ(c.direxp, "c:\\camp");
-  EXPECT_EQ(c.fine_part_auto, 1);
-  EXPECT_EQ(c.InstallString, kEmptyStoreInstallString);
+  const std::string install = kv7::test::EmptyStoreInstallString();
+  EXPECT_EQ(c.InstallString, install);
   EXPECT_EQ(c.InstallString.size(), 119u);
-  // Reading never creates anything in the store.
-  EXPECT_FALSE(store.SectionExists("kv2"));
+  EXPECT_FALSE(store.SectionExists("kv2"));  // reading never creates anything
 
   ASSERT_TRUE(ApplyConfiguration(c, store, /*oldBoard=*/false, sink));
-  EXPECT_EQ(c.InstallString, kEmptyStoreInstallString + "L50");
+  EXPECT_EQ(c.InstallString, install + "L50");
   ASSERT_TRUE(ApplyConfiguration(c, store, /*oldBoard=*/true, sink));
-  EXPECT_EQ(c.InstallString, kEmptyStoreInstallString);
+  EXPECT_EQ(c.InstallString, install);
 }
 
 TEST_F(ConfigurationLoad, ConversionsOfTheTable) {
@@ -135,19 +111,30 @@ TEST_F(ConfigurationLoad, ConversionsOfTheTable) {
   EXPECT_EQ(c.InstallString.substr(0, 3), "412");
 }
 
-TEST_F(ConfigurationLoad, TareStepOutsideOneToSixLoadsAsOne) {
-  for (auto [stored, held] : std::vector<std::pair<std::string, int>>{
-           {"0", 1}, {"9", 1}, {"7", 1}, {"3", 3}, {"6", 6}, {"1", 1}, {"-2", 1}}) {
-    store.WriteString("kv2", "lev_dtara", stored);
-    EXPECT_EQ(Loaded().lev_dtara, held) << "stored \"" << stored << "\"";
-  }
-}
-
-TEST_F(ConfigurationLoad, OnlyTheStoredMisspellingMeansRight) {
-  for (auto [stored, held] : std::vector<std::pair<std::string, int>>{
-           {"rigth", 1}, {"right", 0}, {"left", 0}, {"Rigth", 0}, {"", 0}, {"1", 0}}) {
-    store.WriteString("kv2", "rotdirection", stored);
-    EXPECT_EQ(Loaded().rotdirection, held) << "stored \"" << stored << "\"";
+// lev_dtara outside 1..6 loads as 1; only the stored misspelling "rigth" means right.
+TEST_F(ConfigurationLoad, TareStepAndRotation) {
+  struct Case {
+    const char* key;
+    std::string stored;
+    int held;
+  };
+  for (const Case& k : std::vector<Case>{{"lev_dtara", "0", 1},
+                                         {"lev_dtara", "9", 1},
+                                         {"lev_dtara", "7", 1},
+                                         {"lev_dtara", "-2", 1},
+                                         {"lev_dtara", "1", 1},
+                                         {"lev_dtara", "3", 3},
+                                         {"lev_dtara", "6", 6},
+                                         {"rotdirection", "rigth", 1},
+                                         {"rotdirection", "right", 0},
+                                         {"rotdirection", "left", 0},
+                                         {"rotdirection", "Rigth", 0},
+                                         {"rotdirection", "", 0},
+                                         {"rotdirection", "1", 0}}) {
+    SCOPED_TRACE(std::string(k.key) + " stored \"" + k.stored + "\"");
+    store.WriteString("kv2", k.key, k.stored);
+    Configuration c = Loaded();
+    EXPECT_EQ(k.key == std::string("lev_dtara") ? c.lev_dtara : c.rotdirection, k.held);
   }
 }
 
@@ -165,18 +152,16 @@ TEST_F(ConfigurationLoad, NonNumericIntegerIsReportedOnceAndTakesItsDefaultTheRe
   store.WriteString("kv2", "uscita30", "99999999999");  // beyond 32 bits
   Configuration c;
   EXPECT_FALSE(LoadConfiguration(c, store, sink));
-  ASSERT_EQ(reports.size(), 6u);
-  EXPECT_NE(reports[0].find("\"numlinee\""), std::string::npos);
-  EXPECT_NE(reports[0].find("\"abc\""), std::string::npos);
-  EXPECT_NE(reports[1].find("\"kpeso3\""), std::string::npos);
-  EXPECT_NE(reports[1].find("\"12x\""), std::string::npos);
-  EXPECT_NE(reports[2].find("\"uscita30\""), std::string::npos);
-  EXPECT_NE(reports[3].find("\"qualitaL2\""), std::string::npos);
-  EXPECT_NE(reports[4].find("\"delay tara\""), std::string::npos);
-  EXPECT_NE(reports[5].find("\"ncopie\""), std::string::npos);
-  EXPECT_NE(reports[5].find("\"zz\""), std::string::npos);
-  for (const auto& r : reports) EXPECT_EQ(r.find('\n'), std::string::npos) << r;
-
+  // One single-line report per bad key, in read order, naming the key and the text.
+  const std::vector<std::pair<std::string, std::string>> bad = {
+      {"numlinee", "abc"}, {"kpeso3", "12x"},     {"uscita30", "99999999999"},
+      {"qualitaL2", ""},   {"delay tara", "n/a"}, {"ncopie", "zz"}};
+  ASSERT_EQ(reports.size(), bad.size());
+  for (std::size_t i = 0; i < bad.size(); ++i) {
+    EXPECT_NE(reports[i].find("\"" + bad[i].first + "\""), std::string::npos) << reports[i];
+    EXPECT_NE(reports[i].find("\"" + bad[i].second + "\""), std::string::npos) << reports[i];
+    EXPECT_EQ(reports[i].find('\n'), std::string::npos) << reports[i];
+  }
   EXPECT_EQ(c.numlinee, 2);
   EXPECT_EQ(c.kpeso[3], 1000);
   EXPECT_EQ(c.uscita[30], 0);
@@ -192,22 +177,19 @@ TEST_F(ConfigurationLoad, NonNumericIntegerIsReportedOnceAndTakesItsDefaultTheRe
   EXPECT_EQ(c.InstallString.substr(0, 6), "208120");
 }
 
+// The newer board's suffix: "4" (tare by increments at step 4), "T" (tare) or
+// "L" (neither), then the magnet time in at least two digits.
 TEST_F(ConfigurationLoad, TareAndMagnetSuffixOfTheNewerBoard) {
-  Configuration c;
-  store.WriteString("kv2", "durata magneti", "7");
   store.WriteString("kv2", "lev_dtara", "4");
-  store.WriteString("kv2", "taratazza", "S");
-  store.WriteString("kv2", "tarainc", "s");
-  ApplyConfiguration(c, store, false, sink);
-  EXPECT_EQ(c.InstallString.substr(119), "407");
-  store.WriteString("kv2", "tarainc", "N");
-  ApplyConfiguration(c, store, false, sink);
-  EXPECT_EQ(c.InstallString.substr(119), "T07");
-  store.WriteString("kv2", "taratazza", "N");
-  store.WriteString("kv2", "tarainc", "S");
-  store.WriteString("kv2", "durata magneti", "100");
-  ApplyConfiguration(c, store, false, sink);
-  EXPECT_EQ(c.InstallString.substr(119), "L100");
+  for (auto [taratazza, tarainc, magnets, suffix] : std::vector<std::array<std::string, 4>>{
+           {"S", "s", "7", "407"}, {"S", "N", "7", "T07"}, {"N", "S", "100", "L100"}}) {
+    store.WriteString("kv2", "taratazza", taratazza);
+    store.WriteString("kv2", "tarainc", tarainc);
+    store.WriteString("kv2", "durata magneti", magnets);
+    Configuration c;
+    ApplyConfiguration(c, store, false, sink);
+    EXPECT_EQ(c.InstallString.substr(119), suffix);
+  }
   EXPECT_TRUE(reports.empty());
 }
 
@@ -226,27 +208,9 @@ TEST(InstallString, FieldsInOrderWithZeroPaddingAndWideNumbersInFull) {
   c.apermagn = 5;
   for (int n = 1; n <= 30; ++n) c.uscita[n] = n;
   c.uscita[30] = 123;  // wider than its two places
-  std::string expected =
-      "6"
-      "30"
-      "005"
-      "07"
-      "0191"
-      "0292"
-      "0393"
-      "0494"
-      "0595"
-      "0696"
-      "1001"
-      "2002"
-      "3003"
-      "4004"
-      "5005"
-      "6006"
-      "1"
-      "05";
-  for (int n = 1; n <= 29; ++n) expected += (n < 10 ? "0" : "") + std::to_string(n);
-  expected += "123";
+  // lines, outlets, cups, zero | encoder windows | weight factors | drive, magnets | outlets
+  const std::string expected = std::string("63000507") + "019102920393049405950696" +
+                               "100120023003400450056006" + "105" + Outlets().substr(0, 58) + "123";
   EXPECT_EQ(kv7::store::BuildInstallString(c), expected);
   c.tipoatt = 1;
   EXPECT_EQ(kv7::store::BuildInstallString(c)[56], '0');
@@ -256,35 +220,22 @@ TEST_F(ConfigurationSave, ClampsAndOmissionsOfTheSpecialKeys) {
   store.WriteString("kv2", "delay tara", "  7");
   store.WriteString("kv2", "durata magneti", " 40");
   Configuration c = Loaded();
-  c.point_gest = 150;
-  c.durata_magneti = 101;
-  c.delay_tara = -1;
-  c.distanza_fc = 1000;
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
-  EXPECT_EQ(Stored("point gest"), "94");
-  EXPECT_EQ(Stored("durata magneti"), "255");
-  EXPECT_EQ(Stored("delay tara"), "  7");
-  EXPECT_EQ(Stored("distanza fc"), "999");
-
-  c.point_gest = 5;
-  c.durata_magneti = 100;
-  c.delay_tara = 256;
-  c.distanza_fc = 999;
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
-  EXPECT_EQ(Stored("point gest"), " 5");
-  EXPECT_EQ(Stored("durata magneti"), "100");
-  EXPECT_EQ(Stored("delay tara"), "255");
-  EXPECT_EQ(Stored("distanza fc"), "999");
-
-  c.point_gest = 99;
-  c.durata_magneti = -1;
-  c.delay_tara = 0;
-  c.distanza_fc = 12;
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
-  EXPECT_EQ(Stored("point gest"), "99");
-  EXPECT_EQ(Stored("durata magneti"), "100");
-  EXPECT_EQ(Stored("delay tara"), "  0");
-  EXPECT_EQ(Stored("distanza fc"), " 12");
+  struct Case {
+    int point_gest, durata_magneti, delay_tara, distanza_fc;
+    std::string stored;  // point gest | durata magneti | delay tara | distanza fc
+  };
+  for (const Case& k : std::vector<Case>{{150, 101, -1, 1000, "94|255|  7|999"},  // out of range
+                                         {5, 100, 256, 999, " 5|100|255|999"},
+                                         {99, -1, 0, 12, "99|100|  0| 12"}}) {
+    c.point_gest = k.point_gest;
+    c.durata_magneti = k.durata_magneti;
+    c.delay_tara = k.delay_tara;
+    c.distanza_fc = k.distanza_fc;
+    Save(c);
+    EXPECT_EQ(Stored("point gest") + "|" + Stored("durata magneti") + "|" + Stored("delay tara") + "|" +
+                  Stored("distanza fc"),
+              k.stored);
+  }
   // What was saved reads back as the numbers.
   Configuration back = Loaded();
   EXPECT_EQ(back.delay_tara, 0);
@@ -296,20 +247,17 @@ TEST_F(ConfigurationSave, ClampsAndOmissionsOfTheSpecialKeys) {
 TEST_F(ConfigurationSave, TareKeysQualityRotationAndTypes) {
   store.WriteString("kv2", "qualitaL1", "3");
   Configuration c = Loaded();
-  EXPECT_EQ(c.qualitaL[1], 2);
   c.lev_dtara = 5;
   c.tarainc = true;  // without taratazza it does not count
   c.rotdirection = 1;
   c.langinterface = "uk";
   c.limpercq[3] = 12;
   c.ncopie = 0;
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
+  Save(c);
   EXPECT_EQ(Stored("qualitaL1"), "3");
   EXPECT_EQ(Stored("qualitaL2"), "1");
   EXPECT_EQ(Stored("rotdirection"), "rigth");
-  EXPECT_EQ(Stored("taratazza"), "N");
-  EXPECT_EQ(Stored("tarainc"), "N");
-  EXPECT_EQ(Stored("lev_dtara"), "1");
+  EXPECT_EQ(Stored("taratazza") + Stored("tarainc") + Stored("lev_dtara"), "NN1");
   EXPECT_EQ(Stored("langinterface"), "uk");
   EXPECT_EQ(Stored("langinterface", "kv"), "<missing>");
   EXPECT_EQ(Stored("limpercq3"), "dword 12");
@@ -321,11 +269,11 @@ TEST_F(ConfigurationSave, TareKeysQualityRotationAndTypes) {
 
   c.taratazza = true;
   c.tarainc = false;
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
+  Save(c);
   EXPECT_EQ(Stored("taratazza") + Stored("tarainc") + Stored("lev_dtara"), "SN1");
   c.tarainc = true;
   c.rotdirection = 0;
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
+  Save(c);
   EXPECT_EQ(Stored("taratazza") + Stored("tarainc") + Stored("lev_dtara"), "SS5");
   EXPECT_EQ(Stored("rotdirection"), "left");
 
@@ -340,33 +288,22 @@ TEST_F(ConfigurationSave, TareKeysQualityRotationAndTypes) {
 TEST_F(ConfigurationSave, LegacyRecordIsTheFirst151CharactersAndATwoDigitPortDropsItsDigit) {
   Configuration c;
   for (int n = 1; n <= 30; ++n) c.uscita[n] = n;
-  const std::string head =
-      "2"
-      "08"
-      "0100"
-      "1"
-      "1"
-      "SSSN"
-      "00" +
-      Repeat("2080", 6) + Repeat("1000", 6) + Repeat("1000", 8) +
-      "000000"
-      "50";
-  std::string outlets;
-  for (int n = 1; n <= 30; ++n) outlets += (n < 10 ? "0" : "") + std::to_string(n);
-  EXPECT_EQ(kv7::store::BuildLegacyRecord(c), "1192" + head + outlets);
+  // lines 2, outlets 08, cups 0100, drive "1", grams "1", four S/N flags, zero 00; encoder windows, six
+  // weight factors and eight fixed 1000, six zeros, magnet opening 50.
+  const std::string head = "208010011SSSN00" + Repeat("2080", 6) + Repeat("1000", 14) + "00000050";
+  EXPECT_EQ(kv7::store::BuildLegacyRecord(c), "1192" + head + Outlets());
   ASSERT_EQ(kv7::store::BuildLegacyRecord(c).size(), 167u);
-
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
-  EXPECT_EQ(Slurp(dir / "w83.cfg"), ("1192" + head + outlets).substr(0, 151));
-  EXPECT_EQ(Slurp(dir / "w83.cfg").substr(107), outlets.substr(0, 44));  // outlets 1 to 22
+  Save(c);
+  EXPECT_EQ(Slurp(dir / "w83.cfg"), ("1192" + head + Outlets()).substr(0, 151));
+  EXPECT_EQ(Slurp(dir / "w83.cfg").substr(107), Outlets().substr(0, 44));  // outlets 1 to 22
 
   c.porta_com = 12;
-  EXPECT_EQ(kv7::store::BuildLegacyRecord(c), "192" + head + outlets);
+  EXPECT_EQ(kv7::store::BuildLegacyRecord(c), "192" + head + Outlets());
   std::filesystem::remove(dir / "w83.cfg");
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
+  Save(c);
   const std::string written = Slurp(dir / "w83.cfg");
-  EXPECT_EQ(written, ("192" + head + outlets).substr(0, 151));
-  EXPECT_EQ(written.substr(106), outlets.substr(0, 45));  // outlets 1 to 22 and half of 23
+  EXPECT_EQ(written, ("192" + head + Outlets()).substr(0, 151));
+  EXPECT_EQ(written.substr(106), Outlets().substr(0, 45));  // outlets 1 to 22 and half of 23
   EXPECT_EQ(Stored("porta_com"), "12");
 }
 
@@ -377,17 +314,10 @@ TEST_F(ConfigurationSave, LegacyRecordOverwritesTheFileStartOnly) {
   c.totaligrammi = 0;
   c.txremoto = 1;
   c.numlinee = 3;
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
+  Save(c);
   const std::string file = Slurp(dir / "w83.cfg");
   ASSERT_EQ(file.size(), 200u);
-  EXPECT_EQ(file.substr(0, 17),
-            "1192"
-            "3"
-            "08"
-            "0100"
-            "0"
-            "0"
-            "SSSS");
+  EXPECT_EQ(file.substr(0, 17), "1192" + std::string("3080100") + "00" + "SSSS");
   EXPECT_EQ(file.substr(151), std::string(49, 'x'));
 }
 
@@ -407,13 +337,13 @@ TEST_F(ConfigurationSave, RebuiltInstallStringKeepsTheSuffixApplyChose) {
   ApplyConfiguration(c, store, false, sink);
   c.kpeso[1] = 1234;
   c.durata_magneti = 9;
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
+  Save(c);
   EXPECT_EQ(c.InstallString.substr(32, 4), "1234");
   EXPECT_EQ(c.InstallString.substr(119), "L09");
 
   ApplyConfiguration(c, store, true, sink);
   c.kpeso[1] = 999;
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
+  Save(c);
   EXPECT_EQ(c.InstallString.size(), 119u);
   EXPECT_EQ(c.InstallString.substr(32, 4), "0999");
 }
@@ -440,7 +370,7 @@ TEST_F(ConfigurationSave, SaveThenLoadGivesTheSameRecord) {
   c.ritfc = 3;
   c.direxp = "/data/export";
   c.fine_part_auto = 0;
-  ASSERT_TRUE(SaveConfiguration(c, store, dir.path(), sink));
+  Save(c);
   store.WriteString("kv", "langinterface", "pt");  // read from "kv", written to "kv2"
   Configuration back = Loaded();
   EXPECT_TRUE(reports.empty());

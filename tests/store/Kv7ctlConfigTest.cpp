@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
+#include "EmptyStore.h"
 #include "support/FileText.h"
 #include "support/TempDir.h"
 
@@ -51,69 +51,40 @@ class Kv7ctlConfig : public ::testing::Test {
   }
 };
 
-std::string EmptyStoreShow() {
-  std::string s =
-      "porta_com=1\nporta_aux=2\nporta_scarti=3\nscarti_enab=1\nbarcode_enab=1\nnumlinee=2\n"
-      "numuscite=8\nnumtazze=100\ntipoatt=0\ntotaligrammi=1\nstampagrammi=1\narchiviazione=1\n"
-      "stampa=1\ntxremoto=0\nzeroencoder=0\n";
-  for (int n = 1; n <= 6; ++n) s += "inenc" + std::to_string(n) + "=20\nfienc" + std::to_string(n) + "=80\n";
-  for (int n = 1; n <= 6; ++n) s += "kpeso" + std::to_string(n) + "=1000\n";
-  s += "apermagn=50\n";
-  for (int n = 1; n <= 30; ++n) s += "uscita" + std::to_string(n) + "=0\n";
-  for (int n = 1; n <= 6; ++n) s += "qualitaL" + std::to_string(n) + "=0\n";
-  s += "rotdirection=0\nlanginterface=it\nautorefresh=0\nprn_font_name=Arial\nprn_font_size=8\n"
-       "prn_font_set=fsBold.\nlev_dtara=1\ntaratazza=0\ntarainc=0\nxmoltiply=0\ndurata magneti=50\n"
-       "copyrigth=KV7 Campionatrice - supervisore di linea\ndelay tara=0\ndistanza fc=0\npoint gest=0\n"
-       "password_inst=0\nprod-oraria=1\nv_tazzebad=0\nrx_osc=0\n";
-  for (int n = 2; n <= 5; ++n) s += "limpercq" + std::to_string(n) + "=0\n";
-  s += "ritfc=1\nncopie=1\ndirexp=c:\\camp\nfine_part_auto=1\n";
-  return s;
-}
-
 TEST_F(Kv7ctlConfig, ShowAndInstallStringOnAnEmptyStore) {
   Outcome show = Run({"show"});
   EXPECT_EQ(show.status, 0);
-  EXPECT_EQ(show.out, EmptyStoreShow());
+  EXPECT_EQ(show.out, kv7::test::EmptyStoreValues());
   EXPECT_EQ(show.err, "");
   EXPECT_FALSE(std::filesystem::exists(dir / "store" / "Brem elettronica snc.conf"));
 
-  std::string base =
-      "208100002080208020802080208020801000100010001000100010000"
-      "50";
-  for (int i = 0; i < 30; ++i) base += "00";
+  const std::string base = kv7::test::EmptyStoreInstallString();
   EXPECT_EQ(Run({"install-string"}).out, base + "L50\n");
   EXPECT_EQ(Run({"install-string", "--old-board"}).out, base + "\n");
 }
 
 TEST_F(Kv7ctlConfig, SetGetShowAndSave) {
-  EXPECT_EQ(Run({"set", "kv2", "lev_dtara", "9"}).status, 0);
-  EXPECT_EQ(Run({"set", "kv2", "rotdirection", "right"}).status, 0);
-  EXPECT_EQ(Run({"set", "kv2", "qualitaL1", "3"}).status, 0);
-  EXPECT_EQ(Run({"set", "kv2", "porta_com", "12"}).status, 0);
-  EXPECT_EQ(Run({"set", "kv2", "point gest", "150"}).status, 0);
+  // key, value set, as shown after loading, as stored after the save
+  const std::vector<std::array<std::string, 4>> cases = {{"lev_dtara", "9", "1", "1"},
+                                                         {"rotdirection", "right", "0", "left"},
+                                                         {"qualitaL1", "3", "2", "3"},
+                                                         {"porta_com", "12", "12", "12"},
+                                                         {"point gest", "150", "150", "94"}};
+  for (const auto& k : cases) EXPECT_EQ(Run({"set", "kv2", k[0], k[1]}).status, 0) << k[0];
   EXPECT_EQ(Run({"set", "kv2", "ncopie", "2", "--dword"}).status, 0);
   Outcome get = Run({"get", "kv2", "ncopie"});
   EXPECT_EQ(get.status, 0);
   EXPECT_EQ(get.out, "2\n");
 
-  const std::string show = Run({"show"}).out;
-  EXPECT_NE(show.find("\nlev_dtara=1\n"), std::string::npos);
-  EXPECT_NE(show.find("\nrotdirection=0\n"), std::string::npos);
-  EXPECT_NE(show.find("\nqualitaL1=2\n"), std::string::npos);
-  EXPECT_NE(show.find("\npoint gest=150\n"), std::string::npos);
+  const std::string show = "\n" + Run({"show"}).out;
   EXPECT_NE(show.find("\nncopie=2\n"), std::string::npos);
-
+  for (const auto& k : cases)
+    EXPECT_NE(show.find("\n" + k[0] + "=" + k[2] + "\n"), std::string::npos) << k[0];
   EXPECT_EQ(Run({"save"}).status, 0);
-  EXPECT_EQ(Run({"get", "kv2", "point gest"}).out, "94\n");
-  EXPECT_EQ(Run({"get", "kv2", "qualitaL1"}).out, "3\n");
-  EXPECT_EQ(Run({"get", "kv2", "rotdirection"}).out, "left\n");
-  EXPECT_EQ(Run({"get", "kv2", "lev_dtara"}).out, "1\n");
+  for (const auto& k : cases) EXPECT_EQ(Run({"get", "kv2", k[0]}).out, k[3] + "\n");
   const std::string legacy = Slurp(dir / "w83.cfg");
   ASSERT_EQ(legacy.size(), 151u);
-  EXPECT_EQ(legacy.substr(0, 6),
-            "192"
-            "2"
-            "08");  // no digit for port 12
+  EXPECT_EQ(legacy.substr(0, 6), "192208");  // no digit for port 12
 }
 
 TEST_F(Kv7ctlConfig, ExportAndImport) {
@@ -149,7 +120,7 @@ TEST_F(Kv7ctlConfig, ErrorsGiveOneLineAndTheirStatus) {
   Run({"set", "kv2", "numtazze", "lots"});
   Outcome show = Run({"show"});
   EXPECT_EQ(show.status, 0);
-  EXPECT_EQ(show.out, EmptyStoreShow());
+  EXPECT_EQ(show.out, kv7::test::EmptyStoreValues());
   EXPECT_NE(show.err.find("\"numtazze\""), std::string::npos);
   EXPECT_NE(show.err.find("\"lots\""), std::string::npos);
 }

@@ -1,19 +1,17 @@
-#include "support/FileText.h"
 #include "store/SideFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
+#include "support/FileText.h"
 #include "support/TempDir.h"
 
 using kv7::store::CompanyHeader;
 using kv7::store::ProcessingCosts;
+using kv7::test::Slurp;
 
 namespace {
-
-using kv7::test::Slurp;
 
 struct SideFiles : ::testing::Test {
   kv7::test::TempDir dir;
@@ -28,10 +26,7 @@ TEST_F(SideFiles, CompanyLinesAreCutOrPaddedTo24Characters) {
   h.lines[3] += "!";
   ASSERT_TRUE(SaveCompanyHeader(h, dir.path(), sink));
   const std::string file = Slurp(dir / "mb3.az");
-  EXPECT_EQ(file,
-            "123456789012345678901234"
-            "Sede" +
-                std::string(20, ' ') + std::string(24, ' ') + "exactly 24 characters..!");
+  EXPECT_EQ(file, "123456789012345678901234Sede" + std::string(44, ' ') + "exactly 24 characters..!");
   ASSERT_EQ(file.size(), 96u);
 
   CompanyHeader loaded;
@@ -70,13 +65,9 @@ TEST_F(SideFiles, CostsAreRightAlignedInTheir24Bytes) {
   c.persons = {"3", "12", ""};
   c.hourlyCost = {"15.50", "123456", "9"};
   ASSERT_TRUE(SaveCosts(c, dir.path(), sink));
-  EXPECT_EQ(Slurp(dir / "w83.cst"),
-            " 3"
-            " 15.50"
-            "12"
-            "123456"
-            "  "
-            "     9");
+  // Persons in 2 places and hourly cost in 6, three times over.
+  const std::string saved = std::string(" 3 15.50") + "12123456" + "       9";
+  EXPECT_EQ(Slurp(dir / "w83.cst"), saved);
 
   ProcessingCosts back;
   ASSERT_TRUE(LoadCosts(back, dir.path(), sink));
@@ -89,13 +80,7 @@ TEST_F(SideFiles, CostsAreRightAlignedInTheir24Bytes) {
   // A value too wide for its field would shift the ones after it.
   c.hourlyCost[1] = "1234567";
   EXPECT_FALSE(SaveCosts(c, dir.path(), sink));
-  EXPECT_EQ(Slurp(dir / "w83.cst"),
-            " 3"
-            " 15.50"
-            "12"
-            "123456"
-            "  "
-            "     9");
+  EXPECT_EQ(Slurp(dir / "w83.cst"), saved);
   EXPECT_EQ(reports.size(), 1u);
 }
 
@@ -107,11 +92,7 @@ TEST_F(SideFiles, WritesKeepTheOldFileWhenTheyFailAndBytesBeyondTheirEnd) {
 
   std::ofstream(dir / "w83.cst", std::ios::binary) << std::string(24, '7') << "tail";
   ASSERT_TRUE(SaveCosts(ProcessingCosts{}, dir.path(), sink));
-  EXPECT_EQ(Slurp(dir / "w83.cst"),
-            "00000000"
-            "00000000"
-            "00000000"
-            "tail");
+  EXPECT_EQ(Slurp(dir / "w83.cst"), std::string(24, '0') + "tail");
   // No temporary file is left behind.
   int files = 0;
   for (const auto& e : std::filesystem::directory_iterator(dir.path())) files += e.is_regular_file();

@@ -19,52 +19,33 @@ class TErrMapTest : public ::testing::Test {
   static void SetUpTestSuite() { kv7::test::TestApp(); }
 };
 
-const std::vector<std::pair<int, std::string>> kTable = {{0, "Programma Peso = 0"},
-                                                         {5, "rele Scarico Destro non assegnato"},
-                                                         {13, "Ciclo On Tara valore errato"},
-                                                         {11, "comandi J/K errati"}};
-
 TEST_F(TErrMapTest, OneBoxPerCodeInTableOrderTickedByItsFlag) {
   TErr_map map;
   std::bitset<100> flags;
-  flags.set(5);
+  flags.set(15);
   flags.set(42);  // not in the table: collected, not shown
-  map.SetEntries(kTable, flags);
-  ASSERT_EQ(map.Count(), 4);
+  map.SetEntries(kv7::RejectErrorTable(), flags);
   auto* group = map.findChild<QGroupBox*>();
   ASSERT_NE(group, nullptr);
   EXPECT_EQ(group->title(), "Errori Centralina Scarti");
   const auto boxes = group->findChildren<QCheckBox*>();
-  ASSERT_EQ(boxes.size(), 4);
+  ASSERT_EQ(boxes.size(), 12);
+  ASSERT_EQ(map.Count(), 12);
   EXPECT_EQ(boxes[0]->objectName(), "Err00");
-  EXPECT_EQ(boxes[2]->objectName(), "Err13");
-  EXPECT_EQ(boxes[3]->objectName(), "Err11");
-  EXPECT_TRUE(boxes[1]->text().contains("rele Scarico Destro non assegnato"));
-  EXPECT_TRUE(map.Box(5)->isChecked());
-  EXPECT_FALSE(map.Box(0)->isChecked());
-  EXPECT_FALSE(map.Box(13)->isChecked());
+  EXPECT_EQ(boxes[8]->objectName(), "Err13");
+  EXPECT_EQ(boxes[11]->objectName(), "Err11");
+  EXPECT_TRUE(boxes[5]->text().contains("rele Scarico Destro non assegnato"));
+  EXPECT_TRUE(boxes[11]->text().endsWith("comandi J/K errati"));
+  for (QCheckBox* box : boxes)
+    EXPECT_EQ(box->isChecked(), box == map.Box(15)) << box->objectName().toStdString();
   EXPECT_EQ(map.Box(42), nullptr);
 
   // Shown again later with more flags: the boxes are rebuilt, not added.
   flags.set(11);
-  map.SetEntries(kTable, flags);
-  EXPECT_EQ(map.findChildren<QCheckBox*>().size(), 4);
-  EXPECT_TRUE(map.Box(11)->isChecked());
-}
-
-TEST_F(TErrMapTest, ShowsTheStationTableInItsOrder) {
-  TErr_map map;
-  std::bitset<100> flags;
-  flags.set(15);
   map.SetEntries(kv7::RejectErrorTable(), flags);
-  const auto boxes = map.findChildren<QCheckBox*>();
-  ASSERT_EQ(boxes.size(), 12);
-  EXPECT_EQ(map.findChild<QGroupBox*>()->title(), kv7::kRejectErrorGroupTitle);
-  EXPECT_EQ(boxes[8]->objectName(), "Err13");
-  EXPECT_EQ(boxes[11]->objectName(), "Err11");
-  EXPECT_TRUE(boxes[11]->text().endsWith("comandi J/K errati"));
-  for (QCheckBox* box : boxes)
-    EXPECT_EQ(box->isChecked(), box == map.Box(15)) << box->objectName().toStdString();
+  EXPECT_EQ(map.findChildren<QCheckBox*>().size(), 12);
+  EXPECT_TRUE(map.Box(11)->isChecked());
+  EXPECT_TRUE(map.Box(15)->isChecked());
 }
 
 TEST_F(TErrMapTest, OperatorCannotChangeABox) {

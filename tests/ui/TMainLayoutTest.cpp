@@ -123,45 +123,14 @@ INSTANTIATE_TEST_SUITE_P(Screens, TMainLayoutTest,
                          ::testing::Values(QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
                                            QSize(1920, 1080)));
 
-// A picture of the console as the operator sees it, written where
-// KV7_UI_SCREENSHOT points (for a look at the layout).
+// The customer logo is scaled into its place; a picture of the filled console
+// is written where KV7_UI_SCREENSHOT points (for a look at the layout).
 TEST(TMainScreenshot, GrabsTheFilledConsole) {
   kv7::test::TestApp();
   TMain m;
   m.SetKeyClick(false);
-  const char* names[] = {"EXTRA", "I",  "II", "III", "IV",  "V",      "VI",    "VII",
-                         "VIII",  "IX", "X",  "XI",  "XII", "PICCOL", "SCARTO"};
-  for (int q = 1; q <= 4; ++q) {
-    for (int c = 1; c <= 15; ++c) {
-      m.NomeCal(c, q)->setText(names[c - 1]);
-      m.PesoCal(c, q)->setText(
-          QString("%1-%2").arg(400 - c * 20, 4, 10, QChar('0')).arg(420 - c * 20, 4, 10, QChar('0')));
-      m.TotC(c, q)->setText(QString("%1").arg((c * 1371.7 + q * 97) / 10.0, 6, 'f', 1));
-      m.TotP(c, q)->setText(QString("%1").arg(c * 0.61 + q, 3, 'f', 2));
-    }
-  }
-  for (int q = 1; q <= 5; ++q) {
-    m.LavoratoQ(q)->setText(QString("%1").arg(12345.6 / q, 6, 'f', 1));
-    m.LavoratoPQ(q)->setText(QString("%1").arg(40.0 / q, 3, 'f', 2));
-  }
-  m.TotaleG()->setText(" 26234.1");
-  m.SetUnits(false);
-  m.Production()->setText("Produzione oraria =   42 ql/h");
-  m.Costo()->setText("Costo = 1234");
-  m.LavorPrec()->setText("Lavorazione precedente n: 12");
-  m.numBolla()->setText("4711");
-  m.totPartita()->setText("25000");
-  m.numtazza()->setText("117");
-  m.tazzebad()->setText("0003");
-  m.Label53()->show();
-  m.ShowQualityAlarm(true);
+  FillWidest(m);
   m.AppendMemo("8001234567890\r\n");
-  m.AppendMemo("8009876543210\r\n");
-  m.SetStatusPanel(0, "MELE GOLDEN 70-90");
-  m.SetStatusPanel(1, "12,3tz/s");
-  m.SetStatusPanel(2, "set Encoder orario");
-  m.SetStatusPanel(3, "4 - Lavorazione");
-  m.SetStatusPanel(4, "0 - SCARTI ON ");
   m.setWindowTitle("KV7 Campionatrice / 2.13 : MB6-1");
   QImage logo(300, 100, QImage::Format_RGB32);
   logo.fill(QColor(30, 110, 60));
