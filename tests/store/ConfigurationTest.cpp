@@ -118,19 +118,13 @@ TEST_F(ConfigurationLoad, TareStepAndRotation) {
     std::string stored;
     int held;
   };
-  for (const Case& k : std::vector<Case>{{"lev_dtara", "0", 1},
-                                         {"lev_dtara", "9", 1},
-                                         {"lev_dtara", "7", 1},
-                                         {"lev_dtara", "-2", 1},
-                                         {"lev_dtara", "1", 1},
-                                         {"lev_dtara", "3", 3},
-                                         {"lev_dtara", "6", 6},
-                                         {"rotdirection", "rigth", 1},
-                                         {"rotdirection", "right", 0},
-                                         {"rotdirection", "left", 0},
-                                         {"rotdirection", "Rigth", 0},
-                                         {"rotdirection", "", 0},
-                                         {"rotdirection", "1", 0}}) {
+  const std::vector<Case> cases = {
+      {"lev_dtara", "0", 1},       {"lev_dtara", "9", 1},        {"lev_dtara", "7", 1},
+      {"lev_dtara", "-2", 1},      {"lev_dtara", "1", 1},        {"lev_dtara", "3", 3},
+      {"lev_dtara", "6", 6},       {"rotdirection", "rigth", 1}, {"rotdirection", "right", 0},
+      {"rotdirection", "left", 0}, {"rotdirection", "Rigth", 0}, {"rotdirection", "", 0},
+      {"rotdirection", "1", 0}};
+  for (const Case& k : cases) {
     SCOPED_TRACE(std::string(k.key) + " stored \"" + k.stored + "\"");
     store.WriteString("kv2", k.key, k.stored);
     Configuration c = Loaded();

@@ -276,23 +276,19 @@ TEST_F(TMainTest, EveryKeyReleaseClicksOnce) {
   ShowActive();
   QSignalSpy up(&m, &TMain::FormKeyUp);
   // Keys go to the control holding the focus, as at the machine.
-  m.numBolla()->setFocus();
-  QTest::keyClick(m.numBolla(), Qt::Key_5);
-  EXPECT_EQ(up.count(), 1);
+  const std::pair<QWidget*, Qt::Key> presses[] = {{m.numBolla(), Qt::Key_5},
+                                                  {m.Memo1(), Qt::Key_A},
+                                                  {m.Memo1(), Qt::Key_F3},
+                                                  {m.CheckPreview(), Qt::Key_Space},
+                                                  {&m, Qt::Key_F5}};
+  int expected = 0;
+  for (auto [target, key] : presses) {
+    target->setFocus();
+    QTest::keyClick(target, key);
+    EXPECT_EQ(up.count(), ++expected) << target->objectName().toStdString();
+  }
   EXPECT_EQ(m.numBolla()->text(), "5");
-  m.Memo1()->setFocus();
-  QTest::keyClick(m.Memo1(), Qt::Key_A);
-  EXPECT_EQ(up.count(), 2);
-  QTest::keyClick(m.Memo1(), Qt::Key_F3);
-  EXPECT_EQ(up.count(), 3);
-  m.CheckPreview()->setFocus();
-  QTest::keyClick(m.CheckPreview(), Qt::Key_Space);
-  EXPECT_EQ(up.count(), 4);
   EXPECT_TRUE(m.CheckPreview()->isChecked());  // the box still toggles
-  m.setFocus();
-  m.CheckPreview()->clearFocus();
-  QTest::keyClick(&m, Qt::Key_F5);
-  EXPECT_EQ(up.count(), 5);
 }
 
 TEST_F(TMainTest, TimersAsDesigned) {
