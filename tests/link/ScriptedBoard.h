@@ -31,17 +31,24 @@ inline Reply Now(std::string bytes) {
   return {ReplyPiece{{}, std::move(bytes)}};
 }
 
+// Echo rules.
+inline std::string NoEcho(const std::string&, char) {
+  return {};
+}
+inline std::string EchoAll(const std::string&, char b) {
+  return std::string(1, b);
+}
+// Every byte but CR, like a board in per-byte mode.
+inline std::string EchoAllButCr(const std::string&, char b) {
+  return b == '\r' ? std::string() : std::string(1, b);
+}
+
 class ScriptedBoard {
  public:
-  // Whether to echo `byte`, given the line received so far (without it).
+  // What to echo for `byte`, given the line received so far (without it).
   using EchoRule = std::function<std::string(const std::string& lineSoFar, char byte)>;
   // The reply to a line (the line without its CR).
   using LineRule = std::function<Reply(const std::string& line)>;
-
-  // Echoes every byte but CR, like a board in per-byte mode.
-  static std::string EchoAllButCr(const std::string&, char byte) {
-    return byte == '\r' ? std::string() : std::string(1, byte);
-  }
 
   ScriptedBoard(Pty& pty, LineRule onLine, EchoRule echo = &EchoAllButCr)
       : pty_(pty), onLine_(std::move(onLine)), echo_(std::move(echo)), thread_([this] { Run(); }) {}
@@ -56,6 +63,11 @@ class ScriptedBoard {
     std::lock_guard<std::mutex> lock(mutex_);
     return received_;
   }
+  // What was received once the line has settled for `settle`.
+  std::string Settled(std::chrono::milliseconds settle = std::chrono::milliseconds(15)) const {
+    std::this_thread::sleep_for(settle);
+    return Received();
+  }
   std::vector<std::string> Lines() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return lines_;
@@ -69,31 +81,25 @@ class ScriptedBoard {
       if (::poll(&p, 1, 2) <= 0 || !(p.revents & POLLIN)) continue;
       char buf[256];
       ssize_t n = ::read(pty_.MasterFd(), buf, sizeof buf);
-      if (n <= 0) continue;
       for (ssize_t i = 0; i < n && !stop_; ++i) {
         const char byte = buf[i];
         {
           std::lock_guard<std::mutex> lock(mutex_);
           received_.push_back(byte);
+          if (byte == '\r') lines_.push_back(line);
         }
         std::string echo = echo_ ? echo_(line, byte) : std::string();
         if (!echo.empty()) pty_.Send(echo);
-        if (byte == '\x1b') {
-          line.clear();
-        } else if (byte == '\r') {
-          {
-            std::lock_guard<std::mutex> lock(mutex_);
-            lines_.push_back(line);
-          }
-          Reply reply = onLine_ ? onLine_(line) : Reply{};
-          line.clear();
-          for (const auto& piece : reply) {
-            if (piece.pauseBefore.count() > 0) std::this_thread::sleep_for(piece.pauseBefore);
-            if (stop_) break;
-            if (!piece.bytes.empty()) pty_.Send(piece.bytes);
-          }
-        } else {
-          line.push_back(byte);
+        if (byte != '\r') {
+          line = byte == '\x1b' ? std::string() : line + byte;
+          continue;
+        }
+        Reply reply = onLine_ ? onLine_(line) : Reply{};
+        line.clear();
+        for (const auto& piece : reply) {
+          if (piece.pauseBefore.count() > 0) std::this_thread::sleep_for(piece.pauseBefore);
+          if (stop_) break;
+          if (!piece.bytes.empty()) pty_.Send(piece.bytes);
         }
       }
     }
@@ -117,6 +123,11 @@ class RecordingReporter : public Reporter {
     bool beep;
   };
   void Report(const std::string& message, bool beep) override { entries.push_back({message, beep}); }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> m;
+    for (const auto& e : entries) m.push_back(e.message);
+    return m;
+  }
   std::vector<Entry> entries;
 };
 

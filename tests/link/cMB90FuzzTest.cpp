@@ -1,35 +1,22 @@
 // Random bytes from the board: every operation ends within its time-out
 // bound, fields stay within the reply, nothing crashes (this suite also runs
 // under the address and undefined-behaviour sanitizers).
-#include <gtest/gtest.h>
-
-#include <chrono>
+#include <functional>
 #include <random>
-#include <thread>
 
-#include "link/ScriptedBoard.h"
-#include "link/cMB90.h"
+#include "link/LinkFixture.h"
 
 namespace kv7 {
 namespace {
 
-using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
-using test::Reply;
-using test::ScriptedBoard;
+using namespace test;
 
 std::string RandomBytes(std::mt19937& rng, std::size_t maxLen) {
-  std::uniform_int_distribution<std::size_t> len(0, maxLen);
-  std::uniform_int_distribution<int> byte(0, 255);
-  std::string s(len(rng), '\0');
+  std::string s(std::uniform_int_distribution<std::size_t>(0, maxLen)(rng), '\0');
   for (char& c : s) {
-    int b = byte(rng);
+    const int b = static_cast<int>(rng() % 256);
     // Plenty of CRs and letters the decoders look for.
-    if (b < 20)
-      b = '\r';
-    else if (b < 30)
-      b = "AVQR>-T"[b % 7];
-    c = static_cast<char>(b);
+    c = static_cast<char>(b < 20 ? '\r' : b < 30 ? "AVQR>-T"[b % 7] : b);
   }
   return s;
 }
@@ -38,21 +25,20 @@ TEST(Fuzz, DecodersStayInsideAnyReply) {
   std::mt19937 rng(12345);
   for (int i = 0; i < 20000; ++i) {
     const std::string reply = RandomBytes(rng, 200);
-    rcStateMachine s = DecodeStateMachine(reply);
-    EXPECT_LE(s.Stato.size() + s.NumProgramma.size() + s.Cadenza.size() + s.Aux.size() + s.NumTazza.size() +
-                  s.TazzeBad.size() + s.Fc1.size() + s.Fc2.size() + s.Fc3.size() + s.Fc4.size() +
-                  s.Fc5.size(),
-              reply.size());
-    rcRichiestaTotali t = DecodeRichiestaTotali(reply);
-    for (const auto& v : t.Tot) EXPECT_LE(v.size(), 8u);
+    const rcStateMachine s = DecodeStateMachine(reply);
+    std::size_t total = 0;
+    for (const std::string* f : {&s.Stato, &s.NumProgramma, &s.Cadenza, &s.Aux, &s.NumTazza, &s.TazzeBad,
+                                 &s.Fc1, &s.Fc2, &s.Fc3, &s.Fc4, &s.Fc5})
+      total += f->size();
+    EXPECT_LE(total, reply.size());
+    for (const auto& v : DecodeRichiestaTotali(reply).Tot) EXPECT_LE(v.size(), 8u);
     rcTestCelle c;
     DecodeTestCelle(reply, c);
     rcTestTaraTazza tare;
     DecodeTaraTazza(RandomBytes(rng, 8), reply, tare);
     EXPECT_EQ(tare.Table.size(), 4096u);
     const int type = BoardTypeFromReply(reply);
-    EXPECT_GE(type, -47);
-    EXPECT_LE(type, 255 - 47);
+    EXPECT_TRUE(type >= -47 && type <= 255 - 47) << type;
     const int rotation = RotationFromReply(reply);
     EXPECT_TRUE(rotation == 0 || rotation == 1);
     TextToNumber(reply);
@@ -62,71 +48,52 @@ TEST(Fuzz, DecodersStayInsideAnyReply) {
 TEST(Fuzz, OperationsEndWithinTheirBoundsOnAGarbageLine) {
   // A hundredth of the real tick keeps the echo windows (17 ms) short.
   constexpr std::chrono::nanoseconds kTick{8640};
-  const auto window = kTick * cMB90::kEchoWindow;
-  test::Pty pty;
-  test::RecordingReporter reporter;
+  Pty pty;
+  RecordingReporter reporter;
   cMB90 mb(pty.SlavePath(), 19200, reporter, kTick);
   ASSERT_TRUE(mb.Open());
-  std::mt19937 boardRng(777);
-  std::mt19937 rng(4242);
+  std::mt19937 boardRng(777), rng(4242);
   ScriptedBoard board(
       pty,
       [&](const std::string&) {
         Reply r;
-        std::uniform_int_distribution<int> pieces(0, 3);
-        for (int p = pieces(boardRng); p > 0; --p)
+        for (int p = static_cast<int>(boardRng() % 4); p > 0; --p)
           r.push_back({std::chrono::microseconds(boardRng() % 3000), RandomBytes(boardRng, 700)});
         return r;
       },
       [&](const std::string&, char b) -> std::string {
-        switch (boardRng() % 8) {
-          case 0:
-            return {};  // echo lost
-          case 1:
-            return RandomBytes(boardRng, 4) + b;  // noise first
-          default:
-            return b == '\r' ? std::string() : std::string(1, b);
-        }
+        const auto dice = boardRng() % 8;
+        if (dice == 0) return {};                            // echo lost
+        if (dice == 1) return RandomBytes(boardRng, 4) + b;  // noise first
+        return b == '\r' ? std::string() : std::string(1, b);
       });
-  for (int i = 0; i < 120; ++i) {
-    const int op = static_cast<int>(rng() % 9);
-    const std::string arg = RandomBytes(rng, 6);
-    const cMB90::TickCount timeout = static_cast<cMB90::TickCount>(rng() % 3000);
-    const auto t0 = Clock::now();
-    std::size_t commandLength = 8 + arg.size();
-    switch (op) {
-      case 0:
-        mb.PollState(timeout);
-        break;
-      case 1:
-        mb.RichiestaTotali(timeout, arg);
-        break;
-      case 2:
-        mb.RequestValues(rng() % 2 ? "Q" : "R", timeout);
-        break;
-      case 3:
-        mb.RequestVersion(timeout);
-        break;
-      case 4:
-        mb.RequestType(timeout);
+  using Op = std::function<void(const std::string&, cMB90::TickCount)>;
+  const std::vector<Op> ops = {
+      [&](auto&, auto t) { mb.PollState(t); },
+      [&](auto& arg, auto t) { mb.RichiestaTotali(t, arg); },
+      [&](auto&, auto t) { mb.RequestValues(rng() % 2 ? "Q" : "R", t); },
+      [&](auto&, auto t) { mb.RequestVersion(t); },
+      [&](auto&, auto t) {
+        mb.RequestType(t);
         mb.GetType();
-        break;
-      case 5:
-        mb.SetRotation(timeout, static_cast<int>(rng() % 3));
-        break;
-      case 6:
+      },
+      [&](auto&, auto t) { mb.SetRotation(t, static_cast<int>(rng() % 3)); },
+      [&](auto&, auto) {
         mb.SetTareDelay(0, static_cast<int>(rng()), static_cast<int>(rng()), static_cast<int>(rng()),
                         static_cast<int>(rng()));
-        break;
-      case 7:
-        mb.RequestTaraTazza(arg, timeout);
-        break;
-      case 8:
-        mb.SendSetParen(0, arg);
-        break;
-    }
+      },
+      [&](auto& arg, auto t) { mb.RequestTaraTazza(arg, t); },
+      [&](auto& arg, auto) { mb.SendSetParen(0, arg); },
+  };
+  const auto window = kTick * cMB90::kEchoWindow;
+  for (int i = 0; i < 120; ++i) {
+    const std::size_t op = rng() % ops.size();
+    const std::string arg = RandomBytes(rng, 6);
+    const auto timeout = static_cast<cMB90::TickCount>(rng() % 3000);
+    const auto t0 = Clock::now();
+    ops[op](arg, timeout);
     const auto bound =
-        cMB90::kAttempts * (commandLength + 1) * (window + 3ms) + kTick * timeout + window + 60ms;
+        cMB90::kAttempts * (8 + arg.size() + 1) * (window + 3ms) + kTick * timeout + window + 60ms;
     EXPECT_LT(Clock::now() - t0, bound) << "operation " << op;
   }
   rcTestTaraTazza t;

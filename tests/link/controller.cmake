@@ -8,7 +8,7 @@ kv7_add_test(link_controller_tests LABELS "link;nogui;threads"
           ${CMAKE_CURRENT_LIST_DIR}/BoardSettingsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/cMB90FuzzTest.cpp
   LIBS kv7_link)
-# kv7ctl board run as a program against a scripted board.
+# kv7ctl board (and board ... stream) run as a program against a scripted board.
 kv7_add_test(link_board_command_tests LABELS "link;nogui;threads"
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/BoardCommandTest.cpp
   LIBS kv7_link)

@@ -39,13 +39,10 @@ TEST(BoardModelStates, PowerUpWaitsForInstallationThenRunsToProcessingWithAProgr
   EXPECT_EQ(b.State(), '0') << "a program alone does not initialise the board";
   b.Execute(InstallCommand(), 10000);
   // Installation with a program kept: 2 at once, 3 after the encoder wait, 4 after the tare.
-  EXPECT_EQ(b.State(), '2');
-  b.AdvanceTo(10000 + 1499);
-  EXPECT_EQ(b.State(), '2');
-  b.AdvanceTo(10000 + 1500);
-  EXPECT_EQ(b.State(), '3');
-  b.AdvanceTo(10000 + 3500);
-  EXPECT_EQ(b.State(), '4');
+  for (auto [after, state] : {std::pair{0, '2'}, {1499, '2'}, {1500, '3'}, {3500, '4'}}) {
+    b.AdvanceTo(10000 + after);
+    EXPECT_EQ(b.State(), state) << after;
+  }
   EXPECT_EQ(b.ProgramNumber(), 7);
   EXPECT_EQ(b.Execute("A1", 10000 + 3500).substr(0, 6), "407100");
   EXPECT_TRUE(b.Alarm());
@@ -104,19 +101,19 @@ TEST(BoardModelGrading, ClassesFollowTheLineLimitsWithSharedBoundariesInTheUpper
   kv7::sim::LineProgram p;
   p.loaded = true;
   for (int k = 0; k < 16; ++k) p.limits[k] = kEvenLimits[k];
-  EXPECT_EQ(BoardModel::Classify(p, 99), -1);
-  EXPECT_EQ(BoardModel::Classify(p, 100), 0);
-  EXPECT_EQ(BoardModel::Classify(p, 119), 0);
-  EXPECT_EQ(BoardModel::Classify(p, 120), 1);
-  EXPECT_EQ(BoardModel::Classify(p, 399), 14);
-  EXPECT_EQ(BoardModel::Classify(p, 400), -1);
   // A program using five classes: the unused limits are zero and catch nothing.
-  kv7::sim::LineProgram five = p;
+  kv7::sim::LineProgram five = p, none;
   for (int k = 6; k < 16; ++k) five.limits[k] = 0;
-  EXPECT_EQ(BoardModel::Classify(five, 205), -1);
-  EXPECT_EQ(BoardModel::Classify(five, 199), 4);
-  kv7::sim::LineProgram none;
-  EXPECT_EQ(BoardModel::Classify(none, 150), -1);
+  for (auto [program, grams, cls] : {std::tuple{&p, 99, -1},
+                                     {&p, 100, 0},
+                                     {&p, 119, 0},
+                                     {&p, 120, 1},
+                                     {&p, 399, 14},
+                                     {&p, 400, -1},
+                                     {&five, 205, -1},
+                                     {&five, 199, 4},
+                                     {&none, 150, -1}})
+    EXPECT_EQ(BoardModel::Classify(*program, grams), cls) << grams;
 }
 
 TEST(BoardModelGrading, EachLineUsesItsOwnBlockAndTotalsReachTheVReplies) {
@@ -164,14 +161,10 @@ TEST(BoardModelGrading, VBlocksAddUpToTheModelTotalsAndEveryFruitIsAccounted) {
 
 TEST(BoardModelGrading, BadBlocksAreIgnored) {
   BoardModel b(Quiet());
-  std::string good = ProgramBlock(7, 0, kEvenLimits);
-  b.Execute(good.substr(0, good.size() - 1), 0);  // 50 characters
-  std::string badLine = good;
-  badLine[3] = '6';  // line index 6 does not exist
-  b.Execute(badLine, 0);
-  std::string letters = good;
-  letters[10] = 'x';
-  b.Execute(letters, 0);
+  const std::string good = ProgramBlock(7, 0, kEvenLimits);
+  b.Execute(good.substr(0, good.size() - 1), 0);       // 50 characters
+  b.Execute(std::string(good).replace(3, 1, "6"), 0);  // line index 6 does not exist
+  b.Execute(std::string(good).replace(10, 1, "x"), 0);
   EXPECT_EQ(b.ProgramNumber(), 0);
   EXPECT_FALSE(b.Program(0).loaded);
   EXPECT_EQ(b.IgnoredCommands(), 3u);
@@ -184,11 +177,9 @@ TEST(BoardModelReplies, StatusLayoutsShortAndLong) {
   b.Execute(InstallCommand(1), 0);
   LoadProgram(b, 12, 0);
   b.AdvanceTo(3500 + 1000);
-  std::string a = b.Execute("A0", 4500);
+  const std::string a = b.Execute("A0", 4500);
   ASSERT_EQ(a.size(), 15u);
-  EXPECT_EQ(a.substr(0, 1), "4");
-  EXPECT_EQ(a.substr(1, 2), "12");
-  EXPECT_EQ(a.substr(3, 3), "087");
+  EXPECT_EQ(a.substr(0, 6), "412087");
   EXPECT_EQ(a.substr(7, 3), "008") << "8 cups after 1 s at 8.7 cups/s";
   b.SetPhotocells(true);
   std::string l = b.Execute("A0", 4500);
@@ -203,12 +194,15 @@ TEST(BoardModelReplies, IdentificationRotationAndSettings) {
   EXPECT_EQ(b.Execute(">0", 0), "2.13\r");
   EXPECT_EQ(b.Execute(">1", 0), "12\r") << "type 3: first digit 1, second 2";
   EXPECT_EQ(b.Execute("-1", 0).back(), '\r');
-  std::string r = b.Execute("-2", 0);
-  EXPECT_EQ(r[r.size() - 2], '1');
+  // The rotation is the last byte before the CR.
+  const auto rotation = [&] { return b.Execute("-2", 0).substr(b.Execute("-2", 0).size() - 2); };
+  EXPECT_EQ(rotation(), "1\r");
   b.Execute("-0", 0);
-  r = b.Execute("-2", 0);
-  EXPECT_EQ(r[r.size() - 2], '0');
-  EXPECT_TRUE(b.Execute("-3015000940" "0", 0).empty());
+  EXPECT_EQ(rotation(), "0\r");
+  EXPECT_TRUE(b.Execute("-3015000940"
+                        "0",
+                        0)
+                  .empty());
   EXPECT_EQ(b.TareSettings(), (std::array<int, 4>{15, 0, 94, 0}));
   b.Execute("-41", 0);
   EXPECT_EQ(b.MagnetType(), 1);

@@ -29,6 +29,7 @@ inline std::string ProgramBlock(int program, int lineIndex, const int (&limits)[
   return b;
 }
 
-constexpr int kEvenLimits[16] = {100, 120, 140, 160, 180, 200, 220, 240, 260, 280, 300, 320, 340, 360, 380, 400};
+constexpr int kEvenLimits[16] = {100, 120, 140, 160, 180, 200, 220, 240,
+                                 260, 280, 300, 320, 340, 360, 380, 400};
 
 }  // namespace kv7::simtest

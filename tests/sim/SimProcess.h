@@ -32,7 +32,8 @@ inline std::string ReadFor(int fd, std::chrono::milliseconds total, std::size_t 
     if (!until.empty() && out.size() >= until.size() &&
         out.compare(out.size() - until.size(), until.size(), until) == 0)
       break;
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) break;
     pollfd p{fd, POLLIN, 0};
     if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
@@ -43,6 +44,17 @@ inline std::string ReadFor(int fd, std::chrono::milliseconds total, std::size_t 
     out.append(buf, static_cast<std::size_t>(r));
   }
   return out;
+}
+
+// "key=value" lines into a map; other lines are skipped.
+inline std::map<std::string, std::string> KeyValues(const std::string& text) {
+  std::map<std::string, std::string> m;
+  for (std::size_t pos = 0, nl; pos < text.size(); pos = nl == std::string::npos ? text.size() : nl + 1) {
+    nl = text.find('\n', pos);
+    const std::string line = text.substr(pos, nl - pos);
+    if (auto eq = line.find('='); eq != std::string::npos) m[line.substr(0, eq)] = line.substr(eq + 1);
+  }
+  return m;
 }
 
 class SimLine {
@@ -68,7 +80,9 @@ class SimLine {
   std::string Read(std::size_t want, std::chrono::milliseconds timeout = 1000ms) {
     return ReadFor(fd_, timeout, want);
   }
-  std::string ReadLine(std::chrono::milliseconds timeout = 1000ms) { return ReadFor(fd_, timeout, SIZE_MAX, "\r"); }
+  std::string ReadLine(std::chrono::milliseconds timeout = 1000ms) {
+    return ReadFor(fd_, timeout, SIZE_MAX, "\r");
+  }
   // Everything that arrives until the line has been quiet for `quiet`.
   std::string Drain(std::chrono::milliseconds quiet = 150ms) {
     std::string all;
@@ -116,14 +130,7 @@ class SimProcess {
     stdout_ = out[0];
     std::string text = ReadFor(stdout_, 5000ms, SIZE_MAX, "ready\n");
     if (text.find("ready\n") == std::string::npos) throw std::runtime_error("kv7-sim did not start: " + text);
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-      auto nl = text.find('\n', pos);
-      std::string line = text.substr(pos, nl - pos);
-      pos = nl + 1;
-      auto eq = line.find('=');
-      if (eq != std::string::npos) startup_[line.substr(0, eq)] = line.substr(eq + 1);
-    }
+    startup_ = KeyValues(text);
   }
   ~SimProcess() {
     if (pid_ > 0) {
@@ -132,7 +139,6 @@ class SimProcess {
       ::waitpid(pid_, &status, 0);
     }
     if (stdout_ >= 0) ::close(stdout_);
-    std::error_code ec;
     ::unlink(socket_.c_str());
     ::rmdir(dir_.c_str());
   }
@@ -168,19 +174,7 @@ class SimProcess {
     if (reply.find("error:") != std::string::npos) throw std::runtime_error(command + ": " + reply);
     return reply.substr(0, reply.size() - 3);
   }
-  std::map<std::string, std::string> Status() {
-    std::map<std::string, std::string> m;
-    std::string text = Control("status");
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-      auto nl = text.find('\n', pos);
-      std::string line = text.substr(pos, nl - pos);
-      pos = nl == std::string::npos ? text.size() : nl + 1;
-      auto eq = line.find('=');
-      if (eq != std::string::npos) m[line.substr(0, eq)] = line.substr(eq + 1);
-    }
-    return m;
-  }
+  std::map<std::string, std::string> Status() { return KeyValues(Control("status")); }
 
  private:
   pid_t pid_ = -1;

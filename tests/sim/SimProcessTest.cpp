@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <numeric>
-
 #include "sim/SimFixtures.h"
 #include "sim/SimProcess.h"
 #include "store/ConfigStore.h"
@@ -38,9 +35,8 @@ TEST(SimOverPty, EchoRulesPerCommand) {
   SimLine c(sim.Path("controller"));
 
   EXPECT_EQ(c.SendEchoed("A0\r"), "A0");
-  std::string a = c.ReadLine();
-  EXPECT_EQ(a.size(), 15u);
-  EXPECT_EQ(a[0], '0') << "state 0 after power-up";
+  const std::string a = c.ReadLine();
+  EXPECT_TRUE(a.size() == 15 && a[0] == '0') << "state 0 after power-up: " << a;
 
   EXPECT_EQ(c.SendEchoed(">0\r"), ">0");
   EXPECT_EQ(c.ReadLine(), "2.13\r");
@@ -48,19 +44,17 @@ TEST(SimOverPty, EchoRulesPerCommand) {
   EXPECT_EQ(c.ReadLine().back(), '\r');
 
   // Whole-line commands: the echo is the command with its CR, then nothing.
-  c.Write("-30150009400\r");
-  EXPECT_EQ(c.Read(13), "-30150009400\r");
-  c.Write("-41\r");
-  EXPECT_EQ(c.Read(4), "-41\r");
+  for (std::string whole : {"-30150009400\r", "-41\r"}) {
+    c.Write(whole);
+    EXPECT_EQ(c.Read(whole.size()), whole);
+  }
   // Commands written in one piece without echo: the reply starts at the first byte.
-  c.Write("Q\r");
-  std::string q = c.ReadLine();
-  EXPECT_EQ(q.size(), 26u);
-  EXPECT_EQ(q[0], 'Q');
-  c.Write("R001002\r");
-  std::string t = c.ReadLine();
-  EXPECT_EQ(t.size(), 1u + 6 + 48 + 1);
-  EXPECT_EQ(t.substr(0, 7), "R001002");
+  for (auto [command, size] : {std::pair{"Q", 26u}, {"R001002", 1u + 6 + 48 + 1}}) {
+    c.Write(command + std::string("\r"));
+    const std::string reply = c.ReadLine();
+    EXPECT_EQ(reply.size(), size);
+    EXPECT_EQ(reply.rfind(command, 0), 0u) << reply;
+  }
   // Commands without a reply: only their echo.
   EXPECT_EQ(c.SendEchoed("Z\r"), "Z");
   EXPECT_EQ(c.SendEchoed("U107\r"), "U107");
@@ -110,9 +104,7 @@ TEST(SimOverPty, StateProgressionAndTotalsMatchTheSimulatorsOwnFigures) {
     EXPECT_EQ(classes, st[key + ".classes"]) << key;
     EXPECT_EQ(std::to_string(lineSum), st[key + ".total"]);
     sum += lineSum;
-    if (l >= 3) {
-      EXPECT_EQ(lineSum, 0u) << "only three lines are installed";
-    }
+    EXPECT_TRUE(l < 3 || lineSum == 0) << "only three lines are installed";
   }
   EXPECT_GT(sum, 0u);
   EXPECT_EQ(std::to_string(sum), st["classed_total"]);
