@@ -36,7 +36,16 @@ const char* ProcessingStateText(const std::string& stato) {
 }  // namespace
 
 void Supervisor::Timer1Timer() {
-  if (closed_) return;
+  // A message box opened during a tick runs its own event loop, in which the
+  // timer keeps firing. A nested tick would talk to the boards between the
+  // outer tick's exchanges and stack a new box on every failure, so it is
+  // skipped; the next tick after the box closes runs normally.
+  if (closed_ || inTick_) return;
+  inTick_ = true;
+  struct TickEnd {
+    bool& flag;
+    ~TickEnd() { flag = false; }
+  } tickEnd{inTick_};
   if (st_.controllerOn) {
     console_.SetEnabled(Control::Lavorazione, true);
     console_.SetEnabled(Control::Assistenza1, true);

@@ -135,6 +135,7 @@ class Supervisor {
   std::function<void(int)> serviceHook_;
   bool databaseErrorShown_ = false;
   bool closed_ = false;
+  bool inTick_ = false;
   int reopenCountdown_ = 0;
 };
 

@@ -95,6 +95,39 @@ TEST_F(StartupWithoutBoards, MissingDevicesLeaveTheBoardOffAndPollsFailQuietly) 
   EXPECT_TRUE(op.messages.empty()) << op.messages.front();
 }
 
+// The operator whose message box runs an event loop in which the timer keeps firing.
+class ReenteringOperator : public ScriptedOperator {
+ public:
+  void ShowMessage(const std::string& text) override {
+    ScriptedOperator::ShowMessage(text);
+    if (sup && depth < 3) {
+      ++depth;
+      sup->Timer1Timer();
+      --depth;
+    }
+  }
+  Supervisor* sup = nullptr;
+  int depth = 0;
+};
+
+TEST_F(StartupWithoutBoards, TickDuringAMessageBoxDoesNotTalkToTheBoardAgain) {
+  store.WriteString("ports", "COM5", (dir / "no-such-tty").string());
+  store.WriteString("kv2", "porta_com", "5");
+  store.WriteString("kv2", "porta_scarti", "99");
+  store.WriteString("kv2", "porta_aux", "0");
+  ReenteringOperator reentering;
+  Supervisor sup(console, reentering, store, nullptr, dir.path());
+  reentering.sup = &sup;
+  sup.FormShow({});
+  // Constants the board never takes: every tick tries again and fails with a message.
+  sup.SetPendingCalibration("1000100010001000");
+  for (int tick = 1; tick <= 3; ++tick) {
+    sup.Timer1Timer();
+    EXPECT_EQ(reentering.messages.size(), static_cast<std::size_t>(tick)) << "one failure, one box per tick";
+  }
+  EXPECT_TRUE(sup.State().parenPending);
+}
+
 TEST_F(StartupWithoutBoards, OldBoardOptionUnitsAndCosts) {
   NoPorts();
   store.WriteString("kv2", "totaligrammi", "0");
