@@ -116,6 +116,7 @@ TEST_F(LinkAgainstSim, RejectStationAndBarcodeThread) {
   Download(board, 2);
   std::this_thread::sleep_for(800ms);
   sim_.Control("state 5");
+  sim_.Settled("reject.weight");
   RejectWeights w;
   ASSERT_EQ(reject.ReadWeights(w), 1);
   EXPECT_GT(w.reject, 0);

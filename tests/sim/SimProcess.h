@@ -174,6 +174,18 @@ class SimProcess {
     if (reply.find("error:") != std::string::npos) throw std::runtime_error(command + ": " + reply);
     return reply.substr(0, reply.size() - 3);
   }
+  // Waits until a status value stops changing (what the machine had in
+  // flight when it stopped still arrives a moment later).
+  std::string Settled(const std::string& key) {
+    std::string last;
+    for (int i = 0; i < 40; ++i) {
+      std::string now = Status()[key];
+      if (i > 0 && now == last) break;
+      last = now;
+      std::this_thread::sleep_for(150ms);
+    }
+    return last;
+  }
   std::map<std::string, std::string> Status() { return KeyValues(Control("status")); }
 
  private:

@@ -153,6 +153,7 @@ TEST(SimOverPty, RejectStationAndBarcodeReader) {
   BringToProcessing(c);
   std::this_thread::sleep_for(500ms);
   sim.Control("state 5");
+  sim.Settled("reject.weight");
   r.Write("T\r");
   std::string t = r.ReadLine();
   ASSERT_EQ(t.size(), 20u);
