@@ -1,0 +1,52 @@
+#pragma once
+// The program archive (table `programmi`) as the program commands use it:
+// the lists, loading a program for the editor or the board, saving and the
+// two deletes. Plain C++ on a store::Database, so it can run on whichever
+// thread owns the connection; database failures throw store::DbError.
+
+#include <optional>
+#include <string>
+
+#include "programs/ProgramCodes.h"
+#include "programs/ProgramEditorTexts.h"
+#include "store/Database.h"
+
+namespace kv7::programs {
+
+// Every program in `num` order (at most 999); empty lists when the table is
+// missing. Its Count() is the process-wide program count.
+ProgramLists FillProgramLists(store::Database& db);
+
+// A program as read for the editor: the record and what the editor shows.
+struct LoadedProgram {
+  store::ProgramRecord record;
+  ProgramEditorTexts texts;
+};
+// The program whose code is `code` (an integer code is looked up in its
+// two-digit form); nullopt when there is none.
+std::optional<LoadedProgram> LoadProgramIntoEditor(store::Database& db, const std::string& code,
+                                                   int multiplier);
+// Program number n (its code written with two digits).
+std::optional<LoadedProgram> LoadProgramByNumber(store::Database& db, int n, int multiplier);
+
+enum class SaveOutcome { Replaced, Inserted };
+// Stores `record` under `code` in one transaction. An integer code is stored
+// in its two-digit form and replaces the program with that code (or the row
+// whose `num` is its value); otherwise a row is inserted with `num` = the
+// code's value. A code that is not an integer can only replace a program
+// that has exactly that code; with none, std::invalid_argument.
+SaveOutcome SaveProgram(store::Database& db, const store::ProgramRecord& record, const std::string& code);
+
+// The first program (in `num` order) whose code is exactly `code`.
+bool DeleteProgramByCode(store::Database& db, const std::string& code);
+// The first program whose code has the integer value n.
+bool DeleteProgramByNumber(store::Database& db, int n);
+
+enum class DeleteOutcome { Deleted, NotFound, RefusedCurrent };
+// The delete command for the listed code: a code that is not an integer is
+// deleted by text; an integer code whose value is the current program's
+// number (`currentProgram`, the number on the board; 0 or 9999 when none) is
+// refused; any other is deleted by its value.
+DeleteOutcome DeleteProgram(store::Database& db, const std::string& code, int currentProgram);
+
+}  // namespace kv7::programs
