@@ -43,7 +43,8 @@ class ProgramArchive : public kv7::test::TestDatabase {
 TEST_F(ProgramArchive, SavedProgramReadsBackInTheEditorWithTheMultiplier) {
   ProgramRecord p = Sample(7, "Mele rosse");
   EXPECT_EQ(SaveProgram(Db(), p, "7"), SaveOutcome::Inserted);
-  auto row = Sql().QueryFirst("SELECT `num`, `codiceprog`, `pesocal16q4`, `nomecal15q4`, `codiceq5` FROM `programmi`");
+  auto row = Sql().QueryFirst(
+      "SELECT `num`, `codiceprog`, `pesocal16q4`, `nomecal15q4`, `codiceq5` FROM `programmi`");
   ASSERT_TRUE(row);
   EXPECT_EQ(kv7::store::ToInteger((*row)[0]), 7);
   EXPECT_EQ(kv7::store::ToText((*row)[1]), "07");
@@ -109,8 +110,8 @@ class Kv7ctlProgram : public kv7::test::TestDatabase {
   kv7::test::TempDir dir;
 
   Outcome Run(const std::string& args) {
-    std::string cmd = "KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR='" + dir.path().string() + "' " KV7CTL_PATH
-                      " program " + args + " 2>/dev/null";
+    std::string cmd = "KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR='" + dir.path().string() +
+                      "' " KV7CTL_PATH " program " + args + " 2>/dev/null";
     Outcome o;
     FILE* p = ::popen(cmd.c_str(), "r");
     if (!p) return o;
@@ -157,7 +158,8 @@ TEST_F(Kv7ctlProgram, ListsProgramsAndPrintsTheBlocksOfTheStoredConfiguration) {
   const struct {
     const char* args;
     int status;
-  } failures[] = {{"blocks 05", 1}, {"blocks A1", 2}, {"blocks 04 --number x", 2}, {"blocks", 2}, {"list x", 2}};
+  } failures[] = {
+      {"blocks 05", 1}, {"blocks A1", 2}, {"blocks 04 --number x", 2}, {"blocks", 2}, {"list x", 2}};
   for (const auto& f : failures) EXPECT_EQ(Run(f.args).status, f.status) << f.args;
 }
 

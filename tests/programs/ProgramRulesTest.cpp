@@ -87,10 +87,8 @@ TEST(ProgramCodes, NewProposesTheLowestFreeCodeUpTo98) {
     std::vector<std::string> codes;
     std::optional<std::string> proposed;
   } cases[] = {
-      {{}, "01"},
-      {{"01", "03"}, "02"},  // after "02" was deleted
-      {nine, "10"},
-      {{"1", "A1", "100", "03"}, "02"},  // "1" is program 1; "100" is off the board
+      {{}, "01"},          {{"01", "03"}, "02"},              // after "02" was deleted
+      {nine, "10"},        {{"1", "A1", "100", "03"}, "02"},  // "1" is program 1; "100" is off the board
       {all, std::nullopt},
   };
   for (const auto& tc : cases) EXPECT_EQ(ProposeNewCode(ProgramCodes(tc.codes)), tc.proposed);
@@ -103,9 +101,9 @@ TEST(ProgramCodes, NumbersAndLookupTexts) {
     std::optional<int> board;
     const char* lookup;
   } cases[] = {
-      {"07", 7, 7, "07"},    {" 7 ", 7, 7, "07"},     {"7", 7, 7, "07"},   {"99", 99, {}, "99"},
-      {"00", 0, {}, "00"},   {"100", 100, {}, "100"}, {"A1", {}, {}, "A1"}, {"-3", {}, {}, "-3"},
-      {"", {}, {}, ""},      {"+5", {}, {}, "+5"},
+      {"07", 7, 7, "07"},  {" 7 ", 7, 7, "07"},     {"7", 7, 7, "07"},    {"99", 99, {}, "99"},
+      {"00", 0, {}, "00"}, {"100", 100, {}, "100"}, {"A1", {}, {}, "A1"}, {"-3", {}, {}, "-3"},
+      {"", {}, {}, ""},    {"+5", {}, {}, "+5"},
   };
   for (const auto& tc : cases) {
     EXPECT_EQ(ProgramNumber(tc.code), tc.number) << tc.code;

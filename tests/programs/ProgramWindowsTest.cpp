@@ -33,7 +33,6 @@ ProgramEditorTexts Shown(int multiplier) {
 class Editor : public ::testing::Test {
  protected:
   void Open(int multiplier) {
-    kv7::test::TestApp();
     w.SetErrorSink([this](const QString& text) { errors << text; });
     w.SetMultiplier(multiplier);
     w.Fill(Shown(multiplier));
@@ -52,6 +51,7 @@ class Editor : public ::testing::Test {
   }
   QString Text(const QString& field) { return w.Field(field)->text(); }
 
+  QApplication& app = kv7::test::TestApp();
   TNewProgram w;
   QStringList errors;
 };
@@ -98,7 +98,8 @@ TEST_F(Editor, FullFieldsOverwriteAndLongTextsKeepTheirWidth) {
   const struct {
     const char* field;
     int width;
-  } widths[] = {{"NomeProgramma", 45}, {"codprog", 3}, {"CodCal15Q4", 14}, {"CodQ5", 14}, {"PesoCalMin1Q1", 3}};
+  } widths[] = {
+      {"NomeProgramma", 45}, {"codprog", 3}, {"CodCal15Q4", 14}, {"CodQ5", 14}, {"PesoCalMin1Q1", 3}};
   for (const auto& f : widths) {
     w.Field(f.field)->setText(QString(60, 'x'));
     EXPECT_EQ(Text(f.field).size(), f.width) << f.field;
@@ -121,21 +122,23 @@ TEST_F(Editor, OkHandsBackStoredUnits) {
 }
 
 TEST_F(Editor, ABadWeightOrCodeKeepsTheWindowOpen) {
+  // New empties the weights; a field never visited stays empty.
   const struct {
     const char* field;
-    const char* typed;
+    const char* text;
     const char* message;
   } cases[] = {
-      {"PesoCalMax9Q3", "", "Qualita 3, calibro 9"},
-      {"PesoCalMin2Q4", "1.5", "Qualita 4, calibro 2"},
+      {"PesoCalMax15Q3", "", "Qualita 3, calibro 15: il peso massimo"},
+      {"PesoCalMin2Q4", "1.5", "Qualita 4, calibro 2: il peso minimo"},
       {"codprog", "A1", "il campo codice programma deve essere un numero di max 2 cifre!"},
   };
   for (const auto& tc : cases) {
     SCOPED_TRACE(tc.field);
     errors.clear();
     Open(0);
-    Type(tc.field, tc.typed, false);
-    QTest::keyClick(w.Field(tc.field), Qt::Key_Return);
+    w.Field(tc.field)->setText(tc.text);
+    w.Field("NomeProgramma")->setFocus();
+    QTest::keyClick(w.Field("NomeProgramma"), Qt::Key_Return);
     EXPECT_TRUE(w.isVisible());
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith(tc.message)) << errors[0].toStdString();
