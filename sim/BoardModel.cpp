@@ -318,9 +318,13 @@ std::string BoardModel::TraceFrame() {
   }
   auto [mn, mx] = std::minmax_element(s.begin(), s.end());
   if (*mx < traceThreshold_) return {};
-  std::string f = "O" + Digits(cup, 4) + Digits(*mn, 4) + Digits(*mx, 4);
+  std::string f;
+  f.reserve(2 + 4 * (3 + s.size()));
+  f += 'O';
+  for (int v : {cup, *mn, *mx}) f += Digits(v, 4);
   for (int v : s) f += Digits(v, 4);
-  return f + '\r';
+  f += '\r';
+  return f;
 }
 
 void BoardModel::StreamStep() {
@@ -345,7 +349,7 @@ void BoardModel::StreamStep() {
       for (int l = 0; l < lines; ++l) {
         int reading = std::uniform_int_distribution<int>(0, 20)(rng_);
         if (reading > streamParam_)
-          streamOut_ += "N" + std::to_string(l + 1) + Digits(cup, 4) + Digits(reading, 4) + '\r';
+          streamOut_ += Frame('N', {std::to_string(l + 1), Digits(cup, 4), Digits(reading, 4)});
       }
       return;
     case StreamMode::Calibration:
@@ -355,18 +359,18 @@ void BoardModel::StreamStep() {
         int kappa = kappas_[l] > 0 ? kappas_[l] : 1000;
         int newKappa = static_cast<int>(std::lround(double(kappa) * streamParam_ / measured));
         ++calibPasses_[l];
-        streamOut_ += "P" + std::to_string(l + 1) + Digits(calibPasses_[l], 4) + Digits(newKappa, 4) +
-                      Digits(measured, 4) + '\r';
+        streamOut_ += Frame('P', {std::to_string(l + 1), Digits(calibPasses_[l], 4), Digits(newKappa, 4),
+                                  Digits(measured, 4)});
       }
       return;
     case StreamMode::Memorised:
       for (int l = 0; l < lines; ++l) {
         int net = state_ == 4 ? lastNet_[l] : settings_.weights.Draw(rng_);
-        streamOut_ += "S" + std::to_string(l + 1) + Digits(cup, 4) + Digits(Tare(l, cup), 4) + Digits(net, 4) + '\r';
+        streamOut_ += Frame('S', {std::to_string(l + 1), Digits(cup, 4), Digits(Tare(l, cup), 4), Digits(net, 4)});
       }
       return;
     case StreamMode::Encoder:
-      streamOut_ += "T" + EncoderFields() + '\r';
+      streamOut_ += Frame('T', {EncoderFields()});
       return;
   }
 }
@@ -449,10 +453,10 @@ std::string BoardModel::Execute(const std::string& c, double nowMs) {
       }
       break;
     case '-':
-      if (arg == "2") return "-" + std::to_string(rotation_) + '\r';
+      if (arg == "2") return Frame('-', {std::to_string(rotation_)});
       if (arg == "0" || arg == "1") {
         rotation_ = arg[0] - '0';
-        return "-" + std::to_string(rotation_) + '\r';
+        return Frame('-', {std::to_string(rotation_)});
       }
       if (arg.size() == 11 && arg[0] == '3' && AllDigits(arg.substr(1))) {
         tareSettings_ = {DigitsOrZero(arg.substr(1, 3)), DigitsOrZero(arg.substr(4, 3)), DigitsOrZero(arg.substr(7, 2)),

@@ -59,7 +59,7 @@ std::string RejectModel::Execute(const std::string& c, double nowMs) {
   if (c.size() != 1 || std::string("DVZMTP").find(c[0]) == std::string::npos) return {};
   if (errorsLeft_ > 0) {
     --errorsLeft_;
-    return "E" + Digits(errorCode_, 2) + '\r';
+    return Frame('E', {Digits(errorCode_, 2)});
   }
   switch (c[0]) {
     case 'D':

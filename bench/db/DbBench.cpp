@@ -50,6 +50,17 @@ std::string ShellQuote(const std::string& s) {
   return out + "'";
 }
 
+// The client's options for the connection the data layer makes: like the C
+// library, "localhost" (or no host) means the unix socket, any other host TCP.
+// The protocol is named, because the client takes a port on the command line
+// as a request for TCP.
+std::string ClientConnection(const DbParams& p) {
+  if (p.host.empty() || p.host == "localhost")
+    return p.socket.empty() ? std::string("--protocol=socket")
+                            : std::string("--protocol=socket --socket=").append(ShellQuote(p.socket));
+  return std::string("--protocol=tcp -h ").append(ShellQuote(p.host)).append(" -P ").append(std::to_string(p.port));
+}
+
 void Fill(DbConnection& c, int batches, int producers) {
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> grams(0, 400000);
@@ -158,9 +169,8 @@ int main(int argc, char** argv) {
 
     // The same SELECT printed by the mariadb client (a whole process each
     // time: start, log in, query, print to /dev/null).
-    std::string client = std::string(MARIADB_CLIENT) + " --no-defaults -u " + ShellQuote(params.user) +
-                         (params.socket.empty() ? "" : " --socket=" + ShellQuote(params.socket)) + " -h " +
-                         ShellQuote(params.host) + " -P " + std::to_string(params.port) + " kv2_bench";
+    std::string client = std::string(MARIADB_CLIENT) + " --no-defaults -u " + ShellQuote(params.user) + " " +
+                         ClientConnection(params) + " kv2_bench";
     ::setenv("MYSQL_PWD", params.password.c_str(), 1);
     std::string listCmd = client + " -e " + ShellQuote(Database::kBatchListSql) + " > /dev/null";
     std::string startCmd = client + " -e 'SELECT 1' > /dev/null";

@@ -82,7 +82,10 @@ bool cMB90::SetMagnetType(TickCount, int type) {
 }
 
 bool cMB90::SendSetParen(TickCount, const std::string& data) {
-  if (!Transmit("(" + BlanksToZeros(data) + "\r", kEchoPerByte)) {
+  std::string command(1, '(');  // appended: "(" + text trips GCC 12's false -Wrestrict
+  command += BlanksToZeros(data);
+  command += '\r';
+  if (!Transmit(command, kEchoPerByte)) {
     Fail("Il comando ( non è stato trasmesso correttamente");
     return false;
   }
