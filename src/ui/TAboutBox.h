@@ -33,7 +33,14 @@ class TAboutBox : public QDialog {
   QLabel* Legal() const { return legal_; }
   QLabel* ProgramIcon() const { return programIcon_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void ShowTexts();
+
+  VersionBlock block_;
+  QString makerLine_;
   QLabel* version_;
   QLabel* comments_;
   QLabel* productName_;

@@ -2,9 +2,12 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "i18n/MessageCatalogue.h"
 
 namespace kv7::ui {
 namespace {
@@ -22,10 +25,9 @@ class ReportBox : public QCheckBox {
 
 TErr_map::TErr_map(QWidget* parent) : QDialog(parent) {
   setObjectName("TErr_map");
-  setWindowTitle("Mappa errori SRD12");
   setModal(true);
   auto* layout = new QVBoxLayout(this);
-  group_ = new QGroupBox("Errori Centralina Scarti", this);
+  group_ = new QGroupBox(this);
   group_->setObjectName("GroupBox1");
   groupLayout_ = new QVBoxLayout(group_);
   layout->addWidget(group_);
@@ -37,20 +39,39 @@ TErr_map::TErr_map(QWidget* parent) : QDialog(parent) {
   QFont f = font();
   f.setPointSizeF(f.pointSizeF() * 1.25);
   setFont(f);
+  RetranslateUi();
+}
+
+// The station's texts are catalogue messages of the reject link.
+void TErr_map::RetranslateUi() {
+  setWindowTitle(tr("Mappa errori SRD12"));
+  group_->setTitle(i18n::TranslateMessage("Errori Centralina Scarti"));
+  for (std::size_t i = 0; i < boxes_.size() && i < entries_.size(); ++i) {
+    const Entry& e = entries_[i];
+    boxes_[i].second->setText(QString("%1  %2")
+                                  .arg(e.code, 2, 10, QChar('0'))
+                                  .arg(i18n::TranslateMessage(QString::fromStdString(e.text))));
+  }
+}
+
+void TErr_map::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) RetranslateUi();
+  QDialog::changeEvent(event);
 }
 
 void TErr_map::SetEntries(const std::vector<Entry>& entries) {
   for (auto& [code, box] : boxes_) delete box;
   boxes_.clear();
+  entries_ = entries;
   for (const Entry& e : entries) {
-    auto* box = new ReportBox(
-        QString("%1  %2").arg(e.code, 2, 10, QChar('0')).arg(QString::fromStdString(e.text)), group_);
+    auto* box = new ReportBox(group_);
     box->setObjectName(QString("Err%1").arg(e.code, 2, 10, QChar('0')));
     box->setChecked(e.set);
     box->setFocusPolicy(Qt::NoFocus);
     groupLayout_->addWidget(box);
     boxes_.emplace_back(e.code, box);
   }
+  RetranslateUi();
 }
 
 void TErr_map::SetEntries(const std::vector<std::pair<int, std::string>>& table,

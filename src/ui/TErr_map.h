@@ -36,7 +36,13 @@ class TErr_map : public QDialog {
   QCheckBox* Box(int code) const;
   int Count() const { return static_cast<int>(boxes_.size()); }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void RetranslateUi();
+
+  std::vector<Entry> entries_;
   QGroupBox* group_;
   QVBoxLayout* groupLayout_;
   std::vector<std::pair<int, QCheckBox*>> boxes_;

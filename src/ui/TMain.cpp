@@ -26,6 +26,9 @@
 
 #include <algorithm>
 
+#include "i18n/MessageCatalogue.h"
+#include "ui/TranslatedText.h"
+
 namespace kv7::ui {
 namespace {
 
@@ -87,9 +90,12 @@ QLabel* MakeCell(const QString& name, Cell kind, Qt::Alignment alignment, QWidge
   return label;
 }
 
-// A caption on the blue ground.
-QLabel* MakeText(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+constexpr const char* kContext = "kv7::ui::TMain";
+
+// A caption on the blue ground; `source` is its Italian text.
+QLabel* MakeText(const char* source, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  if (source != nullptr && *source != '\0') SetSourceText(label, kContext, QString::fromUtf8(source));
   QPalette p = label->palette();
   p.setColor(QPalette::WindowText, kInk);
   label->setPalette(p);
@@ -122,11 +128,13 @@ QPixmap AlarmPicture(int size) {
 
 TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName("TMain");
-  setWindowTitle("KV7 Campionatrice");
   setMinimumSize(1000, 700);
   BuildMenus();
   BuildCentral();
   BuildStatusBar();
+  ConnectLanguageEntries();
+  SetCaption(QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice")));
+  RetranslateUi();
 
   timer1_ = new QTimer(this);
   timer1_->setObjectName("Timer1");
@@ -164,7 +172,7 @@ void TMain::BuildCentral() {
   pageControl1_ = new QTabWidget(panel);
   pageControl1_->setObjectName("PageControl1");
   for (int q = 1; q <= kQualities; ++q) {
-    pageControl1_->addTab(BuildQualityPage(q), QString("Qualita &%1").arg(q));
+    pageControl1_->addTab(BuildQualityPage(q), QString());
   }
   body->addWidget(pageControl1_, 3);
   body->addWidget(BuildSummary(), 2);
@@ -205,10 +213,10 @@ QWidget* TMain::BuildHeader() {
   for (QLineEdit* e : {numBolla_, totPartita_}) {
     e->setAlignment(Qt::AlignRight);
   }
-  auto* bollaLabel = MakeText("&Bolla N:", header);
+  auto* bollaLabel = MakeText(QT_TR_NOOP("&Bolla N:"), header);
   bollaLabel->setObjectName("LabelBolla");
   bollaLabel->setBuddy(numBolla_);
-  auto* totLabel = MakeText("T&otale Partita kg:", header);
+  auto* totLabel = MakeText(QT_TR_NOOP("T&otale Partita kg:"), header);
   totLabel->setObjectName("LabelTotPartita");
   totLabel->setBuddy(totPartita_);
   entry->addWidget(bollaLabel, 0, 0);
@@ -227,17 +235,20 @@ QWidget* TMain::BuildHeader() {
 
   auto* checks = new QVBoxLayout;
   checks->setSpacing(2);
-  checkStpTotP_ = new QCheckBox("Stampa con totale partita", header);
+  checkStpTotP_ = new QCheckBox(header);
   checkStpTotP_->setObjectName("CheckStpTotP");
-  checkPreview_ = new QCheckBox("Preview stampa", header);
+  SetSourceText(checkStpTotP_, kContext, QT_TR_NOOP("Stampa con totale partita"));
+  checkPreview_ = new QCheckBox(header);
   checkPreview_->setObjectName("CheckPreview");
+  SetSourceText(checkPreview_, kContext, QT_TR_NOOP("Preview stampa"));
   checks->addWidget(checkStpTotP_);
   checks->addWidget(checkPreview_);
   row->addLayout(checks);
   row->addStretch(1);
 
-  label53_ = new QLabel("Blocco Alimentazione", header);
+  label53_ = new QLabel(header);
   label53_->setObjectName("Label53");
+  SetSourceText(label53_, kContext, QT_TR_NOOP("Blocco Alimentazione"));
   label53_->setAlignment(Qt::AlignCenter);
   label53_->setContentsMargins(8, 2, 8, 2);
   label53_->setWordWrap(true);  // two lines where the header is narrow
@@ -248,7 +259,7 @@ QWidget* TMain::BuildHeader() {
   auto* cups = new QGridLayout;
   cups->setHorizontalSpacing(4);
   cups->setVerticalSpacing(2);
-  label55_ = MakeText("Tazza / Tazze bad", header);
+  label55_ = MakeText(QT_TR_NOOP("Tazza / Tazze bad"), header);
   label55_->setObjectName("Label55");
   numtazza_ = new QLineEdit(header);
   numtazza_->setObjectName("numtazza");
@@ -266,7 +277,6 @@ QWidget* TMain::BuildHeader() {
   image2_ = new QToolButton(header);
   image2_->setObjectName("Image2");
   image2_->setAutoRaise(true);
-  image2_->setToolTip("Allarme qualita: premere per tacitare");
   image2_->hide();
   connect(image2_, &QToolButton::clicked, this, &TMain::Image2Click);
   row->addWidget(image2_);
@@ -280,7 +290,7 @@ QWidget* TMain::BuildQualityPage(int q) {
   grid->setContentsMargins(6, 4, 6, 4);
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(3);
-  const char* heads[] = {"", "Calibro", "Peso", "Totale", "", "%"};
+  const char* heads[] = {"", QT_TR_NOOP("Calibro"), QT_TR_NOOP("Peso"), QT_TR_NOOP("Totale"), "", "%"};
   for (int col = 0; col < 6; ++col) {
     auto* head = MakeText(heads[col], page);
     head->setAlignment(col >= 3 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
@@ -289,7 +299,8 @@ QWidget* TMain::BuildQualityPage(int q) {
   for (int c = 1; c <= kClasses; ++c) {
     const QString suffix = QString("%1Q%2").arg(c).arg(q);
     const int i = CellIndex(c, q);
-    auto* number = MakeText(QString::number(c), page);
+    auto* number = MakeText(nullptr, page);
+    number->setText(QString::number(c));
     number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     nomeCal_[i] = MakeCell("NomeCal" + suffix, Cell::Name, Qt::AlignLeft, page);
     pesoCal_[i] = MakeCell("PesoCal" + suffix, Cell::Range, Qt::AlignLeft, page);
@@ -318,20 +329,21 @@ QWidget* TMain::BuildSummary() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(6);
 
-  auto* totals = new QGroupBox("Totali lavorazione", column);
+  auto* totals = new QGroupBox(column);
   totals->setObjectName("GroupTotali");
+  SetSourceText(totals, kContext, QT_TR_NOOP("Totali lavorazione"));
   auto* grid = new QGridLayout(totals);
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(4);
-  auto* h1 = MakeText("Totale", totals);
+  auto* h1 = MakeText(QT_TR_NOOP("Totale"), totals);
   auto* h2 = MakeText("%", totals);
   h1->setAlignment(Qt::AlignRight);
   h2->setAlignment(Qt::AlignRight);
   grid->addWidget(h1, 0, 1);
   grid->addWidget(h2, 0, 3);
   for (int q = 1; q <= 5; ++q) {
-    const QString title = q < 5 ? QString("Qualita %1").arg(q) : QString("Scarto");
-    grid->addWidget(MakeText(title, totals), q, 0);
+    qualityTitles_[q - 1] = MakeText(q < 5 ? nullptr : QT_TR_NOOP("Scarto"), totals);
+    grid->addWidget(qualityTitles_[q - 1], q, 0);
     lavoratoQ_[q - 1] = MakeCell(QString("LavoratoQ%1").arg(q), Cell::Total, Qt::AlignRight, totals);
     units_[60 + q - 1] = MakeCell(QString("unit%1").arg(60 + q), Cell::Unit, Qt::AlignLeft, totals);
     lavoratoPQ_[q - 1] = MakeCell(QString("LavoratoPQ%1").arg(q), Cell::Share, Qt::AlignRight, totals);
@@ -339,7 +351,7 @@ QWidget* TMain::BuildSummary() {
     grid->addWidget(units_[60 + q - 1], q, 2);
     grid->addWidget(lavoratoPQ_[q - 1], q, 3);
   }
-  grid->addWidget(MakeText("TOTALE", totals), 6, 0);
+  grid->addWidget(MakeText(QT_TR_NOOP("TOTALE"), totals), 6, 0);
   totaleG_ = MakeCell("TotaleG", Cell::Grand, Qt::AlignRight, totals);
   units_[65] = MakeCell("unit66", Cell::Unit, Qt::AlignLeft, totals);
   grid->addWidget(totaleG_, 6, 1);
@@ -362,7 +374,8 @@ QWidget* TMain::BuildSummary() {
     layout->addWidget(l);
   }
 
-  auto* codes = new QGroupBox("Codici a barre", column);
+  auto* codes = new QGroupBox(column);
+  SetSourceText(codes, kContext, QT_TR_NOOP("Codici a barre"));
   auto* codesLayout = new QVBoxLayout(codes);
   memo1_ = new QPlainTextEdit(codes);
   memo1_->setObjectName("Memo1");
@@ -449,7 +462,7 @@ void TMain::ApplyScale() {
   QFont bold = text;
   bold.setBold(true);
   label53_->setFont(bold);
-  label53_->setMaximumWidth(QFontMetrics(bold).horizontalAdvance("Blocco Alimentazione") + 20);
+  label53_->setMaximumWidth(QFontMetrics(bold).horizontalAdvance(tr("Blocco Alimentazione")) + 20);
   production_->setFont(name);
   costo_->setFont(name);
   lavorPrec_->setFont(name);

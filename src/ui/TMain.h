@@ -12,6 +12,8 @@
 #include <array>
 #include <optional>
 
+#include "i18n/PrintFont.h"
+
 class QAction;
 class QCheckBox;
 class QGridLayout;
@@ -74,6 +76,8 @@ class TMain : public QMainWindow {
   QStringList ActionNames() const;
 
   // ---- Operations for the supervisor ----
+  // Texts from the supervisor are Italian sources: the window shows them in
+  // the language in force and again after every switch.
   void SetStatusPanel(int i, const QString& text);
   QString StatusPanelText(int i) const;
   void SetStatusPanelAlignment(int i, Qt::Alignment alignment);
@@ -110,6 +114,28 @@ class TMain : public QMainWindow {
   std::optional<QString> TakeFirstMemoLine();
   // Focus on numBolla, "Stampa con totale partita" ticked.
   void PrepareBatchEntry();
+
+  // The caption as the supervisor builds it ("KV7 Campionatrice / 2.10 : MB6");
+  // shown translated, read back as given.
+  void SetCaption(const QString& source);
+  QString CaptionSource() const { return captionSource_; }
+
+  // ---- Languages ----
+  // Once at start-up, with the configured `langinterface` code and the print
+  // settings: checks that language's entry, runs UpdateLanguageMenu and the
+  // entry's handler with the window as sender (no totals refresh, no print
+  // settings file). An unknown code counts as Italian.
+  void StartLanguage(const QString& langinterface, const i18n::PrintSettings& print = {});
+  // Enables each language entry whose module file exists.
+  void UpdateLanguageMenu();
+  // The handler of a language entry ("Spagnolo1"). `fromMenu` is the
+  // operator's choice: the window then emits LanguageChosen and writes the
+  // print settings file (once StartLanguage has given the settings).
+  void SwitchLanguage(const QString& entry, bool fromMenu);
+  // The `langinterface` code of the checked entry ("it" when none is).
+  QString LanguageCode() const;
+  void SetPrintSettings(const i18n::PrintSettings& print) { print_ = print; }
+  const std::optional<i18n::PrintSettings>& PrintFontSettings() const { return print_; }
   // Beep on every key release (the console's key click); on by default.
   void SetKeyClick(bool on) { keyClick_ = on; }
 
@@ -125,6 +151,9 @@ class TMain : public QMainWindow {
   void totPartitaEnter(const QString& text);
   // Every menu entry, by name, besides its own signal below.
   void CommandTriggered(const QString& name);
+  // The operator switched the interface to the language with this
+  // `langinterface` code from the menu and its module loaded.
+  void LanguageChosen(const QString& code);
 
   // Menu "Lavorazione" (F1 Totali1, F2 Programma1, F3 Dati1, F6 ModificaPU1,
   // F7 Stampa3, F8 Start1, F9 Partita1).
@@ -192,6 +221,7 @@ class TMain : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -208,6 +238,8 @@ class TMain : public QMainWindow {
   QWidget* BuildQualityPage(int q);
   QWidget* BuildSummary();
   void BuildStatusBar();
+  void ConnectLanguageEntries();
+  void RetranslateUi();
   void ApplyActionState(ActionState& state);
   void ApplyScale();
   void RescaleLogo();
@@ -224,6 +256,7 @@ class TMain : public QMainWindow {
   std::array<QLabel*, 5> lavoratoQ_{};
   std::array<QLabel*, 5> lavoratoPQ_{};
   std::array<QLabel*, kPanels> panels_{};
+  std::array<QLabel*, 5> qualityTitles_{};
   QLabel* totaleG_ = nullptr;
   QLabel* production_ = nullptr;
   QLabel* costo_ = nullptr;
@@ -246,6 +279,8 @@ class TMain : public QMainWindow {
   QHash<QString, ActionState> actions_;
   QHash<QString, QMenu*> menus_;
   QImage logo_;
+  QString captionSource_;
+  std::optional<i18n::PrintSettings> print_;
   bool controllerOn_ = false;
   bool keyClick_ = true;
   bool shownOnce_ = false;

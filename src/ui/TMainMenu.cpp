@@ -9,6 +9,7 @@
 #include <QMenuBar>
 
 #include "ui/TMain.h"
+#include "ui/TranslatedText.h"
 
 namespace kv7::ui {
 namespace {
@@ -31,88 +32,88 @@ struct EntryDef {
 
 // Menus in menu-bar order. "Fine" is an entry of the bar itself.
 constexpr MenuDef kMenus[] = {
-    {"Lavorazione", "&Lavorazione"},
-    {"Programmi1", "&Programmi"},
-    {"Bolle1", "&Bolle"},
-    {"Produttori1", "Pro&duttori"},
-    {"Installazione1", "&Installazione"},
-    {"Assistenza1", "A&ssistenza"},
-    {"Scarti1", "S&carti"},
-    {"ControlloRemoto1", "Controllo &Remoto"},
-    {"Lingua1", "Lin&gua"},
-    {"Aiuto2", "&Aiuto"},
+    {"Lavorazione", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Lavorazione")},
+    {"Programmi1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Programmi")},
+    {"Bolle1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Bolle")},
+    {"Produttori1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Pro&duttori")},
+    {"Installazione1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Installazione")},
+    {"Assistenza1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "A&ssistenza")},
+    {"Scarti1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "S&carti")},
+    {"ControlloRemoto1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Controllo &Remoto")},
+    {"Lingua1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Lin&gua")},
+    {"Aiuto2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Aiuto")},
 };
 
 // Every entry the console offers. Entries whose commands come with later
 // work are present and disabled until the supervisor marks them available.
 const EntryDef kEntries[] = {
-    {"Lavorazione", "Programma1", "Programma  (F2)", &TMain::Programma1Click, false, false},
-    {"Lavorazione", "ModificaPU1", "&Modifica P/U  (F6)", &TMain::ModificaPU1Click, false, false},
-    {"Lavorazione", "Start1", "&Azzeramento   (F8)", &TMain::Start1Click, false, false},
-    {"Lavorazione", "Dati1", "&Dati   (F3)", &TMain::Dati1Click, false, false},
-    {"Lavorazione", "Totali1", "&Totali", &TMain::Totali1Click, false, false},
-    {"Lavorazione", "Stampa3", "&Stampa   (F7)", &TMain::Stampa3Click, false, false},
-    {"Lavorazione", "Partita1", "&Fine Lavorazione (F9)", &TMain::Partita1Click, false, false},
-    {"Lavorazione", "ResetCentralina1", "&Reset Centralina", &TMain::ResetCentralina1Click, false, false},
+    {"Lavorazione", "Programma1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Programma  (F2)"), &TMain::Programma1Click, false, false},
+    {"Lavorazione", "ModificaPU1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Modifica P/U  (F6)"), &TMain::ModificaPU1Click, false, false},
+    {"Lavorazione", "Start1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Azzeramento   (F8)"), &TMain::Start1Click, false, false},
+    {"Lavorazione", "Dati1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Dati   (F3)"), &TMain::Dati1Click, false, false},
+    {"Lavorazione", "Totali1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Totali"), &TMain::Totali1Click, false, false},
+    {"Lavorazione", "Stampa3", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Stampa   (F7)"), &TMain::Stampa3Click, false, false},
+    {"Lavorazione", "Partita1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Fine Lavorazione (F9)"), &TMain::Partita1Click, false, false},
+    {"Lavorazione", "ResetCentralina1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Reset Centralina"), &TMain::ResetCentralina1Click, false, false},
 
-    {"Programmi1", "Nuovo1", "&Nuovo", &TMain::Nuovo1Click, false, false},
-    {"Programmi1", "Modifica1", "&Modifica", &TMain::Modifica1Click, false, false},
-    {"Programmi1", "Cancella1", "&Cancella", &TMain::Cancella1Click, false, false},
-    {"Programmi1", "Stampa1", "&Stampa", &TMain::Stampa1Click, false, false},
+    {"Programmi1", "Nuovo1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Nuovo"), &TMain::Nuovo1Click, false, false},
+    {"Programmi1", "Modifica1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Modifica"), &TMain::Modifica1Click, false, false},
+    {"Programmi1", "Cancella1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Cancella"), &TMain::Cancella1Click, false, false},
+    {"Programmi1", "Stampa1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Stampa"), &TMain::Stampa1Click, false, false},
 
-    {"Bolle1", "Nuova1", "&Nuova", &TMain::Nuova1Click, false, false},
-    {"Bolle1", "Modifica2", "&Modifica", &TMain::Modifica2Click, false, false},
-    {"Bolle1", "Cancella2", "&Cancella", &TMain::Cancella2Click, false, false},
-    {"Bolle1", "Stampa2", "&Stampa", &TMain::Stampa2Click, false, false},
-    {"Bolle1", "exportfrom1", "esporta per Date", &TMain::exportfrom1Click, false, false},
-    {"Bolle1", "esportagiornaliero1", "esporta giornaliero", &TMain::esportagiornaliero1Click, false, false},
-    {"Bolle1", "AzzeramentoBolle1", "&Azzeramento Bolle", &TMain::AzzeramentoBolle1Click, false, false},
+    {"Bolle1", "Nuova1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Nuova"), &TMain::Nuova1Click, false, false},
+    {"Bolle1", "Modifica2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Modifica"), &TMain::Modifica2Click, false, false},
+    {"Bolle1", "Cancella2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Cancella"), &TMain::Cancella2Click, false, false},
+    {"Bolle1", "Stampa2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Stampa"), &TMain::Stampa2Click, false, false},
+    {"Bolle1", "exportfrom1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "esporta per Date"), &TMain::exportfrom1Click, false, false},
+    {"Bolle1", "esportagiornaliero1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "esporta giornaliero"), &TMain::esportagiornaliero1Click, false, false},
+    {"Bolle1", "AzzeramentoBolle1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Azzeramento Bolle"), &TMain::AzzeramentoBolle1Click, false, false},
 
-    {"Produttori1", "nuova2", "&Nuovo", &TMain::nuova2Click, false, false},
-    {"Produttori1", "Modifica3", "&Modifica", &TMain::Modifica3Click, false, false},
-    {"Produttori1", "cancella3", "&Cancella", &TMain::cancella3Click, false, false},
-    {"Produttori1", "stampa4", "&Stampa", &TMain::stampa4Click, false, false},
-    {"Produttori1", "azzeraProduttori1", "&Azzera Produttori", &TMain::azzeraProduttori1Click, false, false},
+    {"Produttori1", "nuova2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Nuovo"), &TMain::nuova2Click, false, false},
+    {"Produttori1", "Modifica3", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Modifica"), &TMain::Modifica3Click, false, false},
+    {"Produttori1", "cancella3", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Cancella"), &TMain::cancella3Click, false, false},
+    {"Produttori1", "stampa4", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Stampa"), &TMain::stampa4Click, false, false},
+    {"Produttori1", "azzeraProduttori1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Azzera Produttori"), &TMain::azzeraProduttori1Click, false, false},
 
-    {"Installazione1", "Impostazione1", "&Calibratrice", &TMain::Impostazione1Click, false, false},
-    {"Installazione1", "Programma2", "&Programma", &TMain::Programma2Click, false, false},
-    {"Installazione1", "SalvasuFloppy1", "&Salva su Penna USB", &TMain::SalvasuFloppy1Click, false, false},
-    {"Installazione1", "RipristinadaFloppy1", "&Ripristina da Penna USB", &TMain::RipristinadaFloppy1Click,
+    {"Installazione1", "Impostazione1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Calibratrice"), &TMain::Impostazione1Click, false, false},
+    {"Installazione1", "Programma2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Programma"), &TMain::Programma2Click, false, false},
+    {"Installazione1", "SalvasuFloppy1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Salva su Penna USB"), &TMain::SalvasuFloppy1Click, false, false},
+    {"Installazione1", "RipristinadaFloppy1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Ripristina da Penna USB"), &TMain::RipristinadaFloppy1Click,
      false, false},
 
-    {"Assistenza1", "ControlloCELLE1", "Controllo &CELLE", &TMain::ControlloCELLE1Click, false, false},
-    {"Assistenza1", "Memorizzato1", "&Memorizzato", &TMain::Memorizzato1Click, false, false},
-    {"Assistenza1", "Encoder1", "&Encoder", &TMain::Encoder1Click, false, false},
-    {"Assistenza1", "ControlloTazze1", "Controllo &Tazze", &TMain::ControlloTazze1Click, false, false},
-    {"Assistenza1", "TabellaTara1", "Tabella T&ara", &TMain::TabellaTara1Click, false, false},
-    {"Assistenza1", "Calibrazione1", "Ca&librazione", &TMain::Calibrazione1Click, false, false},
-    {"Assistenza1", "Oscilloscopio1", "&Oscilloscopio", &TMain::Oscilloscopio1Click, false, false},
+    {"Assistenza1", "ControlloCELLE1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Controllo &CELLE"), &TMain::ControlloCELLE1Click, false, false},
+    {"Assistenza1", "Memorizzato1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Memorizzato"), &TMain::Memorizzato1Click, false, false},
+    {"Assistenza1", "Encoder1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Encoder"), &TMain::Encoder1Click, false, false},
+    {"Assistenza1", "ControlloTazze1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Controllo &Tazze"), &TMain::ControlloTazze1Click, false, false},
+    {"Assistenza1", "TabellaTara1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Tabella T&ara"), &TMain::TabellaTara1Click, false, false},
+    {"Assistenza1", "Calibrazione1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Ca&librazione"), &TMain::Calibrazione1Click, false, false},
+    {"Assistenza1", "Oscilloscopio1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Oscilloscopio"), &TMain::Oscilloscopio1Click, false, false},
 
-    {"Scarti1", "AggiornaTempiScarti1", "Aggiorna Tempi Scarti", &TMain::AggiornaTempiScarti1Click, true,
+    {"Scarti1", "AggiornaTempiScarti1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Aggiorna Tempi Scarti"), &TMain::AggiornaTempiScarti1Click, true,
      false},
-    {"Scarti1", "MappaerroriSRD121", "Mappa errori SRD12", &TMain::MappaerroriSRD121Click, true, false},
+    {"Scarti1", "MappaerroriSRD121", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Mappa errori SRD12"), &TMain::MappaerroriSRD121Click, true, false},
 
-    {"ControlloRemoto1", "ctrl_rem_menu1", "Remoto 1", nullptr, false, false},
-    {"ControlloRemoto1", "ctrl_rem_menu2", "Remoto 2", nullptr, false, false},
-    {"ControlloRemoto1", "ctrl_rem_menu3", "Remoto 3", nullptr, false, false},
+    {"ControlloRemoto1", "ctrl_rem_menu1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Remoto 1"), nullptr, false, false},
+    {"ControlloRemoto1", "ctrl_rem_menu2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Remoto 2"), nullptr, false, false},
+    {"ControlloRemoto1", "ctrl_rem_menu3", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Remoto 3"), nullptr, false, false},
 
-    {"Lingua1", "Italiano1", "Italiano", &TMain::Italiano1Click, false, true},
-    {"Lingua1", "Spagnolo1", "Spagnolo", &TMain::Spagnolo1Click, false, true},
-    {"Lingua1", "Portoghese1", "Portoghese", &TMain::Portoghese1Click, false, true},
-    {"Lingua1", "Inglese1", "Inglese", &TMain::Inglese1Click, false, true},
-    {"Lingua1", "Francese1", "Francese", &TMain::Francese1Click, false, true},
-    {"Lingua1", "Tedesco2", "Tedesco", &TMain::Tedesco2Click, false, true},
-    {"Lingua1", "greco", "Greco", &TMain::grecoClick, false, true},
-    {"Lingua1", "Cinese1", "Cinese", nullptr, false, true},
-    {"Lingua1", "Russo1", "Russo", nullptr, false, true},
-    {"Lingua1", "Indiano1", "Indiano", nullptr, false, true},
+    {"Lingua1", "Italiano1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Italiano"), &TMain::Italiano1Click, false, true},
+    {"Lingua1", "Spagnolo1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Spagnolo"), &TMain::Spagnolo1Click, false, true},
+    {"Lingua1", "Portoghese1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Portoghese"), &TMain::Portoghese1Click, false, true},
+    {"Lingua1", "Inglese1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Inglese"), &TMain::Inglese1Click, false, true},
+    {"Lingua1", "Francese1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Francese"), &TMain::Francese1Click, false, true},
+    {"Lingua1", "Tedesco2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Tedesco"), &TMain::Tedesco2Click, false, true},
+    {"Lingua1", "greco", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Greco"), &TMain::grecoClick, false, true},
+    {"Lingua1", "Cinese1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Cinese"), nullptr, false, true},
+    {"Lingua1", "Russo1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Russo"), nullptr, false, true},
+    {"Lingua1", "Indiano1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Indiano"), nullptr, false, true},
 
-    {"Aiuto2", "Aiuto1", "&Aiuto", &TMain::Aiuto1Click, true, false},
-    {"Aiuto2", "Informazioni1", "&Informazioni", &TMain::Informazioni1Click, true, false},
-    {"Aiuto2", "ControlloAggiornamentiOnline1", "&Controllo Aggiornamenti On-line",
+    {"Aiuto2", "Aiuto1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Aiuto"), &TMain::Aiuto1Click, true, false},
+    {"Aiuto2", "Informazioni1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Informazioni"), &TMain::Informazioni1Click, true, false},
+    {"Aiuto2", "ControlloAggiornamentiOnline1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Controllo Aggiornamenti On-line"),
      &TMain::ControlloAggiornamentiOnline1Click, false, false},
 
-    {nullptr, "fine2", "&Fine", &TMain::fine2Click, true, false},
+    {nullptr, "fine2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Fine"), &TMain::fine2Click, true, false},
 };
 
 // Groups inside a menu: a separator before these entries.
@@ -143,8 +144,9 @@ void TMain::BuildMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
   for (const MenuDef& m : kMenus) {
-    QMenu* menu = bar->addMenu(QString::fromUtf8(m.caption));
+    QMenu* menu = bar->addMenu(QString());
     menu->setObjectName(m.name);
+    SetSourceText(menu, "kv7::ui::TMain", QString::fromUtf8(m.caption));
     menu->menuAction()->setObjectName(QString(m.name) + "Menu");
     menus_.insert(m.name, menu);
   }
@@ -154,8 +156,9 @@ void TMain::BuildMenus() {
   languages->setExclusive(true);
 
   for (const EntryDef& e : kEntries) {
-    auto* action = new QAction(QString::fromUtf8(e.caption), this);
+    auto* action = new QAction(this);
     action->setObjectName(e.name);
+    SetSourceText(action, "kv7::ui::TMain", QString::fromUtf8(e.caption));
     if (e.menu != nullptr) {
       QMenu* menu = menus_.value(e.menu);
       if (std::find(std::begin(kSeparatorBefore), std::end(kSeparatorBefore), QString(e.name)) !=

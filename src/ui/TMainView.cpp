@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "ui/TMain.h"
+#include "ui/TranslatedText.h"
 
 namespace kv7::ui {
 
@@ -51,7 +52,7 @@ QLabel* TMain::StatusPanel(int i) const {
 // ---- operations ----
 
 void TMain::SetStatusPanel(int i, const QString& text) {
-  if (QLabel* panel = StatusPanel(i)) panel->setText(text);
+  if (QLabel* panel = StatusPanel(i)) SetSourceText(panel, nullptr, text);
 }
 
 QString TMain::StatusPanelText(int i) const {
@@ -102,17 +103,16 @@ bool TMain::SetVisibleByName(const QString& name, bool visible) {
 }
 
 bool TMain::SetTextByName(const QString& name, const QString& text) {
+  // Captions are translated; what the operator types or reads as data is not.
   if (QAction* action = Action(name)) {
-    action->setText(text);
+    SetSourceText(action, nullptr, text);
     return true;
   }
   QWidget* w = NamedWidget(name);
-  if (auto* label = qobject_cast<QLabel*>(w)) {
-    label->setText(text);
+  if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)) {
+    SetSourceText(w, nullptr, text);
   } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
     edit->setText(text);
-  } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-    button->setText(text);
   } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
     memo->setPlainText(text);
   } else {

@@ -1,0 +1,27 @@
+#include "i18n/Numbers.h"
+
+#include <QRegularExpression>
+
+#include "i18n/LanguageModules.h"
+
+namespace kv7::i18n {
+
+QString FormatNumber(double value, int decimals) { return CurrentLocale().toString(value, 'f', decimals); }
+
+std::optional<double> ParseNumber(const QString& typed) {
+  QString text = typed.trimmed();
+  const qsizetype lastComma = text.lastIndexOf(QLatin1Char(','));
+  const qsizetype lastDot = text.lastIndexOf(QLatin1Char('.'));
+  if (lastComma >= 0 && lastDot >= 0) {
+    const QChar grouping = lastComma > lastDot ? QLatin1Char('.') : QLatin1Char(',');
+    text.remove(grouping);
+  }
+  text.replace(QLatin1Char(','), QLatin1Char('.'));
+  static const QRegularExpression plain(QStringLiteral("^[-+]?(\\d+\\.?\\d*|\\.\\d+)$"));
+  if (!plain.match(text).hasMatch()) return std::nullopt;
+  bool ok = false;
+  const double value = text.toDouble(&ok);
+  return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+}  // namespace kv7::i18n

@@ -1,0 +1,20 @@
+#pragma once
+// Numbers on screen and on paper in the conventions of the language in force
+// (Italian "1.250,0", English "1,250.0"); files for the host keep "." and are
+// written without these helpers.
+
+#include <QString>
+
+#include <optional>
+
+namespace kv7::i18n {
+
+// With grouping of thousands and exactly `decimals` decimals.
+QString FormatNumber(double value, int decimals);
+
+// A number the operator typed: "," and "." are both taken as the decimal
+// mark; when both appear the last one is the decimal mark and the other
+// groups thousands. Blanks around are ignored; nullopt for anything else.
+std::optional<double> ParseNumber(const QString& typed);
+
+}  // namespace kv7::i18n

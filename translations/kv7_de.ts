@@ -1,0 +1,712 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="de_DE" sourcelanguage="it_IT">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Il comando %1 non è andato a buon fine</source>
+        <translation>Befehl %1 ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta</source>
+        <translation>Befehl %1 hat keine gültige Antwort erhalten</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta=%2</source>
+        <translation>Befehl %1 hat keine gültige Antwort erhalten=%2</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non è stato trasmesso correttamente</source>
+        <translation>Befehl %1 wurde nicht korrekt gesendet</translation>
+    </message>
+    <message>
+        <source>Il comando di versione non ha ricevuto una risposta corretta</source>
+        <translation>Der Versionsbefehl hat keine gültige Antwort erhalten</translation>
+    </message>
+    <message>
+        <source>Il comando di type non ha ricevuto una risposta corretta</source>
+        <translation>Der Typbefehl hat keine gültige Antwort erhalten</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo rotazione non è stato trasmesso correttamente</source>
+        <translation>Der Befehl zur Prüfung der Drehrichtung wurde nicht korrekt gesendet</translation>
+    </message>
+    <message>
+        <source>Il comando di rotazione non ha ricevuto una risposta corretta</source>
+        <translation>Der Drehrichtungsbefehl hat keine gültige Antwort erhalten</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non è stato trasmesso correttamente</source>
+        <translation>Der Befehl zum Setzen der Drehrichtung wurde nicht korrekt gesendet</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non ha ricevuto una risposta corretta</source>
+        <translation>Der Befehl zum Setzen der Drehrichtung hat keine gültige Antwort erhalten</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Delay Tara non è stato trasmesso correttamente</source>
+        <translation>Der Befehl zum Setzen der Taraverzögerung wurde nicht korrekt gesendet</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Tipo Magneti non è stato trasmesso correttamente</source>
+        <translation>Der Befehl zum Setzen des Magnettyps wurde nicht korrekt gesendet</translation>
+    </message>
+    <message>
+        <source>Il comando tara tazza non è andato a buon fine</source>
+        <translation>Der Schalentara-Befehl ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Il comando di traccia grafica non è stato inviato correttamente</source>
+        <translation>Der Befehl zur Signalaufzeichnung wurde nicht korrekt gesendet</translation>
+    </message>
+    <message>
+        <source>Termina Oscilloscopio non eseguito...</source>
+        <translation>Beenden des Oszilloskops nicht ausgeführt...</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo tazze vuote non è stato inviato correttamente</source>
+        <translation>Der Befehl zur Prüfung leerer Schalen wurde nicht korrekt gesendet</translation>
+    </message>
+    <message>
+        <source>Il comando di termina tazze vuote non eseguito</source>
+        <translation>Befehl zum Beenden der Leerschalenprüfung nicht ausgeführt</translation>
+    </message>
+    <message>
+        <source>Il comando di calibrazione linee non è stato inviato correttamente</source>
+        <translation>Der Befehl zur Linienkalibrierung wurde nicht korrekt gesendet</translation>
+    </message>
+    <message>
+        <source>Il comando di termina calibrazione linee non è stato inviato correttamente</source>
+        <translation>Der Befehl zum Beenden der Linienkalibrierung wurde nicht korrekt gesendet</translation>
+    </message>
+    <message>
+        <source>0 - SCARTI ON</source>
+        <translation>0 - AUSSCHUSS EIN</translation>
+    </message>
+    <message>
+        <source>1 - attesa scar.</source>
+        <translation>1 - wartet Entl.</translation>
+    </message>
+    <message>
+        <source>2 - SCARICO</source>
+        <translation>2 - ENTLADEN</translation>
+    </message>
+    <message>
+        <source>3 - ass. tara</source>
+        <translation>3 - Tara beruh.</translation>
+    </message>
+    <message>
+        <source>4 - tara in corso</source>
+        <translation>4 - Tarierung läuft</translation>
+    </message>
+    <message>
+        <source>5 - att. carico</source>
+        <translation>5 - wartet Lad.</translation>
+    </message>
+    <message>
+        <source>6 - Carico Sing.</source>
+        <translation>6 - Einzelladung</translation>
+    </message>
+    <message>
+        <source>7 - Ass. e Accum.</source>
+        <translation>7 - Beruh. u. Samm.</translation>
+    </message>
+    <message>
+        <source>8 - Doppia Carico</source>
+        <translation>8 - Doppelladung</translation>
+    </message>
+    <message>
+        <source>9 - Ass. Accum. Pos.</source>
+        <translation>9 - Beruh. Samm. Pos.</translation>
+    </message>
+    <message>
+        <source>? - errore scarti</source>
+        <translation>? - Ausschussfehler</translation>
+    </message>
+    <message>
+        <source>0-SCARTI off</source>
+        <translation>0-AUSSCHUSS aus</translation>
+    </message>
+    <message>
+        <source>errore ciclo on scarti</source>
+        <translation>Fehler beim Einschalten des Ausschusszyklus</translation>
+    </message>
+    <message>
+        <source>Errori Centralina Scarti</source>
+        <translation>Fehler der Ausschusssteuerung</translation>
+    </message>
+    <message>
+        <source>Programma Peso = 0</source>
+        <translation>Gewichtsprogramm = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up Singola/Doppia</source>
+        <translation>Einrichtung einfach/doppelt</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di carico = 0</source>
+        <translation>Einrichtung: beide Laderelais = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di scarico = 0</source>
+        <translation>Einrichtung: beide Entladerelais = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up k-Peso = 0</source>
+        <translation>Einrichtung k-Gewicht = 0</translation>
+    </message>
+    <message>
+        <source>rele Scarico Destro non assegnato</source>
+        <translation>rechtes Entladerelais nicht zugeordnet</translation>
+    </message>
+    <message>
+        <source>rele Scarico Sinistro non assegnato</source>
+        <translation>linkes Entladerelais nicht zugeordnet</translation>
+    </message>
+    <message>
+        <source>Doppia manca 1 rele o 1 sensore di carico</source>
+        <translation>Doppelt: 1 Relais oder 1 Ladesensor fehlt</translation>
+    </message>
+    <message>
+        <source>Ciclo On Tara valore errato</source>
+        <translation>Zyklus ein: falscher Tarawert</translation>
+    </message>
+    <message>
+        <source>seriale Ricezione buffer pieno</source>
+        <translation>seriell: Empfangspuffer voll</translation>
+    </message>
+    <message>
+        <source>seriale Trasmissione Time-Out</source>
+        <translation>seriell: Sende-Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>comandi J/K errati</source>
+        <translation>falsche J/K-Befehle</translation>
+    </message>
+    <message>
+        <source>0 - Centralina off</source>
+        <translation>0 - Steuerung aus</translation>
+    </message>
+    <message>
+        <source>0 - Accesa</source>
+        <translation>0 - Eingeschaltet</translation>
+    </message>
+    <message>
+        <source>1 - Stand By</source>
+        <translation>1 - Bereitschaft</translation>
+    </message>
+    <message>
+        <source>2 - Attesa Encoder</source>
+        <translation>2 - Warten auf Drehgeber</translation>
+    </message>
+    <message>
+        <source>3 - Tara iniziale</source>
+        <translation>3 - Anfangstara</translation>
+    </message>
+    <message>
+        <source>4 - Lavorazione</source>
+        <translation>4 - Verarbeitung</translation>
+    </message>
+    <message>
+        <source>5 - Fine partita</source>
+        <translation>5 - Partieende</translation>
+    </message>
+    <message>
+        <source>%1tz/s</source>
+        <translation>%1 Sch/s</translation>
+    </message>
+    <message>
+        <source>set Encoder orario</source>
+        <translation>Drehgeber im Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>set Encoder antiorario</source>
+        <translation>Drehgeber gegen Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Trasf. %1Mb3 = %2 %</source>
+        <translation>Übertr.%1an Mb3 = %2 %</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Bolla temporanea non presente!</source>
+        <translation>Kein vorläufiger Lieferschein vorhanden!</translation>
+    </message>
+    <message>
+        <source>Vuoi esportare i dati verso AS400 ?</source>
+        <translation>Daten zum AS400 exportieren?</translation>
+    </message>
+    <message>
+        <source>KV7 Campionatrice</source>
+        <translation>KV7 Probenehmer</translation>
+    </message>
+    <message>
+        <source>Programma Gestione Calibratrice</source>
+        <translation>Steuerprogramm der Sortiermaschine</translation>
+    </message>
+    <message>
+        <source>non abilitata</source>
+        <translation>nicht aktiviert</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TListaProgrammi</name>
+    <message>
+        <source>Lista Programmi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Selezionare il programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero  Programmi</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TNewProgram</name>
+    <message>
+        <source>Programma</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pesi Qualita %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice SQL Q5</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Codice SQL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Modifica programma N. </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>massimo</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>minimo</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TParProg</name>
+    <message>
+        <source>Parametri  Programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Archiviazione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa Bolla</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Trasmis. al remoto</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa grammature</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fine Partita Autom.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>grammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kilogrammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Totali espressi in</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero Copie Bolle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sfoglia..</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Directory esp-AS400</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Auto Rinfresco Totali</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Avviso limite Percentuale raggiunta</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Limite Perc. Q%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Font Stampe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TAboutBox</name>
+    <message>
+        <source>Informazioni</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Versione : %1</source>
+        <translation>Version : %1</translation>
+    </message>
+    <message>
+        <source>Nome Prodotto : %1</source>
+        <translation>Produktname : %1</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TErr_map</name>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>SRD12-Fehlerübersicht</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TMain</name>
+    <message>
+        <source>&amp;Bolla N:</source>
+        <translation>&amp;Lieferschein Nr.:</translation>
+    </message>
+    <message>
+        <source>T&amp;otale Partita kg:</source>
+        <translation>Partie&amp;summe kg:</translation>
+    </message>
+    <message>
+        <source>Stampa con totale partita</source>
+        <translation>Mit Partiesumme drucken</translation>
+    </message>
+    <message>
+        <source>Preview stampa</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Blocco Alimentazione</source>
+        <translation>Zuführung gesperrt</translation>
+    </message>
+    <message>
+        <source>Tazza / Tazze bad</source>
+        <translation>Schale / Defekte Schalen</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Totali lavorazione</source>
+        <translation>Verarbeitungssummen</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Ausschuss</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>GESAMT</translation>
+    </message>
+    <message>
+        <source>Codici a barre</source>
+        <translation>Barcodes</translation>
+    </message>
+    <message>
+        <source>Qualita &amp;%1</source>
+        <translation>Qualität &amp;%1</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualität %1</translation>
+    </message>
+    <message>
+        <source>Allarme qualita: premere per tacitare</source>
+        <translation>Qualitätsalarm: zum Quittieren drücken</translation>
+    </message>
+    <message>
+        <source>&amp;Lavorazione</source>
+        <translation>&amp;Verarbeitung</translation>
+    </message>
+    <message>
+        <source>&amp;Programmi</source>
+        <translation>&amp;Programme</translation>
+    </message>
+    <message>
+        <source>&amp;Bolle</source>
+        <translation>&amp;Lieferscheine</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duttori</source>
+        <translation>&amp;Erzeuger</translation>
+    </message>
+    <message>
+        <source>&amp;Installazione</source>
+        <translation>&amp;Installation</translation>
+    </message>
+    <message>
+        <source>A&amp;ssistenza</source>
+        <translation>&amp;Service</translation>
+    </message>
+    <message>
+        <source>S&amp;carti</source>
+        <translation>&amp;Ausschuss</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Remoto</source>
+        <translation>&amp;Fernsteuerung</translation>
+    </message>
+    <message>
+        <source>Lin&amp;gua</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Programma  (F2)</source>
+        <translation>Programm  (F2)</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica P/U  (F6)</source>
+        <translation>&amp;P/U ändern  (F6)</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento   (F8)</source>
+        <translation>&amp;Nullstellung   (F8)</translation>
+    </message>
+    <message>
+        <source>&amp;Dati   (F3)</source>
+        <translation>&amp;Daten   (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Totali</source>
+        <translation>&amp;Summen</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa   (F7)</source>
+        <translation>&amp;Drucken   (F7)</translation>
+    </message>
+    <message>
+        <source>&amp;Fine Lavorazione (F9)</source>
+        <translation>&amp;Partieende (F9)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Centralina</source>
+        <translation>&amp;Steuerung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>esporta per Date</source>
+        <translation>nach Datum exportieren</translation>
+    </message>
+    <message>
+        <source>esporta giornaliero</source>
+        <translation>Tagesexport</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento Bolle</source>
+        <translation>&amp;Lieferscheine löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Azzera Produttori</source>
+        <translation>&amp;Erzeuger löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Calibratrice</source>
+        <translation>&amp;Sortiermaschine</translation>
+    </message>
+    <message>
+        <source>&amp;Programma</source>
+        <translation>&amp;Programm</translation>
+    </message>
+    <message>
+        <source>&amp;Salva su Penna USB</source>
+        <translation>&amp;Auf USB-Stick sichern</translation>
+    </message>
+    <message>
+        <source>&amp;Ripristina da Penna USB</source>
+        <translation>&amp;Vom USB-Stick wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;CELLE</source>
+        <translation>&amp;Wägezellen prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Memorizzato</source>
+        <translation>&amp;Gespeicherte Gewichte</translation>
+    </message>
+    <message>
+        <source>&amp;Encoder</source>
+        <translation>&amp;Drehgeber</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Tazze</source>
+        <translation>&amp;Schalen prüfen</translation>
+    </message>
+    <message>
+        <source>Tabella T&amp;ara</source>
+        <translation>T&amp;aratabelle</translation>
+    </message>
+    <message>
+        <source>Ca&amp;librazione</source>
+        <translation>&amp;Kalibrierung</translation>
+    </message>
+    <message>
+        <source>&amp;Oscilloscopio</source>
+        <translation>&amp;Oszilloskop</translation>
+    </message>
+    <message>
+        <source>Aggiorna Tempi Scarti</source>
+        <translation>Ausschusszeiten aktualisieren</translation>
+    </message>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>SRD12-Fehlerübersicht</translation>
+    </message>
+    <message>
+        <source>Remoto 1</source>
+        <translation>Fern 1</translation>
+    </message>
+    <message>
+        <source>Remoto 2</source>
+        <translation>Fern 2</translation>
+    </message>
+    <message>
+        <source>Remoto 3</source>
+        <translation>Fern 3</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Spagnolo</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Portoghese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Inglese</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Francese</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Tedesco</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Greco</source>
+        <translation>Griechisch</translation>
+    </message>
+    <message>
+        <source>Cinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>Russo</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Indiano</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>&amp;Online nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Fine</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,712 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="el_GR" sourcelanguage="it_IT">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Il comando %1 non è andato a buon fine</source>
+        <translation>Η εντολή %1 απέτυχε</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta</source>
+        <translation>Η εντολή %1 δεν έλαβε σωστή απάντηση</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta=%2</source>
+        <translation>Η εντολή %1 δεν έλαβε σωστή απάντηση=%2</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non è stato trasmesso correttamente</source>
+        <translation>Η εντολή %1 δεν μεταδόθηκε σωστά</translation>
+    </message>
+    <message>
+        <source>Il comando di versione non ha ricevuto una risposta corretta</source>
+        <translation>Η εντολή έκδοσης δεν έλαβε σωστή απάντηση</translation>
+    </message>
+    <message>
+        <source>Il comando di type non ha ricevuto una risposta corretta</source>
+        <translation>Η εντολή τύπου δεν έλαβε σωστή απάντηση</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo rotazione non è stato trasmesso correttamente</source>
+        <translation>Η εντολή ελέγχου περιστροφής δεν μεταδόθηκε σωστά</translation>
+    </message>
+    <message>
+        <source>Il comando di rotazione non ha ricevuto una risposta corretta</source>
+        <translation>Η εντολή περιστροφής δεν έλαβε σωστή απάντηση</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non è stato trasmesso correttamente</source>
+        <translation>Η εντολή ρύθμισης περιστροφής δεν μεταδόθηκε σωστά</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non ha ricevuto una risposta corretta</source>
+        <translation>Η εντολή ρύθμισης περιστροφής δεν έλαβε σωστή απάντηση</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Delay Tara non è stato trasmesso correttamente</source>
+        <translation>Η εντολή ρύθμισης καθυστέρησης απόβαρου δεν μεταδόθηκε σωστά</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Tipo Magneti non è stato trasmesso correttamente</source>
+        <translation>Η εντολή ρύθμισης τύπου μαγνητών δεν μεταδόθηκε σωστά</translation>
+    </message>
+    <message>
+        <source>Il comando tara tazza non è andato a buon fine</source>
+        <translation>Η εντολή απόβαρου κυπέλλου απέτυχε</translation>
+    </message>
+    <message>
+        <source>Il comando di traccia grafica non è stato inviato correttamente</source>
+        <translation>Η εντολή γραφικής καταγραφής δεν στάλθηκε σωστά</translation>
+    </message>
+    <message>
+        <source>Termina Oscilloscopio non eseguito...</source>
+        <translation>Ο τερματισμός του παλμογράφου δεν εκτελέστηκε...</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo tazze vuote non è stato inviato correttamente</source>
+        <translation>Η εντολή ελέγχου κενών κυπέλλων δεν στάλθηκε σωστά</translation>
+    </message>
+    <message>
+        <source>Il comando di termina tazze vuote non eseguito</source>
+        <translation>Η εντολή τερματισμού ελέγχου κενών κυπέλλων δεν εκτελέστηκε</translation>
+    </message>
+    <message>
+        <source>Il comando di calibrazione linee non è stato inviato correttamente</source>
+        <translation>Η εντολή βαθμονόμησης γραμμών δεν στάλθηκε σωστά</translation>
+    </message>
+    <message>
+        <source>Il comando di termina calibrazione linee non è stato inviato correttamente</source>
+        <translation>Η εντολή τερματισμού βαθμονόμησης γραμμών δεν στάλθηκε σωστά</translation>
+    </message>
+    <message>
+        <source>0 - SCARTI ON</source>
+        <translation>0 - ΑΠΟΡΡΙΨΕΙΣ ON</translation>
+    </message>
+    <message>
+        <source>1 - attesa scar.</source>
+        <translation>1 - αναμ. εκφόρτ.</translation>
+    </message>
+    <message>
+        <source>2 - SCARICO</source>
+        <translation>2 - ΕΚΦΟΡΤΩΣΗ</translation>
+    </message>
+    <message>
+        <source>3 - ass. tara</source>
+        <translation>3 - σταθ. απόβ.</translation>
+    </message>
+    <message>
+        <source>4 - tara in corso</source>
+        <translation>4 - απόβαρο σε εξέλ.</translation>
+    </message>
+    <message>
+        <source>5 - att. carico</source>
+        <translation>5 - αναμ. φόρτ.</translation>
+    </message>
+    <message>
+        <source>6 - Carico Sing.</source>
+        <translation>6 - Μονή φόρτωση</translation>
+    </message>
+    <message>
+        <source>7 - Ass. e Accum.</source>
+        <translation>7 - Σταθ. και συσσ.</translation>
+    </message>
+    <message>
+        <source>8 - Doppia Carico</source>
+        <translation>8 - Διπλή φόρτωση</translation>
+    </message>
+    <message>
+        <source>9 - Ass. Accum. Pos.</source>
+        <translation>9 - Σταθ. συσσ. θέσ.</translation>
+    </message>
+    <message>
+        <source>? - errore scarti</source>
+        <translation>? - σφάλμα απορρίψ.</translation>
+    </message>
+    <message>
+        <source>0-SCARTI off</source>
+        <translation>0-ΑΠΟΡΡΙΨΕΙΣ off</translation>
+    </message>
+    <message>
+        <source>errore ciclo on scarti</source>
+        <translation>σφάλμα ενεργοποίησης κύκλου απορρίψεων</translation>
+    </message>
+    <message>
+        <source>Errori Centralina Scarti</source>
+        <translation>Σφάλματα ελεγκτή απορρίψεων</translation>
+    </message>
+    <message>
+        <source>Programma Peso = 0</source>
+        <translation>Πρόγραμμα βάρους = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up Singola/Doppia</source>
+        <translation>Ρύθμιση μονή/διπλή</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di carico = 0</source>
+        <translation>Ρύθμιση: και τα δύο ρελέ φόρτωσης = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di scarico = 0</source>
+        <translation>Ρύθμιση: και τα δύο ρελέ εκφόρτωσης = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up k-Peso = 0</source>
+        <translation>Ρύθμιση k-βάρους = 0</translation>
+    </message>
+    <message>
+        <source>rele Scarico Destro non assegnato</source>
+        <translation>δεξί ρελέ εκφόρτωσης δεν έχει οριστεί</translation>
+    </message>
+    <message>
+        <source>rele Scarico Sinistro non assegnato</source>
+        <translation>αριστερό ρελέ εκφόρτωσης δεν έχει οριστεί</translation>
+    </message>
+    <message>
+        <source>Doppia manca 1 rele o 1 sensore di carico</source>
+        <translation>Διπλή: λείπει 1 ρελέ ή 1 αισθητήρας φόρτωσης</translation>
+    </message>
+    <message>
+        <source>Ciclo On Tara valore errato</source>
+        <translation>Κύκλος On: λάθος τιμή απόβαρου</translation>
+    </message>
+    <message>
+        <source>seriale Ricezione buffer pieno</source>
+        <translation>σειριακή: γεμάτος buffer λήψης</translation>
+    </message>
+    <message>
+        <source>seriale Trasmissione Time-Out</source>
+        <translation>σειριακή: λήξη χρόνου αποστολής</translation>
+    </message>
+    <message>
+        <source>comandi J/K errati</source>
+        <translation>λάθος εντολές J/K</translation>
+    </message>
+    <message>
+        <source>0 - Centralina off</source>
+        <translation>0 - Ελεγκτής εκτός</translation>
+    </message>
+    <message>
+        <source>0 - Accesa</source>
+        <translation>0 - Σε λειτουργία</translation>
+    </message>
+    <message>
+        <source>1 - Stand By</source>
+        <translation>1 - Αναμονή</translation>
+    </message>
+    <message>
+        <source>2 - Attesa Encoder</source>
+        <translation>2 - Αναμονή encoder</translation>
+    </message>
+    <message>
+        <source>3 - Tara iniziale</source>
+        <translation>3 - Αρχική απόβαρο</translation>
+    </message>
+    <message>
+        <source>4 - Lavorazione</source>
+        <translation>4 - Επεξεργασία</translation>
+    </message>
+    <message>
+        <source>5 - Fine partita</source>
+        <translation>5 - Τέλος παρτίδας</translation>
+    </message>
+    <message>
+        <source>%1tz/s</source>
+        <translation>%1 κπ/s</translation>
+    </message>
+    <message>
+        <source>set Encoder orario</source>
+        <translation>encoder δεξιόστροφα</translation>
+    </message>
+    <message>
+        <source>set Encoder antiorario</source>
+        <translation>encoder αριστερόστροφα</translation>
+    </message>
+    <message>
+        <source>Trasf. %1Mb3 = %2 %</source>
+        <translation>Αποστ.%1στο Mb3 = %2 %</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>Bolla temporanea non presente!</source>
+        <translation>Δεν υπάρχει προσωρινό δελτίο!</translation>
+    </message>
+    <message>
+        <source>Vuoi esportare i dati verso AS400 ?</source>
+        <translation>Να εξαχθούν τα δεδομένα στο AS400;</translation>
+    </message>
+    <message>
+        <source>KV7 Campionatrice</source>
+        <translation>KV7 Δειγματολήπτης</translation>
+    </message>
+    <message>
+        <source>Programma Gestione Calibratrice</source>
+        <translation>Πρόγραμμα διαχείρισης διαλογέα</translation>
+    </message>
+    <message>
+        <source>non abilitata</source>
+        <translation>μη ενεργή</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TListaProgrammi</name>
+    <message>
+        <source>Lista Programmi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Selezionare il programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero  Programmi</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TNewProgram</name>
+    <message>
+        <source>Programma</source>
+        <translation>Πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pesi Qualita %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice SQL Q5</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Μέγεθος</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Βάρος</translation>
+    </message>
+    <message>
+        <source>Codice SQL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Modifica programma N. </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>massimo</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>minimo</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TParProg</name>
+    <message>
+        <source>Parametri  Programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Archiviazione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa Bolla</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Trasmis. al remoto</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa grammature</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fine Partita Autom.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>grammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kilogrammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Totali espressi in</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero Copie Bolle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sfoglia..</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Directory esp-AS400</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Auto Rinfresco Totali</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Avviso limite Percentuale raggiunta</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Limite Perc. Q%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Font Stampe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TAboutBox</name>
+    <message>
+        <source>Informazioni</source>
+        <translation>Πληροφορίες</translation>
+    </message>
+    <message>
+        <source>Versione : %1</source>
+        <translation>Έκδοση : %1</translation>
+    </message>
+    <message>
+        <source>Nome Prodotto : %1</source>
+        <translation>Όνομα προϊόντος : %1</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TErr_map</name>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>Χάρτης σφαλμάτων SRD12</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TMain</name>
+    <message>
+        <source>&amp;Bolla N:</source>
+        <translation>&amp;Δελτίο αρ.:</translation>
+    </message>
+    <message>
+        <source>T&amp;otale Partita kg:</source>
+        <translation>Σύ&amp;νολο παρτίδας kg:</translation>
+    </message>
+    <message>
+        <source>Stampa con totale partita</source>
+        <translation>Εκτύπωση με σύνολο παρτίδας</translation>
+    </message>
+    <message>
+        <source>Preview stampa</source>
+        <translation>Προεπισκόπηση εκτύπωσης</translation>
+    </message>
+    <message>
+        <source>Blocco Alimentazione</source>
+        <translation>Τροφοδοσία μπλοκαρισμένη</translation>
+    </message>
+    <message>
+        <source>Tazza / Tazze bad</source>
+        <translation>Κύπελλο / Ελαττωματικά</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Μέγεθος</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Βάρος</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Σύνολο</translation>
+    </message>
+    <message>
+        <source>Totali lavorazione</source>
+        <translation>Σύνολα επεξεργασίας</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Απόρριψη</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>ΣΥΝΟΛΟ</translation>
+    </message>
+    <message>
+        <source>Codici a barre</source>
+        <translation>Γραμμωτοί κώδικες</translation>
+    </message>
+    <message>
+        <source>Qualita &amp;%1</source>
+        <translation>Ποιότητα &amp;%1</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Ποιότητα %1</translation>
+    </message>
+    <message>
+        <source>Allarme qualita: premere per tacitare</source>
+        <translation>Συναγερμός ποιότητας: πατήστε για σίγαση</translation>
+    </message>
+    <message>
+        <source>&amp;Lavorazione</source>
+        <translation>&amp;Επεξεργασία</translation>
+    </message>
+    <message>
+        <source>&amp;Programmi</source>
+        <translation>&amp;Προγράμματα</translation>
+    </message>
+    <message>
+        <source>&amp;Bolle</source>
+        <translation>&amp;Δελτία</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duttori</source>
+        <translation>Πα&amp;ραγωγοί</translation>
+    </message>
+    <message>
+        <source>&amp;Installazione</source>
+        <translation>&amp;Εγκατάσταση</translation>
+    </message>
+    <message>
+        <source>A&amp;ssistenza</source>
+        <translation>&amp;Τεχνική υποστήριξη</translation>
+    </message>
+    <message>
+        <source>S&amp;carti</source>
+        <translation>&amp;Απορρίψεις</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Remoto</source>
+        <translation>&amp;Απομακρυσμένος έλεγχος</translation>
+    </message>
+    <message>
+        <source>Lin&amp;gua</source>
+        <translation>&amp;Γλώσσα</translation>
+    </message>
+    <message>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Βοήθεια</translation>
+    </message>
+    <message>
+        <source>Programma  (F2)</source>
+        <translation>Πρόγραμμα  (F2)</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica P/U  (F6)</source>
+        <translation>&amp;Τροποποίηση P/U  (F6)</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento   (F8)</source>
+        <translation>&amp;Μηδενισμός   (F8)</translation>
+    </message>
+    <message>
+        <source>&amp;Dati   (F3)</source>
+        <translation>&amp;Δεδομένα   (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Totali</source>
+        <translation>&amp;Σύνολα</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa   (F7)</source>
+        <translation>&amp;Εκτύπωση   (F7)</translation>
+    </message>
+    <message>
+        <source>&amp;Fine Lavorazione (F9)</source>
+        <translation>&amp;Τέλος παρτίδας (F9)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Centralina</source>
+        <translation>&amp;Επαναφορά ελεγκτή</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo</source>
+        <translation>&amp;Νέο</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Τροποποίηση</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Διαγραφή</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Εκτύπωση</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova</source>
+        <translation>&amp;Νέο</translation>
+    </message>
+    <message>
+        <source>esporta per Date</source>
+        <translation>εξαγωγή ανά ημερομηνία</translation>
+    </message>
+    <message>
+        <source>esporta giornaliero</source>
+        <translation>εξαγωγή ημέρας</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento Bolle</source>
+        <translation>&amp;Διαγραφή δελτίων</translation>
+    </message>
+    <message>
+        <source>&amp;Azzera Produttori</source>
+        <translation>&amp;Διαγραφή παραγωγών</translation>
+    </message>
+    <message>
+        <source>&amp;Calibratrice</source>
+        <translation>&amp;Διαλογέας</translation>
+    </message>
+    <message>
+        <source>&amp;Programma</source>
+        <translation>&amp;Πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>&amp;Salva su Penna USB</source>
+        <translation>&amp;Αποθήκευση σε USB</translation>
+    </message>
+    <message>
+        <source>&amp;Ripristina da Penna USB</source>
+        <translation>&amp;Επαναφορά από USB</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;CELLE</source>
+        <translation>Έλεγχος &amp;κυψελών</translation>
+    </message>
+    <message>
+        <source>&amp;Memorizzato</source>
+        <translation>&amp;Αποθηκευμένα βάρη</translation>
+    </message>
+    <message>
+        <source>&amp;Encoder</source>
+        <translation>&amp;Encoder</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Tazze</source>
+        <translation>Έλεγχος &amp;κυπέλλων</translation>
+    </message>
+    <message>
+        <source>Tabella T&amp;ara</source>
+        <translation>Πίνακας α&amp;πόβαρων</translation>
+    </message>
+    <message>
+        <source>Ca&amp;librazione</source>
+        <translation>Βα&amp;θμονόμηση</translation>
+    </message>
+    <message>
+        <source>&amp;Oscilloscopio</source>
+        <translation>&amp;Παλμογράφος</translation>
+    </message>
+    <message>
+        <source>Aggiorna Tempi Scarti</source>
+        <translation>Ενημέρωση χρόνων απόρριψης</translation>
+    </message>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>Χάρτης σφαλμάτων SRD12</translation>
+    </message>
+    <message>
+        <source>Remoto 1</source>
+        <translation>Απομακρυσμένο 1</translation>
+    </message>
+    <message>
+        <source>Remoto 2</source>
+        <translation>Απομακρυσμένο 2</translation>
+    </message>
+    <message>
+        <source>Remoto 3</source>
+        <translation>Απομακρυσμένο 3</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Ιταλικά</translation>
+    </message>
+    <message>
+        <source>Spagnolo</source>
+        <translation>Ισπανικά</translation>
+    </message>
+    <message>
+        <source>Portoghese</source>
+        <translation>Πορτογαλικά</translation>
+    </message>
+    <message>
+        <source>Inglese</source>
+        <translation>Αγγλικά</translation>
+    </message>
+    <message>
+        <source>Francese</source>
+        <translation>Γαλλικά</translation>
+    </message>
+    <message>
+        <source>Tedesco</source>
+        <translation>Γερμανικά</translation>
+    </message>
+    <message>
+        <source>Greco</source>
+        <translation>Ελληνικά</translation>
+    </message>
+    <message>
+        <source>Cinese</source>
+        <translation>Κινέζικα</translation>
+    </message>
+    <message>
+        <source>Russo</source>
+        <translation>Ρωσικά</translation>
+    </message>
+    <message>
+        <source>Indiano</source>
+        <translation>Χίντι</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni</source>
+        <translation>&amp;Πληροφορίες</translation>
+    </message>
+    <message>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>&amp;Έλεγχος ενημερώσεων online</translation>
+    </message>
+    <message>
+        <source>&amp;Fine</source>
+        <translation>&amp;Έξοδος</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,712 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en_US" sourcelanguage="it_IT">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Il comando %1 non è andato a buon fine</source>
+        <translation>Command %1 failed</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta</source>
+        <translation>Command %1 did not get a valid reply</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta=%2</source>
+        <translation>Command %1 did not get a valid reply=%2</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non è stato trasmesso correttamente</source>
+        <translation>Command %1 was not sent correctly</translation>
+    </message>
+    <message>
+        <source>Il comando di versione non ha ricevuto una risposta corretta</source>
+        <translation>The version command did not get a valid reply</translation>
+    </message>
+    <message>
+        <source>Il comando di type non ha ricevuto una risposta corretta</source>
+        <translation>The board type command did not get a valid reply</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo rotazione non è stato trasmesso correttamente</source>
+        <translation>The rotation check command was not sent correctly</translation>
+    </message>
+    <message>
+        <source>Il comando di rotazione non ha ricevuto una risposta corretta</source>
+        <translation>The rotation command did not get a valid reply</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non è stato trasmesso correttamente</source>
+        <translation>The set rotation command was not sent correctly</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non ha ricevuto una risposta corretta</source>
+        <translation>The set rotation command did not get a valid reply</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Delay Tara non è stato trasmesso correttamente</source>
+        <translation>The set tare delay command was not sent correctly</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Tipo Magneti non è stato trasmesso correttamente</source>
+        <translation>The set magnet type command was not sent correctly</translation>
+    </message>
+    <message>
+        <source>Il comando tara tazza non è andato a buon fine</source>
+        <translation>The cup tare command failed</translation>
+    </message>
+    <message>
+        <source>Il comando di traccia grafica non è stato inviato correttamente</source>
+        <translation>The signal trace command was not sent correctly</translation>
+    </message>
+    <message>
+        <source>Termina Oscilloscopio non eseguito...</source>
+        <translation>Oscilloscope stop not carried out...</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo tazze vuote non è stato inviato correttamente</source>
+        <translation>The empty cup check command was not sent correctly</translation>
+    </message>
+    <message>
+        <source>Il comando di termina tazze vuote non eseguito</source>
+        <translation>End empty cup check command not carried out</translation>
+    </message>
+    <message>
+        <source>Il comando di calibrazione linee non è stato inviato correttamente</source>
+        <translation>The line calibration command was not sent correctly</translation>
+    </message>
+    <message>
+        <source>Il comando di termina calibrazione linee non è stato inviato correttamente</source>
+        <translation>The end line calibration command was not sent correctly</translation>
+    </message>
+    <message>
+        <source>0 - SCARTI ON</source>
+        <translation>0 - REJECTS ON</translation>
+    </message>
+    <message>
+        <source>1 - attesa scar.</source>
+        <translation>1 - wait. unload</translation>
+    </message>
+    <message>
+        <source>2 - SCARICO</source>
+        <translation>2 - UNLOADING</translation>
+    </message>
+    <message>
+        <source>3 - ass. tara</source>
+        <translation>3 - tare settl.</translation>
+    </message>
+    <message>
+        <source>4 - tara in corso</source>
+        <translation>4 - taring</translation>
+    </message>
+    <message>
+        <source>5 - att. carico</source>
+        <translation>5 - wait. load</translation>
+    </message>
+    <message>
+        <source>6 - Carico Sing.</source>
+        <translation>6 - Single load</translation>
+    </message>
+    <message>
+        <source>7 - Ass. e Accum.</source>
+        <translation>7 - Settle &amp; accum.</translation>
+    </message>
+    <message>
+        <source>8 - Doppia Carico</source>
+        <translation>8 - Double load</translation>
+    </message>
+    <message>
+        <source>9 - Ass. Accum. Pos.</source>
+        <translation>9 - Settle accum. pos.</translation>
+    </message>
+    <message>
+        <source>? - errore scarti</source>
+        <translation>? - reject error</translation>
+    </message>
+    <message>
+        <source>0-SCARTI off</source>
+        <translation>0-REJECTS off</translation>
+    </message>
+    <message>
+        <source>errore ciclo on scarti</source>
+        <translation>reject cycle on failed</translation>
+    </message>
+    <message>
+        <source>Errori Centralina Scarti</source>
+        <translation>Reject controller errors</translation>
+    </message>
+    <message>
+        <source>Programma Peso = 0</source>
+        <translation>Weight program = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up Singola/Doppia</source>
+        <translation>Set-up single/double</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di carico = 0</source>
+        <translation>Set-up: both load relays = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di scarico = 0</source>
+        <translation>Set-up: both unload relays = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up k-Peso = 0</source>
+        <translation>Set-up weight factor k = 0</translation>
+    </message>
+    <message>
+        <source>rele Scarico Destro non assegnato</source>
+        <translation>right unload relay not assigned</translation>
+    </message>
+    <message>
+        <source>rele Scarico Sinistro non assegnato</source>
+        <translation>left unload relay not assigned</translation>
+    </message>
+    <message>
+        <source>Doppia manca 1 rele o 1 sensore di carico</source>
+        <translation>Double: 1 relay or 1 load sensor missing</translation>
+    </message>
+    <message>
+        <source>Ciclo On Tara valore errato</source>
+        <translation>Cycle on: wrong tare value</translation>
+    </message>
+    <message>
+        <source>seriale Ricezione buffer pieno</source>
+        <translation>serial: receive buffer full</translation>
+    </message>
+    <message>
+        <source>seriale Trasmissione Time-Out</source>
+        <translation>serial: transmit time-out</translation>
+    </message>
+    <message>
+        <source>comandi J/K errati</source>
+        <translation>wrong J/K commands</translation>
+    </message>
+    <message>
+        <source>0 - Centralina off</source>
+        <translation>0 - Controller off</translation>
+    </message>
+    <message>
+        <source>0 - Accesa</source>
+        <translation>0 - Powered on</translation>
+    </message>
+    <message>
+        <source>1 - Stand By</source>
+        <translation>1 - Standby</translation>
+    </message>
+    <message>
+        <source>2 - Attesa Encoder</source>
+        <translation>2 - Waiting for encoder</translation>
+    </message>
+    <message>
+        <source>3 - Tara iniziale</source>
+        <translation>3 - Initial tare</translation>
+    </message>
+    <message>
+        <source>4 - Lavorazione</source>
+        <translation>4 - Processing</translation>
+    </message>
+    <message>
+        <source>5 - Fine partita</source>
+        <translation>5 - End of batch</translation>
+    </message>
+    <message>
+        <source>%1tz/s</source>
+        <translation>%1 cups/s</translation>
+    </message>
+    <message>
+        <source>set Encoder orario</source>
+        <translation>encoder set clockwise</translation>
+    </message>
+    <message>
+        <source>set Encoder antiorario</source>
+        <translation>encoder set anticlockwise</translation>
+    </message>
+    <message>
+        <source>Trasf. %1Mb3 = %2 %</source>
+        <translation>Sending%1to Mb3 = %2 %</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Bolla temporanea non presente!</source>
+        <translation>No temporary delivery note found!</translation>
+    </message>
+    <message>
+        <source>Vuoi esportare i dati verso AS400 ?</source>
+        <translation>Export the data to the AS400?</translation>
+    </message>
+    <message>
+        <source>KV7 Campionatrice</source>
+        <translation>KV7 Sampler</translation>
+    </message>
+    <message>
+        <source>Programma Gestione Calibratrice</source>
+        <translation>Grader management program</translation>
+    </message>
+    <message>
+        <source>non abilitata</source>
+        <translation>not enabled</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TListaProgrammi</name>
+    <message>
+        <source>Lista Programmi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Selezionare il programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero  Programmi</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TNewProgram</name>
+    <message>
+        <source>Programma</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pesi Qualita %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice SQL Q5</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Codice SQL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Modifica programma N. </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>massimo</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>minimo</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TParProg</name>
+    <message>
+        <source>Parametri  Programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Archiviazione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa Bolla</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Trasmis. al remoto</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa grammature</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fine Partita Autom.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>grammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kilogrammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Totali espressi in</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero Copie Bolle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sfoglia..</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Directory esp-AS400</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Auto Rinfresco Totali</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Avviso limite Percentuale raggiunta</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Limite Perc. Q%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Font Stampe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TAboutBox</name>
+    <message>
+        <source>Informazioni</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Versione : %1</source>
+        <translation>Version : %1</translation>
+    </message>
+    <message>
+        <source>Nome Prodotto : %1</source>
+        <translation>Product name : %1</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TErr_map</name>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>SRD12 error map</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TMain</name>
+    <message>
+        <source>&amp;Bolla N:</source>
+        <translation>&amp;Delivery note no.:</translation>
+    </message>
+    <message>
+        <source>T&amp;otale Partita kg:</source>
+        <translation>Batch t&amp;otal kg:</translation>
+    </message>
+    <message>
+        <source>Stampa con totale partita</source>
+        <translation>Print with batch total</translation>
+    </message>
+    <message>
+        <source>Preview stampa</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>Blocco Alimentazione</source>
+        <translation>Feed blocked</translation>
+    </message>
+    <message>
+        <source>Tazza / Tazze bad</source>
+        <translation>Cup / Bad cups</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Totali lavorazione</source>
+        <translation>Processing totals</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Reject</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Codici a barre</source>
+        <translation>Barcodes</translation>
+    </message>
+    <message>
+        <source>Qualita &amp;%1</source>
+        <translation>Quality &amp;%1</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Quality %1</translation>
+    </message>
+    <message>
+        <source>Allarme qualita: premere per tacitare</source>
+        <translation>Quality alarm: press to silence</translation>
+    </message>
+    <message>
+        <source>&amp;Lavorazione</source>
+        <translation>&amp;Processing</translation>
+    </message>
+    <message>
+        <source>&amp;Programmi</source>
+        <translation>&amp;Programs</translation>
+    </message>
+    <message>
+        <source>&amp;Bolle</source>
+        <translation>&amp;Delivery notes</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duttori</source>
+        <translation>&amp;Growers</translation>
+    </message>
+    <message>
+        <source>&amp;Installazione</source>
+        <translation>&amp;Installation</translation>
+    </message>
+    <message>
+        <source>A&amp;ssistenza</source>
+        <translation>&amp;Service</translation>
+    </message>
+    <message>
+        <source>S&amp;carti</source>
+        <translation>&amp;Rejects</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Remoto</source>
+        <translation>&amp;Remote control</translation>
+    </message>
+    <message>
+        <source>Lin&amp;gua</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Programma  (F2)</source>
+        <translation>Program  (F2)</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica P/U  (F6)</source>
+        <translation>&amp;Edit P/U  (F6)</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento   (F8)</source>
+        <translation>&amp;Reset totals   (F8)</translation>
+    </message>
+    <message>
+        <source>&amp;Dati   (F3)</source>
+        <translation>&amp;Data   (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Totali</source>
+        <translation>&amp;Totals</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa   (F7)</source>
+        <translation>&amp;Print   (F7)</translation>
+    </message>
+    <message>
+        <source>&amp;Fine Lavorazione (F9)</source>
+        <translation>&amp;End of batch (F9)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Centralina</source>
+        <translation>&amp;Reset controller</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>esporta per Date</source>
+        <translation>export by dates</translation>
+    </message>
+    <message>
+        <source>esporta giornaliero</source>
+        <translation>export today</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento Bolle</source>
+        <translation>&amp;Clear delivery notes</translation>
+    </message>
+    <message>
+        <source>&amp;Azzera Produttori</source>
+        <translation>&amp;Clear growers</translation>
+    </message>
+    <message>
+        <source>&amp;Calibratrice</source>
+        <translation>&amp;Grader</translation>
+    </message>
+    <message>
+        <source>&amp;Programma</source>
+        <translation>&amp;Program</translation>
+    </message>
+    <message>
+        <source>&amp;Salva su Penna USB</source>
+        <translation>&amp;Save to USB stick</translation>
+    </message>
+    <message>
+        <source>&amp;Ripristina da Penna USB</source>
+        <translation>&amp;Restore from USB stick</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;CELLE</source>
+        <translation>Load &amp;cell check</translation>
+    </message>
+    <message>
+        <source>&amp;Memorizzato</source>
+        <translation>&amp;Stored weights</translation>
+    </message>
+    <message>
+        <source>&amp;Encoder</source>
+        <translation>&amp;Encoder</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Tazze</source>
+        <translation>Cup c&amp;heck</translation>
+    </message>
+    <message>
+        <source>Tabella T&amp;ara</source>
+        <translation>T&amp;are table</translation>
+    </message>
+    <message>
+        <source>Ca&amp;librazione</source>
+        <translation>Ca&amp;libration</translation>
+    </message>
+    <message>
+        <source>&amp;Oscilloscopio</source>
+        <translation>&amp;Oscilloscope</translation>
+    </message>
+    <message>
+        <source>Aggiorna Tempi Scarti</source>
+        <translation>Update reject times</translation>
+    </message>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>SRD12 error map</translation>
+    </message>
+    <message>
+        <source>Remoto 1</source>
+        <translation>Remote 1</translation>
+    </message>
+    <message>
+        <source>Remoto 2</source>
+        <translation>Remote 2</translation>
+    </message>
+    <message>
+        <source>Remoto 3</source>
+        <translation>Remote 3</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Spagnolo</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Portoghese</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>Inglese</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Francese</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Tedesco</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Greco</source>
+        <translation>Greek</translation>
+    </message>
+    <message>
+        <source>Cinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>Russo</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Indiano</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>&amp;Check for updates online</translation>
+    </message>
+    <message>
+        <source>&amp;Fine</source>
+        <translation>E&amp;xit</translation>
+    </message>
+</context>
+</TS>

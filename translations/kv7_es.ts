@@ -1,0 +1,712 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="es_ES" sourcelanguage="it_IT">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Il comando %1 non è andato a buon fine</source>
+        <translation>El comando %1 ha fallado</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta</source>
+        <translation>El comando %1 no recibió una respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta=%2</source>
+        <translation>El comando %1 no recibió una respuesta correcta=%2</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non è stato trasmesso correttamente</source>
+        <translation>El comando %1 no se transmitió correctamente</translation>
+    </message>
+    <message>
+        <source>Il comando di versione non ha ricevuto una risposta corretta</source>
+        <translation>El comando de versión no recibió una respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Il comando di type non ha ricevuto una risposta corretta</source>
+        <translation>El comando de tipo no recibió una respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo rotazione non è stato trasmesso correttamente</source>
+        <translation>El comando de control de rotación no se transmitió correctamente</translation>
+    </message>
+    <message>
+        <source>Il comando di rotazione non ha ricevuto una risposta corretta</source>
+        <translation>El comando de rotación no recibió una respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non è stato trasmesso correttamente</source>
+        <translation>El comando de ajuste de rotación no se transmitió correctamente</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non ha ricevuto una risposta corretta</source>
+        <translation>El comando de ajuste de rotación no recibió una respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Delay Tara non è stato trasmesso correttamente</source>
+        <translation>El comando de ajuste del retardo de tara no se transmitió correctamente</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Tipo Magneti non è stato trasmesso correttamente</source>
+        <translation>El comando de ajuste del tipo de imanes no se transmitió correctamente</translation>
+    </message>
+    <message>
+        <source>Il comando tara tazza non è andato a buon fine</source>
+        <translation>El comando de tara de cazoleta ha fallado</translation>
+    </message>
+    <message>
+        <source>Il comando di traccia grafica non è stato inviato correttamente</source>
+        <translation>El comando de traza gráfica no se envió correctamente</translation>
+    </message>
+    <message>
+        <source>Termina Oscilloscopio non eseguito...</source>
+        <translation>Cierre del osciloscopio no ejecutado...</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo tazze vuote non è stato inviato correttamente</source>
+        <translation>El comando de control de cazoletas vacías no se envió correctamente</translation>
+    </message>
+    <message>
+        <source>Il comando di termina tazze vuote non eseguito</source>
+        <translation>Comando de fin de cazoletas vacías no ejecutado</translation>
+    </message>
+    <message>
+        <source>Il comando di calibrazione linee non è stato inviato correttamente</source>
+        <translation>El comando de calibración de líneas no se envió correctamente</translation>
+    </message>
+    <message>
+        <source>Il comando di termina calibrazione linee non è stato inviato correttamente</source>
+        <translation>El comando de fin de calibración de líneas no se envió correctamente</translation>
+    </message>
+    <message>
+        <source>0 - SCARTI ON</source>
+        <translation>0 - DESCARTES ON</translation>
+    </message>
+    <message>
+        <source>1 - attesa scar.</source>
+        <translation>1 - espera desc.</translation>
+    </message>
+    <message>
+        <source>2 - SCARICO</source>
+        <translation>2 - DESCARGA</translation>
+    </message>
+    <message>
+        <source>3 - ass. tara</source>
+        <translation>3 - asent. tara</translation>
+    </message>
+    <message>
+        <source>4 - tara in corso</source>
+        <translation>4 - tarando</translation>
+    </message>
+    <message>
+        <source>5 - att. carico</source>
+        <translation>5 - esp. carga</translation>
+    </message>
+    <message>
+        <source>6 - Carico Sing.</source>
+        <translation>6 - Carga simple</translation>
+    </message>
+    <message>
+        <source>7 - Ass. e Accum.</source>
+        <translation>7 - Asent. y acum.</translation>
+    </message>
+    <message>
+        <source>8 - Doppia Carico</source>
+        <translation>8 - Carga doble</translation>
+    </message>
+    <message>
+        <source>9 - Ass. Accum. Pos.</source>
+        <translation>9 - Asent. acum. pos.</translation>
+    </message>
+    <message>
+        <source>? - errore scarti</source>
+        <translation>? - error descartes</translation>
+    </message>
+    <message>
+        <source>0-SCARTI off</source>
+        <translation>0-DESCARTES off</translation>
+    </message>
+    <message>
+        <source>errore ciclo on scarti</source>
+        <translation>error al activar el ciclo de descartes</translation>
+    </message>
+    <message>
+        <source>Errori Centralina Scarti</source>
+        <translation>Errores del controlador de descartes</translation>
+    </message>
+    <message>
+        <source>Programma Peso = 0</source>
+        <translation>Programa peso = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up Singola/Doppia</source>
+        <translation>Configuración simple/doble</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di carico = 0</source>
+        <translation>Configuración: los dos relés de carga = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di scarico = 0</source>
+        <translation>Configuración: los dos relés de descarga = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up k-Peso = 0</source>
+        <translation>Configuración k-peso = 0</translation>
+    </message>
+    <message>
+        <source>rele Scarico Destro non assegnato</source>
+        <translation>relé de descarga derecho no asignado</translation>
+    </message>
+    <message>
+        <source>rele Scarico Sinistro non assegnato</source>
+        <translation>relé de descarga izquierdo no asignado</translation>
+    </message>
+    <message>
+        <source>Doppia manca 1 rele o 1 sensore di carico</source>
+        <translation>Doble: falta 1 relé o 1 sensor de carga</translation>
+    </message>
+    <message>
+        <source>Ciclo On Tara valore errato</source>
+        <translation>Ciclo On: valor de tara erróneo</translation>
+    </message>
+    <message>
+        <source>seriale Ricezione buffer pieno</source>
+        <translation>serie: búfer de recepción lleno</translation>
+    </message>
+    <message>
+        <source>seriale Trasmissione Time-Out</source>
+        <translation>serie: tiempo de transmisión agotado</translation>
+    </message>
+    <message>
+        <source>comandi J/K errati</source>
+        <translation>comandos J/K erróneos</translation>
+    </message>
+    <message>
+        <source>0 - Centralina off</source>
+        <translation>0 - Controlador apagado</translation>
+    </message>
+    <message>
+        <source>0 - Accesa</source>
+        <translation>0 - Encendida</translation>
+    </message>
+    <message>
+        <source>1 - Stand By</source>
+        <translation>1 - En espera</translation>
+    </message>
+    <message>
+        <source>2 - Attesa Encoder</source>
+        <translation>2 - Espera encoder</translation>
+    </message>
+    <message>
+        <source>3 - Tara iniziale</source>
+        <translation>3 - Tara inicial</translation>
+    </message>
+    <message>
+        <source>4 - Lavorazione</source>
+        <translation>4 - Producción</translation>
+    </message>
+    <message>
+        <source>5 - Fine partita</source>
+        <translation>5 - Fin de lote</translation>
+    </message>
+    <message>
+        <source>%1tz/s</source>
+        <translation>%1 cz/s</translation>
+    </message>
+    <message>
+        <source>set Encoder orario</source>
+        <translation>encoder en sentido horario</translation>
+    </message>
+    <message>
+        <source>set Encoder antiorario</source>
+        <translation>encoder en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Trasf. %1Mb3 = %2 %</source>
+        <translation>Envío%1a Mb3 = %2 %</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Bolla temporanea non presente!</source>
+        <translation>¡No hay albarán provisional!</translation>
+    </message>
+    <message>
+        <source>Vuoi esportare i dati verso AS400 ?</source>
+        <translation>¿Desea exportar los datos al AS400?</translation>
+    </message>
+    <message>
+        <source>KV7 Campionatrice</source>
+        <translation>KV7 Muestreadora</translation>
+    </message>
+    <message>
+        <source>Programma Gestione Calibratrice</source>
+        <translation>Programa de gestión de la calibradora</translation>
+    </message>
+    <message>
+        <source>non abilitata</source>
+        <translation>no habilitada</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TListaProgrammi</name>
+    <message>
+        <source>Lista Programmi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Selezionare il programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero  Programmi</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TNewProgram</name>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pesi Qualita %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice SQL Q5</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Codice SQL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Modifica programma N. </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>massimo</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>minimo</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TParProg</name>
+    <message>
+        <source>Parametri  Programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Archiviazione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa Bolla</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Trasmis. al remoto</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa grammature</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fine Partita Autom.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>grammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kilogrammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Totali espressi in</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero Copie Bolle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sfoglia..</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Directory esp-AS400</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Auto Rinfresco Totali</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Avviso limite Percentuale raggiunta</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Limite Perc. Q%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Font Stampe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TAboutBox</name>
+    <message>
+        <source>Informazioni</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Versione : %1</source>
+        <translation>Versión : %1</translation>
+    </message>
+    <message>
+        <source>Nome Prodotto : %1</source>
+        <translation>Nombre del producto : %1</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TErr_map</name>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>Mapa de errores SRD12</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TMain</name>
+    <message>
+        <source>&amp;Bolla N:</source>
+        <translation>&amp;Albarán n.º:</translation>
+    </message>
+    <message>
+        <source>T&amp;otale Partita kg:</source>
+        <translation>T&amp;otal lote kg:</translation>
+    </message>
+    <message>
+        <source>Stampa con totale partita</source>
+        <translation>Imprimir con total del lote</translation>
+    </message>
+    <message>
+        <source>Preview stampa</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Blocco Alimentazione</source>
+        <translation>Alimentación bloqueada</translation>
+    </message>
+    <message>
+        <source>Tazza / Tazze bad</source>
+        <translation>Cazoleta / Cazoletas malas</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Totali lavorazione</source>
+        <translation>Totales de producción</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Descarte</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Codici a barre</source>
+        <translation>Códigos de barras</translation>
+    </message>
+    <message>
+        <source>Qualita &amp;%1</source>
+        <translation>Calidad &amp;%1</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Calidad %1</translation>
+    </message>
+    <message>
+        <source>Allarme qualita: premere per tacitare</source>
+        <translation>Alarma de calidad: pulse para silenciar</translation>
+    </message>
+    <message>
+        <source>&amp;Lavorazione</source>
+        <translation>&amp;Producción</translation>
+    </message>
+    <message>
+        <source>&amp;Programmi</source>
+        <translation>&amp;Programas</translation>
+    </message>
+    <message>
+        <source>&amp;Bolle</source>
+        <translation>&amp;Albaranes</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duttori</source>
+        <translation>Pro&amp;ductores</translation>
+    </message>
+    <message>
+        <source>&amp;Installazione</source>
+        <translation>&amp;Instalación</translation>
+    </message>
+    <message>
+        <source>A&amp;ssistenza</source>
+        <translation>A&amp;sistencia técnica</translation>
+    </message>
+    <message>
+        <source>S&amp;carti</source>
+        <translation>&amp;Descartes</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Remoto</source>
+        <translation>Control &amp;remoto</translation>
+    </message>
+    <message>
+        <source>Lin&amp;gua</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Ayuda</translation>
+    </message>
+    <message>
+        <source>Programma  (F2)</source>
+        <translation>Programa  (F2)</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica P/U  (F6)</source>
+        <translation>&amp;Modificar P/U  (F6)</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento   (F8)</source>
+        <translation>&amp;Puesta a cero   (F8)</translation>
+    </message>
+    <message>
+        <source>&amp;Dati   (F3)</source>
+        <translation>&amp;Datos   (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Totali</source>
+        <translation>&amp;Totales</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa   (F7)</source>
+        <translation>&amp;Imprimir   (F7)</translation>
+    </message>
+    <message>
+        <source>&amp;Fine Lavorazione (F9)</source>
+        <translation>&amp;Fin de lote (F9)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Centralina</source>
+        <translation>&amp;Reiniciar controlador</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Modificar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>esporta per Date</source>
+        <translation>exportar por fechas</translation>
+    </message>
+    <message>
+        <source>esporta giornaliero</source>
+        <translation>exportar del día</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento Bolle</source>
+        <translation>&amp;Borrar albaranes</translation>
+    </message>
+    <message>
+        <source>&amp;Azzera Produttori</source>
+        <translation>&amp;Borrar productores</translation>
+    </message>
+    <message>
+        <source>&amp;Calibratrice</source>
+        <translation>&amp;Calibradora</translation>
+    </message>
+    <message>
+        <source>&amp;Programma</source>
+        <translation>&amp;Programa</translation>
+    </message>
+    <message>
+        <source>&amp;Salva su Penna USB</source>
+        <translation>&amp;Guardar en memoria USB</translation>
+    </message>
+    <message>
+        <source>&amp;Ripristina da Penna USB</source>
+        <translation>&amp;Restaurar desde memoria USB</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;CELLE</source>
+        <translation>Control de &amp;células</translation>
+    </message>
+    <message>
+        <source>&amp;Memorizzato</source>
+        <translation>&amp;Pesos memorizados</translation>
+    </message>
+    <message>
+        <source>&amp;Encoder</source>
+        <translation>&amp;Encoder</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Tazze</source>
+        <translation>Control de &amp;cazoletas</translation>
+    </message>
+    <message>
+        <source>Tabella T&amp;ara</source>
+        <translation>Tabla de t&amp;aras</translation>
+    </message>
+    <message>
+        <source>Ca&amp;librazione</source>
+        <translation>Ca&amp;libración</translation>
+    </message>
+    <message>
+        <source>&amp;Oscilloscopio</source>
+        <translation>&amp;Osciloscopio</translation>
+    </message>
+    <message>
+        <source>Aggiorna Tempi Scarti</source>
+        <translation>Actualizar tiempos de descarte</translation>
+    </message>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>Mapa de errores SRD12</translation>
+    </message>
+    <message>
+        <source>Remoto 1</source>
+        <translation>Remoto 1</translation>
+    </message>
+    <message>
+        <source>Remoto 2</source>
+        <translation>Remoto 2</translation>
+    </message>
+    <message>
+        <source>Remoto 3</source>
+        <translation>Remoto 3</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Spagnolo</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Portoghese</source>
+        <translation>Portugués</translation>
+    </message>
+    <message>
+        <source>Inglese</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>Francese</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>Tedesco</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>Greco</source>
+        <translation>Griego</translation>
+    </message>
+    <message>
+        <source>Cinese</source>
+        <translation>Chino</translation>
+    </message>
+    <message>
+        <source>Russo</source>
+        <translation>Ruso</translation>
+    </message>
+    <message>
+        <source>Indiano</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni</source>
+        <translation>&amp;Información</translation>
+    </message>
+    <message>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>&amp;Buscar actualizaciones en línea</translation>
+    </message>
+    <message>
+        <source>&amp;Fine</source>
+        <translation>&amp;Salir</translation>
+    </message>
+</context>
+</TS>

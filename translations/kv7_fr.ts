@@ -1,0 +1,712 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="fr_FR" sourcelanguage="it_IT">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Il comando %1 non è andato a buon fine</source>
+        <translation>La commande %1 a échoué</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta</source>
+        <translation>La commande %1 n'a pas reçu de réponse correcte</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta=%2</source>
+        <translation>La commande %1 n'a pas reçu de réponse correcte=%2</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non è stato trasmesso correttamente</source>
+        <translation>La commande %1 n'a pas été transmise correctement</translation>
+    </message>
+    <message>
+        <source>Il comando di versione non ha ricevuto una risposta corretta</source>
+        <translation>La commande de version n'a pas reçu de réponse correcte</translation>
+    </message>
+    <message>
+        <source>Il comando di type non ha ricevuto una risposta corretta</source>
+        <translation>La commande de type n'a pas reçu de réponse correcte</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo rotazione non è stato trasmesso correttamente</source>
+        <translation>La commande de contrôle de rotation n'a pas été transmise correctement</translation>
+    </message>
+    <message>
+        <source>Il comando di rotazione non ha ricevuto una risposta corretta</source>
+        <translation>La commande de rotation n'a pas reçu de réponse correcte</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non è stato trasmesso correttamente</source>
+        <translation>La commande de réglage de rotation n'a pas été transmise correctement</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non ha ricevuto una risposta corretta</source>
+        <translation>La commande de réglage de rotation n'a pas reçu de réponse correcte</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Delay Tara non è stato trasmesso correttamente</source>
+        <translation>La commande de réglage du retard de tare n'a pas été transmise correctement</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Tipo Magneti non è stato trasmesso correttamente</source>
+        <translation>La commande de réglage du type d'aimants n'a pas été transmise correctement</translation>
+    </message>
+    <message>
+        <source>Il comando tara tazza non è andato a buon fine</source>
+        <translation>La commande de tare des godets a échoué</translation>
+    </message>
+    <message>
+        <source>Il comando di traccia grafica non è stato inviato correttamente</source>
+        <translation>La commande de tracé graphique n'a pas été envoyée correctement</translation>
+    </message>
+    <message>
+        <source>Termina Oscilloscopio non eseguito...</source>
+        <translation>Arrêt de l'oscilloscope non exécuté...</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo tazze vuote non è stato inviato correttamente</source>
+        <translation>La commande de contrôle des godets vides n'a pas été envoyée correctement</translation>
+    </message>
+    <message>
+        <source>Il comando di termina tazze vuote non eseguito</source>
+        <translation>Commande de fin de contrôle des godets vides non exécutée</translation>
+    </message>
+    <message>
+        <source>Il comando di calibrazione linee non è stato inviato correttamente</source>
+        <translation>La commande d'étalonnage des lignes n'a pas été envoyée correctement</translation>
+    </message>
+    <message>
+        <source>Il comando di termina calibrazione linee non è stato inviato correttamente</source>
+        <translation>La commande de fin d'étalonnage des lignes n'a pas été envoyée correctement</translation>
+    </message>
+    <message>
+        <source>0 - SCARTI ON</source>
+        <translation>0 - REBUTS ON</translation>
+    </message>
+    <message>
+        <source>1 - attesa scar.</source>
+        <translation>1 - att. vidage</translation>
+    </message>
+    <message>
+        <source>2 - SCARICO</source>
+        <translation>2 - VIDAGE</translation>
+    </message>
+    <message>
+        <source>3 - ass. tara</source>
+        <translation>3 - stab. tare</translation>
+    </message>
+    <message>
+        <source>4 - tara in corso</source>
+        <translation>4 - tarage en cours</translation>
+    </message>
+    <message>
+        <source>5 - att. carico</source>
+        <translation>5 - att. charge</translation>
+    </message>
+    <message>
+        <source>6 - Carico Sing.</source>
+        <translation>6 - Charge simple</translation>
+    </message>
+    <message>
+        <source>7 - Ass. e Accum.</source>
+        <translation>7 - Stab. et cumul</translation>
+    </message>
+    <message>
+        <source>8 - Doppia Carico</source>
+        <translation>8 - Charge double</translation>
+    </message>
+    <message>
+        <source>9 - Ass. Accum. Pos.</source>
+        <translation>9 - Stab. cumul pos.</translation>
+    </message>
+    <message>
+        <source>? - errore scarti</source>
+        <translation>? - erreur rebuts</translation>
+    </message>
+    <message>
+        <source>0-SCARTI off</source>
+        <translation>0-REBUTS arrêt</translation>
+    </message>
+    <message>
+        <source>errore ciclo on scarti</source>
+        <translation>erreur d'activation du cycle de rebut</translation>
+    </message>
+    <message>
+        <source>Errori Centralina Scarti</source>
+        <translation>Erreurs du contrôleur de rebuts</translation>
+    </message>
+    <message>
+        <source>Programma Peso = 0</source>
+        <translation>Programme poids = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up Singola/Doppia</source>
+        <translation>Configuration simple/double</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di carico = 0</source>
+        <translation>Configuration : les deux relais de charge = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di scarico = 0</source>
+        <translation>Configuration : les deux relais de vidage = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up k-Peso = 0</source>
+        <translation>Configuration k-poids = 0</translation>
+    </message>
+    <message>
+        <source>rele Scarico Destro non assegnato</source>
+        <translation>relais de vidage droit non affecté</translation>
+    </message>
+    <message>
+        <source>rele Scarico Sinistro non assegnato</source>
+        <translation>relais de vidage gauche non affecté</translation>
+    </message>
+    <message>
+        <source>Doppia manca 1 rele o 1 sensore di carico</source>
+        <translation>Double : il manque 1 relais ou 1 capteur de charge</translation>
+    </message>
+    <message>
+        <source>Ciclo On Tara valore errato</source>
+        <translation>Cycle on : valeur de tare erronée</translation>
+    </message>
+    <message>
+        <source>seriale Ricezione buffer pieno</source>
+        <translation>série : tampon de réception plein</translation>
+    </message>
+    <message>
+        <source>seriale Trasmissione Time-Out</source>
+        <translation>série : délai d'émission dépassé</translation>
+    </message>
+    <message>
+        <source>comandi J/K errati</source>
+        <translation>commandes J/K erronées</translation>
+    </message>
+    <message>
+        <source>0 - Centralina off</source>
+        <translation>0 - Contrôleur arrêté</translation>
+    </message>
+    <message>
+        <source>0 - Accesa</source>
+        <translation>0 - Sous tension</translation>
+    </message>
+    <message>
+        <source>1 - Stand By</source>
+        <translation>1 - En veille</translation>
+    </message>
+    <message>
+        <source>2 - Attesa Encoder</source>
+        <translation>2 - Attente codeur</translation>
+    </message>
+    <message>
+        <source>3 - Tara iniziale</source>
+        <translation>3 - Tare initiale</translation>
+    </message>
+    <message>
+        <source>4 - Lavorazione</source>
+        <translation>4 - Production</translation>
+    </message>
+    <message>
+        <source>5 - Fine partita</source>
+        <translation>5 - Fin de lot</translation>
+    </message>
+    <message>
+        <source>%1tz/s</source>
+        <translation>%1 g/s</translation>
+    </message>
+    <message>
+        <source>set Encoder orario</source>
+        <translation>codeur en sens horaire</translation>
+    </message>
+    <message>
+        <source>set Encoder antiorario</source>
+        <translation>codeur en sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Trasf. %1Mb3 = %2 %</source>
+        <translation>Envoi%1vers Mb3 = %2 %</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Bolla temporanea non presente!</source>
+        <translation>Aucun bon provisoire !</translation>
+    </message>
+    <message>
+        <source>Vuoi esportare i dati verso AS400 ?</source>
+        <translation>Voulez-vous exporter les données vers l’AS400 ?</translation>
+    </message>
+    <message>
+        <source>KV7 Campionatrice</source>
+        <translation>KV7 Échantillonneuse</translation>
+    </message>
+    <message>
+        <source>Programma Gestione Calibratrice</source>
+        <translation>Logiciel de gestion de la calibreuse</translation>
+    </message>
+    <message>
+        <source>non abilitata</source>
+        <translation>désactivée</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TListaProgrammi</name>
+    <message>
+        <source>Lista Programmi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Selezionare il programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero  Programmi</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TNewProgram</name>
+    <message>
+        <source>Programma</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pesi Qualita %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice SQL Q5</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Codice SQL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Modifica programma N. </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>massimo</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>minimo</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TParProg</name>
+    <message>
+        <source>Parametri  Programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Archiviazione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa Bolla</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Trasmis. al remoto</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa grammature</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fine Partita Autom.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>grammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kilogrammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Totali espressi in</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero Copie Bolle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sfoglia..</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Directory esp-AS400</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Auto Rinfresco Totali</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Avviso limite Percentuale raggiunta</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Limite Perc. Q%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Font Stampe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TAboutBox</name>
+    <message>
+        <source>Informazioni</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Versione : %1</source>
+        <translation>Version : %1</translation>
+    </message>
+    <message>
+        <source>Nome Prodotto : %1</source>
+        <translation>Nom du produit : %1</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TErr_map</name>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>Carte des erreurs SRD12</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TMain</name>
+    <message>
+        <source>&amp;Bolla N:</source>
+        <translation>&amp;Bon n° :</translation>
+    </message>
+    <message>
+        <source>T&amp;otale Partita kg:</source>
+        <translation>T&amp;otal lot kg :</translation>
+    </message>
+    <message>
+        <source>Stampa con totale partita</source>
+        <translation>Imprimer avec le total du lot</translation>
+    </message>
+    <message>
+        <source>Preview stampa</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Blocco Alimentazione</source>
+        <translation>Alimentation bloquée</translation>
+    </message>
+    <message>
+        <source>Tazza / Tazze bad</source>
+        <translation>Godet / Godets défectueux</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Totali lavorazione</source>
+        <translation>Totaux de production</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Rebut</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Codici a barre</source>
+        <translation>Codes-barres</translation>
+    </message>
+    <message>
+        <source>Qualita &amp;%1</source>
+        <translation>Qualité &amp;%1</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualité %1</translation>
+    </message>
+    <message>
+        <source>Allarme qualita: premere per tacitare</source>
+        <translation>Alarme qualité : appuyer pour acquitter</translation>
+    </message>
+    <message>
+        <source>&amp;Lavorazione</source>
+        <translation>&amp;Production</translation>
+    </message>
+    <message>
+        <source>&amp;Programmi</source>
+        <translation>&amp;Programmes</translation>
+    </message>
+    <message>
+        <source>&amp;Bolle</source>
+        <translation>&amp;Bons</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duttori</source>
+        <translation>Pro&amp;ducteurs</translation>
+    </message>
+    <message>
+        <source>&amp;Installazione</source>
+        <translation>&amp;Installation</translation>
+    </message>
+    <message>
+        <source>A&amp;ssistenza</source>
+        <translation>&amp;Maintenance</translation>
+    </message>
+    <message>
+        <source>S&amp;carti</source>
+        <translation>&amp;Rebuts</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Remoto</source>
+        <translation>Commande à &amp;distance</translation>
+    </message>
+    <message>
+        <source>Lin&amp;gua</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Programma  (F2)</source>
+        <translation>Programme  (F2)</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica P/U  (F6)</source>
+        <translation>&amp;Modifier P/U  (F6)</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento   (F8)</source>
+        <translation>&amp;Remise à zéro   (F8)</translation>
+    </message>
+    <message>
+        <source>&amp;Dati   (F3)</source>
+        <translation>&amp;Données   (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Totali</source>
+        <translation>&amp;Totaux</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa   (F7)</source>
+        <translation>&amp;Imprimer   (F7)</translation>
+    </message>
+    <message>
+        <source>&amp;Fine Lavorazione (F9)</source>
+        <translation>&amp;Fin de lot (F9)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Centralina</source>
+        <translation>&amp;Réinitialiser le contrôleur</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>esporta per Date</source>
+        <translation>exporter par dates</translation>
+    </message>
+    <message>
+        <source>esporta giornaliero</source>
+        <translation>exporter la journée</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento Bolle</source>
+        <translation>&amp;Effacer les bons de livraison</translation>
+    </message>
+    <message>
+        <source>&amp;Azzera Produttori</source>
+        <translation>&amp;Effacer les producteurs</translation>
+    </message>
+    <message>
+        <source>&amp;Calibratrice</source>
+        <translation>&amp;Calibreuse</translation>
+    </message>
+    <message>
+        <source>&amp;Programma</source>
+        <translation>&amp;Programme</translation>
+    </message>
+    <message>
+        <source>&amp;Salva su Penna USB</source>
+        <translation>&amp;Enregistrer sur clé USB</translation>
+    </message>
+    <message>
+        <source>&amp;Ripristina da Penna USB</source>
+        <translation>&amp;Restaurer depuis la clé USB</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;CELLE</source>
+        <translation>Contrôle des &amp;cellules</translation>
+    </message>
+    <message>
+        <source>&amp;Memorizzato</source>
+        <translation>&amp;Poids mémorisés</translation>
+    </message>
+    <message>
+        <source>&amp;Encoder</source>
+        <translation>&amp;Codeur</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Tazze</source>
+        <translation>Contrôle des &amp;godets</translation>
+    </message>
+    <message>
+        <source>Tabella T&amp;ara</source>
+        <translation>Table des t&amp;ares</translation>
+    </message>
+    <message>
+        <source>Ca&amp;librazione</source>
+        <translation>É&amp;talonnage</translation>
+    </message>
+    <message>
+        <source>&amp;Oscilloscopio</source>
+        <translation>&amp;Oscilloscope</translation>
+    </message>
+    <message>
+        <source>Aggiorna Tempi Scarti</source>
+        <translation>Mettre à jour les temps de rebut</translation>
+    </message>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>Carte des erreurs SRD12</translation>
+    </message>
+    <message>
+        <source>Remoto 1</source>
+        <translation>Distant 1</translation>
+    </message>
+    <message>
+        <source>Remoto 2</source>
+        <translation>Distant 2</translation>
+    </message>
+    <message>
+        <source>Remoto 3</source>
+        <translation>Distant 3</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Spagnolo</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Portoghese</source>
+        <translation>Portugais</translation>
+    </message>
+    <message>
+        <source>Inglese</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Francese</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Tedesco</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Greco</source>
+        <translation>Grec</translation>
+    </message>
+    <message>
+        <source>Cinese</source>
+        <translation>Chinois</translation>
+    </message>
+    <message>
+        <source>Russo</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Indiano</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni</source>
+        <translation>&amp;À propos</translation>
+    </message>
+    <message>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>&amp;Rechercher des mises à jour en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Fine</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+</TS>

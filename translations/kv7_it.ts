@@ -1,0 +1,712 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="it_IT" sourcelanguage="it_IT">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Il comando %1 non è andato a buon fine</source>
+        <translation>Il comando %1 non è andato a buon fine</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta</source>
+        <translation>Il comando %1 non ha ricevuto una risposta corretta</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta=%2</source>
+        <translation>Il comando %1 non ha ricevuto una risposta corretta=%2</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non è stato trasmesso correttamente</source>
+        <translation>Il comando %1 non è stato trasmesso correttamente</translation>
+    </message>
+    <message>
+        <source>Il comando di versione non ha ricevuto una risposta corretta</source>
+        <translation>Il comando di versione non ha ricevuto una risposta corretta</translation>
+    </message>
+    <message>
+        <source>Il comando di type non ha ricevuto una risposta corretta</source>
+        <translation>Il comando di type non ha ricevuto una risposta corretta</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo rotazione non è stato trasmesso correttamente</source>
+        <translation>Il comando di controllo rotazione non è stato trasmesso correttamente</translation>
+    </message>
+    <message>
+        <source>Il comando di rotazione non ha ricevuto una risposta corretta</source>
+        <translation>Il comando di rotazione non ha ricevuto una risposta corretta</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non è stato trasmesso correttamente</source>
+        <translation>Il comando di Set rotazione non è stato trasmesso correttamente</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non ha ricevuto una risposta corretta</source>
+        <translation>Il comando di Set rotazione non ha ricevuto una risposta corretta</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Delay Tara non è stato trasmesso correttamente</source>
+        <translation>Il comando di Set Delay Tara non è stato trasmesso correttamente</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Tipo Magneti non è stato trasmesso correttamente</source>
+        <translation>Il comando di Set Tipo Magneti non è stato trasmesso correttamente</translation>
+    </message>
+    <message>
+        <source>Il comando tara tazza non è andato a buon fine</source>
+        <translation>Il comando tara tazza non è andato a buon fine</translation>
+    </message>
+    <message>
+        <source>Il comando di traccia grafica non è stato inviato correttamente</source>
+        <translation>Il comando di traccia grafica non è stato inviato correttamente</translation>
+    </message>
+    <message>
+        <source>Termina Oscilloscopio non eseguito...</source>
+        <translation>Termina Oscilloscopio non eseguito...</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo tazze vuote non è stato inviato correttamente</source>
+        <translation>Il comando di controllo tazze vuote non è stato inviato correttamente</translation>
+    </message>
+    <message>
+        <source>Il comando di termina tazze vuote non eseguito</source>
+        <translation>Il comando di termina tazze vuote non eseguito</translation>
+    </message>
+    <message>
+        <source>Il comando di calibrazione linee non è stato inviato correttamente</source>
+        <translation>Il comando di calibrazione linee non è stato inviato correttamente</translation>
+    </message>
+    <message>
+        <source>Il comando di termina calibrazione linee non è stato inviato correttamente</source>
+        <translation>Il comando di termina calibrazione linee non è stato inviato correttamente</translation>
+    </message>
+    <message>
+        <source>0 - SCARTI ON</source>
+        <translation>0 - SCARTI ON</translation>
+    </message>
+    <message>
+        <source>1 - attesa scar.</source>
+        <translation>1 - attesa scar.</translation>
+    </message>
+    <message>
+        <source>2 - SCARICO</source>
+        <translation>2 - SCARICO</translation>
+    </message>
+    <message>
+        <source>3 - ass. tara</source>
+        <translation>3 - ass. tara</translation>
+    </message>
+    <message>
+        <source>4 - tara in corso</source>
+        <translation>4 - tara in corso</translation>
+    </message>
+    <message>
+        <source>5 - att. carico</source>
+        <translation>5 - att. carico</translation>
+    </message>
+    <message>
+        <source>6 - Carico Sing.</source>
+        <translation>6 - Carico Sing.</translation>
+    </message>
+    <message>
+        <source>7 - Ass. e Accum.</source>
+        <translation>7 - Ass. e Accum.</translation>
+    </message>
+    <message>
+        <source>8 - Doppia Carico</source>
+        <translation>8 - Doppia Carico</translation>
+    </message>
+    <message>
+        <source>9 - Ass. Accum. Pos.</source>
+        <translation>9 - Ass. Accum. Pos.</translation>
+    </message>
+    <message>
+        <source>? - errore scarti</source>
+        <translation>? - errore scarti</translation>
+    </message>
+    <message>
+        <source>0-SCARTI off</source>
+        <translation>0-SCARTI off</translation>
+    </message>
+    <message>
+        <source>errore ciclo on scarti</source>
+        <translation>errore ciclo on scarti</translation>
+    </message>
+    <message>
+        <source>Errori Centralina Scarti</source>
+        <translation>Errori Centralina Scarti</translation>
+    </message>
+    <message>
+        <source>Programma Peso = 0</source>
+        <translation>Programma Peso = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up Singola/Doppia</source>
+        <translation>Set-Up Singola/Doppia</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di carico = 0</source>
+        <translation>Set-Up i due rele di carico = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di scarico = 0</source>
+        <translation>Set-Up i due rele di scarico = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up k-Peso = 0</source>
+        <translation>Set-Up k-Peso = 0</translation>
+    </message>
+    <message>
+        <source>rele Scarico Destro non assegnato</source>
+        <translation>rele Scarico Destro non assegnato</translation>
+    </message>
+    <message>
+        <source>rele Scarico Sinistro non assegnato</source>
+        <translation>rele Scarico Sinistro non assegnato</translation>
+    </message>
+    <message>
+        <source>Doppia manca 1 rele o 1 sensore di carico</source>
+        <translation>Doppia manca 1 rele o 1 sensore di carico</translation>
+    </message>
+    <message>
+        <source>Ciclo On Tara valore errato</source>
+        <translation>Ciclo On Tara valore errato</translation>
+    </message>
+    <message>
+        <source>seriale Ricezione buffer pieno</source>
+        <translation>seriale Ricezione buffer pieno</translation>
+    </message>
+    <message>
+        <source>seriale Trasmissione Time-Out</source>
+        <translation>seriale Trasmissione Time-Out</translation>
+    </message>
+    <message>
+        <source>comandi J/K errati</source>
+        <translation>comandi J/K errati</translation>
+    </message>
+    <message>
+        <source>0 - Centralina off</source>
+        <translation>0 - Centralina off</translation>
+    </message>
+    <message>
+        <source>0 - Accesa</source>
+        <translation>0 - Accesa</translation>
+    </message>
+    <message>
+        <source>1 - Stand By</source>
+        <translation>1 - Stand By</translation>
+    </message>
+    <message>
+        <source>2 - Attesa Encoder</source>
+        <translation>2 - Attesa Encoder</translation>
+    </message>
+    <message>
+        <source>3 - Tara iniziale</source>
+        <translation>3 - Tara iniziale</translation>
+    </message>
+    <message>
+        <source>4 - Lavorazione</source>
+        <translation>4 - Lavorazione</translation>
+    </message>
+    <message>
+        <source>5 - Fine partita</source>
+        <translation>5 - Fine partita</translation>
+    </message>
+    <message>
+        <source>%1tz/s</source>
+        <translation>%1tz/s</translation>
+    </message>
+    <message>
+        <source>set Encoder orario</source>
+        <translation>set Encoder orario</translation>
+    </message>
+    <message>
+        <source>set Encoder antiorario</source>
+        <translation>set Encoder antiorario</translation>
+    </message>
+    <message>
+        <source>Trasf. %1Mb3 = %2 %</source>
+        <translation>Trasf. %1Mb3 = %2 %</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Bolla temporanea non presente!</source>
+        <translation>Bolla temporanea non presente!</translation>
+    </message>
+    <message>
+        <source>Vuoi esportare i dati verso AS400 ?</source>
+        <translation>Vuoi esportare i dati verso AS400 ?</translation>
+    </message>
+    <message>
+        <source>KV7 Campionatrice</source>
+        <translation>KV7 Campionatrice</translation>
+    </message>
+    <message>
+        <source>Programma Gestione Calibratrice</source>
+        <translation>Programma Gestione Calibratrice</translation>
+    </message>
+    <message>
+        <source>non abilitata</source>
+        <translation>non abilitata</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TListaProgrammi</name>
+    <message>
+        <source>Lista Programmi</source>
+        <translation>Lista Programmi</translation>
+    </message>
+    <message>
+        <source>Selezionare il programma</source>
+        <translation>Selezionare il programma</translation>
+    </message>
+    <message>
+        <source>Numero  Programmi</source>
+        <translation>Numero  Programmi</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TNewProgram</name>
+    <message>
+        <source>Programma</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>Pesi Qualita %1</source>
+        <translation>Pesi Qualita %1</translation>
+    </message>
+    <message>
+        <source>Codice SQL Q5</source>
+        <translation>Codice SQL Q5</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibro</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Codice SQL</source>
+        <translation>Codice SQL</translation>
+    </message>
+    <message>
+        <source>Modifica programma N. </source>
+        <translation>Modifica programma N. </translation>
+    </message>
+    <message>
+        <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
+        <translation>il campo codice programma deve essere un numero di max 2 cifre!</translation>
+    </message>
+    <message>
+        <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
+        <translation>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>massimo</source>
+        <translation>massimo</translation>
+    </message>
+    <message>
+        <source>minimo</source>
+        <translation>minimo</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TParProg</name>
+    <message>
+        <source>Parametri  Programma</source>
+        <translation>Parametri  Programma</translation>
+    </message>
+    <message>
+        <source>Archiviazione</source>
+        <translation>Archiviazione</translation>
+    </message>
+    <message>
+        <source>Stampa Bolla</source>
+        <translation>Stampa Bolla</translation>
+    </message>
+    <message>
+        <source>Trasmis. al remoto</source>
+        <translation>Trasmis. al remoto</translation>
+    </message>
+    <message>
+        <source>Stampa grammature</source>
+        <translation>Stampa grammature</translation>
+    </message>
+    <message>
+        <source>Fine Partita Autom.</source>
+        <translation>Fine Partita Autom.</translation>
+    </message>
+    <message>
+        <source>grammi</source>
+        <translation>grammi</translation>
+    </message>
+    <message>
+        <source>Kilogrammi</source>
+        <translation>Kilogrammi</translation>
+    </message>
+    <message>
+        <source>Totali espressi in</source>
+        <translation>Totali espressi in</translation>
+    </message>
+    <message>
+        <source>Numero Copie Bolle</source>
+        <translation>Numero Copie Bolle</translation>
+    </message>
+    <message>
+        <source>Sfoglia..</source>
+        <translation>Sfoglia..</translation>
+    </message>
+    <message>
+        <source>Directory esp-AS400</source>
+        <translation>Directory esp-AS400</translation>
+    </message>
+    <message>
+        <source>Auto Rinfresco Totali</source>
+        <translation>Auto Rinfresco Totali</translation>
+    </message>
+    <message>
+        <source>Avviso limite Percentuale raggiunta</source>
+        <translation>Avviso limite Percentuale raggiunta</translation>
+    </message>
+    <message>
+        <source>Limite Perc. Q%1</source>
+        <translation>Limite Perc. Q%1</translation>
+    </message>
+    <message>
+        <source>Font Stampe</source>
+        <translation>Font Stampe</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TAboutBox</name>
+    <message>
+        <source>Informazioni</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Versione : %1</source>
+        <translation>Versione : %1</translation>
+    </message>
+    <message>
+        <source>Nome Prodotto : %1</source>
+        <translation>Nome Prodotto : %1</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TErr_map</name>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>Mappa errori SRD12</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TMain</name>
+    <message>
+        <source>&amp;Bolla N:</source>
+        <translation>&amp;Bolla N:</translation>
+    </message>
+    <message>
+        <source>T&amp;otale Partita kg:</source>
+        <translation>T&amp;otale Partita kg:</translation>
+    </message>
+    <message>
+        <source>Stampa con totale partita</source>
+        <translation>Stampa con totale partita</translation>
+    </message>
+    <message>
+        <source>Preview stampa</source>
+        <translation>Preview stampa</translation>
+    </message>
+    <message>
+        <source>Blocco Alimentazione</source>
+        <translation>Blocco Alimentazione</translation>
+    </message>
+    <message>
+        <source>Tazza / Tazze bad</source>
+        <translation>Tazza / Tazze bad</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibro</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Totali lavorazione</source>
+        <translation>Totali lavorazione</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Scarto</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>TOTALE</translation>
+    </message>
+    <message>
+        <source>Codici a barre</source>
+        <translation>Codici a barre</translation>
+    </message>
+    <message>
+        <source>Qualita &amp;%1</source>
+        <translation>Qualita &amp;%1</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualita %1</translation>
+    </message>
+    <message>
+        <source>Allarme qualita: premere per tacitare</source>
+        <translation>Allarme qualita: premere per tacitare</translation>
+    </message>
+    <message>
+        <source>&amp;Lavorazione</source>
+        <translation>&amp;Lavorazione</translation>
+    </message>
+    <message>
+        <source>&amp;Programmi</source>
+        <translation>&amp;Programmi</translation>
+    </message>
+    <message>
+        <source>&amp;Bolle</source>
+        <translation>&amp;Bolle</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duttori</source>
+        <translation>Pro&amp;duttori</translation>
+    </message>
+    <message>
+        <source>&amp;Installazione</source>
+        <translation>&amp;Installazione</translation>
+    </message>
+    <message>
+        <source>A&amp;ssistenza</source>
+        <translation>A&amp;ssistenza</translation>
+    </message>
+    <message>
+        <source>S&amp;carti</source>
+        <translation>S&amp;carti</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Remoto</source>
+        <translation>Controllo &amp;Remoto</translation>
+    </message>
+    <message>
+        <source>Lin&amp;gua</source>
+        <translation>Lin&amp;gua</translation>
+    </message>
+    <message>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Programma  (F2)</source>
+        <translation>Programma  (F2)</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica P/U  (F6)</source>
+        <translation>&amp;Modifica P/U  (F6)</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento   (F8)</source>
+        <translation>&amp;Azzeramento   (F8)</translation>
+    </message>
+    <message>
+        <source>&amp;Dati   (F3)</source>
+        <translation>&amp;Dati   (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Totali</source>
+        <translation>&amp;Totali</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa   (F7)</source>
+        <translation>&amp;Stampa   (F7)</translation>
+    </message>
+    <message>
+        <source>&amp;Fine Lavorazione (F9)</source>
+        <translation>&amp;Fine Lavorazione (F9)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Centralina</source>
+        <translation>&amp;Reset Centralina</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Cancella</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova</source>
+        <translation>&amp;Nuova</translation>
+    </message>
+    <message>
+        <source>esporta per Date</source>
+        <translation>esporta per Date</translation>
+    </message>
+    <message>
+        <source>esporta giornaliero</source>
+        <translation>esporta giornaliero</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento Bolle</source>
+        <translation>&amp;Azzeramento Bolle</translation>
+    </message>
+    <message>
+        <source>&amp;Azzera Produttori</source>
+        <translation>&amp;Azzera Produttori</translation>
+    </message>
+    <message>
+        <source>&amp;Calibratrice</source>
+        <translation>&amp;Calibratrice</translation>
+    </message>
+    <message>
+        <source>&amp;Programma</source>
+        <translation>&amp;Programma</translation>
+    </message>
+    <message>
+        <source>&amp;Salva su Penna USB</source>
+        <translation>&amp;Salva su Penna USB</translation>
+    </message>
+    <message>
+        <source>&amp;Ripristina da Penna USB</source>
+        <translation>&amp;Ripristina da Penna USB</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;CELLE</source>
+        <translation>Controllo &amp;CELLE</translation>
+    </message>
+    <message>
+        <source>&amp;Memorizzato</source>
+        <translation>&amp;Memorizzato</translation>
+    </message>
+    <message>
+        <source>&amp;Encoder</source>
+        <translation>&amp;Encoder</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Tazze</source>
+        <translation>Controllo &amp;Tazze</translation>
+    </message>
+    <message>
+        <source>Tabella T&amp;ara</source>
+        <translation>Tabella T&amp;ara</translation>
+    </message>
+    <message>
+        <source>Ca&amp;librazione</source>
+        <translation>Ca&amp;librazione</translation>
+    </message>
+    <message>
+        <source>&amp;Oscilloscopio</source>
+        <translation>&amp;Oscilloscopio</translation>
+    </message>
+    <message>
+        <source>Aggiorna Tempi Scarti</source>
+        <translation>Aggiorna Tempi Scarti</translation>
+    </message>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>Mappa errori SRD12</translation>
+    </message>
+    <message>
+        <source>Remoto 1</source>
+        <translation>Remoto 1</translation>
+    </message>
+    <message>
+        <source>Remoto 2</source>
+        <translation>Remoto 2</translation>
+    </message>
+    <message>
+        <source>Remoto 3</source>
+        <translation>Remoto 3</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Spagnolo</source>
+        <translation>Spagnolo</translation>
+    </message>
+    <message>
+        <source>Portoghese</source>
+        <translation>Portoghese</translation>
+    </message>
+    <message>
+        <source>Inglese</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>Francese</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>Tedesco</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>Greco</source>
+        <translation>Greco</translation>
+    </message>
+    <message>
+        <source>Cinese</source>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>Russo</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Indiano</source>
+        <translation>Indiano</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>&amp;Controllo Aggiornamenti On-line</translation>
+    </message>
+    <message>
+        <source>&amp;Fine</source>
+        <translation>&amp;Fine</translation>
+    </message>
+</context>
+</TS>

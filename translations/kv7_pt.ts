@@ -1,0 +1,712 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="pt_BR" sourcelanguage="it_IT">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Il comando %1 non è andato a buon fine</source>
+        <translation>O comando %1 falhou</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta</source>
+        <translation>O comando %1 não recebeu uma resposta correta</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non ha ricevuto una risposta corretta=%2</source>
+        <translation>O comando %1 não recebeu uma resposta correta=%2</translation>
+    </message>
+    <message>
+        <source>Il comando %1 non è stato trasmesso correttamente</source>
+        <translation>O comando %1 não foi transmitido corretamente</translation>
+    </message>
+    <message>
+        <source>Il comando di versione non ha ricevuto una risposta corretta</source>
+        <translation>O comando de versão não recebeu uma resposta correta</translation>
+    </message>
+    <message>
+        <source>Il comando di type non ha ricevuto una risposta corretta</source>
+        <translation>O comando de tipo não recebeu uma resposta correta</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo rotazione non è stato trasmesso correttamente</source>
+        <translation>O comando de controlo da rotação não foi transmitido corretamente</translation>
+    </message>
+    <message>
+        <source>Il comando di rotazione non ha ricevuto una risposta corretta</source>
+        <translation>O comando de rotação não recebeu uma resposta correta</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non è stato trasmesso correttamente</source>
+        <translation>O comando de definição da rotação não foi transmitido corretamente</translation>
+    </message>
+    <message>
+        <source>Il comando di Set rotazione non ha ricevuto una risposta corretta</source>
+        <translation>O comando de definição da rotação não recebeu uma resposta correta</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Delay Tara non è stato trasmesso correttamente</source>
+        <translation>O comando de definição do atraso de tara não foi transmitido corretamente</translation>
+    </message>
+    <message>
+        <source>Il comando di Set Tipo Magneti non è stato trasmesso correttamente</source>
+        <translation>O comando de definição do tipo de ímanes não foi transmitido corretamente</translation>
+    </message>
+    <message>
+        <source>Il comando tara tazza non è andato a buon fine</source>
+        <translation>O comando de tara do copo falhou</translation>
+    </message>
+    <message>
+        <source>Il comando di traccia grafica non è stato inviato correttamente</source>
+        <translation>O comando de traçado gráfico não foi enviado corretamente</translation>
+    </message>
+    <message>
+        <source>Termina Oscilloscopio non eseguito...</source>
+        <translation>Fecho do osciloscópio não executado...</translation>
+    </message>
+    <message>
+        <source>Il comando di controllo tazze vuote non è stato inviato correttamente</source>
+        <translation>O comando de controlo de copos vazios não foi enviado corretamente</translation>
+    </message>
+    <message>
+        <source>Il comando di termina tazze vuote non eseguito</source>
+        <translation>Comando de fim de copos vazios não executado</translation>
+    </message>
+    <message>
+        <source>Il comando di calibrazione linee non è stato inviato correttamente</source>
+        <translation>O comando de calibração das linhas não foi enviado corretamente</translation>
+    </message>
+    <message>
+        <source>Il comando di termina calibrazione linee non è stato inviato correttamente</source>
+        <translation>O comando de fim da calibração das linhas não foi enviado corretamente</translation>
+    </message>
+    <message>
+        <source>0 - SCARTI ON</source>
+        <translation>0 - REFUGOS ON</translation>
+    </message>
+    <message>
+        <source>1 - attesa scar.</source>
+        <translation>1 - espera desc.</translation>
+    </message>
+    <message>
+        <source>2 - SCARICO</source>
+        <translation>2 - DESCARGA</translation>
+    </message>
+    <message>
+        <source>3 - ass. tara</source>
+        <translation>3 - estab. tara</translation>
+    </message>
+    <message>
+        <source>4 - tara in corso</source>
+        <translation>4 - a tarar</translation>
+    </message>
+    <message>
+        <source>5 - att. carico</source>
+        <translation>5 - esp. carga</translation>
+    </message>
+    <message>
+        <source>6 - Carico Sing.</source>
+        <translation>6 - Carga simples</translation>
+    </message>
+    <message>
+        <source>7 - Ass. e Accum.</source>
+        <translation>7 - Estab. e acum.</translation>
+    </message>
+    <message>
+        <source>8 - Doppia Carico</source>
+        <translation>8 - Carga dupla</translation>
+    </message>
+    <message>
+        <source>9 - Ass. Accum. Pos.</source>
+        <translation>9 - Estab. acum. pos.</translation>
+    </message>
+    <message>
+        <source>? - errore scarti</source>
+        <translation>? - erro refugos</translation>
+    </message>
+    <message>
+        <source>0-SCARTI off</source>
+        <translation>0-REFUGOS off</translation>
+    </message>
+    <message>
+        <source>errore ciclo on scarti</source>
+        <translation>erro ao ativar o ciclo de refugos</translation>
+    </message>
+    <message>
+        <source>Errori Centralina Scarti</source>
+        <translation>Erros do controlador de refugos</translation>
+    </message>
+    <message>
+        <source>Programma Peso = 0</source>
+        <translation>Programa peso = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up Singola/Doppia</source>
+        <translation>Configuração simples/dupla</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di carico = 0</source>
+        <translation>Configuração: os dois relés de carga = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up i due rele di scarico = 0</source>
+        <translation>Configuração: os dois relés de descarga = 0</translation>
+    </message>
+    <message>
+        <source>Set-Up k-Peso = 0</source>
+        <translation>Configuração k-peso = 0</translation>
+    </message>
+    <message>
+        <source>rele Scarico Destro non assegnato</source>
+        <translation>relé de descarga direito não atribuído</translation>
+    </message>
+    <message>
+        <source>rele Scarico Sinistro non assegnato</source>
+        <translation>relé de descarga esquerdo não atribuído</translation>
+    </message>
+    <message>
+        <source>Doppia manca 1 rele o 1 sensore di carico</source>
+        <translation>Dupla: falta 1 relé ou 1 sensor de carga</translation>
+    </message>
+    <message>
+        <source>Ciclo On Tara valore errato</source>
+        <translation>Ciclo On: valor de tara errado</translation>
+    </message>
+    <message>
+        <source>seriale Ricezione buffer pieno</source>
+        <translation>série: buffer de receção cheio</translation>
+    </message>
+    <message>
+        <source>seriale Trasmissione Time-Out</source>
+        <translation>série: tempo de transmissão esgotado</translation>
+    </message>
+    <message>
+        <source>comandi J/K errati</source>
+        <translation>comandos J/K errados</translation>
+    </message>
+    <message>
+        <source>0 - Centralina off</source>
+        <translation>0 - Controlador desligado</translation>
+    </message>
+    <message>
+        <source>0 - Accesa</source>
+        <translation>0 - Ligada</translation>
+    </message>
+    <message>
+        <source>1 - Stand By</source>
+        <translation>1 - Em espera</translation>
+    </message>
+    <message>
+        <source>2 - Attesa Encoder</source>
+        <translation>2 - Espera encoder</translation>
+    </message>
+    <message>
+        <source>3 - Tara iniziale</source>
+        <translation>3 - Tara inicial</translation>
+    </message>
+    <message>
+        <source>4 - Lavorazione</source>
+        <translation>4 - Produção</translation>
+    </message>
+    <message>
+        <source>5 - Fine partita</source>
+        <translation>5 - Fim do lote</translation>
+    </message>
+    <message>
+        <source>%1tz/s</source>
+        <translation>%1 cv/s</translation>
+    </message>
+    <message>
+        <source>set Encoder orario</source>
+        <translation>encoder no sentido horário</translation>
+    </message>
+    <message>
+        <source>set Encoder antiorario</source>
+        <translation>encoder no sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Trasf. %1Mb3 = %2 %</source>
+        <translation>Envio%1para Mb3 = %2 %</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Bolla temporanea non presente!</source>
+        <translation>Não existe guia provisória!</translation>
+    </message>
+    <message>
+        <source>Vuoi esportare i dati verso AS400 ?</source>
+        <translation>Deseja exportar os dados para o AS400?</translation>
+    </message>
+    <message>
+        <source>KV7 Campionatrice</source>
+        <translation>KV7 Amostradora</translation>
+    </message>
+    <message>
+        <source>Programma Gestione Calibratrice</source>
+        <translation>Programa de gestão da calibradora</translation>
+    </message>
+    <message>
+        <source>non abilitata</source>
+        <translation>não ativada</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TListaProgrammi</name>
+    <message>
+        <source>Lista Programmi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Selezionare il programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero  Programmi</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TNewProgram</name>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pesi Qualita %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Codice SQL Q5</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Codice SQL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Modifica programma N. </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>massimo</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>minimo</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::programs::TParProg</name>
+    <message>
+        <source>Parametri  Programma</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Archiviazione</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa Bolla</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Trasmis. al remoto</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stampa grammature</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fine Partita Autom.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>grammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kilogrammi</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Totali espressi in</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numero Copie Bolle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sfoglia..</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Directory esp-AS400</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Auto Rinfresco Totali</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Avviso limite Percentuale raggiunta</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Limite Perc. Q%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Font Stampe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TAboutBox</name>
+    <message>
+        <source>Informazioni</source>
+        <translation>Informações</translation>
+    </message>
+    <message>
+        <source>Versione : %1</source>
+        <translation>Versão : %1</translation>
+    </message>
+    <message>
+        <source>Nome Prodotto : %1</source>
+        <translation>Nome do produto : %1</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TErr_map</name>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>Mapa de erros SRD12</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::TMain</name>
+    <message>
+        <source>&amp;Bolla N:</source>
+        <translation>&amp;Guia n.º:</translation>
+    </message>
+    <message>
+        <source>T&amp;otale Partita kg:</source>
+        <translation>T&amp;otal lote kg:</translation>
+    </message>
+    <message>
+        <source>Stampa con totale partita</source>
+        <translation>Imprimir com total do lote</translation>
+    </message>
+    <message>
+        <source>Preview stampa</source>
+        <translation>Pré-visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Blocco Alimentazione</source>
+        <translation>Alimentação bloqueada</translation>
+    </message>
+    <message>
+        <source>Tazza / Tazze bad</source>
+        <translation>Copo / Copos com defeito</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Totali lavorazione</source>
+        <translation>Totais da produção</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Refugo</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Codici a barre</source>
+        <translation>Códigos de barras</translation>
+    </message>
+    <message>
+        <source>Qualita &amp;%1</source>
+        <translation>Qualidade &amp;%1</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualidade %1</translation>
+    </message>
+    <message>
+        <source>Allarme qualita: premere per tacitare</source>
+        <translation>Alarme de qualidade: prima para silenciar</translation>
+    </message>
+    <message>
+        <source>&amp;Lavorazione</source>
+        <translation>&amp;Produção</translation>
+    </message>
+    <message>
+        <source>&amp;Programmi</source>
+        <translation>&amp;Programas</translation>
+    </message>
+    <message>
+        <source>&amp;Bolle</source>
+        <translation>&amp;Guias</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duttori</source>
+        <translation>Pro&amp;dutores</translation>
+    </message>
+    <message>
+        <source>&amp;Installazione</source>
+        <translation>&amp;Instalação</translation>
+    </message>
+    <message>
+        <source>A&amp;ssistenza</source>
+        <translation>A&amp;ssistência técnica</translation>
+    </message>
+    <message>
+        <source>S&amp;carti</source>
+        <translation>&amp;Refugos</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Remoto</source>
+        <translation>Controlo &amp;remoto</translation>
+    </message>
+    <message>
+        <source>Lin&amp;gua</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Aiuto</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>Programma  (F2)</source>
+        <translation>Programa  (F2)</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica P/U  (F6)</source>
+        <translation>&amp;Modificar P/U  (F6)</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento   (F8)</source>
+        <translation>&amp;Reposição a zero   (F8)</translation>
+    </message>
+    <message>
+        <source>&amp;Dati   (F3)</source>
+        <translation>&amp;Dados   (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Totali</source>
+        <translation>&amp;Totais</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa   (F7)</source>
+        <translation>&amp;Imprimir   (F7)</translation>
+    </message>
+    <message>
+        <source>&amp;Fine Lavorazione (F9)</source>
+        <translation>&amp;Fim do lote (F9)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Centralina</source>
+        <translation>&amp;Reiniciar controlador</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Modificar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova</source>
+        <translation>&amp;Nova</translation>
+    </message>
+    <message>
+        <source>esporta per Date</source>
+        <translation>exportar por datas</translation>
+    </message>
+    <message>
+        <source>esporta giornaliero</source>
+        <translation>exportar do dia</translation>
+    </message>
+    <message>
+        <source>&amp;Azzeramento Bolle</source>
+        <translation>&amp;Apagar guias</translation>
+    </message>
+    <message>
+        <source>&amp;Azzera Produttori</source>
+        <translation>&amp;Apagar produtores</translation>
+    </message>
+    <message>
+        <source>&amp;Calibratrice</source>
+        <translation>&amp;Calibradora</translation>
+    </message>
+    <message>
+        <source>&amp;Programma</source>
+        <translation>&amp;Programa</translation>
+    </message>
+    <message>
+        <source>&amp;Salva su Penna USB</source>
+        <translation>&amp;Guardar na pen USB</translation>
+    </message>
+    <message>
+        <source>&amp;Ripristina da Penna USB</source>
+        <translation>&amp;Restaurar da pen USB</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;CELLE</source>
+        <translation>Controlo de &amp;células</translation>
+    </message>
+    <message>
+        <source>&amp;Memorizzato</source>
+        <translation>&amp;Pesos memorizados</translation>
+    </message>
+    <message>
+        <source>&amp;Encoder</source>
+        <translation>&amp;Encoder</translation>
+    </message>
+    <message>
+        <source>Controllo &amp;Tazze</source>
+        <translation>Controlo de &amp;copos</translation>
+    </message>
+    <message>
+        <source>Tabella T&amp;ara</source>
+        <translation>Tabela de t&amp;aras</translation>
+    </message>
+    <message>
+        <source>Ca&amp;librazione</source>
+        <translation>Ca&amp;libração</translation>
+    </message>
+    <message>
+        <source>&amp;Oscilloscopio</source>
+        <translation>&amp;Osciloscópio</translation>
+    </message>
+    <message>
+        <source>Aggiorna Tempi Scarti</source>
+        <translation>Atualizar tempos de refugo</translation>
+    </message>
+    <message>
+        <source>Mappa errori SRD12</source>
+        <translation>Mapa de erros SRD12</translation>
+    </message>
+    <message>
+        <source>Remoto 1</source>
+        <translation>Remoto 1</translation>
+    </message>
+    <message>
+        <source>Remoto 2</source>
+        <translation>Remoto 2</translation>
+    </message>
+    <message>
+        <source>Remoto 3</source>
+        <translation>Remoto 3</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Spagnolo</source>
+        <translation>Espanhol</translation>
+    </message>
+    <message>
+        <source>Portoghese</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Inglese</source>
+        <translation>Inglês</translation>
+    </message>
+    <message>
+        <source>Francese</source>
+        <translation>Francês</translation>
+    </message>
+    <message>
+        <source>Tedesco</source>
+        <translation>Alemão</translation>
+    </message>
+    <message>
+        <source>Greco</source>
+        <translation>Grego</translation>
+    </message>
+    <message>
+        <source>Cinese</source>
+        <translation>Chinês</translation>
+    </message>
+    <message>
+        <source>Russo</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Indiano</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni</source>
+        <translation>&amp;Informações</translation>
+    </message>
+    <message>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>&amp;Procurar atualizações online</translation>
+    </message>
+    <message>
+        <source>&amp;Fine</source>
+        <translation>&amp;Sair</translation>
+    </message>
+</context>
+</TS>
