@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="it_IT">
 <context>
     <name>Messages</name>
@@ -8,47 +9,47 @@
     </message>
     <message>
         <source>Il comando %1 non ha ricevuto una risposta corretta</source>
-        <translation>La commande %1 n'a pas reçu de réponse correcte</translation>
+        <translation>La commande %1 n&apos;a pas reçu de réponse correcte</translation>
     </message>
     <message>
         <source>Il comando %1 non ha ricevuto una risposta corretta=%2</source>
-        <translation>La commande %1 n'a pas reçu de réponse correcte=%2</translation>
+        <translation>La commande %1 n&apos;a pas reçu de réponse correcte=%2</translation>
     </message>
     <message>
         <source>Il comando %1 non è stato trasmesso correttamente</source>
-        <translation>La commande %1 n'a pas été transmise correctement</translation>
+        <translation>La commande %1 n&apos;a pas été transmise correctement</translation>
     </message>
     <message>
         <source>Il comando di versione non ha ricevuto una risposta corretta</source>
-        <translation>La commande de version n'a pas reçu de réponse correcte</translation>
+        <translation>La commande de version n&apos;a pas reçu de réponse correcte</translation>
     </message>
     <message>
         <source>Il comando di type non ha ricevuto una risposta corretta</source>
-        <translation>La commande de type n'a pas reçu de réponse correcte</translation>
+        <translation>La commande de type n&apos;a pas reçu de réponse correcte</translation>
     </message>
     <message>
         <source>Il comando di controllo rotazione non è stato trasmesso correttamente</source>
-        <translation>La commande de contrôle de rotation n'a pas été transmise correctement</translation>
+        <translation>La commande de contrôle de rotation n&apos;a pas été transmise correctement</translation>
     </message>
     <message>
         <source>Il comando di rotazione non ha ricevuto una risposta corretta</source>
-        <translation>La commande de rotation n'a pas reçu de réponse correcte</translation>
+        <translation>La commande de rotation n&apos;a pas reçu de réponse correcte</translation>
     </message>
     <message>
         <source>Il comando di Set rotazione non è stato trasmesso correttamente</source>
-        <translation>La commande de réglage de rotation n'a pas été transmise correctement</translation>
+        <translation>La commande de réglage de rotation n&apos;a pas été transmise correctement</translation>
     </message>
     <message>
         <source>Il comando di Set rotazione non ha ricevuto una risposta corretta</source>
-        <translation>La commande de réglage de rotation n'a pas reçu de réponse correcte</translation>
+        <translation>La commande de réglage de rotation n&apos;a pas reçu de réponse correcte</translation>
     </message>
     <message>
         <source>Il comando di Set Delay Tara non è stato trasmesso correttamente</source>
-        <translation>La commande de réglage du retard de tare n'a pas été transmise correctement</translation>
+        <translation>La commande de réglage du retard de tare n&apos;a pas été transmise correctement</translation>
     </message>
     <message>
         <source>Il comando di Set Tipo Magneti non è stato trasmesso correttamente</source>
-        <translation>La commande de réglage du type d'aimants n'a pas été transmise correctement</translation>
+        <translation>La commande de réglage du type d&apos;aimants n&apos;a pas été transmise correctement</translation>
     </message>
     <message>
         <source>Il comando tara tazza non è andato a buon fine</source>
@@ -56,15 +57,15 @@
     </message>
     <message>
         <source>Il comando di traccia grafica non è stato inviato correttamente</source>
-        <translation>La commande de tracé graphique n'a pas été envoyée correctement</translation>
+        <translation>La commande de tracé graphique n&apos;a pas été envoyée correctement</translation>
     </message>
     <message>
         <source>Termina Oscilloscopio non eseguito...</source>
-        <translation>Arrêt de l'oscilloscope non exécuté...</translation>
+        <translation>Arrêt de l&apos;oscilloscope non exécuté...</translation>
     </message>
     <message>
         <source>Il comando di controllo tazze vuote non è stato inviato correttamente</source>
-        <translation>La commande de contrôle des godets vides n'a pas été envoyée correctement</translation>
+        <translation>La commande de contrôle des godets vides n&apos;a pas été envoyée correctement</translation>
     </message>
     <message>
         <source>Il comando di termina tazze vuote non eseguito</source>
@@ -72,11 +73,11 @@
     </message>
     <message>
         <source>Il comando di calibrazione linee non è stato inviato correttamente</source>
-        <translation>La commande d'étalonnage des lignes n'a pas été envoyée correctement</translation>
+        <translation>La commande d&apos;étalonnage des lignes n&apos;a pas été envoyée correctement</translation>
     </message>
     <message>
         <source>Il comando di termina calibrazione linee non è stato inviato correttamente</source>
-        <translation>La commande de fin d'étalonnage des lignes n'a pas été envoyée correctement</translation>
+        <translation>La commande de fin d&apos;étalonnage des lignes n&apos;a pas été envoyée correctement</translation>
     </message>
     <message>
         <source>0 - SCARTI ON</source>
@@ -128,7 +129,7 @@
     </message>
     <message>
         <source>errore ciclo on scarti</source>
-        <translation>erreur d'activation du cycle de rebut</translation>
+        <translation>erreur d&apos;activation du cycle de rebut</translation>
     </message>
     <message>
         <source>Errori Centralina Scarti</source>
@@ -176,7 +177,7 @@
     </message>
     <message>
         <source>seriale Trasmissione Time-Out</source>
-        <translation>série : délai d'émission dépassé</translation>
+        <translation>série : délai d&apos;émission dépassé</translation>
     </message>
     <message>
         <source>comandi J/K errati</source>
@@ -250,20 +251,55 @@
         <source>non abilitata</source>
         <translation>désactivée</translation>
     </message>
+    <message>
+        <source>KV7 Campionatrice%1</source>
+        <translation>KV7 Échantillonneuse%1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramMessages</name>
+    <message>
+        <source> Caricamento Programma </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Cancella Programma </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La centralina è spenta, accenderla per favore!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il programma %1 non è in archivio.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kv7::programs::TListaProgrammi</name>
     <message>
         <source>Lista Programmi</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Selezionare il programma</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Numero  Programmi</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -274,23 +310,23 @@
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Pesi Qualita %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Codice SQL Q5</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Calibro</source>
@@ -302,98 +338,98 @@
     </message>
     <message>
         <source>Codice SQL</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Modifica programma N. </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>kv7::programs::TParProg</name>
     <message>
         <source>Parametri  Programma</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Archiviazione</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Stampa Bolla</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Trasmis. al remoto</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Stampa grammature</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fine Partita Autom.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>grammi</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Kilogrammi</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Totali espressi in</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Numero Copie Bolle</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sfoglia..</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Directory esp-AS400</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Auto Rinfresco Totali</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Avviso limite Percentuale raggiunta</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Limite Perc. Q%1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Font Stampe</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="it_IT">
 <context>
     <name>Messages</name>
@@ -249,6 +250,41 @@
     <message>
         <source>non abilitata</source>
         <translation>non abilitata</translation>
+    </message>
+    <message>
+        <source>KV7 Campionatrice%1</source>
+        <translation>KV7 Campionatrice%1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramMessages</name>
+    <message>
+        <source> Caricamento Programma </source>
+        <translation> Caricamento Programma </translation>
+    </message>
+    <message>
+        <source> Cancella Programma </source>
+        <translation> Cancella Programma </translation>
+    </message>
+    <message>
+        <source>La centralina è spenta, accenderla per favore!</source>
+        <translation>La centralina è spenta, accenderla per favore!</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
+        <translation>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</translation>
+    </message>
+    <message>
+        <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
+        <translation>Il programma è quello corrente; non è possibile cancellarlo!</translation>
+    </message>
+    <message>
+        <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
+        <translation>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non è in archivio.</source>
+        <translation>Il programma %1 non è in archivio.</translation>
     </message>
 </context>
 <context>

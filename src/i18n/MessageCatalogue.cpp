@@ -80,6 +80,7 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Vuoi esportare i dati verso AS400 ?"),
     // Names the console hands to its windows.
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice"),
+    QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice%1"),  // with the board's version and type
     QT_TRANSLATE_NOOP("Messages", "Programma Gestione Calibratrice"),
     QT_TRANSLATE_NOOP("Messages", "non abilitata"),
 };
