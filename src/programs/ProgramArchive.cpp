@@ -63,6 +63,15 @@ std::optional<LoadedProgram> LoadProgramByNumber(store::Database& db, int n, int
   return LoadProgramIntoEditor(db, ProgramCodeText(n), multiplier);
 }
 
+std::optional<BoardProgram> PrepareBoardProgram(store::Database& db, int n,
+                                                const store::Configuration& config) {
+  auto loaded = LoadProgramByNumber(db, n, config.xmoltiply);
+  if (!loaded) return std::nullopt;
+  auto blocks = BuildLineProgramBlocks(n, loaded->texts, LineQualitiesOf(config), config.xmoltiply);
+  if (!blocks) return std::nullopt;
+  return BoardProgram{std::move(*loaded), std::move(*blocks)};
+}
+
 SaveOutcome SaveProgram(store::Database& db, const store::ProgramRecord& record, const std::string& code) {
   const auto number = ProgramNumber(code);
   const std::string stored = number ? ProgramCodeText(*number) : code;

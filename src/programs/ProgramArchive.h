@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "programs/ProgramBlocks.h"
 #include "programs/ProgramCodes.h"
 #include "programs/ProgramEditorTexts.h"
 #include "store/Database.h"
@@ -28,6 +29,18 @@ std::optional<LoadedProgram> LoadProgramIntoEditor(store::Database& db, const st
                                                    int multiplier);
 // Program number n (its code written with two digits).
 std::optional<LoadedProgram> LoadProgramByNumber(store::Database& db, int n, int multiplier);
+
+// What LoadProgram needs to put program n on the board: the program (its
+// record for the reports and batches, its texts for the editor) and the six
+// "F" blocks with n at their head, for the configured line qualities and
+// weight multiplier. nullopt when no program has code n or a stored limit
+// is not a number.
+struct BoardProgram {
+  LoadedProgram program;
+  LineBlocks blocks;
+};
+std::optional<BoardProgram> PrepareBoardProgram(store::Database& db, int n,
+                                                const store::Configuration& config);
 
 enum class SaveOutcome { Replaced, Inserted };
 // Stores `record` under `code` in one transaction. An integer code is stored

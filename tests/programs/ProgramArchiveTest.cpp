@@ -66,6 +66,13 @@ TEST_F(ProgramArchive, SavedProgramReadsBackInTheEditorWithTheMultiplier) {
   EXPECT_EQ(Codes(), std::vector<std::string>{"07"});
   EXPECT_EQ(LoadProgramIntoEditor(Db(), "7", 0)->record.description, "Mele rosse bis");
   EXPECT_FALSE(LoadProgramIntoEditor(Db(), "08", 0));
+  kv7::store::Configuration config;
+  config.qualitaL[3] = 3;  // line 3 grades quality 4
+  config.xmoltiply = 10;
+  auto board = PrepareBoardProgram(Db(), 7, config);
+  ASSERT_TRUE(board);
+  EXPECT_EQ(board->blocks[2].substr(0, 9), "072097147");  // line 3, quality 4: 7 + 40 + 50k
+  EXPECT_FALSE(PrepareBoardProgram(Db(), 8, config));
   EXPECT_THROW(SaveProgram(Db(), p, "A1"), std::invalid_argument);
   EXPECT_EQ(Codes(), std::vector<std::string>{"07"});
 }
