@@ -199,6 +199,7 @@ void TNewProgram::done(int result) {
 void TNewProgram::showEvent(QShowEvent* e) {
   chaining_ = true;
   pages_->setCurrentIndex(0);
+  description_->setFocus();
   QDialog::showEvent(e);
 }
 
