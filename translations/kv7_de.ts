@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="it_IT">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Uso: kv7 [-o]
+Console della campionatrice KV7; lavora nella cartella corrente (kv2.log, file di lavoro).
+  -o           centralina di tipo vecchio (linea a 9600 baud)
+  --help       mostra questo aiuto ed esce
+  --version    mostra la versione ed esce
+Archivio: KV7_DB_HOST, KV7_DB_PORT, KV7_DB_SOCKET, KV7_DB_USER, KV7_DB_PASSWORD, KV7_DB_NAME.
+Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
+</source>
+        <translation>Aufruf: kv7 [-o]
+Konsole des KV7-Probenehmers; arbeitet im aktuellen Ordner (kv2.log, Arbeitsdateien).
+  -o           Steuerung älterer Bauart (Leitung mit 9600 Baud)
+  --help       zeigt diese Hilfe und beendet
+  --version    zeigt die Version und beendet
+Archiv: KV7_DB_HOST, KV7_DB_PORT, KV7_DB_SOCKET, KV7_DB_USER, KV7_DB_PASSWORD, KV7_DB_NAME.
+Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
+</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Il comando %1 non è andato a buon fine</source>
@@ -260,46 +281,46 @@
     <name>ProgramMessages</name>
     <message>
         <source> Caricamento Programma </source>
-        <translation type="unfinished"></translation>
+        <translation> Programm laden </translation>
     </message>
     <message>
         <source> Cancella Programma </source>
-        <translation type="unfinished"></translation>
+        <translation> Programm löschen </translation>
     </message>
     <message>
         <source>La centralina è spenta, accenderla per favore!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Steuerung ist aus: bitte einschalten!</translation>
     </message>
     <message>
         <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm %1 kann nicht geladen werden: der Code muss eine Zahl von 1 bis 98 sein.</translation>
     </message>
     <message>
         <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist das laufende Programm; es kann nicht gelöscht werden!</translation>
     </message>
     <message>
         <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Codes von 01 bis 98 sind belegt: bitte ein Programm löschen.</translation>
     </message>
     <message>
         <source>Il programma %1 non è in archivio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm %1 ist nicht im Archiv.</translation>
     </message>
 </context>
 <context>
     <name>kv7::programs::TListaProgrammi</name>
     <message>
         <source>Lista Programmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmliste</translation>
     </message>
     <message>
         <source>Selezionare il programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm auswählen</translation>
     </message>
     <message>
         <source>Numero  Programmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Programme</translation>
     </message>
 </context>
 <context>
@@ -310,23 +331,23 @@
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Pesi Qualita %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewichte Qualität %1</translation>
     </message>
     <message>
         <source>Codice SQL Q5</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL-Code Q5</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Calibro</source>
@@ -338,98 +359,98 @@
     </message>
     <message>
         <source>Codice SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL-Code</translation>
     </message>
     <message>
         <source>Modifica programma N. </source>
-        <translation type="unfinished"></translation>
+        <translation>Programm bearbeiten Nr. </translation>
     </message>
     <message>
         <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
-        <translation type="unfinished"></translation>
+        <translation>der Programmcode muss eine höchstens zweistellige Zahl sein!</translation>
     </message>
     <message>
         <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität %1, Größe %2: das Gewicht %3 muss eine ganze Zahl sein; das Programm wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
 </context>
 <context>
     <name>kv7::programs::TParProg</name>
     <message>
         <source>Parametri  Programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmparameter</translation>
     </message>
     <message>
         <source>Archiviazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivierung</translation>
     </message>
     <message>
         <source>Stampa Bolla</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieferschein drucken</translation>
     </message>
     <message>
         <source>Trasmis. al remoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragung an Fernstelle</translation>
     </message>
     <message>
         <source>Stampa grammature</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewichtsklassen drucken</translation>
     </message>
     <message>
         <source>Fine Partita Autom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automat. Partieende</translation>
     </message>
     <message>
         <source>grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Gramm</translation>
     </message>
     <message>
         <source>Kilogrammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilogramm</translation>
     </message>
     <message>
         <source>Totali espressi in</source>
-        <translation type="unfinished"></translation>
+        <translation>Summen in</translation>
     </message>
     <message>
         <source>Numero Copie Bolle</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Lieferscheinkopien</translation>
     </message>
     <message>
         <source>Sfoglia..</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen..</translation>
     </message>
     <message>
         <source>Directory esp-AS400</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportordner AS400</translation>
     </message>
     <message>
         <source>Auto Rinfresco Totali</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Summenaktualisierung</translation>
     </message>
     <message>
         <source>Avviso limite Percentuale raggiunta</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung bei erreichtem Prozentgrenzwert</translation>
     </message>
     <message>
         <source>Limite Perc. Q%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozentgrenze Q%1</translation>
     </message>
     <message>
         <source>Font Stampe</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckschrift</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>
@@ -452,6 +473,19 @@
     <message>
         <source>Mappa errori SRD12</source>
         <translation>SRD12-Fehlerübersicht</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::THelp</name>
+    <message>
+        <source>La guida dell&apos;operatore (%1) non è stata trovata in:
+%2</source>
+        <translation>Das Bedienerhandbuch (%1) wurde nicht gefunden in:
+%2</translation>
+    </message>
+    <message>
+        <source>Aiuto - Guida dell&apos;operatore</source>
+        <translation>Hilfe - Bedienerhandbuch</translation>
     </message>
 </context>
 <context>

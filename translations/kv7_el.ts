@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR" sourcelanguage="it_IT">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Uso: kv7 [-o]
+Console della campionatrice KV7; lavora nella cartella corrente (kv2.log, file di lavoro).
+  -o           centralina di tipo vecchio (linea a 9600 baud)
+  --help       mostra questo aiuto ed esce
+  --version    mostra la versione ed esce
+Archivio: KV7_DB_HOST, KV7_DB_PORT, KV7_DB_SOCKET, KV7_DB_USER, KV7_DB_PASSWORD, KV7_DB_NAME.
+Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
+</source>
+        <translation>Χρήση: kv7 [-o]
+Κονσόλα του δειγματολήπτη KV7· εργάζεται στον τρέχοντα φάκελο (kv2.log, αρχεία εργασίας).
+  -o           ελεγκτής παλαιού τύπου (γραμμή στα 9600 baud)
+  --help       εμφανίζει αυτή τη βοήθεια και τερματίζει
+  --version    εμφανίζει την έκδοση και τερματίζει
+Αρχείο: KV7_DB_HOST, KV7_DB_PORT, KV7_DB_SOCKET, KV7_DB_USER, KV7_DB_PASSWORD, KV7_DB_NAME.
+Ρυθμίσεις: KV7_CONFIG_DIR. Με ιδιωτικό αρχείο: kv7-db.
+</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Il comando %1 non è andato a buon fine</source>
@@ -260,46 +281,46 @@
     <name>ProgramMessages</name>
     <message>
         <source> Caricamento Programma </source>
-        <translation type="unfinished"></translation>
+        <translation> Φόρτωση προγράμματος </translation>
     </message>
     <message>
         <source> Cancella Programma </source>
-        <translation type="unfinished"></translation>
+        <translation> Διαγραφή προγράμματος </translation>
     </message>
     <message>
         <source>La centralina è spenta, accenderla per favore!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο ελεγκτής είναι σβηστός: παρακαλώ ενεργοποιήστε τον!</translation>
     </message>
     <message>
         <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το πρόγραμμα %1 δεν μπορεί να φορτωθεί: ο κωδικός πρέπει να είναι αριθμός από 1 έως 98.</translation>
     </message>
     <message>
         <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
-        <translation type="unfinished"></translation>
+        <translation>Είναι το τρέχον πρόγραμμα· δεν μπορεί να διαγραφεί!</translation>
     </message>
     <message>
         <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλοι οι κωδικοί από 01 έως 98 χρησιμοποιούνται: διαγράψτε ένα πρόγραμμα.</translation>
     </message>
     <message>
         <source>Il programma %1 non è in archivio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το πρόγραμμα %1 δεν υπάρχει στο αρχείο.</translation>
     </message>
 </context>
 <context>
     <name>kv7::programs::TListaProgrammi</name>
     <message>
         <source>Lista Programmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Λίστα προγραμμάτων</translation>
     </message>
     <message>
         <source>Selezionare il programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε το πρόγραμμα</translation>
     </message>
     <message>
         <source>Numero  Programmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός προγραμμάτων</translation>
     </message>
 </context>
 <context>
@@ -310,23 +331,23 @@
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Περιγραφή</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Κωδικός</translation>
     </message>
     <message>
         <source>Pesi Qualita %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Βάρη ποιότητας %1</translation>
     </message>
     <message>
         <source>Codice SQL Q5</source>
-        <translation type="unfinished"></translation>
+        <translation>Κωδικός SQL Q5</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση</translation>
     </message>
     <message>
         <source>Calibro</source>
@@ -338,98 +359,98 @@
     </message>
     <message>
         <source>Codice SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>Κωδικός SQL</translation>
     </message>
     <message>
         <source>Modifica programma N. </source>
-        <translation type="unfinished"></translation>
+        <translation>Τροποποίηση προγράμματος αρ. </translation>
     </message>
     <message>
         <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
-        <translation type="unfinished"></translation>
+        <translation>ο κωδικός προγράμματος πρέπει να είναι αριθμός έως 2 ψηφίων!</translation>
     </message>
     <message>
         <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ποιότητα %1, μέγεθος %2: το βάρος %3 πρέπει να είναι ακέραιος· το πρόγραμμα δεν αποθηκεύτηκε.</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished"></translation>
+        <translation>μέγιστο</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished"></translation>
+        <translation>ελάχιστο</translation>
     </message>
 </context>
 <context>
     <name>kv7::programs::TParProg</name>
     <message>
         <source>Parametri  Programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Παράμετροι προγράμματος</translation>
     </message>
     <message>
         <source>Archiviazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρχειοθέτηση</translation>
     </message>
     <message>
         <source>Stampa Bolla</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτύπωση δελτίου</translation>
     </message>
     <message>
         <source>Trasmis. al remoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποστολή σε απομακρυσμένο</translation>
     </message>
     <message>
         <source>Stampa grammature</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτύπωση βαθμίδων βάρους</translation>
     </message>
     <message>
         <source>Fine Partita Autom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτόμ. τέλος παρτίδας</translation>
     </message>
     <message>
         <source>grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>γραμμάρια</translation>
     </message>
     <message>
         <source>Kilogrammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Κιλά</translation>
     </message>
     <message>
         <source>Totali espressi in</source>
-        <translation type="unfinished"></translation>
+        <translation>Σύνολα σε</translation>
     </message>
     <message>
         <source>Numero Copie Bolle</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός αντιγράφων δελτίου</translation>
     </message>
     <message>
         <source>Sfoglia..</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναζήτηση..</translation>
     </message>
     <message>
         <source>Directory esp-AS400</source>
-        <translation type="unfinished"></translation>
+        <translation>Φάκελος εξαγωγής AS400</translation>
     </message>
     <message>
         <source>Auto Rinfresco Totali</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτόματη ανανέωση συνόλων</translation>
     </message>
     <message>
         <source>Avviso limite Percentuale raggiunta</source>
-        <translation type="unfinished"></translation>
+        <translation>Ειδοποίηση ορίου ποσοστού</translation>
     </message>
     <message>
         <source>Limite Perc. Q%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Όριο ποσ. Π%1</translation>
     </message>
     <message>
         <source>Font Stampe</source>
-        <translation type="unfinished"></translation>
+        <translation>Γραμματοσειρά εκτύπωσης</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση</translation>
     </message>
 </context>
 <context>
@@ -452,6 +473,19 @@
     <message>
         <source>Mappa errori SRD12</source>
         <translation>Χάρτης σφαλμάτων SRD12</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::THelp</name>
+    <message>
+        <source>La guida dell&apos;operatore (%1) non è stata trovata in:
+%2</source>
+        <translation>Ο οδηγός χειριστή (%1) δεν βρέθηκε στο:
+%2</translation>
+    </message>
+    <message>
+        <source>Aiuto - Guida dell&apos;operatore</source>
+        <translation>Βοήθεια - Οδηγός χειριστή</translation>
     </message>
 </context>
 <context>

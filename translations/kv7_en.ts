@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="it_IT">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Uso: kv7 [-o]
+Console della campionatrice KV7; lavora nella cartella corrente (kv2.log, file di lavoro).
+  -o           centralina di tipo vecchio (linea a 9600 baud)
+  --help       mostra questo aiuto ed esce
+  --version    mostra la versione ed esce
+Archivio: KV7_DB_HOST, KV7_DB_PORT, KV7_DB_SOCKET, KV7_DB_USER, KV7_DB_PASSWORD, KV7_DB_NAME.
+Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
+</source>
+        <translation>Usage: kv7 [-o]
+Console of the KV7 sampler; works in the current folder (kv2.log, working files).
+  -o           older controller board (line at 9600 baud)
+  --help       show this help and exit
+  --version    show the version and exit
+Archive: KV7_DB_HOST, KV7_DB_PORT, KV7_DB_SOCKET, KV7_DB_USER, KV7_DB_PASSWORD, KV7_DB_NAME.
+Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
+</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Il comando %1 non è andato a buon fine</source>
@@ -260,46 +281,46 @@
     <name>ProgramMessages</name>
     <message>
         <source> Caricamento Programma </source>
-        <translation type="unfinished"></translation>
+        <translation> Loading program </translation>
     </message>
     <message>
         <source> Cancella Programma </source>
-        <translation type="unfinished"></translation>
+        <translation> Delete program </translation>
     </message>
     <message>
         <source>La centralina è spenta, accenderla per favore!</source>
-        <translation type="unfinished"></translation>
+        <translation>The controller is off: please switch it on!</translation>
     </message>
     <message>
         <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program %1 cannot be loaded: the code must be a number from 1 to 98.</translation>
     </message>
     <message>
         <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
-        <translation type="unfinished"></translation>
+        <translation>This is the program in use; it cannot be deleted!</translation>
     </message>
     <message>
         <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
-        <translation type="unfinished"></translation>
+        <translation>All codes from 01 to 98 are in use: delete a program.</translation>
     </message>
     <message>
         <source>Il programma %1 non è in archivio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program %1 is not in the archive.</translation>
     </message>
 </context>
 <context>
     <name>kv7::programs::TListaProgrammi</name>
     <message>
         <source>Lista Programmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Program list</translation>
     </message>
     <message>
         <source>Selezionare il programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Select the program</translation>
     </message>
     <message>
         <source>Numero  Programmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of programs</translation>
     </message>
 </context>
 <context>
@@ -310,23 +331,23 @@
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Pesi Qualita %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quality %1 weights</translation>
     </message>
     <message>
         <source>Codice SQL Q5</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL code Q5</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Calibro</source>
@@ -338,98 +359,98 @@
     </message>
     <message>
         <source>Codice SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL code</translation>
     </message>
     <message>
         <source>Modifica programma N. </source>
-        <translation type="unfinished"></translation>
+        <translation>Edit program no. </translation>
     </message>
     <message>
         <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
-        <translation type="unfinished"></translation>
+        <translation>the program code must be a number of at most 2 digits!</translation>
     </message>
     <message>
         <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quality %1, size %2: weight %3 must be a whole number; the program was not saved.</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished"></translation>
+        <translation>maximum</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished"></translation>
+        <translation>minimum</translation>
     </message>
 </context>
 <context>
     <name>kv7::programs::TParProg</name>
     <message>
         <source>Parametri  Programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Program parameters</translation>
     </message>
     <message>
         <source>Archiviazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiving</translation>
     </message>
     <message>
         <source>Stampa Bolla</source>
-        <translation type="unfinished"></translation>
+        <translation>Print delivery note</translation>
     </message>
     <message>
         <source>Trasmis. al remoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Send to remote</translation>
     </message>
     <message>
         <source>Stampa grammature</source>
-        <translation type="unfinished"></translation>
+        <translation>Print size weights</translation>
     </message>
     <message>
         <source>Fine Partita Autom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic end of batch</translation>
     </message>
     <message>
         <source>grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>grams</translation>
     </message>
     <message>
         <source>Kilogrammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilograms</translation>
     </message>
     <message>
         <source>Totali espressi in</source>
-        <translation type="unfinished"></translation>
+        <translation>Totals shown in</translation>
     </message>
     <message>
         <source>Numero Copie Bolle</source>
-        <translation type="unfinished"></translation>
+        <translation>Delivery note copies</translation>
     </message>
     <message>
         <source>Sfoglia..</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse..</translation>
     </message>
     <message>
         <source>Directory esp-AS400</source>
-        <translation type="unfinished"></translation>
+        <translation>AS400 export folder</translation>
     </message>
     <message>
         <source>Auto Rinfresco Totali</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic totals refresh</translation>
     </message>
     <message>
         <source>Avviso limite Percentuale raggiunta</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning when a share limit is reached</translation>
     </message>
     <message>
         <source>Limite Perc. Q%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Share limit Q%1</translation>
     </message>
     <message>
         <source>Font Stampe</source>
-        <translation type="unfinished"></translation>
+        <translation>Print font</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
@@ -452,6 +473,19 @@
     <message>
         <source>Mappa errori SRD12</source>
         <translation>SRD12 error map</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::THelp</name>
+    <message>
+        <source>La guida dell&apos;operatore (%1) non è stata trovata in:
+%2</source>
+        <translation>The operator guide (%1) was not found in:
+%2</translation>
+    </message>
+    <message>
+        <source>Aiuto - Guida dell&apos;operatore</source>
+        <translation>Help - Operator guide</translation>
     </message>
 </context>
 <context>

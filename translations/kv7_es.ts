@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="it_IT">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Uso: kv7 [-o]
+Console della campionatrice KV7; lavora nella cartella corrente (kv2.log, file di lavoro).
+  -o           centralina di tipo vecchio (linea a 9600 baud)
+  --help       mostra questo aiuto ed esce
+  --version    mostra la versione ed esce
+Archivio: KV7_DB_HOST, KV7_DB_PORT, KV7_DB_SOCKET, KV7_DB_USER, KV7_DB_PASSWORD, KV7_DB_NAME.
+Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
+</source>
+        <translation>Uso: kv7 [-o]
+Consola de la muestreadora KV7; trabaja en la carpeta actual (kv2.log, archivos de trabajo).
+  -o           controlador de tipo antiguo (línea a 9600 baudios)
+  --help       muestra esta ayuda y sale
+  --version    muestra la versión y sale
+Archivo: KV7_DB_HOST, KV7_DB_PORT, KV7_DB_SOCKET, KV7_DB_USER, KV7_DB_PASSWORD, KV7_DB_NAME.
+Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
+</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Il comando %1 non è andato a buon fine</source>
@@ -260,46 +281,46 @@
     <name>ProgramMessages</name>
     <message>
         <source> Caricamento Programma </source>
-        <translation type="unfinished"></translation>
+        <translation> Carga de programa </translation>
     </message>
     <message>
         <source> Cancella Programma </source>
-        <translation type="unfinished"></translation>
+        <translation> Borrar programa </translation>
     </message>
     <message>
         <source>La centralina è spenta, accenderla per favore!</source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador está apagado: ¡enciéndalo, por favor!</translation>
     </message>
     <message>
         <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar el programa %1: el código debe ser un número de 1 a 98.</translation>
     </message>
     <message>
         <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
-        <translation type="unfinished"></translation>
+        <translation>Es el programa en uso; ¡no se puede borrar!</translation>
     </message>
     <message>
         <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los códigos de 01 a 98 ya están en uso: borre un programa.</translation>
     </message>
     <message>
         <source>Il programma %1 non è in archivio.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa %1 no está en el archivo.</translation>
     </message>
 </context>
 <context>
     <name>kv7::programs::TListaProgrammi</name>
     <message>
         <source>Lista Programmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de programas</translation>
     </message>
     <message>
         <source>Selezionare il programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el programa</translation>
     </message>
     <message>
         <source>Numero  Programmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de programas</translation>
     </message>
 </context>
 <context>
@@ -310,23 +331,23 @@
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Pesi Qualita %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos calidad %1</translation>
     </message>
     <message>
         <source>Codice SQL Q5</source>
-        <translation type="unfinished"></translation>
+        <translation>Código SQL Q5</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Calibro</source>
@@ -338,98 +359,98 @@
     </message>
     <message>
         <source>Codice SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>Código SQL</translation>
     </message>
     <message>
         <source>Modifica programma N. </source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar programa n.º </translation>
     </message>
     <message>
         <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡el código de programa debe ser un número de 2 cifras como máximo!</translation>
     </message>
     <message>
         <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad %1, calibre %2: el peso %3 debe ser un número entero; el programa no se ha guardado.</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished"></translation>
+        <translation>máximo</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished"></translation>
+        <translation>mínimo</translation>
     </message>
 </context>
 <context>
     <name>kv7::programs::TParProg</name>
     <message>
         <source>Parametri  Programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros del programa</translation>
     </message>
     <message>
         <source>Archiviazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Stampa Bolla</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir albarán</translation>
     </message>
     <message>
         <source>Trasmis. al remoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisión a remoto</translation>
     </message>
     <message>
         <source>Stampa grammature</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir calibres en gramos</translation>
     </message>
     <message>
         <source>Fine Partita Autom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de lote autom.</translation>
     </message>
     <message>
         <source>grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>gramos</translation>
     </message>
     <message>
         <source>Kilogrammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilogramos</translation>
     </message>
     <message>
         <source>Totali espressi in</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales expresados en</translation>
     </message>
     <message>
         <source>Numero Copie Bolle</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de copias del albarán</translation>
     </message>
     <message>
         <source>Sfoglia..</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar..</translation>
     </message>
     <message>
         <source>Directory esp-AS400</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta export. AS400</translation>
     </message>
     <message>
         <source>Auto Rinfresco Totali</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización automática de totales</translation>
     </message>
     <message>
         <source>Avviso limite Percentuale raggiunta</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de límite de porcentaje alcanzado</translation>
     </message>
     <message>
         <source>Limite Perc. Q%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite porc. C%1</translation>
     </message>
     <message>
         <source>Font Stampe</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de impresión</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
@@ -452,6 +473,19 @@
     <message>
         <source>Mappa errori SRD12</source>
         <translation>Mapa de errores SRD12</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::THelp</name>
+    <message>
+        <source>La guida dell&apos;operatore (%1) non è stata trovata in:
+%2</source>
+        <translation>No se ha encontrado la guía del operador (%1) en:
+%2</translation>
+    </message>
+    <message>
+        <source>Aiuto - Guida dell&apos;operatore</source>
+        <translation>Ayuda - Guía del operador</translation>
     </message>
 </context>
 <context>

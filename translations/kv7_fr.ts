@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="it_IT">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Uso: kv7 [-o]
+Console della campionatrice KV7; lavora nella cartella corrente (kv2.log, file di lavoro).
+  -o           centralina di tipo vecchio (linea a 9600 baud)
+  --help       mostra questo aiuto ed esce
+  --version    mostra la versione ed esce
+Archivio: KV7_DB_HOST, KV7_DB_PORT, KV7_DB_SOCKET, KV7_DB_USER, KV7_DB_PASSWORD, KV7_DB_NAME.
+Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
+</source>
+        <translation>Usage: kv7 [-o]
+Console de l&apos;échantillonneuse KV7 ; travaille dans le dossier courant (kv2.log, fichiers de travail).
+  -o           contrôleur ancien modèle (ligne à 9600 bauds)
+  --help       affiche cette aide et quitte
+  --version    affiche la version et quitte
+Archive: KV7_DB_HOST, KV7_DB_PORT, KV7_DB_SOCKET, KV7_DB_USER, KV7_DB_PASSWORD, KV7_DB_NAME.
+Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
+</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Il comando %1 non è andato a buon fine</source>
@@ -260,46 +281,46 @@
     <name>ProgramMessages</name>
     <message>
         <source> Caricamento Programma </source>
-        <translation type="unfinished"></translation>
+        <translation> Chargement du programme </translation>
     </message>
     <message>
         <source> Cancella Programma </source>
-        <translation type="unfinished"></translation>
+        <translation> Supprimer le programme </translation>
     </message>
     <message>
         <source>La centralina è spenta, accenderla per favore!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôleur est éteint : veuillez le mettre en marche !</translation>
     </message>
     <message>
         <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme %1 ne peut pas être chargé : le code doit être un nombre de 1 à 98.</translation>
     </message>
     <message>
         <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est le programme en cours ; impossible de le supprimer !</translation>
     </message>
     <message>
         <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les codes de 01 à 98 sont utilisés : supprimez un programme.</translation>
     </message>
     <message>
         <source>Il programma %1 non è in archivio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme %1 n&apos;est pas dans l&apos;archive.</translation>
     </message>
 </context>
 <context>
     <name>kv7::programs::TListaProgrammi</name>
     <message>
         <source>Lista Programmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des programmes</translation>
     </message>
     <message>
         <source>Selezionare il programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez le programme</translation>
     </message>
     <message>
         <source>Numero  Programmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de programmes</translation>
     </message>
 </context>
 <context>
@@ -310,23 +331,23 @@
     </message>
     <message>
         <source>Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Pesi Qualita %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Poids qualité %1</translation>
     </message>
     <message>
         <source>Codice SQL Q5</source>
-        <translation type="unfinished"></translation>
+        <translation>Code SQL Q5</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Calibro</source>
@@ -338,98 +359,98 @@
     </message>
     <message>
         <source>Codice SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>Code SQL</translation>
     </message>
     <message>
         <source>Modifica programma N. </source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le programme n° </translation>
     </message>
     <message>
         <source>il campo codice programma deve essere un numero di max 2 cifre!</source>
-        <translation type="unfinished"></translation>
+        <translation>le code programme doit être un nombre de 2 chiffres au plus !</translation>
     </message>
     <message>
         <source>Qualita %1, calibro %2: il peso %3 deve essere un numero intero; il programma non è stato salvato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité %1, calibre %2 : le poids %3 doit être un nombre entier ; le programme n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished"></translation>
+        <translation>maximum</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished"></translation>
+        <translation>minimum</translation>
     </message>
 </context>
 <context>
     <name>kv7::programs::TParProg</name>
     <message>
         <source>Parametri  Programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du programme</translation>
     </message>
     <message>
         <source>Archiviazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivage</translation>
     </message>
     <message>
         <source>Stampa Bolla</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le bon</translation>
     </message>
     <message>
         <source>Trasmis. al remoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmission à distance</translation>
     </message>
     <message>
         <source>Stampa grammature</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les grammages</translation>
     </message>
     <message>
         <source>Fine Partita Autom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de lot autom.</translation>
     </message>
     <message>
         <source>grammi</source>
-        <translation type="unfinished"></translation>
+        <translation>grammes</translation>
     </message>
     <message>
         <source>Kilogrammi</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilogrammes</translation>
     </message>
     <message>
         <source>Totali espressi in</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux exprimés en</translation>
     </message>
     <message>
         <source>Numero Copie Bolle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de copies du bon</translation>
     </message>
     <message>
         <source>Sfoglia..</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir..</translation>
     </message>
     <message>
         <source>Directory esp-AS400</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier export AS400</translation>
     </message>
     <message>
         <source>Auto Rinfresco Totali</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualisation automatique des totaux</translation>
     </message>
     <message>
         <source>Avviso limite Percentuale raggiunta</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerte limite de pourcentage atteinte</translation>
     </message>
     <message>
         <source>Limite Perc. Q%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite pourc. Q%1</translation>
     </message>
     <message>
         <source>Font Stampe</source>
-        <translation type="unfinished"></translation>
+        <translation>Police d&apos;impression</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
@@ -452,6 +473,19 @@
     <message>
         <source>Mappa errori SRD12</source>
         <translation>Carte des erreurs SRD12</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::THelp</name>
+    <message>
+        <source>La guida dell&apos;operatore (%1) non è stata trovata in:
+%2</source>
+        <translation>Le guide de l&apos;opérateur (%1) est introuvable dans :
+%2</translation>
+    </message>
+    <message>
+        <source>Aiuto - Guida dell&apos;operatore</source>
+        <translation>Aide - Guide de l&apos;opérateur</translation>
     </message>
 </context>
 <context>
