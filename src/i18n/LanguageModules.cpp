@@ -13,7 +13,9 @@
 namespace kv7::i18n {
 namespace {
 
-QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString ToQString(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // The translator Qt asks for every text: the language module first, then
 // Qt's own texts (standard buttons) of the same language when installed.
@@ -67,7 +69,9 @@ QStringList DefaultModuleSearchPath() {
   return dirs;
 }
 
-void SetModuleSearchPath(const QStringList& dirs) { Modules().searchPath = dirs; }
+void SetModuleSearchPath(const QStringList& dirs) {
+  Modules().searchPath = dirs;
+}
 
 QStringList ModuleSearchPath() {
   const QStringList& set = Modules().searchPath;
@@ -86,7 +90,9 @@ QString ModulePath(const Language& language) {
   return {};
 }
 
-bool ModuleExists(const Language& language) { return !ModulePath(language).isEmpty(); }
+bool ModuleExists(const Language& language) {
+  return !ModulePath(language).isEmpty();
+}
 
 bool LoadLanguageModule(int localeId) {
   const Language* language = LanguageByLocaleId(localeId);
@@ -119,8 +125,12 @@ void ReloadWindows() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
-const Language& CurrentLanguage() { return *Modules().current; }
+const Language& CurrentLanguage() {
+  return *Modules().current;
+}
 
-QLocale CurrentLocale() { return QLocale(ToQString(CurrentLanguage().qtLocale)); }
+QLocale CurrentLocale() {
+  return QLocale(ToQString(CurrentLanguage().qtLocale));
+}
 
 }  // namespace kv7::i18n

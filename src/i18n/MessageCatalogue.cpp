@@ -34,7 +34,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Il comando di controllo tazze vuote non è stato inviato correttamente"),
     QT_TRANSLATE_NOOP("Messages", "Il comando di termina tazze vuote non eseguito"),
     QT_TRANSLATE_NOOP("Messages", "Il comando di calibrazione linee non è stato inviato correttamente"),
-    QT_TRANSLATE_NOOP("Messages", "Il comando di termina calibrazione linee non è stato inviato correttamente"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Il comando di termina calibrazione linee non è stato inviato correttamente"),
     // Reject station states and errors.
     QT_TRANSLATE_NOOP("Messages", "0 - SCARTI ON"),
     QT_TRANSLATE_NOOP("Messages", "1 - attesa scar."),
@@ -131,7 +132,9 @@ const Catalogue& TheCatalogue() {
   return catalogue;
 }
 
-QString Translated(const char* source) { return QCoreApplication::translate(kMessageContext, source); }
+QString Translated(const char* source) {
+  return QCoreApplication::translate(kMessageContext, source);
+}
 
 // Keeps the blanks around `text` around its translation.
 template <typename Translate>
@@ -186,15 +189,20 @@ QString TranslateCore(const QString& core) {
 
 }  // namespace
 
-std::span<const char* const> CatalogueTexts() { return kTexts; }
+std::span<const char* const> CatalogueTexts() {
+  return kTexts;
+}
 
-QString TranslateMessage(const QString& italianSource) { return Padded(italianSource, TranslateCore); }
+QString TranslateMessage(const QString& italianSource) {
+  return Padded(italianSource, TranslateCore);
+}
 
 bool IsCatalogueText(const QString& italianSource) {
   const QString core = italianSource.trimmed();
   const Catalogue& c = TheCatalogue();
-  return c.entries.contains(core) ||
-         std::any_of(c.patterns.begin(), c.patterns.end(), [&](const Pattern& p) { return p.match.match(core).hasMatch(); });
+  return c.entries.contains(core) || std::any_of(c.patterns.begin(), c.patterns.end(), [&](const Pattern& p) {
+           return p.match.match(core).hasMatch();
+         });
 }
 
 }  // namespace kv7::i18n

@@ -6,7 +6,9 @@
 
 namespace kv7::i18n {
 
-QString FormatNumber(double value, int decimals) { return CurrentLocale().toString(value, 'f', decimals); }
+QString FormatNumber(double value, int decimals) {
+  return CurrentLocale().toString(value, 'f', decimals);
+}
 
 std::optional<double> ParseNumber(const QString& typed) {
   QString text = typed.trimmed();

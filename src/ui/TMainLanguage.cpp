@@ -15,7 +15,9 @@
 namespace kv7::ui {
 namespace {
 
-QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString ToQString(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 
@@ -55,7 +57,8 @@ void TMain::SwitchLanguage(const QString& entry, bool fromMenu) {
     Action(ToQString(i18n::CurrentLanguage().entry))->setChecked(true);
   }
   if (fromMenu && print_)
-    i18n::SavePrintFontIni(*print_, QDir::currentPath().toStdString(), store::ConfigStore::DefaultDirectory());
+    i18n::SavePrintFontIni(*print_, QDir::currentPath().toStdString(),
+                           store::ConfigStore::DefaultDirectory());
 }
 
 QString TMain::LanguageCode() const {

@@ -20,9 +20,9 @@ void Show(QObject* target) {
   const QVariant source = target->property(kSourceProperty);
   if (!source.isValid()) return;
   const QByteArray context = target->property(kContextProperty).toByteArray();
-  const QString text = context.isEmpty()
-                           ? i18n::TranslateMessage(source.toString())
-                           : QCoreApplication::translate(context.constData(), source.toString().toUtf8().constData());
+  const QString text = context.isEmpty() ? i18n::TranslateMessage(source.toString())
+                                         : QCoreApplication::translate(
+                                               context.constData(), source.toString().toUtf8().constData());
   if (auto* label = qobject_cast<QLabel*>(target))
     label->setText(text);
   else if (auto* button = qobject_cast<QAbstractButton*>(target))
@@ -43,7 +43,9 @@ void SetSourceText(QObject* target, const char* context, const QString& source) 
   Show(target);
 }
 
-QString SourceText(const QObject* target) { return target->property(kSourceProperty).toString(); }
+QString SourceText(const QObject* target) {
+  return target->property(kSourceProperty).toString();
+}
 
 void RetranslateTexts(QObject* root) {
   Show(root);

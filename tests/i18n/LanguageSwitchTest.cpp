@@ -46,8 +46,8 @@ class LanguageSwitchTest : public ::testing::Test {
   // Only these modules exist for the program.
   void Provide(std::initializer_list<const char*> abbreviations) {
     for (const char* a : abbreviations)
-      fs::copy_file(fs::path(KV7_MODULE_DIR) / (std::string("mb3.") + a), modules_ / (std::string("mb3.") + a),
-                    fs::copy_options::overwrite_existing);
+      fs::copy_file(fs::path(KV7_MODULE_DIR) / (std::string("mb3.") + a),
+                    modules_ / (std::string("mb3.") + a), fs::copy_options::overwrite_existing);
     kv7::i18n::SetModuleSearchPath({QString::fromStdString(modules_.path().string())});
   }
   void Choose(const char* entry) {
@@ -154,7 +154,8 @@ TEST_F(LanguageSwitchTest, SwitchTimeWithEveryWindowOpen) {
   for (int i = 0; i < 5; ++i) main_->SetStatusPanel(i, kIdle);
 
   qint64 slowest = 0;
-  for (const char* entry : {"Spagnolo1", "Portoghese1", "Inglese1", "Francese1", "Tedesco2", "greco", "Italiano1"}) {
+  for (const char* entry :
+       {"Spagnolo1", "Portoghese1", "Inglese1", "Francese1", "Tedesco2", "greco", "Italiano1"}) {
     QElapsedTimer clock;
     clock.start();
     Choose(entry);

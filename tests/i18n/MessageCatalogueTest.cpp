@@ -103,8 +103,10 @@ TEST(MessageCatalogue, HoldsEveryTextTheQtFreeLayersShow) {
       const auto ext = entry.path().extension();
       if (ext != ".cpp" && ext != ".h") continue;
       const std::string code = WithoutComments(kv7::test::Slurp(entry.path()));
-      for (auto it = std::sregex_iterator(code.begin(), code.end(), shown); it != std::sregex_iterator(); ++it) {
-        for (const std::string& literal : LiteralsFrom(code, static_cast<std::size_t>(it->position()), (*it)[1].matched)) {
+      for (auto it = std::sregex_iterator(code.begin(), code.end(), shown); it != std::sregex_iterator();
+           ++it) {
+        for (const std::string& literal :
+             LiteralsFrom(code, static_cast<std::size_t>(it->position()), (*it)[1].matched)) {
           const std::string text = Trimmed(literal);
           if (!HasLetters(text)) continue;
           ++checked;
@@ -112,7 +114,8 @@ TEST(MessageCatalogue, HoldsEveryTextTheQtFreeLayersShow) {
           bool listed = kv7::i18n::IsCatalogueText(QString::fromStdString(text));
           for (const char* entry : kv7::i18n::CatalogueTexts())
             listed = listed || std::string(entry).find(text) != std::string::npos;
-          EXPECT_TRUE(listed) << entry.path().filename() << ": \"" << text << "\" is not in src/i18n/MessageCatalogue.cpp";
+          EXPECT_TRUE(listed) << entry.path().filename() << ": \"" << text
+                              << "\" is not in src/i18n/MessageCatalogue.cpp";
         }
       }
     }
@@ -151,7 +154,8 @@ TEST_F(InEnglish, MessagesAreTranslatedWithThePartsTheyCarry) {
       {"a text of nobody's", "a text of nobody's"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(kv7::i18n::TranslateMessage(QString::fromUtf8(c.italian)), QString::fromUtf8(c.english)) << c.italian;
+    EXPECT_EQ(kv7::i18n::TranslateMessage(QString::fromUtf8(c.italian)), QString::fromUtf8(c.english))
+        << c.italian;
 }
 
 TEST_F(InEnglish, NumbersFollowTheLanguageAndTypedNumbersTakeEitherMark) {
@@ -163,8 +167,9 @@ TEST_F(InEnglish, NumbersFollowTheLanguageAndTypedNumbersTakeEitherMark) {
   const struct {
     const char* typed;
     std::optional<double> value;
-  } cases[] = {{"12,5", 12.5}, {"12.5", 12.5}, {" 7 ", 7.0},       {"1.250,5", 1250.5},
-               {"1,250.5", 1250.5}, {"-0,25", -0.25}, {"12,5kg", std::nullopt}, {"", std::nullopt}};
+  } cases[] = {{"12,5", 12.5},           {"12.5", 12.5},      {" 7 ", 7.0},
+               {"1.250,5", 1250.5},      {"1,250.5", 1250.5}, {"-0,25", -0.25},
+               {"12,5kg", std::nullopt}, {"", std::nullopt}};
   for (const auto& c : cases) EXPECT_EQ(kv7::i18n::ParseNumber(c.typed), c.value) << c.typed;
 }
 

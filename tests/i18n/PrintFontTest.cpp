@@ -53,9 +53,10 @@ TEST(PrintFont, SettingsGoToTheLocalFileWhenItExistsKeepingItsOtherKeys) {
   }
   s.styles = {true, false, true, false};
   ASSERT_TRUE(kv7::i18n::SavePrintFontIni(s, work.path(), config.path()));
-  EXPECT_EQ(kv7::test::Slurp(work / "mb3l.ini"),
-            "[print]\r\nfont_size=10\r\ncopies=2\r\nfont_name=DejaVu Sans\r\nfont_set=fsBold,fsUnderline.\r\n\r\n"
-            "[other]\r\nx=1\r\n\r\n[custom]\r\nautorefresh=15\r\n");
+  EXPECT_EQ(
+      kv7::test::Slurp(work / "mb3l.ini"),
+      "[print]\r\nfont_size=10\r\ncopies=2\r\nfont_name=DejaVu Sans\r\nfont_set=fsBold,fsUnderline.\r\n\r\n"
+      "[other]\r\nx=1\r\n\r\n[custom]\r\nautorefresh=15\r\n");
   EXPECT_EQ(kv7::test::Slurp(config / "mb3.ini"), central);
 }
 

@@ -47,7 +47,9 @@ std::set<std::pair<QString, QString>> Texts(const std::vector<Message>& messages
   return texts;
 }
 
-QString TsPath(const char* lang) { return QString(KV7_SOURCE_DIR "/translations/kv7_%1.ts").arg(lang); }
+QString TsPath(const char* lang) {
+  return QString(KV7_SOURCE_DIR "/translations/kv7_%1.ts").arg(lang);
+}
 
 // "%1".."%9" used, and whether an accelerator (& before a letter) is there.
 std::pair<std::set<QString>, bool> Shape(const QString& text) {
@@ -67,7 +69,8 @@ TEST(TranslationFiles, EveryTextIsTranslatedAndFinishedInEveryModule) {
     const std::vector<Message> messages = ReadTs(TsPath(lang));
     EXPECT_EQ(Texts(messages), italian) << lang << ": a different set of texts; run the kv7_lupdate target";
     for (const Message& m : messages) {
-      const std::string where = std::string(lang) + " " + m.context.toStdString() + ": " + m.source.toStdString();
+      const std::string where =
+          std::string(lang) + " " + m.context.toStdString() + ": " + m.source.toStdString();
       EXPECT_TRUE(m.type.isEmpty()) << where << " is " << m.type.toStdString();
       EXPECT_FALSE(m.translation.isEmpty()) << where;
       EXPECT_EQ(Shape(m.translation), Shape(m.source)) << where << " -> " << m.translation.toStdString();
@@ -83,19 +86,21 @@ TEST(TranslationFiles, HoldExactlyTheTextsOfTheSources) {
   const QString fresh = QString::fromStdString((dir / "kv7_it.ts").string());
   QProcess lupdate;
   lupdate.setWorkingDirectory(KV7_SOURCE_DIR);
-  lupdate.start(KV7_LUPDATE, {"-silent", "-locations", "none", "-source-language", "it_IT", "-extensions", "cpp,h",
-                              "-recursive", KV7_SOURCE_DIR "/src", "-ts", fresh});
+  lupdate.start(KV7_LUPDATE, {"-silent", "-locations", "none", "-source-language", "it_IT", "-extensions",
+                              "cpp,h", "-recursive", KV7_SOURCE_DIR "/src", "-ts", fresh});
   ASSERT_TRUE(lupdate.waitForFinished(120000));
   ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
   const auto inSources = Texts(ReadTs(fresh));
   const auto inModules = Texts(ReadTs(TsPath("it")));
   ASSERT_GT(inSources.size(), 100u);
   for (const auto& [context, source] : inSources)
-    EXPECT_TRUE(inModules.count({context, source})) << context.toStdString() << ": \"" << source.toStdString()
-                                                    << "\" is new; run the kv7_lupdate target and translate it";
+    EXPECT_TRUE(inModules.count({context, source}))
+        << context.toStdString() << ": \"" << source.toStdString()
+        << "\" is new; run the kv7_lupdate target and translate it";
   for (const auto& [context, source] : inModules)
-    EXPECT_TRUE(inSources.count({context, source})) << context.toStdString() << ": \"" << source.toStdString()
-                                                    << "\" is no longer in the sources; run the kv7_lupdate target";
+    EXPECT_TRUE(inSources.count({context, source}))
+        << context.toStdString() << ": \"" << source.toStdString()
+        << "\" is no longer in the sources; run the kv7_lupdate target";
 }
 
 }  // namespace
