@@ -1,11 +1,13 @@
 #include "app/ConsoleApp.h"
 
+#include <QCloseEvent>
 #include <QTimer>
 
 #include "link/RejectErrorMap.h"
 #include "link/cSrd12.h"
 #include "ui/TAboutBox.h"
 #include "ui/TErr_map.h"
+#include "ui/THelp.h"
 
 namespace kv7::app {
 
@@ -22,63 +24,117 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
     : args_(std::move(args)),
       bridge_(window_),
       ownOperator_(op ? nullptr : std::make_unique<MessageBoxOperator>(&window_)),
-      operator_(op ? op : ownOperator_.get()),
+      operator_(op ? *op : *ownOperator_, window_),
       store_(store::ConfigStore::kDefaultRoot, store::ConfigStore::DefaultDirectory(),
-             [this](const std::string& warning) { operator_->ShowMessage(warning); }),
+             [this](const std::string& warning) { operator_.ShowMessage(warning); }),
       database_(std::move(dbParams)),
-      supervisor_(std::make_unique<supervisor::Supervisor>(bridge_, *operator_, store_, &database_, workDir)),
+      supervisor_(std::make_unique<supervisor::Supervisor>(bridge_, operator_, store_, &database_, workDir)),
       errorMap_(new ui::TErr_map(&window_)),
       aboutBox_(new ui::TAboutBox(&window_)) {
   Wire();
 }
 
-ConsoleApp::~ConsoleApp() = default;
+ConsoleApp::~ConsoleApp() {
+  // Nobody is left to answer: release a question the machine thread may be
+  // waiting on, then let it run its shutdown and end.
+  operator_.Close();
+  machine_.Stop();
+}
+
+void ConsoleApp::OnWindowThread(std::function<void()> call) {
+  QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+}
+
+void ConsoleApp::StartMachine() {
+  auto* sup = supervisor_.get();
+  machine_.Start({
+      [this, sup] { sup->FormShow(Words(args_)); },
+      [sup] { sup->Tick(); },
+      [sup] { sup->FormClose(); },
+      // The window closes for good once the links are closed.
+      [this] { OnWindowThread([this] { window_.close(); }); },
+  });
+}
+
+void ConsoleApp::WireCommand(void (ui::TMain::*signal)(), void (supervisor::Supervisor::*command)()) {
+  auto* sup = supervisor_.get();
+  connect(&window_, signal, this, [this, sup, command] { machine_.Post([sup, command] { (sup->*command)(); }); });
+}
 
 void ConsoleApp::Wire() {
   using ui::TMain;
-  auto* sup = supervisor_.get();
-  connect(&window_, &TMain::FormShow, this, [this, sup] { sup->FormShow(Words(args_)); });
-  connect(&window_, &TMain::Timer1Timer, this, [sup] { sup->Timer1Timer(); });
-  connect(&window_, &TMain::Timer2Timer, this, [this, sup] {
-    window_.Timer2()->stop();
-    sup->Timer2Timer();
+  // The machine thread drives the cycle and the end-of-batch timer; the
+  // window's own timers would only wake the window thread for nothing.
+  window_.Timer1()->stop();
+  window_.installEventFilter(this);
+  connect(&window_, &TMain::FormShow, this, [this] { StartMachine(); });
+  connect(&window_, &TMain::fine2Click, this, [this] {
+    auto* sup = supervisor_.get();
+    machine_.Post([this, sup] {
+      sup->fine2();
+      OnWindowThread([this] { window_.close(); });
+    });
   });
-  connect(&window_, &TMain::FormClose, this, [sup] { sup->FormClose(); });
-  connect(&window_, &TMain::fine2Click, this, [this, sup] {
-    sup->fine2();
-    window_.close();
-  });
-  connect(&window_, &TMain::Image2Click, this, [sup] { sup->Image2Click(); });
-  connect(&window_, &TMain::Totali1Click, this, [sup] { sup->TotaliClick(); });
-  connect(&window_, &TMain::AggiornaTempiScarti1Click, this, [sup] { sup->AggiornaTempiScarti(); });
+  WireCommand(&TMain::Image2Click, &supervisor::Supervisor::Image2Click);
+  WireCommand(&TMain::Totali1Click, &supervisor::Supervisor::TotaliClick);
+  WireCommand(&TMain::AggiornaTempiScarti1Click, &supervisor::Supervisor::AggiornaTempiScarti);
   connect(&window_, &TMain::StatusBar1Click, this, [this] { ShowErrorMap(); });
   connect(&window_, &TMain::MappaerroriSRD121Click, this, [this] { ShowErrorMap(); });
   connect(&window_, &TMain::Informazioni1Click, this, [this] { ShowAboutBox(); });
   for (const char* entry : {"Totali1", "AggiornaTempiScarti1", "MappaerroriSRD121", "fine2", "Informazioni1"})
     window_.SetEntryAvailable(entry, true);
-  // No help file is installed with the console yet.
-  window_.SetEntryAvailable("Aiuto1", false);
+  // The operator guide, read afresh each time it is opened.
+  connect(&window_, &TMain::Aiuto1Click, this, [this] {
+    auto* help = new ui::THelp(&window_);
+    help->setAttribute(Qt::WA_DeleteOnClose);
+    help->Load();
+    help->show();
+  });
+  window_.SetEntryAvailable("Aiuto1", true);
+}
+
+bool ConsoleApp::eventFilter(QObject* watched, QEvent* event) {
+  // Closing the window (title bar, "Fine", SIGTERM) asks the machine thread
+  // to stop: it ends the exchange in progress, closes the links and then
+  // closes the window for good. Until then the window stays, so a question
+  // the shutdown asks can still be answered.
+  if (watched == &window_ && event->type() == QEvent::Close && machine_.Running()) {
+    event->ignore();
+    machine_.RequestStop();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void ConsoleApp::ShowAboutBox(bool modal) {
-  ui::TAboutBox::VersionBlock block{KV7_VERSION, "KV7 Campionatrice", "Programma Gestione Calibratrice",
-                                    QString::fromStdString(supervisor_->Config().copyrigth)};
-  aboutBox_->Prepare(block, QString::fromStdString(supervisor_->Config().copyrigth),
-                     QString::fromStdString(supervisor_->WorkDir().string()));
-  if (modal)
-    aboutBox_->exec();
-  else
-    aboutBox_->show();
+  auto* sup = supervisor_.get();
+  machine_.Post([this, sup, modal] {
+    const QString copyright = QString::fromStdString(sup->Config().copyrigth);
+    const QString workDir = QString::fromStdString(sup->WorkDir().string());
+    OnWindowThread([this, copyright, workDir, modal] {
+      aboutBox_->Prepare({KV7_VERSION, "KV7 Campionatrice", "Programma Gestione Calibratrice", copyright}, copyright,
+                         workDir);
+      if (modal)
+        aboutBox_->exec();
+      else
+        aboutBox_->show();
+    });
+  });
 }
 
 void ConsoleApp::ShowErrorMap(bool modal) {
-  std::bitset<cSrd12::kErrorCodes> flags;
-  if (cSrd12* station = supervisor_->rejectStation()) flags = station->ErrorFlags();
-  errorMap_->SetEntries(RejectErrorTable(), flags);
-  if (modal)
-    errorMap_->exec();
-  else
-    errorMap_->show();
+  auto* sup = supervisor_.get();
+  machine_.Post([this, sup, modal] {
+    std::bitset<cSrd12::kErrorCodes> flags;
+    if (cSrd12* station = sup->rejectStation()) flags = station->ErrorFlags();
+    OnWindowThread([this, flags, modal] {
+      errorMap_->SetEntries(RejectErrorTable(), flags);
+      if (modal)
+        errorMap_->exec();
+      else
+        errorMap_->show();
+    });
+  });
 }
 
 }  // namespace kv7::app

@@ -1,16 +1,20 @@
 #pragma once
-// The running console: the main window, the supervisor logic behind it, the
-// configuration store and the archive, wired together.
+// The running console: the main window on the window thread, the supervisor
+// on the machine thread, the configuration store and the archive, wired
+// together. Window events become commands posted to the machine thread;
+// the supervisor's screen updates come back as queued calls.
 
 #include <QObject>
 #include <QStringList>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/ConsoleBridge.h"
 #include "store/ConfigStore.h"
 #include "store/Database.h"
+#include "supervisor/MachineThread.h"
 #include "supervisor/Supervisor.h"
 #include "ui/TMain.h"
 
@@ -24,35 +28,51 @@ namespace kv7::app {
 class ConsoleApp : public QObject {
   Q_OBJECT
  public:
-  // `op` may be null: message boxes then. `args` are the command-line words
-  // after the program name.
+  // `op` may be null: message boxes then. It is always called on the window
+  // thread. `args` are the command-line words after the program name.
   ConsoleApp(QStringList args, std::filesystem::path workDir, supervisor::Operator* op = nullptr,
              store::DbParams dbParams = store::DbParams::FromEnvironment());
+  // Stops the machine thread if the window did not close first.
   ~ConsoleApp() override;
 
   ui::TMain& Window() { return window_; }
+  // Only from the machine thread (a posted job), or once it has stopped.
   supervisor::Supervisor& Supervisor() { return *supervisor_; }
   ConsoleBridge& Bridge() { return bridge_; }
   ui::TErr_map& ErrorMap() { return *errorMap_; }
   ui::TAboutBox& AboutBox() { return *aboutBox_; }
 
+  // Runs `job` on the machine thread between ticks.
+  void Post(std::function<void()> job) { machine_.Post(std::move(job)); }
+  // The machine thread has run its shutdown and ended.
+  bool MachineStopped() const { return machine_.Stopped(); }
+
  public slots:
-  // Shows the reject station's error map (modal unless told otherwise).
+  // Shows the reject station's error map (modal unless told otherwise),
+  // once the machine thread has read the station's flags.
   void ShowErrorMap(bool modal = true);
   // The information box.
   void ShowAboutBox(bool modal = true);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void Wire();
+  void WireCommand(void (ui::TMain::*signal)(), void (supervisor::Supervisor::*command)());
+  void StartMachine();
+  // Runs `call` on the window thread, after the calls queued before it.
+  void OnWindowThread(std::function<void()> call);
 
   QStringList args_;
   ui::TMain window_;
   ConsoleBridge bridge_;
   std::unique_ptr<supervisor::Operator> ownOperator_;
-  supervisor::Operator* operator_;
+  WindowThreadOperator operator_;
   store::ConfigStore store_;
   store::Database database_;
   std::unique_ptr<supervisor::Supervisor> supervisor_;
+  supervisor::MachineThread machine_;
   ui::TErr_map* errorMap_;
   ui::TAboutBox* aboutBox_;
 };

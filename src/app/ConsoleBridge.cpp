@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
+#include <QThread>
+
+#include <condition_variable>
 
 #include "ui/CustomerLogo.h"
 #include "ui/TMain.h"
@@ -34,57 +36,72 @@ QString ConsoleBridge::NameOf(Control c) {
   return {};
 }
 
-void ConsoleBridge::SetCaption(const std::string& caption) { window_.setWindowTitle(Text(caption)); }
+void ConsoleBridge::OnWindowThread(std::function<void()> call) {
+  // Queued even on the window thread, so calls from anywhere keep one order.
+  QMetaObject::invokeMethod(&window_, std::move(call), Qt::QueuedConnection);
+}
 
-std::string ConsoleBridge::Caption() const { return window_.windowTitle().toStdString(); }
+void ConsoleBridge::SetCaption(const std::string& caption) {
+  OnWindowThread([this, t = Text(caption)] { window_.setWindowTitle(t); });
+}
 
-void ConsoleBridge::SetStatusPanel(int panel, const std::string& text) { window_.SetStatusPanel(panel, Text(text)); }
+void ConsoleBridge::SetStatusPanel(int panel, const std::string& text) {
+  OnWindowThread([this, panel, t = Text(text)] { window_.SetStatusPanel(panel, t); });
+}
 
 void ConsoleBridge::SetStatusAlignment(int panel, supervisor::Align align) {
-  window_.SetStatusPanelAlignment(panel, (align == supervisor::Align::Right ? Qt::AlignRight : Qt::AlignLeft) |
-                                             Qt::AlignVCenter);
+  const Qt::Alignment a = (align == supervisor::Align::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+  OnWindowThread([this, panel, a] { window_.SetStatusPanelAlignment(panel, a); });
 }
 
 void ConsoleBridge::SetEnabled(Control c, bool enabled) {
-  // The two menus that need the board also gate the function keys.
-  if (c == Control::Lavorazione) window_.SetControllerOn(enabled);
-  window_.SetEnabledByName(NameOf(c), enabled);
+  OnWindowThread([this, c, enabled] {
+    // The two menus that need the board also gate the function keys.
+    if (c == Control::Lavorazione) window_.SetControllerOn(enabled);
+    window_.SetEnabledByName(NameOf(c), enabled);
+  });
 }
 
 void ConsoleBridge::SetVisible(Control c, bool visible) {
-  if (c == Control::Image2) {
-    window_.ShowQualityAlarm(visible);
-    return;
-  }
-  window_.SetVisibleByName(NameOf(c), visible);
+  OnWindowThread([this, c, visible] {
+    if (c == Control::Image2)
+      window_.ShowQualityAlarm(visible);
+    else
+      window_.SetVisibleByName(NameOf(c), visible);
+  });
 }
 
-void ConsoleBridge::SetText(Control c, const std::string& text) { window_.SetTextByName(NameOf(c), Text(text)); }
+void ConsoleBridge::SetText(Control c, const std::string& text) {
+  OnWindowThread([this, c, t = Text(text)] { window_.SetTextByName(NameOf(c), t); });
+}
 
-void ConsoleBridge::ClearTotals() { window_.ClearTotals(); }
+void ConsoleBridge::ClearTotals() {
+  OnWindowThread([this] { window_.ClearTotals(); });
+}
 
-void ConsoleBridge::SetUnits(bool grams) { window_.SetUnits(grams); }
+void ConsoleBridge::SetUnits(bool grams) {
+  OnWindowThread([this, grams] { window_.SetUnits(grams); });
+}
 
-void ConsoleBridge::AppendMemo(const std::string& line) { window_.AppendMemo(Text(line)); }
+void ConsoleBridge::AppendMemo(const std::string& line) {
+  OnWindowThread([this, t = Text(line)] { window_.AppendMemo(t); });
+}
 
 void ConsoleBridge::ShowCustomerLogo(const std::string& directory) {
-  window_.SetLogo(ui::LoadCustomerLogo(Text(directory)));
+  // Decoded on the window thread: a logo is small and read once.
+  OnWindowThread([this, d = Text(directory)] { window_.SetLogo(ui::LoadCustomerLogo(d)); });
 }
 
 void ConsoleBridge::SetAvailablePorts(const std::vector<int>& ports) {
   if (ports.empty()) return;
-  portChoices_.clear();
-  portChoices_.push_back("non abilitata");
-  for (int n : ports) portChoices_.push_back(QString("COM%1").arg(n));
+  std::vector<QString> choices{"non abilitata"};
+  for (int n : ports) choices.push_back(QString("COM%1").arg(n));
+  OnWindowThread([this, choices = std::move(choices)] { portChoices_ = choices; });
 }
 
-void ConsoleBridge::SetTimer2Interval(int milliseconds) { window_.Timer2()->setInterval(milliseconds); }
-
-int ConsoleBridge::Timer2Interval() const { return window_.Timer2()->interval(); }
-
-void ConsoleBridge::StartTimer2() { window_.Timer2()->start(); }
-
-void ConsoleBridge::PrepareBatchEntry() { window_.PrepareBatchEntry(); }
+void ConsoleBridge::PrepareBatchEntry() {
+  OnWindowThread([this] { window_.PrepareBatchEntry(); });
+}
 
 void MessageBoxOperator::ShowMessage(const std::string& text) {
   QMessageBox::information(parent_, QApplication::applicationName(), Text(text));
@@ -96,5 +113,76 @@ bool MessageBoxOperator::AskYesNo(const std::string& question) {
 }
 
 void MessageBoxOperator::Beep() { QApplication::beep(); }
+
+struct WindowThreadOperator::Answer {
+  std::mutex mutex;
+  std::condition_variable given;
+  bool done = false;
+  bool yes = false;
+
+  void Give(bool value) {
+    {
+      std::lock_guard lock(mutex);
+      if (done) return;
+      done = true;
+      yes = value;
+    }
+    given.notify_all();
+  }
+  bool Wait() {
+    std::unique_lock lock(mutex);
+    given.wait(lock, [this] { return done; });
+    return yes;
+  }
+};
+
+bool WindowThreadOperator::Ask(std::function<bool()> call) {
+  QObject* side = windowSide_.data();
+  if (side && QThread::currentThread() == side->thread()) return call();
+  auto answer = std::make_shared<Answer>();
+  {
+    std::lock_guard lock(mutex_);
+    if (closed_ || !side) return false;
+    waiting_ = answer;
+  }
+  QMetaObject::invokeMethod(
+      side, [call = std::move(call), answer] { answer->Give(call()); }, Qt::QueuedConnection);
+  const bool yes = answer->Wait();
+  std::lock_guard lock(mutex_);
+  if (waiting_ == answer) waiting_.reset();
+  return yes;
+}
+
+void WindowThreadOperator::ShowMessage(const std::string& text) {
+  Ask([this, text] {
+    inner_.ShowMessage(text);
+    return true;
+  });
+}
+
+bool WindowThreadOperator::AskYesNo(const std::string& question) {
+  return Ask([this, question] { return inner_.AskYesNo(question); });
+}
+
+void WindowThreadOperator::Beep() {
+  // Nothing to wait for; queued before the box that usually follows it.
+  QObject* side = windowSide_.data();
+  if (!side) return;
+  {
+    std::lock_guard lock(mutex_);
+    if (closed_) return;
+  }
+  QMetaObject::invokeMethod(side, [this] { inner_.Beep(); }, Qt::QueuedConnection);
+}
+
+void WindowThreadOperator::Close() {
+  std::shared_ptr<Answer> waiting;
+  {
+    std::lock_guard lock(mutex_);
+    closed_ = true;
+    waiting = std::move(waiting_);
+  }
+  if (waiting) waiting->Give(false);
+}
 
 }  // namespace kv7::app

@@ -1,11 +1,18 @@
 #pragma once
-// Puts the supervisor's view of the screen onto the console window: the
-// Console interface over TMain's named controls, and the operator's message
-// boxes, questions and beep.
+// Puts the supervisor's view of the screen onto the console window. The
+// supervisor runs on the machine thread and no widget may be touched from
+// there: every Console call becomes a queued call on the window thread, run
+// in the order it was made. Operator calls are carried to the window thread
+// too, and the machine thread waits for the answer there while the window
+// stays live.
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include "supervisor/Console.h"
@@ -21,7 +28,6 @@ class ConsoleBridge final : public supervisor::Console {
   explicit ConsoleBridge(ui::TMain& window) : window_(window) {}
 
   void SetCaption(const std::string& caption) override;
-  std::string Caption() const override;
   void SetStatusPanel(int panel, const std::string& text) override;
   void SetStatusAlignment(int panel, supervisor::Align align) override;
   void SetEnabled(supervisor::Control c, bool enabled) override;
@@ -32,25 +38,24 @@ class ConsoleBridge final : public supervisor::Console {
   void AppendMemo(const std::string& line) override;
   void ShowCustomerLogo(const std::string& directory) override;
   void SetAvailablePorts(const std::vector<int>& ports) override;
-  void SetTimer2Interval(int milliseconds) override;
-  int Timer2Interval() const override;
-  void StartTimer2() override;
   void PrepareBatchEntry() override;
 
   // Entries of the installation window's port selectors: "non abilitata",
   // then "COMn" for every port found (empty when none was found, so the
-  // selectors keep what they had).
+  // selectors keep what they had). Window thread only.
   const std::vector<QString>& PortChoices() const { return portChoices_; }
 
   // The system name of a control as the window knows it.
   static QString NameOf(supervisor::Control c);
 
  private:
+  void OnWindowThread(std::function<void()> call);
+
   ui::TMain& window_;
   std::vector<QString> portChoices_;
 };
 
-// Modal boxes with the system's Italian texts.
+// Modal boxes with the system's texts. Window thread only.
 class MessageBoxOperator final : public supervisor::Operator {
  public:
   explicit MessageBoxOperator(QWidget* parent) : parent_(parent) {}
@@ -60,6 +65,32 @@ class MessageBoxOperator final : public supervisor::Operator {
 
  private:
   QWidget* parent_;
+};
+
+// Runs another operator on the window thread and makes the calling thread
+// wait for it. One question at a time can be outstanding, since the only
+// caller off the window thread is the machine thread. Called on the window
+// thread itself, it calls straight through.
+class WindowThreadOperator final : public supervisor::Operator {
+ public:
+  WindowThreadOperator(supervisor::Operator& inner, QObject& windowSide) : inner_(inner), windowSide_(&windowSide) {}
+  void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const std::string& question) override;
+  void Beep() override;
+
+  // The window is going away: a question waiting now, and every later one,
+  // is answered "no" without a box, so the machine thread can finish.
+  void Close();
+
+ private:
+  struct Answer;
+  bool Ask(std::function<bool()> call);
+
+  supervisor::Operator& inner_;
+  QPointer<QObject> windowSide_;
+  std::mutex mutex_;
+  bool closed_ = false;
+  std::shared_ptr<Answer> waiting_;
 };
 
 }  // namespace kv7::app

@@ -2,6 +2,12 @@
 // What the supervisor logic needs of the screen. The main window implements
 // it; tests implement it with a recorder. No widget type appears here, so
 // the cycle runs and is tested without a display.
+//
+// The supervisor calls both interfaces from the machine thread. Console calls
+// only tell the screen something: they return at once and reach the widgets
+// later, in the order they were made, so there are no getters here (the
+// supervisor keeps what it needs to know itself). Operator calls wait for the
+// person's answer; they block the machine thread only.
 
 #include <string>
 #include <vector>
@@ -32,7 +38,6 @@ class Console {
   virtual ~Console() = default;
 
   virtual void SetCaption(const std::string& caption) = 0;
-  virtual std::string Caption() const = 0;
   // Status bar panels 0..4.
   virtual void SetStatusPanel(int panel, const std::string& text) = 0;
   virtual void SetStatusAlignment(int panel, Align align) = 0;
@@ -53,11 +58,6 @@ class Console {
 
   // The serial ports found on this PC, for the installation window's selectors.
   virtual void SetAvailablePorts(const std::vector<int>& ports) = 0;
-
-  // The one-shot end-of-batch timer.
-  virtual void SetTimer2Interval(int milliseconds) = 0;
-  virtual int Timer2Interval() const = 0;
-  virtual void StartTimer2() = 0;
 
   // Input focus on the batch number, "Stampa con totale partita" checked.
   virtual void PrepareBatchEntry() = 0;

@@ -36,16 +36,7 @@ const char* ProcessingStateText(const std::string& stato) {
 }  // namespace
 
 void Supervisor::Timer1Timer() {
-  // A message box opened during a tick runs its own event loop, in which the
-  // timer keeps firing. A nested tick would talk to the boards between the
-  // outer tick's exchanges and stack a new box on every failure, so it is
-  // skipped; the next tick after the box closes runs normally.
-  if (closed_ || inTick_) return;
-  inTick_ = true;
-  struct TickEnd {
-    bool& flag;
-    ~TickEnd() { flag = false; }
-  } tickEnd{inTick_};
+  if (closed_) return;
   if (st_.controllerOn) {
     console_.SetEnabled(Control::Lavorazione, true);
     console_.SetEnabled(Control::Assistenza1, true);
@@ -77,7 +68,7 @@ void Supervisor::Timer1Timer() {
 
   if (st_.endRequest && !st_.endArming) {
     st_.endArming = true;
-    console_.StartTimer2();
+    StartTimer2();
     st_.endArming = false;
     st_.endRequest = false;
   }
@@ -182,7 +173,10 @@ void Supervisor::SetUpBoard() {
       console_.SetVisible(Control::numtazza, true);
       controller_->SetTareDelay(cMB90::kBoardInfoTimeout, config_.delay_tara, config_.distanza_fc,
                                 config_.point_gest, config_.ritfc);
-      if (controller_->HasVersion() && controller_->RequestRotation(cMB90::kBoardInfoTimeout)) {
+      if (controller_->HasVersion()) {
+        // Without a reply the stored rotation still tells the operator the
+        // direction last known and is compared with the installation.
+        controller_->RequestRotation(cMB90::kBoardInfoTimeout);
         if (controller_->GetRotation() > 0) {
           console_.SetStatusPanel(2, "set Encoder orario");
           if (config_.rotdirection != 1) controller_->SetRotation(cMB90::kBoardInfoTimeout, config_.rotdirection);

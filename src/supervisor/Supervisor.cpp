@@ -66,7 +66,6 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
     st_.oldBoardMode = true;
     console_.SetEnabled(Control::TabellaTara1, false);
   }
-  st_.baseCaption = console_.Caption();
   st_.versionText = "-----";
   WriteLog("start MB3\r\n");
 
@@ -95,7 +94,10 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
   console_.SetStatusPanel(4, "0-SCARTI off ");
   StartRejectStation();
 
-  if (DatabaseUsable()) {
+  // One connection attempt for the whole start-up: an archive that is down
+  // costs the operator one box and one time-out, not one per step.
+  const bool archive = DatabaseUsable();
+  if (archive) {
     try {
       st_.programCount = static_cast<int>(database_->Table("programmi").Count());
     } catch (const store::DbError& e) {
@@ -103,7 +105,7 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
     }
   }
   console_.SetText(Control::Costo, "");
-  ReadRestartRecord();
+  ReadRestartRecord(archive);
 
   st_.startMinutes = NowInMinutes();
 
@@ -133,7 +135,7 @@ bool Supervisor::RefreshRejectTimes() {
   st_.rejectState = times.state;
   // The end of batch waits for the station's unload time (tenths of a second) and one second more.
   const int interval = static_cast<int>(std::nearbyint(times.time2 * 100)) + 1000;
-  if (interval != console_.Timer2Interval()) console_.SetTimer2Interval(interval);
+  st_.timer2Interval = interval;
   return true;
 }
 
@@ -158,18 +160,21 @@ bool Supervisor::DatabaseUsable() {
   return false;
 }
 
-void Supervisor::ShowDatabaseError(const std::string& text) {
-  // Once per run: a console that cannot reach its archive must still run
-  // the machine, and a box at every attempt would stop the operator.
-  if (databaseErrorShown_) return;
-  databaseErrorShown_ = true;
+void Supervisor::ShowDatabaseError(const std::string& text, bool periodic) {
+  WriteLog("database error: " + text + "\r\n");
+  if (periodic) {
+    const auto now = std::chrono::steady_clock::now();
+    if (text == lastPeriodicDbError_ && now - lastPeriodicDbErrorShown_ < std::chrono::minutes(1)) return;
+    lastPeriodicDbError_ = text;
+    lastPeriodicDbErrorShown_ = now;
+  }
   operator_.ShowMessage(text);
 }
 
-void Supervisor::ReadRestartRecord() {
+void Supervisor::ReadRestartRecord(bool archive) {
   store::CurrentSelection selection;
   bool found = false;
-  if (DatabaseUsable()) {
+  if (archive) {
     try {
       found = database_->LoadCurrentSelection(selection);
       if (!found) operator_.ShowMessage("Bolla temporanea non presente!");
@@ -211,6 +216,18 @@ void Supervisor::FormClose() {
     controller_.reset();
   }
   auxThread_.reset();
+}
+
+void Supervisor::Tick() {
+  Timer1Timer();
+  if (st_.timer2Due && std::chrono::steady_clock::now() >= *st_.timer2Due) {
+    st_.timer2Due.reset();
+    Timer2Timer();
+  }
+}
+
+void Supervisor::StartTimer2() {
+  st_.timer2Due = std::chrono::steady_clock::now() + std::chrono::milliseconds(st_.timer2Interval);
 }
 
 void Supervisor::Timer2Timer() { EndOfBatch(); }

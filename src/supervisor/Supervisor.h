@@ -4,6 +4,7 @@
 // the reject station and the barcode thread, and reaches the screen through
 // Console and the person at the machine through Operator.
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -33,7 +34,9 @@ namespace kv7::supervisor {
 class Supervisor {
  public:
   // `database` may be null (no archive at all); a database that cannot be
-  // reached is told to the operator once and the console runs without it.
+  // reached is told to the operator and the console runs without it.
+  // Construct it anywhere; from FormShow on, call it from one thread only
+  // (the machine thread).
   Supervisor(Console& console, Operator& op, store::ConfigStore& store, store::Database* database,
              std::filesystem::path workDir = ".");
   ~Supervisor();
@@ -43,8 +46,13 @@ class Supervisor {
   // Start-up sequence, run once when the main window is first shown.
   // `args` are the command-line words after the program name.
   void FormShow(const std::vector<std::string>& args);
+  // What the machine thread runs every 100 ms: the cycle, then the
+  // end-of-batch timer when it is due.
+  void Tick();
   // One 100 ms tick.
   void Timer1Timer();
+  // Arms the one-shot end-of-batch timer with its current interval.
+  void StartTimer2();
   // The one-shot end-of-batch timer fired.
   void Timer2Timer();
   // The exit command: export question, final totals, restart record. The
@@ -96,10 +104,14 @@ class Supervisor {
   // Start-up steps.
   void CreateLinks();
   void StartRejectStation();
-  void ReadRestartRecord();
+  void ReadRestartRecord(bool archive);
   void ComputeCostAmount();
   bool DatabaseUsable();
-  void ShowDatabaseError(const std::string& text);
+  // Every failure goes to the event log and to the operator. `periodic`
+  // marks work the cycle repeats on its own: the same failure again within
+  // a minute is only logged, so a database that is down does not stop the
+  // operator with a box every few seconds.
+  void ShowDatabaseError(const std::string& text, bool periodic = false);
 
   // Cycle steps.
   void StatusPoll();
@@ -133,9 +145,9 @@ class Supervisor {
   std::unique_ptr<cSrd12> rejectStation_;
   std::unique_ptr<tPolling> auxThread_;
   std::function<void(int)> serviceHook_;
-  bool databaseErrorShown_ = false;
+  std::string lastPeriodicDbError_;
+  std::chrono::steady_clock::time_point lastPeriodicDbErrorShown_;
   bool closed_ = false;
-  bool inTick_ = false;
   int reopenCountdown_ = 0;
 };
 

@@ -3,7 +3,9 @@
 // names the cycle, the batch lifecycle and the totals use.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "link/MachineStatus.h"
@@ -16,7 +18,7 @@ struct SupervisorState {
   bool boardKnown = false;      // version and type asked since the board came on
   int boardType = 0;
   std::string versionText = "-----";
-  std::string baseCaption;
+  std::string baseCaption = "KV7 Campionatrice";  // the window's designed caption
   int serviceMode = 0;  // 0 the cycle, 1..6 a service window, 99 the supervisor itself
   int pollDivider = 1;
   int boardProgram = 9999;
@@ -27,6 +29,10 @@ struct SupervisorState {
   bool extraInitCommand = false;
   bool endRequest = false;
   bool endArming = false;
+  // The one-shot end-of-batch timer: its interval (the reject station's
+  // unload time) and when it fires, if armed.
+  int timer2Interval = 3000;
+  std::optional<std::chrono::steady_clock::time_point> timer2Due;
   int autoTotalsCountdown = 0;
   // Automatic totals period in units of 44 polls, set by the program parameters.
   int autoTotalsPeriod = 0;

@@ -67,22 +67,26 @@ TEST_F(ConsoleAppWithSim, TitleStatusBarBarcodeAndErrorMapFollowTheMachine) {
 
   // The station reports an error: its box is ticked in the map.
   sim_->Control("reject-error 05 1");
-  ASSERT_TRUE(WaitFor([&] { return app_->Supervisor().rejectStation()->ErrorFlag(5); }));
-  app_->ShowErrorMap(false);
-  ASSERT_NE(app_->ErrorMap().Box(5), nullptr);
-  EXPECT_TRUE(app_->ErrorMap().Box(5)->isChecked());
+  ASSERT_TRUE(WaitFor([&] {
+    // The map is filled from the flags the machine thread read last.
+    app_->ShowErrorMap(false);
+    return QTest::qWaitFor([&] { return app_->ErrorMap().isVisible(); }, 2000) && app_->ErrorMap().Box(5) &&
+           app_->ErrorMap().Box(5)->isChecked();
+  }));
   EXPECT_FALSE(app_->ErrorMap().Box(0)->isChecked());
   app_->ErrorMap().close();
 
   // Unplugging the board: "Centralina off", then identified again.
   sim_->Control("disconnect");
-  ASSERT_TRUE(WaitFor([&] { return w.StatusPanelText(3) == "0 - Centralina off "; }));
+  ASSERT_TRUE(WaitFor([&] { return w.StatusPanelText(3) == "0 - Centralina off "; }, 30000)) << w.StatusPanelText(3).toStdString();
   EXPECT_TRUE(WaitFor([&] { return !w.ControllerOn(); }, 2000));
   w.setWindowTitle("KV7 Campionatrice");
   sim_->Control("reconnect");
   ASSERT_TRUE(WaitFor([&] { return w.windowTitle() == "KV7 Campionatrice / 2.13 : MB6-1"; }));
 
+  // Closing asks the machine thread to stop; the window goes once the links are closed.
   w.close();
+  ASSERT_TRUE(WaitFor([&] { return app_->MachineStopped() && !w.isVisible(); }));
   const std::string log = Slurp(dir_ / "kv2.log");
   EXPECT_NE(log.find("start MB3\r\n"), std::string::npos);
   EXPECT_NE(log.find("init Mb6 board\r\n"), std::string::npos);

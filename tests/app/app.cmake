@@ -4,3 +4,10 @@ kv7_add_test(console_app_tests LABELS "app;ui;sim"
   LIBS kv7_app_glue Qt6::Test)
 target_compile_definitions(console_app_tests PRIVATE KV7_SIM_BINARY="$<TARGET_FILE:kv7-sim>")
 add_dependencies(console_app_tests kv7-sim)
+
+# The window thread's answer time while the machine thread works.
+kv7_add_test(console_latency_tests LABELS "app;ui;sim"
+  SOURCES ConsoleLatencyTest.cpp
+  LIBS kv7_app_glue Qt6::Test)
+target_compile_definitions(console_latency_tests PRIVATE KV7_SIM_BINARY="$<TARGET_FILE:kv7-sim>")
+add_dependencies(console_latency_tests kv7-sim)

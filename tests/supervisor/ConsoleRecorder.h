@@ -18,7 +18,6 @@ class ConsoleRecorder : public supervisor::Console {
     caption_ = caption;
     captions.push_back(caption);
   }
-  std::string Caption() const override { return caption_; }
   void SetStatusPanel(int panel, const std::string& text) override { panels[panel] = text; }
   void SetStatusAlignment(int panel, supervisor::Align align) override { alignment[panel] = align; }
   void SetEnabled(supervisor::Control c, bool enabled) override { this->enabled[c] = enabled; }
@@ -29,9 +28,6 @@ class ConsoleRecorder : public supervisor::Console {
   void AppendMemo(const std::string& line) override { memo.push_back(line); }
   void ShowCustomerLogo(const std::string& directory) override { logoDirectory = directory; }
   void SetAvailablePorts(const std::vector<int>& p) override { ports = p; }
-  void SetTimer2Interval(int ms) override { timer2Interval = ms; }
-  int Timer2Interval() const override { return timer2Interval; }
-  void StartTimer2() override { ++timer2Starts; }
   void PrepareBatchEntry() override { batchEntryPrepared = true; }
 
   std::string caption_ = "KV7 Campionatrice";
@@ -44,8 +40,6 @@ class ConsoleRecorder : public supervisor::Console {
   std::vector<int> ports;
   std::string units, logoDirectory;
   int clears = 0;
-  int timer2Interval = 3000;
-  int timer2Starts = 0;
   bool batchEntryPrepared = false;
 };
 

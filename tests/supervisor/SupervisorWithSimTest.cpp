@@ -72,8 +72,8 @@ class SupervisorWithSim : public ::testing::Test {
 
 TEST_F(SupervisorWithSim, IdentifiesOnceInitialisesInStateZeroAndComesBackAfterUnplugging) {
   Start();
-  ASSERT_TRUE(TickUntil([&] { return console_.Caption() == "KV7 Campionatrice / 2.13 : MB6-1"; }))
-      << console_.Caption();
+  ASSERT_TRUE(TickUntil([&] { return console_.caption_ == "KV7 Campionatrice / 2.13 : MB6-1"; }))
+      << console_.caption_;
   EXPECT_TRUE(St().controllerOn);
   EXPECT_EQ(St().boardType, 3);
   EXPECT_EQ(console_.panels[2], "set Encoder antiorario");

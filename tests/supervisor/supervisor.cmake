@@ -1,4 +1,4 @@
-kv7_add_test(supervisor_startup_tests LABELS "supervisor;nogui"
+kv7_add_test(supervisor_startup_tests LABELS "supervisor;nogui;threads"
   SOURCES SupervisorStartupTest.cpp
   LIBS kv7_supervisor)
 
@@ -8,3 +8,7 @@ kv7_add_test(supervisor_sim_tests LABELS "supervisor;sim;nogui;threads"
   LIBS kv7_supervisor)
 target_compile_definitions(supervisor_sim_tests PRIVATE KV7_SIM_BINARY="$<TARGET_FILE:kv7-sim>")
 add_dependencies(supervisor_sim_tests kv7-sim)
+
+kv7_add_test(machine_thread_tests LABELS "supervisor;nogui;threads"
+  SOURCES MachineThreadTest.cpp
+  LIBS kv7_supervisor)
