@@ -32,12 +32,13 @@ const char* kUsage =
     "  --reject-share P      share of fruit rejected to the reject station (default 0.05)\n"
     "  --empty-share P       share of cups passing empty (counted as bad cups, default 0)\n"
     "  --photocells          long status replies with the photocell fields\n"
-    "  --version TEXT        firmware version reply (default 2.13)\n"
+    "  --firmware TEXT       firmware version reply (default 2.13)\n"
     "  --type N              board type 0 MB3, 1 MB3mod, 2 MB6, 3 MB6-1 (default 3)\n"
     "  --reject-decimals N   decimals of the reject station's weights (default 3: grams)\n"
     "  --barcode-every SEC   send a generated barcode every SEC seconds (default off)\n"
     "  --seed N              random seed (default 1)\n"
-    "  --send COMMAND        send one command to a running simulator (--control PATH), print the reply\n";
+    "  --send COMMAND        send one command to a running simulator (--control PATH), print the reply\n"
+    "  --help, --version     print this text or the program's version and end\n";
 
 int SendOne(const std::string& socketPath, const std::string& command) {
   sockaddr_un addr{};
@@ -120,13 +121,14 @@ int main(int argc, char** argv) {
     else if (a == "--reject-share") { number(d); o.board.rejectShare = std::clamp(d, 0.0, 1.0); }
     else if (a == "--empty-share") { number(d); o.board.emptyShare = std::clamp(d, 0.0, 1.0); }
     else if (a == "--photocells") o.board.photocells = true;
-    else if (a == "--version") value(o.board.version);
+    else if (a == "--firmware") value(o.board.version);
     else if (a == "--type") { number(d); o.board.type = std::clamp(static_cast<int>(d), 0, 3); }
     else if (a == "--reject-decimals") { number(d); o.reject.decimals = std::clamp(static_cast<int>(d), 0, 3); }
     else if (a == "--barcode-every") { number(d); o.barcodeEverySec = std::max(0.0, d); }
     else if (a == "--seed") { number(d); o.board.seed = static_cast<std::uint32_t>(d); }
     else if (a == "--send") { value(send); sending = true; }
     else if (a == "-h" || a == "--help") { std::fputs(kUsage, stdout); return 0; }
+    else if (a == "--version") { std::printf("kv7-sim %s\n", KV7_VERSION); return 0; }
     else {
       std::fprintf(stderr, "kv7-sim: unknown option %s\n%s", a.c_str(), kUsage);
       return 2;

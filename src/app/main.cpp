@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "app/CommandLine.h"
 #include "app/ConsoleApp.h"
 
 namespace {
@@ -20,6 +21,7 @@ void OnTerminate(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (auto status = kv7::app::HandleInfoOptions(argc, argv)) return *status;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Orvia Campionatrice");
 

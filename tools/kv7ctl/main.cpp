@@ -17,9 +17,10 @@ std::map<std::string, Group>& Groups() {
   return groups;
 }
 
-void PrintUsage() {
-  std::fprintf(stderr, "usage: kv7ctl GROUP ...\n");
-  for (const auto& [name, g] : Groups()) std::fprintf(stderr, "  kv7ctl %s %s\n", name.c_str(), g.usage);
+void PrintUsage(std::FILE* out) {
+  std::fprintf(out, "usage: kv7ctl GROUP ...\n");
+  for (const auto& [name, g] : Groups()) std::fprintf(out, "  kv7ctl %s %s\n", name.c_str(), g.usage);
+  std::fprintf(out, "  kv7ctl --help | --version\n");
 }
 
 }  // namespace
@@ -37,13 +38,22 @@ int UsageError(const std::string& text) {
 
 int main(int argc, char** argv) {
   using namespace kv7ctl;
-  if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
-    PrintUsage();
-    return argc < 2 ? 2 : 0;
+  if (argc < 2) {
+    PrintUsage(stderr);
+    return 2;
+  }
+  const std::string first = argv[1];
+  if (first == "--help" || first == "-h") {
+    PrintUsage(stdout);
+    return 0;
+  }
+  if (first == "--version") {
+    std::printf("kv7ctl %s\n", KV7_VERSION);
+    return 0;
   }
   auto it = Groups().find(argv[1]);
   if (it == Groups().end()) {
-    PrintUsage();
+    PrintUsage(stderr);
     return UsageError(std::string("unknown command '") + argv[1] + "'");
   }
   return it->second.run(Args(argv + 2, argv + argc));
