@@ -78,6 +78,11 @@ void ConsoleApp::Wire() {
   WireCommand(&TMain::Image2Click, &supervisor::Supervisor::Image2Click);
   WireCommand(&TMain::Totali1Click, &supervisor::Supervisor::TotaliClick);
   WireCommand(&TMain::AggiornaTempiScarti1Click, &supervisor::Supervisor::AggiornaTempiScarti);
+  // A language chosen by the operator redraws the totals in it.
+  connect(&window_, &TMain::LanguageChosen, this, [this] {
+    auto* sup = supervisor_.get();
+    machine_.Post([sup] { sup->RefreshTotalsDisplay(); });
+  });
   connect(&window_, &TMain::StatusBar1Click, this, [this] { ShowErrorMap(); });
   connect(&window_, &TMain::MappaerroriSRD121Click, this, [this] { ShowErrorMap(); });
   connect(&window_, &TMain::Informazioni1Click, this, [this] { ShowAboutBox(); });

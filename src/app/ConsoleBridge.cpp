@@ -6,6 +6,8 @@
 
 #include <condition_variable>
 
+#include "i18n/MessageCatalogue.h"
+#include "i18n/PrintFont.h"
 #include "ui/CustomerLogo.h"
 #include "ui/TMain.h"
 
@@ -42,7 +44,13 @@ void ConsoleBridge::OnWindowThread(std::function<void()> call) {
 }
 
 void ConsoleBridge::SetCaption(const std::string& caption) {
-  OnWindowThread([this, t = Text(caption)] { window_.setWindowTitle(t); });
+  OnWindowThread([this, t = Text(caption)] { window_.SetCaption(t); });
+}
+
+void ConsoleBridge::ApplyLanguage(const store::Configuration& config) {
+  OnWindowThread([this, code = Text(config.langinterface), print = i18n::PrintSettings::FromConfiguration(config)] {
+    window_.StartLanguage(code, print);
+  });
 }
 
 void ConsoleBridge::SetStatusPanel(int panel, const std::string& text) {
@@ -104,11 +112,11 @@ void ConsoleBridge::PrepareBatchEntry() {
 }
 
 void MessageBoxOperator::ShowMessage(const std::string& text) {
-  QMessageBox::information(parent_, QApplication::applicationName(), Text(text));
+  QMessageBox::information(parent_, QApplication::applicationName(), i18n::TranslateMessage(Text(text)));
 }
 
 bool MessageBoxOperator::AskYesNo(const std::string& question) {
-  return QMessageBox::question(parent_, QApplication::applicationName(), Text(question),
+  return QMessageBox::question(parent_, QApplication::applicationName(), i18n::TranslateMessage(Text(question)),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

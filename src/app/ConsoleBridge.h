@@ -28,6 +28,7 @@ class ConsoleBridge final : public supervisor::Console {
   explicit ConsoleBridge(ui::TMain& window) : window_(window) {}
 
   void SetCaption(const std::string& caption) override;
+  void ApplyLanguage(const store::Configuration& config) override;
   void SetStatusPanel(int panel, const std::string& text) override;
   void SetStatusAlignment(int panel, supervisor::Align align) override;
   void SetEnabled(supervisor::Control c, bool enabled) override;

@@ -10,6 +10,7 @@
 // person's answer; they block the machine thread only.
 
 #include <string>
+#include "store/Configuration.h"
 #include <vector>
 
 namespace kv7::supervisor {
@@ -38,6 +39,9 @@ class Console {
   virtual ~Console() = default;
 
   virtual void SetCaption(const std::string& caption) = 0;
+  // The configured interface language (`langinterface`) and print font,
+  // taken once the configuration has been applied at start-up.
+  virtual void ApplyLanguage(const store::Configuration& config) = 0;
   // Status bar panels 0..4.
   virtual void SetStatusPanel(int panel, const std::string& text) = 0;
   virtual void SetStatusAlignment(int panel, Align align) = 0;

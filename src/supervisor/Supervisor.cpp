@@ -71,6 +71,7 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
 
   store::ApplyConfiguration(config_, store_, st_.oldBoardMode,
                             [this](const std::string& m) { operator_.ShowMessage(m); });
+  console_.ApplyLanguage(config_);
 
   console_.ShowCustomerLogo(workDir_.string());
   store::LoadCompanyHeader(companyHeader_, workDir_, [this](const std::string& m) { operator_.ShowMessage(m); });

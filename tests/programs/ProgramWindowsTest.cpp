@@ -77,7 +77,9 @@ TEST_F(Editor, WeightFieldsChainPadAndRoundWithTheMultiplier) {
     Open(tc.multiplier);
     Type(tc.field, tc.typed);
     EXPECT_EQ(Text(tc.field), tc.shown);
-    if (*tc.partner) EXPECT_EQ(Text(tc.partner), tc.shown);
+    if (*tc.partner) {
+      EXPECT_EQ(Text(tc.partner), tc.shown);
+    }
     w.reject();
   }
 }

@@ -18,6 +18,7 @@ class ConsoleRecorder : public supervisor::Console {
     caption_ = caption;
     captions.push_back(caption);
   }
+  void ApplyLanguage(const store::Configuration& config) override { language = config.langinterface; }
   void SetStatusPanel(int panel, const std::string& text) override { panels[panel] = text; }
   void SetStatusAlignment(int panel, supervisor::Align align) override { alignment[panel] = align; }
   void SetEnabled(supervisor::Control c, bool enabled) override { this->enabled[c] = enabled; }
@@ -38,7 +39,7 @@ class ConsoleRecorder : public supervisor::Console {
   std::map<supervisor::Control, std::string> texts;
   std::vector<std::string> memo;
   std::vector<int> ports;
-  std::string units, logoDirectory;
+  std::string units, logoDirectory, language;
   int clears = 0;
   bool batchEntryPrepared = false;
 };
