@@ -5,6 +5,8 @@
 
 #include "link/RejectErrorMap.h"
 #include "link/cSrd12.h"
+#include "reports/TImpCosti.h"
+#include "store/SideFiles.h"
 #include "ui/TAboutBox.h"
 #include "ui/TErr_map.h"
 #include "ui/THelp.h"
@@ -30,7 +32,8 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
       database_(std::move(dbParams)),
       supervisor_(std::make_unique<supervisor::Supervisor>(bridge_, operator_, store_, &database_, workDir)),
       errorMap_(new ui::TErr_map(&window_)),
-      aboutBox_(new ui::TAboutBox(&window_)) {
+      aboutBox_(new ui::TAboutBox(&window_)),
+      costsWindow_(new reports::TImpCosti(&window_)) {
   Wire();
 }
 
@@ -77,6 +80,8 @@ void ConsoleApp::Wire() {
   });
   WireCommand(&TMain::Image2Click, &supervisor::Supervisor::Image2Click);
   WireCommand(&TMain::Totali1Click, &supervisor::Supervisor::TotaliClick);
+  WireCommand(&TMain::Start1Click, &supervisor::Supervisor::Start1);
+  WireCosts();
   WireCommand(&TMain::AggiornaTempiScarti1Click, &supervisor::Supervisor::AggiornaTempiScarti);
   // A language chosen by the operator redraws the totals in it.
   connect(&window_, &TMain::LanguageChosen, this, [this] {
@@ -123,6 +128,33 @@ void ConsoleApp::ShowAboutBox(bool modal) {
         aboutBox_->exec();
       else
         aboutBox_->show();
+    });
+  });
+}
+
+void ConsoleApp::WireCosts() {
+  connect(&window_, &ui::TMain::Costi2Click, this, [this] { ShowCosts(); });
+  connect(costsWindow_, &reports::TImpCosti::Saved, this, [this](const store::ProcessingCosts& costs) {
+    auto* sup = supervisor_.get();
+    machine_.Post([this, sup, costs] {
+      // Written on the machine thread, which reads the file back at once.
+      store::SaveCosts(costs, sup->WorkDir(), [this](const std::string& m) { operator_.ShowMessage(m); });
+      sup->ReloadCosts();
+    });
+  });
+  for (const char* entry : {"Start1", "Costi2"}) window_.SetEntryAvailable(entry, true);
+}
+
+void ConsoleApp::ShowCosts(bool modal) {
+  auto* sup = supervisor_.get();
+  machine_.Post([this, sup, modal] {
+    const store::ProcessingCosts costs = sup->Costs();
+    OnWindowThread([this, costs, modal] {
+      costsWindow_->SetCosts(costs);
+      if (modal)
+        costsWindow_->exec();
+      else
+        costsWindow_->show();
     });
   });
 }

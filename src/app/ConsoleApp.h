@@ -22,6 +22,9 @@ namespace kv7::ui {
 class TErr_map;
 class TAboutBox;
 }
+namespace kv7::reports {
+class TImpCosti;
+}
 
 namespace kv7::app {
 
@@ -41,6 +44,7 @@ class ConsoleApp : public QObject {
   ConsoleBridge& Bridge() { return bridge_; }
   ui::TErr_map& ErrorMap() { return *errorMap_; }
   ui::TAboutBox& AboutBox() { return *aboutBox_; }
+  reports::TImpCosti& CostsWindow() { return *costsWindow_; }
 
   // Runs `job` on the machine thread between ticks.
   void Post(std::function<void()> job) { machine_.Post(std::move(job)); }
@@ -53,6 +57,9 @@ class ConsoleApp : public QObject {
   void ShowErrorMap(bool modal = true);
   // The information box.
   void ShowAboutBox(bool modal = true);
+  // The cost window with the costs the supervisor holds; "Salva" writes
+  // "w83.cst" and has the supervisor take the new figures.
+  void ShowCosts(bool modal = true);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,6 +82,8 @@ class ConsoleApp : public QObject {
   supervisor::MachineThread machine_;
   ui::TErr_map* errorMap_;
   ui::TAboutBox* aboutBox_;
+  reports::TImpCosti* costsWindow_;
+  void WireCosts();
 };
 
 }  // namespace kv7::app

@@ -87,6 +87,11 @@ void ConsoleBridge::ClearTotals() {
   OnWindowThread([this] { window_.ClearTotals(); });
 }
 
+void ConsoleBridge::ShowTotals(const supervisor::TotalsView& view) {
+  // A copy travels with the call: the machine thread goes on with its own.
+  OnWindowThread([this, view] { window_.ShowTotals(view); });
+}
+
 void ConsoleBridge::SetUnits(bool grams) {
   OnWindowThread([this, grams] { window_.SetUnits(grams); });
 }

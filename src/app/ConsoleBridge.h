@@ -35,6 +35,7 @@ class ConsoleBridge final : public supervisor::Console {
   void SetVisible(supervisor::Control c, bool visible) override;
   void SetText(supervisor::Control c, const std::string& text) override;
   void ClearTotals() override;
+  void ShowTotals(const supervisor::TotalsView& view) override;
   void SetUnits(bool grams) override;
   void AppendMemo(const std::string& line) override;
   void ShowCustomerLogo(const std::string& directory) override;

@@ -11,6 +11,7 @@
 
 #include <string>
 #include "store/Configuration.h"
+#include "supervisor/TotalsView.h"
 #include <vector>
 
 namespace kv7::supervisor {
@@ -53,6 +54,8 @@ class Console {
   // Empties every class name, weight, count and share cell and the quality
   // and grand totals.
   virtual void ClearTotals() = 0;
+  // Every totals cell, production and cost at once, from one request.
+  virtual void ShowTotals(const TotalsView& view) = 0;
   // "gr" when true, "Kg" otherwise, on every unit label.
   virtual void SetUnits(bool grams) = 0;
   virtual void AppendMemo(const std::string& line) = 0;

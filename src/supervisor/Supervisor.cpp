@@ -84,6 +84,7 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
 
   store::LoadCosts(costs_, workDir_, [this](const std::string& m) { operator_.ShowMessage(m); });
   ComputeCostAmount();
+  ApplyCostsPerMinute();
 
   CreateLinks();
   if (controller_) {
@@ -233,27 +234,9 @@ void Supervisor::StartTimer2() {
 
 void Supervisor::Timer2Timer() { EndOfBatch(); }
 
-void Supervisor::Image2Click() {
-  console_.SetVisible(Control::Image2, false);
-  if (controller_) controller_->SetAlarm(false);
-}
-
 void Supervisor::SetPendingCalibration(const std::string& constants) {
   st_.pendingParen = constants;
   st_.parenPending = true;
-}
-
-void Supervisor::TotaliClick() {
-  if (!controller_ || st_.serviceMode == 99) return;
-  const int saved = st_.serviceMode;
-  st_.serviceMode = 99;
-  const int lines = std::clamp(config_.numlinee, 1, 6);
-  for (int line = 1; line <= lines; ++line) {
-    if (!controller_->RichiestaTotali(cMB90::kTotalsTimeout, "2" + std::to_string(line - 1))) break;
-    controller_->GetTotali(st_.lineTotals[static_cast<std::size_t>(line - 1)]);
-  }
-  st_.rejectReadRequest = true;
-  st_.serviceMode = saved;
 }
 
 bool Supervisor::LoadProgram(int) {
@@ -263,8 +246,6 @@ bool Supervisor::LoadProgram(int) {
 }
 
 void Supervisor::ShowProgramClasses(int) {}
-
-void Supervisor::RefreshTotalsDisplay() {}
 
 void Supervisor::EndOfBatch() {}
 

@@ -18,6 +18,7 @@
 #include "supervisor/EventLog.h"
 #include "supervisor/OperatorReporter.h"
 #include "supervisor/SupervisorState.h"
+#include "supervisor/Totals.h"
 
 namespace kv7 {
 class cMB90;
@@ -149,6 +150,31 @@ class Supervisor {
   std::chrono::steady_clock::time_point lastPeriodicDbErrorShown_;
   bool closed_ = false;
   int reopenCountdown_ = 0;
+
+  // ---- Live totals, production, cost and the quality alarm (TotalsCommands.cpp) ----
+ public:
+  // Totals request, then the snapshot again and the quality alarm (end of batch).
+  void TotaliCKClick();
+  // The display step alone, from the last request.
+  void ShowTotals();
+  // Reset of totals (F8): question, reject station zeroed, "V1", totals read zero.
+  void Start1();
+  // The program name panel 0 shows; while a line does not answer, panel 0
+  // tells so instead.
+  void SetProgramPanel(const std::string& text);
+  // The cost window saved "w83.cst": take its figures and refresh the totals.
+  void ReloadCosts();
+  const TotalsState& Totals() const { return totals_; }
+  TotalsState& Totals() { return totals_; }
+
+ private:
+  // Asks every line for its block and adds the answers; false when none answered.
+  bool RequestLineTotals();
+  void WriteSnapshot(const TotalsView& view);
+  void MeasureProductionAndCost();
+  void ApplyCostsPerMinute();
+
+  TotalsState totals_;
 };
 
 }  // namespace kv7::supervisor

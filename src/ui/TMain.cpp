@@ -373,6 +373,7 @@ QWidget* TMain::BuildSummary() {
     l->setTextFormat(Qt::PlainText);
     layout->addWidget(l);
   }
+  layout->addWidget(BuildChart(column), 2);
 
   auto* codes = new QGroupBox(column);
   SetSourceText(codes, kContext, QT_TR_NOOP("Codici a barre"));

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "i18n/PrintFont.h"
+#include "supervisor/TotalsView.h"
 
 class QAction;
 class QCheckBox;
@@ -27,6 +28,8 @@ class QTimer;
 class QToolButton;
 
 namespace kv7::ui {
+
+class TotalsChart;
 
 class TMain : public QMainWindow {
   Q_OBJECT
@@ -102,6 +105,13 @@ class TMain : public QMainWindow {
   // Empties the class name, range, total and share cells and the quality and
   // grand totals.
   void ClearTotals();
+  // Every totals cell, production and cost from one request; the chart
+  // follows. Figures are written in the language in force.
+  void ShowTotals(const supervisor::TotalsView& view);
+  // A cell's text: the language's decimal mark, right-aligned in its width.
+  static QString FigureText(const supervisor::Figure& f);
+  // The bar chart of the quality page shown.
+  TotalsChart* Chart() const { return chart_; }
   // "gr" when true, "Kg" otherwise, on unit1..unit66.
   void SetUnits(bool grams);
   // The customer logo in Image1, scaled to fit; a null image clears it.
@@ -187,6 +197,7 @@ class TMain : public QMainWindow {
   // "Installazione"
   void Impostazione1Click();
   void Programma2Click();
+  void Costi2Click();  // the cost window "Impostazione Costi"
   void SalvasuFloppy1Click();
   void RipristinadaFloppy1Click();
   // "Assistenza"
@@ -238,6 +249,9 @@ class TMain : public QMainWindow {
   QWidget* BuildQualityPage(int q);
   QWidget* BuildSummary();
   void BuildStatusBar();
+  QWidget* BuildChart(QWidget* parent);
+  void RetranslateTotals();
+  void RedrawChart();
   void ConnectLanguageEntries();
   void RetranslateUi();
   void ApplyActionState(ActionState& state);
@@ -258,6 +272,8 @@ class TMain : public QMainWindow {
   std::array<QLabel*, kPanels> panels_{};
   std::array<QLabel*, 5> qualityTitles_{};
   QLabel* totaleG_ = nullptr;
+  TotalsChart* chart_ = nullptr;
+  std::optional<supervisor::TotalsView> totals_;
   QLabel* production_ = nullptr;
   QLabel* costo_ = nullptr;
   QLabel* lavorPrec_ = nullptr;

@@ -25,6 +25,10 @@ class ConsoleRecorder : public supervisor::Console {
   void SetVisible(supervisor::Control c, bool visible) override { this->visible[c] = visible; }
   void SetText(supervisor::Control c, const std::string& text) override { texts[c] = text; }
   void ClearTotals() override { ++clears; }
+  void ShowTotals(const supervisor::TotalsView& view) override {
+    totals = view;
+    ++totalsShown;
+  }
   void SetUnits(bool grams) override { units = grams ? "gr" : "Kg"; }
   void AppendMemo(const std::string& line) override { memo.push_back(line); }
   void ShowCustomerLogo(const std::string& directory) override { logoDirectory = directory; }
@@ -41,6 +45,8 @@ class ConsoleRecorder : public supervisor::Console {
   std::vector<int> ports;
   std::string units, logoDirectory, language;
   int clears = 0;
+  supervisor::TotalsView totals;
+  int totalsShown = 0;
   bool batchEntryPrepared = false;
 };
 
