@@ -1,0 +1,107 @@
+#pragma once
+// The batches (table `bolle`) as the "&Bolle" commands use them: the picker's
+// list, what the editor is filled from for a new or a stored batch, saving
+// and deleting. Plain C++ on a store::Database for the machine thread;
+// database failures throw store::DbError.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batches/ArchiveLog.h"
+#include "batches/BatchWorkingSet.h"
+#include "batches/ProducerArchive.h"
+#include "programs/ProgramCodes.h"
+#include "store/Database.h"
+
+namespace kv7::batches {
+
+// One entry of the picker. The number is kept with the entry: the text is
+// for reading only and is never parsed back.
+struct BatchListItem {
+  std::int64_t num = 0;
+  std::string text;
+};
+
+struct BatchList {
+  std::vector<BatchListItem> items;  // sorted by text
+  std::int64_t count = 0;            // BatchCount
+  std::int64_t maxNumber = 1;        // BatchMaxNumber: 1 when `bolle` is missing
+  // NumMax: the count right-aligned in 5 characters.
+  std::string NumMaxText() const;
+};
+
+// num right-aligned in 5, date and time, program, delivery note, producer
+// code, then the producer's name or " <nuovo produttore>", blank-separated.
+std::string BatchListText(const store::BatchListEntry& entry);
+
+// The whole list from one query.
+BatchList FillBatchList(store::Database& db);
+// BatchCount and BatchMaxNumber alone, for New.
+BatchList CountBatches(store::Database& db);
+
+// Class names and weight limits of one stored program, for the editor.
+struct ProgramClasses {
+  std::array<std::array<std::string, kClasses>, kQualities> names{};
+  std::array<std::array<std::int64_t, kClasses + 1>, kQualities> limits{};
+};
+
+// Everything the batch editor shows besides the working set: the programs
+// (the drop-down and, parallel to it, their classes) and the producers.
+struct BatchEditorInput {
+  enum class Program { Found, Missing, ArchiveEmpty };
+
+  BatchWorkingSet ws;
+  std::int64_t number = 0;
+  bool isNew = true;
+  bool inGrams = true;  // `totaligrammi` 1
+  Program program = Program::Found;
+  programs::ProgramLists programs;
+  std::vector<ProgramClasses> classes;  // parallel to programs.entries
+  std::vector<Producer> producers;
+
+  // The list position (0-based) of the program NProgramma names; -1 if none.
+  int ProgramIndex(const std::string& program) const;
+};
+
+// New ("&Nuova"): number BatchMaxNumber + 1; `current` reset as
+// ResetBatchEditor does (totals "0", no note) and shown with the first
+// listed program, dated `now`.
+BatchEditorInput PrepareNewBatch(store::Database& db, BatchWorkingSet current, bool inGrams,
+                                 const store::DbDateTime& now);
+// Modify ("&Modifica"): batch n as stored. When it no longer exists the
+// editor keeps `current` (saving then inserts the batch under n).
+BatchEditorInput PrepareEditBatch(store::Database& db, std::int64_t n, BatchWorkingSet current, bool inGrams);
+
+// A text of the working set that a save cannot store as a number: the
+// editor's field name ("TotC3Q2", "LavoratoQ5", "TotalePart", "numcasse",
+// "numpedane") and the text.
+struct BadField {
+  std::string field;
+  std::string text;
+  bool operator==(const BadField&) const = default;
+};
+// The first such text; nullopt when the batch can be saved.
+std::optional<BadField> CheckBatchTexts(const BatchWorkingSet& ws);
+
+// Widths of the text columns of `bolle`.
+struct TextColumn {
+  const char* name;
+  std::size_t width;
+};
+const std::vector<TextColumn>& BatchTextColumns();
+
+// SaveBatch(n): the row with number n gets the working set (inserted when
+// there is none). A text wider than its column is stored cut to the width
+// and the full text goes to the log. With a bad field nothing is written.
+std::optional<BadField> SaveBatch(store::Database& db, std::int64_t n, const BatchWorkingSet& ws,
+                                  const LogSink& log);
+// The row SaveBatch writes, before the cut to the column widths.
+store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws);
+
+// Delete ("&Cancella"): batch n, written whole to the log first; false when
+// there is no such batch.
+bool DeleteBatch(store::Database& db, std::int64_t n, const LogSink& log);
+
+}  // namespace kv7::batches
