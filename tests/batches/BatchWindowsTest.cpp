@@ -1,0 +1,218 @@
+// The batch and producer windows through their widgets on the offscreen
+// platform: limits, kilograms typed with either decimal mark, "Partita",
+// the refused save, the note, the program's classes, the processing-data
+// window's Enter keys and Cancel rule, and the batch picker on 100 001
+// batches, where Enter on batch 100000 edits that batch.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "batches/TListaBolla.h"
+#include "batches/TListaProduttori.h"
+#include "batches/TModDati.h"
+#include "batches/TNewBolla.h"
+#include "store/TestDatabase.h"
+#include "ui/QtTestApp.h"
+
+namespace {
+
+using namespace kv7::batches;
+
+BatchEditorInput NewBatch(bool inGrams) {
+  BatchEditorInput in;
+  ResetWorkingSet(in.ws);
+  in.ws.date = {2024, 6, 1, 8, 0, 0};
+  in.number = 7;
+  in.inGrams = inGrams;
+  in.programs = kv7::programs::MakeProgramLists({{"03", "Mele"}, {"05", "Pere"}});
+  in.classes.resize(2);
+  in.classes[1].limits[0][0] = 90;
+  in.classes[1].limits[0][1] = 110;
+  in.classes[1].names[0][0] = "Piccole";
+  in.ws.program = "05";
+  in.producers = {{1, "1", "Rossi"}, {2, "2", "Bianchi"}};
+  return in;
+}
+
+class Editor : public ::testing::Test {
+ protected:
+  void Open(bool inGrams) {
+    QLocale::setDefault(QLocale(QLocale::Italian));
+    w.SetErrorSink([this](const QString& text) { errors << text; });
+    w.Fill(NewBatch(inGrams));
+    w.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  }
+  void Type(const char* field, const QString& keys) {
+    QLineEdit* f = w.Field(field);
+    for (int q = 0; q < 4; ++q)
+      if (w.Pages()->widget(q)->isAncestorOf(f)) w.Pages()->setCurrentIndex(q);
+    f->setFocus();
+    f->selectAll();
+    QTest::keyClicks(f, keys);
+    QTest::keyClick(f, Qt::Key_Tab);
+  }
+  QString Text(const char* field) { return w.Field(field)->text(); }
+
+  QApplication& app = kv7::test::TestApp();
+  TNewBolla w;
+  QStringList errors;
+};
+
+TEST_F(Editor, KilogramsTypedWithEitherMarkAreStoredInGrams) {
+  Open(false);
+  EXPECT_EQ(w.windowTitle(), "Nuova Bolla N:    7");
+  EXPECT_EQ(w.UnitLabels().front()->text(), "Kg");
+  Type("TotC1Q1", "12,5");
+  Type("TotC2Q1", "0.25");
+  EXPECT_EQ(Text("TotC1Q1"), "  12,5");
+  EXPECT_EQ(Text("Totale"), "  12,8");
+  EXPECT_EQ(Text("TotP1Q1"), "98,04");
+  Type("Numero", "1234567");
+  EXPECT_EQ(Text("Numero"), "123456");
+  QTest::keyClick(w.SaveButton(), Qt::Key_Space);
+  ASSERT_EQ(w.result(), QDialog::Accepted) << errors.join("\n").toStdString();
+  EXPECT_EQ(w.Result().totals[0][0], "   12500");
+  EXPECT_EQ(w.Result().totals[0][1], "     250");
+  EXPECT_EQ(w.Result().numero, "123456");
+}
+
+TEST_F(Editor, PartitaShowsTheDeclaredWeightAndTheSaveKeepsTheCountedGrams) {
+  Open(true);
+  EXPECT_EQ(w.Label("PesoCal1Q1")->text(), "0090-0110");
+  EXPECT_EQ(w.Label("NomeCal1Q1")->text(), "Piccole");
+  Type("TotC1Q1", "7300");
+  w.Corr()->click();
+  EXPECT_FALSE(w.Corr()->isChecked());  // no declared weight yet
+  Type("TotalePart", "100");
+  w.Corr()->click();
+  ASSERT_TRUE(w.Corr()->isChecked());
+  EXPECT_EQ(Text("TotC1Q1"), "     100");
+  EXPECT_EQ(Text("TotC2Q1"), "       0");
+  EXPECT_FALSE(w.Field("TotC1Q1")->isEnabled());
+  w.Programma()->setCurrentIndex(0);
+  EXPECT_EQ(Text("NProgramma"), "03");
+  QTest::keyClick(w.SaveButton(), Qt::Key_Space);
+  ASSERT_EQ(w.result(), QDialog::Accepted);
+  EXPECT_FALSE(w.Corr()->isChecked());
+  EXPECT_EQ(w.Result().totals[0][0], "7300");
+  EXPECT_EQ(w.Result().program, "03");
+}
+
+TEST_F(Editor, SaveNamesAFieldThatIsNoWholeNumberAndStaysOpen) {
+  Open(true);
+  Type("TotC3Q2", "12.5");
+  EXPECT_EQ(Text("TotC3Q2"), "12.5");  // left in sight
+  QTest::keyClick(w.SaveButton(), Qt::Key_Space);
+  EXPECT_TRUE(w.isVisible());
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors[0].contains("Totale calibro 3, Qualita 2")) << errors[0].toStdString();
+  EXPECT_EQ(QApplication::focusWidget(), w.Field("TotC3Q2"));
+  // The note loses its line breaks and keeps 30 characters.
+  w.Note()->setFocus();
+  QTest::keyClicks(w.Note(), "ab");
+  QTest::keyClick(w.Note(), Qt::Key_Return);
+  QTest::keyClicks(w.Note(), "cd" + QString(40, 'x'));
+  EXPECT_EQ(w.Note()->toPlainText(), "abcd" + QString(26, 'x'));
+}
+
+TEST(ProcessingDataWindow, EnterKeysLookupAndTheCancelRule) {
+  kv7::test::TestApp();
+  TModDati w;
+  ProcessingData d;
+  d.numero = "11";
+  d.codice = "1";
+  d.descrizione = "Rossi";
+  d.note = "n";
+  w.Fill(d);
+  w.SetProducers({{1, "1", "Rossi"}, {2, "2", "Bianchi"}});
+  w.open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  EXPECT_EQ(QApplication::focusWidget(), w.Field("Numero"));
+  QTest::keyClicks(w.Field("Numero"), "2345678");
+  EXPECT_EQ(w.Field("Numero")->text(), "112345");
+  QTest::keyClick(w.Field("Numero"), Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), w.Field("totPartita"));
+  QTest::keyClick(w.Field("totPartita"), Qt::Key_Enter);
+  EXPECT_EQ(QApplication::focusWidget(), w.SaveButton());
+  EXPECT_TRUE(w.isVisible());
+  w.Field("Codice")->setText("2");
+  QTest::keyClick(w.Field("Codice"), Qt::Key_Return);
+  EXPECT_EQ(w.Field("Descrizione")->text(), "Bianchi");
+  w.Field("Codice")->setText("9");  // no producer: the name stays
+  QTest::keyClick(w.Field("Codice"), Qt::Key_Return);
+  EXPECT_EQ(w.Field("Descrizione")->text(), "Bianchi");
+  w.Field("Lotto")->setText("L5");
+  QTest::keyClick(&w, Qt::Key_Escape);
+  ASSERT_EQ(w.result(), QDialog::Rejected);
+  ProcessingData after = w.Data();
+  EXPECT_EQ(after.numero, "11");
+  EXPECT_EQ(after.codice, "1");
+  EXPECT_EQ(after.descrizione, "Rossi");
+  EXPECT_EQ(after.lotto, "L5");  // typed fields other than the four stay
+}
+
+TEST(ProducerList, ClickOrEnterPicksTheProducerOfTheEntry) {
+  kv7::test::TestApp();
+  for (bool byKey : {false, true}) {
+    TListaProduttori w;
+    w.SetProducers({{1, "1", "Rossi"}, {5, "5", "Verdi"}});
+    EXPECT_EQ(w.NumMaxText(), "   2");
+    w.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QListWidget* list = w.ListaBox();
+    if (byKey) {
+      QTest::keyClick(list, Qt::Key_Down);
+      QTest::keyClick(list, Qt::Key_Return);
+    } else {
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    }
+    ASSERT_EQ(w.result(), QDialog::Accepted);
+    EXPECT_EQ(w.Selected(), (Producer{5, "5", "Verdi"}));
+  }
+}
+
+class BigArchive : public kv7::test::TestDatabase {};
+
+TEST_F(BigArchive, EnterOnBatch100000EditsThatBatch) {
+  kv7::test::TestApp();
+  Sql().Execute(
+      "INSERT INTO `bolle` (`num`, `data`, `programma`, `bolla`, `produttore`, `tot1q1`) "
+      "SELECT seq, '2024-01-01 10:00:00', '05', CONCAT('B', seq), '1', seq FROM seq_1_to_100001");
+  TListaBolla picker;
+  picker.SetBatches(FillBatchList(Db()));
+  EXPECT_EQ(picker.NumMaxText(), "100001");
+  int row = -1;
+  for (int i = 0; i < picker.Count(); ++i)
+    if (picker.EntryText(i).startsWith("100000 ")) row = i;
+  ASSERT_GE(row, 0);
+  picker.open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+  picker.ListaBox()->setCurrentIndex(picker.ListaBox()->model()->index(row, 0));
+  QTest::keyClick(picker.ListaBox(), Qt::Key_Return);
+  ASSERT_EQ(picker.Selected(), 100000);
+
+  TNewBolla editor;
+  editor.Fill(PrepareEditBatch(Db(), *picker.Selected(), {}, true));
+  EXPECT_EQ(editor.windowTitle(), "Modifica Bolla N:100000");
+  EXPECT_EQ(editor.Field("Numero")->text(), "B100000");
+  editor.Field("Numero")->setText("NUOVA");
+  editor.accept();
+  ASSERT_FALSE(SaveBatch(Db(), 100000, editor.Result(), {}));
+  auto changed = Sql().Query("SELECT `num` FROM `bolle` WHERE `bolla` = 'NUOVA'");
+  ASSERT_EQ(changed.size(), 1u);
+  EXPECT_EQ(kv7::store::ToInteger(changed[0][0]), 100000);
+  EXPECT_EQ(kv7::store::ToText(Sql().QueryFirst("SELECT `bolla` FROM `bolle` WHERE `num` = 10000")->Values()[0]),
+            "B10000");
+}
+
+}  // namespace
