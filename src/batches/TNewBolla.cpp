@@ -55,6 +55,15 @@ class LeaveWatcher : public QObject {
   std::function<void()> leave_;
 };
 
+// The editor's input limits of the header fields.
+int TypingLimit(const char* name) {
+  const std::string_view n = name;
+  if (n == "Numero" || n == "Lotto") return 6;
+  if (n == "CodProd") return 4;
+  if (n == "NomeProd") return 20;
+  return 8;
+}
+
 }  // namespace
 
 TNewBolla::TNewBolla(QWidget* parent) : QDialog(parent) {
@@ -164,7 +173,15 @@ void TNewBolla::Fill(const BatchEditorInput& input) {
       {"Numero", &ws_.numero},         {"Lotto", &ws_.lotto},         {"CodProd", &ws_.codProd},
       {"NomeProd", &ws_.nomeProd},     {"TotalePart", &ws_.totalePart}, {"numcasse", &ws_.numCasse},
       {"numpedane", &ws_.numPedane},   {"Operatore", &ws_.operatore}};
-  for (const auto& [name, text] : header) Field(name)->setText(Q(*text));
+  // The limits are for typing: a stored text longer than its field is shown
+  // and saved whole.
+  for (const auto& [name, text] : header) {
+    QLineEdit* field = Field(name);
+    field->setMaxLength(std::max(TypingLimit(name), static_cast<int>(Q(*text).size())));
+    field->setText(Q(*text));
+  }
+  noteLimit_ = std::max<std::size_t>(kNoteLimit, CharCount(ws_.note));
+  codBarLimit_ = std::max<std::size_t>(kNoteLimit, CharCount(ws_.codBar));
   note_->setPlainText(Q(ws_.note));
   codBar_->setPlainText(Q(ws_.codBar));
   dataBolla_->setDate(QDate(ws_.date.year, ws_.date.month, ws_.date.day));
@@ -262,7 +279,7 @@ void TNewBolla::NoteChange(QPlainTextEdit* edit) {
   std::string raw = typed.toStdString();
   std::string windows;
   for (char ch : raw) windows += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-  const QString clean = Q(NormaliseNote(windows));
+  const QString clean = Q(NormaliseNote(windows, edit == note_ ? noteLimit_ : codBarLimit_));
   if (clean == typed) return;
   const int caret = edit->textCursor().position();
   const QSignalBlocker quiet(edit);
@@ -287,8 +304,8 @@ void TNewBolla::ReadHeader() {
       {"numpedane", &ws_.numPedane}, {"Operatore", &ws_.operatore}};
   for (const auto& [name, text] : header) *text = Field(name)->text().toStdString();
   ws_.program = nProgramma_->text().toStdString();
-  ws_.note = NormaliseNote(note_->toPlainText().toStdString());
-  ws_.codBar = NormaliseNote(codBar_->toPlainText().toStdString());
+  ws_.note = NormaliseNote(note_->toPlainText().toStdString(), noteLimit_);
+  ws_.codBar = NormaliseNote(codBar_->toPlainText().toStdString(), codBarLimit_);
   const QDate day = dataBolla_->date();
   const QTime time = timeBolla_->time();
   ws_.date = {day.year(), day.month(), day.day(), time.hour(), time.minute(), time.second()};

@@ -126,6 +126,8 @@ class TNewBolla : public QDialog {
   BatchEditorInput input_;
   BatchWorkingSet ws_;
   bool inGrams_ = true;
+  std::size_t noteLimit_ = kNoteLimit;
+  std::size_t codBarLimit_ = kNoteLimit;
   bool filling_ = false;
   ProducerPicker pickProducer_;
   std::function<void(const QString&)> showError_;

@@ -104,7 +104,7 @@ TEST_F(Editor, PartitaShowsTheDeclaredWeightAndTheSaveKeepsTheCountedGrams) {
   QTest::keyClick(w.SaveButton(), Qt::Key_Space);
   ASSERT_EQ(w.result(), QDialog::Accepted);
   EXPECT_FALSE(w.Corr()->isChecked());
-  EXPECT_EQ(w.Result().totals[0][0], "7300");
+  EXPECT_EQ(w.Result().totals[0][0], "    7300");
   EXPECT_EQ(w.Result().program, "03");
 }
 
@@ -138,6 +138,7 @@ TEST(ProcessingDataWindow, EnterKeysLookupAndTheCancelRule) {
   w.open();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
   EXPECT_EQ(QApplication::focusWidget(), w.Field("Numero"));
+  QTest::keyClick(w.Field("Numero"), Qt::Key_End);
   QTest::keyClicks(w.Field("Numero"), "2345678");
   EXPECT_EQ(w.Field("Numero")->text(), "112345");
   QTest::keyClick(w.Field("Numero"), Qt::Key_Return);
@@ -204,7 +205,7 @@ TEST_F(BigArchive, EnterOnBatch100000EditsThatBatch) {
   TNewBolla editor;
   editor.Fill(PrepareEditBatch(Db(), *picker.Selected(), {}, true));
   EXPECT_EQ(editor.windowTitle(), "Modifica Bolla N:100000");
-  EXPECT_EQ(editor.Field("Numero")->text(), "B100000");
+  EXPECT_EQ(editor.Field("Numero")->text(), "B100000");  // longer than its field: kept whole
   editor.Field("Numero")->setText("NUOVA");
   editor.accept();
   ASSERT_FALSE(SaveBatch(Db(), 100000, editor.Result(), {}));
