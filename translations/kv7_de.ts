@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="it_IT">
 <context>
+    <name>BatchMessages</name>
+    <message>
+        <source>Nuova Bolla N:</source>
+        <translation>Neuer Lieferschein Nr.:</translation>
+    </message>
+    <message>
+        <source>Modifica Bolla N:</source>
+        <translation>Lieferschein ändern Nr.:</translation>
+    </message>
+    <message>
+        <source>Archivio Programmi Vuoto, Rilavorazione impossibile.</source>
+        <translation>Programmarchiv leer, Nachbearbeitung nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Caricamento Programma </source>
+        <translation>Programm laden </translation>
+    </message>
+    <message>
+        <source>Programma dell archivio INESISTENTE, selezionarne uno dalla lista.</source>
+        <translation>Programm NICHT im Archiv, bitte eines aus der Liste wählen.</translation>
+    </message>
+    <message>
+        <source>Numero Programmi</source>
+        <translation>Anzahl Programme</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>Das Feld %1 enthält keine ganze Zahl: &quot;%2&quot;. Der Lieferschein wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Il codice produttore deve essere un numero intero: &quot;%1&quot;.</source>
+        <translation>Der Erzeugercode muss eine ganze Zahl sein: &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: kv7 [-o]
@@ -276,6 +311,26 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>KV7 Campionatrice%1</source>
         <translation>KV7 Probenehmer%1</translation>
     </message>
+    <message>
+        <source>La centralina è spenta, accenderla per favore!</source>
+        <translation>Die Steuerung ist aus, bitte einschalten!</translation>
+    </message>
+    <message>
+        <source>I totali verranno azzerati, vuoi continuare ?</source>
+        <translation>Die Summen werden auf Null gesetzt, fortfahren?</translation>
+    </message>
+    <message>
+        <source>richiesta totali della centralina scarti non risposta!</source>
+        <translation>die Ausschussstation hat auf die Summenabfrage nicht geantwortet!</translation>
+    </message>
+    <message>
+        <source>1-SCARTI ON</source>
+        <translation>1-AUSSCHUSS EIN</translation>
+    </message>
+    <message>
+        <source>linea %1 non risponde</source>
+        <translation>Linie %1 antwortet nicht</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -306,6 +361,249 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Il programma %1 non è in archivio.</source>
         <translation>Programm %1 ist nicht im Archiv.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaBolla</name>
+    <message>
+        <source>Lista Bolle</source>
+        <translation>Lieferscheinliste</translation>
+    </message>
+    <message>
+        <source>Selezionare la Bolla</source>
+        <translation>Lieferschein wählen</translation>
+    </message>
+    <message>
+        <source>Numero  Bolle</source>
+        <translation>Anzahl Lieferscheine</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Ausschuss</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaProduttori</name>
+    <message>
+        <source>Lista Produttori</source>
+        <translation>Erzeugerliste</translation>
+    </message>
+    <message>
+        <source>Selezionare il produttore</source>
+        <translation>Erzeuger wählen</translation>
+    </message>
+    <message>
+        <source>Numero  Produttori</source>
+        <translation>Anzahl Erzeuger</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TModDati</name>
+    <message>
+        <source>Bolla ritiro N:</source>
+        <translation>Lieferschein Nr.:</translation>
+    </message>
+    <message>
+        <source>Codice :</source>
+        <translation>Code:</translation>
+    </message>
+    <message>
+        <source>Descrizione :</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Notizen:</translation>
+    </message>
+    <message>
+        <source>Totale Partita kg:</source>
+        <translation>Partiegesamt kg:</translation>
+    </message>
+    <message>
+        <source>Lotto N:</source>
+        <translation>Los Nr.:</translation>
+    </message>
+    <message>
+        <source>N Casse:</source>
+        <translation>Anz. Kisten:</translation>
+    </message>
+    <message>
+        <source>N Pedane:</source>
+        <translation>Anz. Paletten:</translation>
+    </message>
+    <message>
+        <source>Operatore:</source>
+        <translation>Bediener:</translation>
+    </message>
+    <message>
+        <source>Dati Bolla</source>
+        <translation>Lieferscheindaten</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Erzeuger</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Forza Data </source>
+        <translation>Datum erzwingen </translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TNewBolla</name>
+    <message>
+        <source>Ripartizione Calibri</source>
+        <translation>Aufteilung nach Größen</translation>
+    </message>
+    <message>
+        <source>Nuova Bolla</source>
+        <translation>Neuer Lieferschein</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualität %1</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>Totale calibro %1, Qualita %2</source>
+        <translation>Summe Größe %1, Qualität %2</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Ausschuss</translation>
+    </message>
+    <message>
+        <source>Tot Partita</source>
+        <translation>Partiesumme</translation>
+    </message>
+    <message>
+        <source>num. Casse</source>
+        <translation>Anz. Kisten</translation>
+    </message>
+    <message>
+        <source>num. Pedane</source>
+        <translation>Anz. Paletten</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Qualität 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualität 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualität 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualität 4</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>SUMME</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Lieferschein</translation>
+    </message>
+    <message>
+        <source>Numero</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Erzeuger</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Codice a Barre</source>
+        <translation>Strichcode</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Bediener</translation>
+    </message>
+    <message>
+        <source>Ricalcolo</source>
+        <translation>Neuberechnung</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TProduttori</name>
+    <message>
+        <source>Dato Produttore</source>
+        <translation>Erzeugerdaten</translation>
+    </message>
+    <message>
+        <source>codice produttore</source>
+        <translation>Erzeugercode</translation>
+    </message>
+    <message>
+        <source>descrizione produttore</source>
+        <translation>Erzeugerbeschreibung</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>
@@ -451,6 +749,45 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Salva</source>
         <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpCosti</name>
+    <message>
+        <source>Impostazione Costi</source>
+        <translation>Kosteneinstellung</translation>
+    </message>
+    <message>
+        <source>Persone</source>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <source>Costo orario</source>
+        <translation>Stundenkosten</translation>
+    </message>
+    <message>
+        <source>Categoria %1</source>
+        <translation>Kategorie %1</translation>
+    </message>
+    <message>
+        <source>Costo orario complessivo</source>
+        <translation>Gesamte Stundenkosten</translation>
+    </message>
+    <message>
+        <source>Costo / Minuto</source>
+        <translation>Kosten / Minute</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>I valori della categoria %1 sono fuori misura</source>
+        <translation>Die Werte der Kategorie %1 liegen außerhalb des Bereichs</translation>
     </message>
 </context>
 <context>
@@ -777,6 +1114,22 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>&amp;Fine</source>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Costi</source>
+        <translation>&amp;Kosten</translation>
+    </message>
+    <message>
+        <source>Produzione oraria = %1 ql/h</source>
+        <translation>Stundenleistung = %1 dz/h</translation>
+    </message>
+    <message>
+        <source>Costo L. %1   al Kg. L. %2 (%3)</source>
+        <translation>Kosten L. %1   pro Kg. L. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Qualità %1: % per calibro</source>
+        <translation>Qualität %1: % je Größenklasse</translation>
     </message>
 </context>
 </TS>

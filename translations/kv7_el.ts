@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR" sourcelanguage="it_IT">
 <context>
+    <name>BatchMessages</name>
+    <message>
+        <source>Nuova Bolla N:</source>
+        <translation>Νέο δελτίο αρ.:</translation>
+    </message>
+    <message>
+        <source>Modifica Bolla N:</source>
+        <translation>Τροποποίηση δελτίου αρ.:</translation>
+    </message>
+    <message>
+        <source>Archivio Programmi Vuoto, Rilavorazione impossibile.</source>
+        <translation>Το αρχείο προγραμμάτων είναι κενό, η επανεπεξεργασία είναι αδύνατη.</translation>
+    </message>
+    <message>
+        <source>Caricamento Programma </source>
+        <translation>Φόρτωση προγράμματος </translation>
+    </message>
+    <message>
+        <source>Programma dell archivio INESISTENTE, selezionarne uno dalla lista.</source>
+        <translation>Το πρόγραμμα ΔΕΝ ΥΠΑΡΧΕΙ στο αρχείο, επιλέξτε ένα από τη λίστα.</translation>
+    </message>
+    <message>
+        <source>Numero Programmi</source>
+        <translation>Αριθμός προγραμμάτων</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>Το πεδίο %1 δεν περιέχει ακέραιο αριθμό: &quot;%2&quot;. Το δελτίο δεν αποθηκεύτηκε.</translation>
+    </message>
+    <message>
+        <source>Il codice produttore deve essere un numero intero: &quot;%1&quot;.</source>
+        <translation>Ο κωδικός παραγωγού πρέπει να είναι ακέραιος αριθμός: &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: kv7 [-o]
@@ -276,6 +311,26 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>KV7 Campionatrice%1</source>
         <translation>KV7 Δειγματολήπτης%1</translation>
     </message>
+    <message>
+        <source>La centralina è spenta, accenderla per favore!</source>
+        <translation>Η μονάδα ελέγχου είναι σβηστή, παρακαλώ ανάψτε την!</translation>
+    </message>
+    <message>
+        <source>I totali verranno azzerati, vuoi continuare ?</source>
+        <translation>Τα σύνολα θα μηδενιστούν, θέλετε να συνεχίσετε;</translation>
+    </message>
+    <message>
+        <source>richiesta totali della centralina scarti non risposta!</source>
+        <translation>ο σταθμός απορρίψεων δεν απάντησε στο αίτημα συνόλων!</translation>
+    </message>
+    <message>
+        <source>1-SCARTI ON</source>
+        <translation>1-ΑΠΟΡΡΙΨΕΙΣ ON</translation>
+    </message>
+    <message>
+        <source>linea %1 non risponde</source>
+        <translation>η γραμμή %1 δεν απαντά</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -306,6 +361,249 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Il programma %1 non è in archivio.</source>
         <translation>Το πρόγραμμα %1 δεν υπάρχει στο αρχείο.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaBolla</name>
+    <message>
+        <source>Lista Bolle</source>
+        <translation>Λίστα δελτίων</translation>
+    </message>
+    <message>
+        <source>Selezionare la Bolla</source>
+        <translation>Επιλέξτε το δελτίο</translation>
+    </message>
+    <message>
+        <source>Numero  Bolle</source>
+        <translation>Αριθμός δελτίων</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Παρτίδα</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Απόρριψη</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaProduttori</name>
+    <message>
+        <source>Lista Produttori</source>
+        <translation>Λίστα παραγωγών</translation>
+    </message>
+    <message>
+        <source>Selezionare il produttore</source>
+        <translation>Επιλέξτε τον παραγωγό</translation>
+    </message>
+    <message>
+        <source>Numero  Produttori</source>
+        <translation>Αριθμός παραγωγών</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TModDati</name>
+    <message>
+        <source>Bolla ritiro N:</source>
+        <translation>Δελτίο παραλαβής αρ.:</translation>
+    </message>
+    <message>
+        <source>Codice :</source>
+        <translation>Κωδικός:</translation>
+    </message>
+    <message>
+        <source>Descrizione :</source>
+        <translation>Περιγραφή:</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Σημειώσεις:</translation>
+    </message>
+    <message>
+        <source>Totale Partita kg:</source>
+        <translation>Σύνολο παρτίδας kg:</translation>
+    </message>
+    <message>
+        <source>Lotto N:</source>
+        <translation>Παρτίδα αρ.:</translation>
+    </message>
+    <message>
+        <source>N Casse:</source>
+        <translation>Αρ. κιβωτίων:</translation>
+    </message>
+    <message>
+        <source>N Pedane:</source>
+        <translation>Αρ. παλετών:</translation>
+    </message>
+    <message>
+        <source>Operatore:</source>
+        <translation>Χειριστής:</translation>
+    </message>
+    <message>
+        <source>Dati Bolla</source>
+        <translation>Στοιχεία δελτίου</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Παραγωγός</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Αλλαγή</translation>
+    </message>
+    <message>
+        <source>Forza Data </source>
+        <translation>Επιβολή ημερομηνίας </translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Αποθήκευση</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TNewBolla</name>
+    <message>
+        <source>Ripartizione Calibri</source>
+        <translation>Κατανομή ανά μέγεθος</translation>
+    </message>
+    <message>
+        <source>Nuova Bolla</source>
+        <translation>Νέο δελτίο</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Ποιότητα %1</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Παρτίδα</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Αλλαγή</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Αποθήκευση</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>Totale calibro %1, Qualita %2</source>
+        <translation>Σύνολο μεγέθους %1, ποιότητα %2</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Απόρριψη</translation>
+    </message>
+    <message>
+        <source>Tot Partita</source>
+        <translation>Σύνολο παρτίδας</translation>
+    </message>
+    <message>
+        <source>num. Casse</source>
+        <translation>αρ. κιβωτίων</translation>
+    </message>
+    <message>
+        <source>num. Pedane</source>
+        <translation>αρ. παλετών</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Μέγεθος</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Βάρος</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Σύνολο</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Ποσοστό</translation>
+    </message>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Ποιότητα 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Ποιότητα 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Ποιότητα 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Ποιότητα 4</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>ΣΥΝΟΛΟ</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Δελτίο</translation>
+    </message>
+    <message>
+        <source>Numero</source>
+        <translation>Αριθμός</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Παρτίδα</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Παραγωγός</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Σημειώσεις</translation>
+    </message>
+    <message>
+        <source>Codice a Barre</source>
+        <translation>Γραμμωτός κώδικας</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Χειριστής</translation>
+    </message>
+    <message>
+        <source>Ricalcolo</source>
+        <translation>Επανυπολογισμός</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TProduttori</name>
+    <message>
+        <source>Dato Produttore</source>
+        <translation>Στοιχεία παραγωγού</translation>
+    </message>
+    <message>
+        <source>codice produttore</source>
+        <translation>κωδικός παραγωγού</translation>
+    </message>
+    <message>
+        <source>descrizione produttore</source>
+        <translation>περιγραφή παραγωγού</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Αποθήκευση</translation>
     </message>
 </context>
 <context>
@@ -451,6 +749,45 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Salva</source>
         <translation>Αποθήκευση</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpCosti</name>
+    <message>
+        <source>Impostazione Costi</source>
+        <translation>Ρύθμιση κόστους</translation>
+    </message>
+    <message>
+        <source>Persone</source>
+        <translation>Άτομα</translation>
+    </message>
+    <message>
+        <source>Costo orario</source>
+        <translation>Ωριαίο κόστος</translation>
+    </message>
+    <message>
+        <source>Categoria %1</source>
+        <translation>Κατηγορία %1</translation>
+    </message>
+    <message>
+        <source>Costo orario complessivo</source>
+        <translation>Συνολικό ωριαίο κόστος</translation>
+    </message>
+    <message>
+        <source>Costo / Minuto</source>
+        <translation>Κόστος / Λεπτό</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Αποθήκευση</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Ακύρωση</translation>
+    </message>
+    <message>
+        <source>I valori della categoria %1 sono fuori misura</source>
+        <translation>Οι τιμές της κατηγορίας %1 είναι εκτός ορίων</translation>
     </message>
 </context>
 <context>
@@ -777,6 +1114,22 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>&amp;Fine</source>
         <translation>&amp;Έξοδος</translation>
+    </message>
+    <message>
+        <source>&amp;Costi</source>
+        <translation>&amp;Κόστη</translation>
+    </message>
+    <message>
+        <source>Produzione oraria = %1 ql/h</source>
+        <translation>Ωριαία παραγωγή = %1 ql/h</translation>
+    </message>
+    <message>
+        <source>Costo L. %1   al Kg. L. %2 (%3)</source>
+        <translation>Κόστος L. %1   ανά Kg. L. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Qualità %1: % per calibro</source>
+        <translation>Ποιότητα %1: % ανά μέγεθος</translation>
     </message>
 </context>
 </TS>

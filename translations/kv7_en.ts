@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="it_IT">
 <context>
+    <name>BatchMessages</name>
+    <message>
+        <source>Nuova Bolla N:</source>
+        <translation>New delivery note No.:</translation>
+    </message>
+    <message>
+        <source>Modifica Bolla N:</source>
+        <translation>Edit delivery note No.:</translation>
+    </message>
+    <message>
+        <source>Archivio Programmi Vuoto, Rilavorazione impossibile.</source>
+        <translation>Program archive empty, reprocessing impossible.</translation>
+    </message>
+    <message>
+        <source>Caricamento Programma </source>
+        <translation>Program loading </translation>
+    </message>
+    <message>
+        <source>Programma dell archivio INESISTENTE, selezionarne uno dalla lista.</source>
+        <translation>Program NOT IN the archive, select one from the list.</translation>
+    </message>
+    <message>
+        <source>Numero Programmi</source>
+        <translation>Number of programs</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>Field %1 does not hold a whole number: &quot;%2&quot;. The delivery note was not saved.</translation>
+    </message>
+    <message>
+        <source>Il codice produttore deve essere un numero intero: &quot;%1&quot;.</source>
+        <translation>The producer code must be a whole number: &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: kv7 [-o]
@@ -276,6 +311,26 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>KV7 Campionatrice%1</source>
         <translation>KV7 Sampler%1</translation>
     </message>
+    <message>
+        <source>La centralina è spenta, accenderla per favore!</source>
+        <translation>The controller is off, please switch it on!</translation>
+    </message>
+    <message>
+        <source>I totali verranno azzerati, vuoi continuare ?</source>
+        <translation>The totals will be reset, do you want to continue?</translation>
+    </message>
+    <message>
+        <source>richiesta totali della centralina scarti non risposta!</source>
+        <translation>the reject station did not answer the totals request!</translation>
+    </message>
+    <message>
+        <source>1-SCARTI ON</source>
+        <translation>1-REJECTS ON</translation>
+    </message>
+    <message>
+        <source>linea %1 non risponde</source>
+        <translation>line %1 does not answer</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -306,6 +361,249 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Il programma %1 non è in archivio.</source>
         <translation>Program %1 is not in the archive.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaBolla</name>
+    <message>
+        <source>Lista Bolle</source>
+        <translation>Delivery note list</translation>
+    </message>
+    <message>
+        <source>Selezionare la Bolla</source>
+        <translation>Select the delivery note</translation>
+    </message>
+    <message>
+        <source>Numero  Bolle</source>
+        <translation>Number of delivery notes</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Batch</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Reject</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaProduttori</name>
+    <message>
+        <source>Lista Produttori</source>
+        <translation>Producer list</translation>
+    </message>
+    <message>
+        <source>Selezionare il produttore</source>
+        <translation>Select the producer</translation>
+    </message>
+    <message>
+        <source>Numero  Produttori</source>
+        <translation>Number of producers</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TModDati</name>
+    <message>
+        <source>Bolla ritiro N:</source>
+        <translation>Delivery note No.:</translation>
+    </message>
+    <message>
+        <source>Codice :</source>
+        <translation>Code:</translation>
+    </message>
+    <message>
+        <source>Descrizione :</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Notes:</translation>
+    </message>
+    <message>
+        <source>Totale Partita kg:</source>
+        <translation>Batch total kg:</translation>
+    </message>
+    <message>
+        <source>Lotto N:</source>
+        <translation>Lot No.:</translation>
+    </message>
+    <message>
+        <source>N Casse:</source>
+        <translation>No. of crates:</translation>
+    </message>
+    <message>
+        <source>N Pedane:</source>
+        <translation>No. of pallets:</translation>
+    </message>
+    <message>
+        <source>Operatore:</source>
+        <translation>Operator:</translation>
+    </message>
+    <message>
+        <source>Dati Bolla</source>
+        <translation>Delivery note data</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Producer</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Forza Data </source>
+        <translation>Force date </translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TNewBolla</name>
+    <message>
+        <source>Ripartizione Calibri</source>
+        <translation>Breakdown by size</translation>
+    </message>
+    <message>
+        <source>Nuova Bolla</source>
+        <translation>New delivery note</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Quality %1</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Batch</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>Totale calibro %1, Qualita %2</source>
+        <translation>Total of size %1, quality %2</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Reject</translation>
+    </message>
+    <message>
+        <source>Tot Partita</source>
+        <translation>Batch total</translation>
+    </message>
+    <message>
+        <source>num. Casse</source>
+        <translation>no. of crates</translation>
+    </message>
+    <message>
+        <source>num. Pedane</source>
+        <translation>no. of pallets</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Quality 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Quality 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Quality 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Quality 4</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Delivery note</translation>
+    </message>
+    <message>
+        <source>Numero</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Producer</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Codice a Barre</source>
+        <translation>Barcode</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Ricalcolo</source>
+        <translation>Recalculation</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TProduttori</name>
+    <message>
+        <source>Dato Produttore</source>
+        <translation>Producer data</translation>
+    </message>
+    <message>
+        <source>codice produttore</source>
+        <translation>producer code</translation>
+    </message>
+    <message>
+        <source>descrizione produttore</source>
+        <translation>producer description</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
@@ -451,6 +749,45 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Salva</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpCosti</name>
+    <message>
+        <source>Impostazione Costi</source>
+        <translation>Cost settings</translation>
+    </message>
+    <message>
+        <source>Persone</source>
+        <translation>Persons</translation>
+    </message>
+    <message>
+        <source>Costo orario</source>
+        <translation>Hourly cost</translation>
+    </message>
+    <message>
+        <source>Categoria %1</source>
+        <translation>Category %1</translation>
+    </message>
+    <message>
+        <source>Costo orario complessivo</source>
+        <translation>Total hourly cost</translation>
+    </message>
+    <message>
+        <source>Costo / Minuto</source>
+        <translation>Cost / Minute</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>I valori della categoria %1 sono fuori misura</source>
+        <translation>The figures of category %1 are out of range</translation>
     </message>
 </context>
 <context>
@@ -777,6 +1114,22 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>&amp;Fine</source>
         <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Costi</source>
+        <translation>&amp;Costs</translation>
+    </message>
+    <message>
+        <source>Produzione oraria = %1 ql/h</source>
+        <translation>Hourly production = %1 ql/h</translation>
+    </message>
+    <message>
+        <source>Costo L. %1   al Kg. L. %2 (%3)</source>
+        <translation>Cost L. %1   per Kg. L. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Qualità %1: % per calibro</source>
+        <translation>Quality %1: % per size class</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="it_IT">
 <context>
+    <name>BatchMessages</name>
+    <message>
+        <source>Nuova Bolla N:</source>
+        <translation>Nuevo albarán N.:</translation>
+    </message>
+    <message>
+        <source>Modifica Bolla N:</source>
+        <translation>Modificar albarán N.:</translation>
+    </message>
+    <message>
+        <source>Archivio Programmi Vuoto, Rilavorazione impossibile.</source>
+        <translation>Archivo de programas vacío, reprocesado imposible.</translation>
+    </message>
+    <message>
+        <source>Caricamento Programma </source>
+        <translation>Carga de programa </translation>
+    </message>
+    <message>
+        <source>Programma dell archivio INESISTENTE, selezionarne uno dalla lista.</source>
+        <translation>El programa NO EXISTE en el archivo, seleccione uno de la lista.</translation>
+    </message>
+    <message>
+        <source>Numero Programmi</source>
+        <translation>Número de programas</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>El campo %1 no contiene un número entero: &quot;%2&quot;. El albarán no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Il codice produttore deve essere un numero intero: &quot;%1&quot;.</source>
+        <translation>El código de productor debe ser un número entero: &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: kv7 [-o]
@@ -276,6 +311,26 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>KV7 Campionatrice%1</source>
         <translation>KV7 Muestreadora%1</translation>
     </message>
+    <message>
+        <source>La centralina è spenta, accenderla per favore!</source>
+        <translation>La centralita está apagada, ¡enciéndala por favor!</translation>
+    </message>
+    <message>
+        <source>I totali verranno azzerati, vuoi continuare ?</source>
+        <translation>Los totales se pondrán a cero, ¿desea continuar?</translation>
+    </message>
+    <message>
+        <source>richiesta totali della centralina scarti non risposta!</source>
+        <translation>¡la centralita de descartes no respondió a la petición de totales!</translation>
+    </message>
+    <message>
+        <source>1-SCARTI ON</source>
+        <translation>1-DESCARTES ON</translation>
+    </message>
+    <message>
+        <source>linea %1 non risponde</source>
+        <translation>la línea %1 no responde</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -306,6 +361,249 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Il programma %1 non è in archivio.</source>
         <translation>El programa %1 no está en el archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaBolla</name>
+    <message>
+        <source>Lista Bolle</source>
+        <translation>Lista de albaranes</translation>
+    </message>
+    <message>
+        <source>Selezionare la Bolla</source>
+        <translation>Seleccione el albarán</translation>
+    </message>
+    <message>
+        <source>Numero  Bolle</source>
+        <translation>Número de albaranes</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Descarte</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaProduttori</name>
+    <message>
+        <source>Lista Produttori</source>
+        <translation>Lista de productores</translation>
+    </message>
+    <message>
+        <source>Selezionare il produttore</source>
+        <translation>Seleccione el productor</translation>
+    </message>
+    <message>
+        <source>Numero  Produttori</source>
+        <translation>Número de productores</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TModDati</name>
+    <message>
+        <source>Bolla ritiro N:</source>
+        <translation>Albarán de entrega N.:</translation>
+    </message>
+    <message>
+        <source>Codice :</source>
+        <translation>Código:</translation>
+    </message>
+    <message>
+        <source>Descrizione :</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>Totale Partita kg:</source>
+        <translation>Total partida kg:</translation>
+    </message>
+    <message>
+        <source>Lotto N:</source>
+        <translation>Lote N.:</translation>
+    </message>
+    <message>
+        <source>N Casse:</source>
+        <translation>N.º cajas:</translation>
+    </message>
+    <message>
+        <source>N Pedane:</source>
+        <translation>N.º palés:</translation>
+    </message>
+    <message>
+        <source>Operatore:</source>
+        <translation>Operador:</translation>
+    </message>
+    <message>
+        <source>Dati Bolla</source>
+        <translation>Datos del albarán</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Productor</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Forza Data </source>
+        <translation>Forzar fecha </translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TNewBolla</name>
+    <message>
+        <source>Ripartizione Calibri</source>
+        <translation>Reparto por calibres</translation>
+    </message>
+    <message>
+        <source>Nuova Bolla</source>
+        <translation>Nuevo albarán</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Calidad %1</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>Totale calibro %1, Qualita %2</source>
+        <translation>Total calibre %1, calidad %2</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Descarte</translation>
+    </message>
+    <message>
+        <source>Tot Partita</source>
+        <translation>Total partida</translation>
+    </message>
+    <message>
+        <source>num. Casse</source>
+        <translation>n.º cajas</translation>
+    </message>
+    <message>
+        <source>num. Pedane</source>
+        <translation>n.º palés</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Calidad 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Calidad 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Calidad 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Calidad 4</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Albarán</translation>
+    </message>
+    <message>
+        <source>Numero</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Productor</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Codice a Barre</source>
+        <translation>Código de barras</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Ricalcolo</source>
+        <translation>Recálculo</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TProduttori</name>
+    <message>
+        <source>Dato Produttore</source>
+        <translation>Datos del productor</translation>
+    </message>
+    <message>
+        <source>codice produttore</source>
+        <translation>código de productor</translation>
+    </message>
+    <message>
+        <source>descrizione produttore</source>
+        <translation>descripción del productor</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
@@ -451,6 +749,45 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Salva</source>
         <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpCosti</name>
+    <message>
+        <source>Impostazione Costi</source>
+        <translation>Configuración de costes</translation>
+    </message>
+    <message>
+        <source>Persone</source>
+        <translation>Personas</translation>
+    </message>
+    <message>
+        <source>Costo orario</source>
+        <translation>Coste por hora</translation>
+    </message>
+    <message>
+        <source>Categoria %1</source>
+        <translation>Categoría %1</translation>
+    </message>
+    <message>
+        <source>Costo orario complessivo</source>
+        <translation>Coste total por hora</translation>
+    </message>
+    <message>
+        <source>Costo / Minuto</source>
+        <translation>Coste / Minuto</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>I valori della categoria %1 sono fuori misura</source>
+        <translation>Los valores de la categoría %1 están fuera de rango</translation>
     </message>
 </context>
 <context>
@@ -777,6 +1114,22 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>&amp;Fine</source>
         <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Costi</source>
+        <translation>&amp;Costes</translation>
+    </message>
+    <message>
+        <source>Produzione oraria = %1 ql/h</source>
+        <translation>Producción por hora = %1 ql/h</translation>
+    </message>
+    <message>
+        <source>Costo L. %1   al Kg. L. %2 (%3)</source>
+        <translation>Coste L. %1   por Kg. L. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Qualità %1: % per calibro</source>
+        <translation>Calidad %1: % por calibre</translation>
     </message>
 </context>
 </TS>

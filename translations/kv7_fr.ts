@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="it_IT">
 <context>
+    <name>BatchMessages</name>
+    <message>
+        <source>Nuova Bolla N:</source>
+        <translation>Nouveau bon N° :</translation>
+    </message>
+    <message>
+        <source>Modifica Bolla N:</source>
+        <translation>Modifier bon N° :</translation>
+    </message>
+    <message>
+        <source>Archivio Programmi Vuoto, Rilavorazione impossibile.</source>
+        <translation>Archive des programmes vide, retraitement impossible.</translation>
+    </message>
+    <message>
+        <source>Caricamento Programma </source>
+        <translation>Chargement du programme </translation>
+    </message>
+    <message>
+        <source>Programma dell archivio INESISTENTE, selezionarne uno dalla lista.</source>
+        <translation>Programme INEXISTANT dans l&apos;archive, en choisir un dans la liste.</translation>
+    </message>
+    <message>
+        <source>Numero Programmi</source>
+        <translation>Nombre de programmes</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>Le champ %1 ne contient pas un nombre entier : &quot;%2&quot;. Le bon n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Il codice produttore deve essere un numero intero: &quot;%1&quot;.</source>
+        <translation>Le code producteur doit être un nombre entier : &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: kv7 [-o]
@@ -276,6 +311,26 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>KV7 Campionatrice%1</source>
         <translation>KV7 Échantillonneuse%1</translation>
     </message>
+    <message>
+        <source>La centralina è spenta, accenderla per favore!</source>
+        <translation>Le boîtier de commande est éteint, veuillez l&apos;allumer !</translation>
+    </message>
+    <message>
+        <source>I totali verranno azzerati, vuoi continuare ?</source>
+        <translation>Les totaux seront remis à zéro, voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>richiesta totali della centralina scarti non risposta!</source>
+        <translation>la station des rebuts n&apos;a pas répondu à la demande des totaux !</translation>
+    </message>
+    <message>
+        <source>1-SCARTI ON</source>
+        <translation>1-REBUTS ON</translation>
+    </message>
+    <message>
+        <source>linea %1 non risponde</source>
+        <translation>la ligne %1 ne répond pas</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -306,6 +361,249 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Il programma %1 non è in archivio.</source>
         <translation>Le programme %1 n&apos;est pas dans l&apos;archive.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaBolla</name>
+    <message>
+        <source>Lista Bolle</source>
+        <translation>Liste des bons</translation>
+    </message>
+    <message>
+        <source>Selezionare la Bolla</source>
+        <translation>Sélectionner le bon</translation>
+    </message>
+    <message>
+        <source>Numero  Bolle</source>
+        <translation>Nombre de bons</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Rebut</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaProduttori</name>
+    <message>
+        <source>Lista Produttori</source>
+        <translation>Liste des producteurs</translation>
+    </message>
+    <message>
+        <source>Selezionare il produttore</source>
+        <translation>Sélectionner le producteur</translation>
+    </message>
+    <message>
+        <source>Numero  Produttori</source>
+        <translation>Nombre de producteurs</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TModDati</name>
+    <message>
+        <source>Bolla ritiro N:</source>
+        <translation>Bon de réception N° :</translation>
+    </message>
+    <message>
+        <source>Codice :</source>
+        <translation>Code :</translation>
+    </message>
+    <message>
+        <source>Descrizione :</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Notes :</translation>
+    </message>
+    <message>
+        <source>Totale Partita kg:</source>
+        <translation>Total du lot kg :</translation>
+    </message>
+    <message>
+        <source>Lotto N:</source>
+        <translation>Lot N° :</translation>
+    </message>
+    <message>
+        <source>N Casse:</source>
+        <translation>Nb caisses :</translation>
+    </message>
+    <message>
+        <source>N Pedane:</source>
+        <translation>Nb palettes :</translation>
+    </message>
+    <message>
+        <source>Operatore:</source>
+        <translation>Opérateur :</translation>
+    </message>
+    <message>
+        <source>Dati Bolla</source>
+        <translation>Données du bon</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Producteur</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Forza Data </source>
+        <translation>Forcer la date </translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TNewBolla</name>
+    <message>
+        <source>Ripartizione Calibri</source>
+        <translation>Répartition par calibre</translation>
+    </message>
+    <message>
+        <source>Nuova Bolla</source>
+        <translation>Nouveau bon</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualité %1</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>Totale calibro %1, Qualita %2</source>
+        <translation>Total calibre %1, qualité %2</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Rebut</translation>
+    </message>
+    <message>
+        <source>Tot Partita</source>
+        <translation>Total lot</translation>
+    </message>
+    <message>
+        <source>num. Casse</source>
+        <translation>nb caisses</translation>
+    </message>
+    <message>
+        <source>num. Pedane</source>
+        <translation>nb palettes</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Qualité 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualité 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualité 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualité 4</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Bon</translation>
+    </message>
+    <message>
+        <source>Numero</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Producteur</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Codice a Barre</source>
+        <translation>Code-barres</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Ricalcolo</source>
+        <translation>Recalcul</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TProduttori</name>
+    <message>
+        <source>Dato Produttore</source>
+        <translation>Données du producteur</translation>
+    </message>
+    <message>
+        <source>codice produttore</source>
+        <translation>code producteur</translation>
+    </message>
+    <message>
+        <source>descrizione produttore</source>
+        <translation>description du producteur</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
@@ -451,6 +749,45 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Salva</source>
         <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpCosti</name>
+    <message>
+        <source>Impostazione Costi</source>
+        <translation>Réglage des coûts</translation>
+    </message>
+    <message>
+        <source>Persone</source>
+        <translation>Personnes</translation>
+    </message>
+    <message>
+        <source>Costo orario</source>
+        <translation>Coût horaire</translation>
+    </message>
+    <message>
+        <source>Categoria %1</source>
+        <translation>Catégorie %1</translation>
+    </message>
+    <message>
+        <source>Costo orario complessivo</source>
+        <translation>Coût horaire total</translation>
+    </message>
+    <message>
+        <source>Costo / Minuto</source>
+        <translation>Coût / Minute</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>I valori della categoria %1 sono fuori misura</source>
+        <translation>Les valeurs de la catégorie %1 sont hors limites</translation>
     </message>
 </context>
 <context>
@@ -777,6 +1114,22 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>&amp;Fine</source>
         <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Costi</source>
+        <translation>&amp;Coûts</translation>
+    </message>
+    <message>
+        <source>Produzione oraria = %1 ql/h</source>
+        <translation>Production horaire = %1 ql/h</translation>
+    </message>
+    <message>
+        <source>Costo L. %1   al Kg. L. %2 (%3)</source>
+        <translation>Coût L. %1   au Kg. L. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Qualità %1: % per calibro</source>
+        <translation>Qualité %1 : % par calibre</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="it_IT">
 <context>
+    <name>BatchMessages</name>
+    <message>
+        <source>Nuova Bolla N:</source>
+        <translation>Nuova Bolla N:</translation>
+    </message>
+    <message>
+        <source>Modifica Bolla N:</source>
+        <translation>Modifica Bolla N:</translation>
+    </message>
+    <message>
+        <source>Archivio Programmi Vuoto, Rilavorazione impossibile.</source>
+        <translation>Archivio Programmi Vuoto, Rilavorazione impossibile.</translation>
+    </message>
+    <message>
+        <source>Caricamento Programma </source>
+        <translation>Caricamento Programma </translation>
+    </message>
+    <message>
+        <source>Programma dell archivio INESISTENTE, selezionarne uno dalla lista.</source>
+        <translation>Programma dell archivio INESISTENTE, selezionarne uno dalla lista.</translation>
+    </message>
+    <message>
+        <source>Numero Programmi</source>
+        <translation>Numero Programmi</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>Il codice produttore deve essere un numero intero: &quot;%1&quot;.</source>
+        <translation>Il codice produttore deve essere un numero intero: &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: kv7 [-o]
@@ -276,6 +311,26 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>KV7 Campionatrice%1</source>
         <translation>KV7 Campionatrice%1</translation>
     </message>
+    <message>
+        <source>La centralina è spenta, accenderla per favore!</source>
+        <translation>La centralina è spenta, accenderla per favore!</translation>
+    </message>
+    <message>
+        <source>I totali verranno azzerati, vuoi continuare ?</source>
+        <translation>I totali verranno azzerati, vuoi continuare ?</translation>
+    </message>
+    <message>
+        <source>richiesta totali della centralina scarti non risposta!</source>
+        <translation>richiesta totali della centralina scarti non risposta!</translation>
+    </message>
+    <message>
+        <source>1-SCARTI ON</source>
+        <translation>1-SCARTI ON</translation>
+    </message>
+    <message>
+        <source>linea %1 non risponde</source>
+        <translation>linea %1 non risponde</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -306,6 +361,249 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Il programma %1 non è in archivio.</source>
         <translation>Il programma %1 non è in archivio.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaBolla</name>
+    <message>
+        <source>Lista Bolle</source>
+        <translation>Lista Bolle</translation>
+    </message>
+    <message>
+        <source>Selezionare la Bolla</source>
+        <translation>Selezionare la Bolla</translation>
+    </message>
+    <message>
+        <source>Numero  Bolle</source>
+        <translation>Numero  Bolle</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Scarto</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaProduttori</name>
+    <message>
+        <source>Lista Produttori</source>
+        <translation>Lista Produttori</translation>
+    </message>
+    <message>
+        <source>Selezionare il produttore</source>
+        <translation>Selezionare il produttore</translation>
+    </message>
+    <message>
+        <source>Numero  Produttori</source>
+        <translation>Numero  Produttori</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TModDati</name>
+    <message>
+        <source>Bolla ritiro N:</source>
+        <translation>Bolla ritiro N:</translation>
+    </message>
+    <message>
+        <source>Codice :</source>
+        <translation>Codice :</translation>
+    </message>
+    <message>
+        <source>Descrizione :</source>
+        <translation>Descrizione :</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Note :</translation>
+    </message>
+    <message>
+        <source>Totale Partita kg:</source>
+        <translation>Totale Partita kg:</translation>
+    </message>
+    <message>
+        <source>Lotto N:</source>
+        <translation>Lotto N:</translation>
+    </message>
+    <message>
+        <source>N Casse:</source>
+        <translation>N Casse:</translation>
+    </message>
+    <message>
+        <source>N Pedane:</source>
+        <translation>N Pedane:</translation>
+    </message>
+    <message>
+        <source>Operatore:</source>
+        <translation>Operatore:</translation>
+    </message>
+    <message>
+        <source>Dati Bolla</source>
+        <translation>Dati Bolla</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Produttore</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Forza Data </source>
+        <translation>Forza Data </translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TNewBolla</name>
+    <message>
+        <source>Ripartizione Calibri</source>
+        <translation>Ripartizione Calibri</translation>
+    </message>
+    <message>
+        <source>Nuova Bolla</source>
+        <translation>Nuova Bolla</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualita %1</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>gr</translation>
+    </message>
+    <message>
+        <source>Kg</source>
+        <translation>Kg</translation>
+    </message>
+    <message>
+        <source>Totale calibro %1, Qualita %2</source>
+        <translation>Totale calibro %1, Qualita %2</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Scarto</translation>
+    </message>
+    <message>
+        <source>Tot Partita</source>
+        <translation>Tot Partita</translation>
+    </message>
+    <message>
+        <source>num. Casse</source>
+        <translation>num. Casse</translation>
+    </message>
+    <message>
+        <source>num. Pedane</source>
+        <translation>num. Pedane</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibro</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Qualita 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualita 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualita 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualita 4</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>TOTALE</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Bolla</translation>
+    </message>
+    <message>
+        <source>Numero</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lotto</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Produttore</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Codice a Barre</source>
+        <translation>Codice a Barre</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Operatore</translation>
+    </message>
+    <message>
+        <source>Ricalcolo</source>
+        <translation>Ricalcolo</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TProduttori</name>
+    <message>
+        <source>Dato Produttore</source>
+        <translation>Dato Produttore</translation>
+    </message>
+    <message>
+        <source>codice produttore</source>
+        <translation>codice produttore</translation>
+    </message>
+    <message>
+        <source>descrizione produttore</source>
+        <translation>descrizione produttore</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Salva</translation>
     </message>
 </context>
 <context>
@@ -451,6 +749,45 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Salva</source>
         <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpCosti</name>
+    <message>
+        <source>Impostazione Costi</source>
+        <translation>Impostazione Costi</translation>
+    </message>
+    <message>
+        <source>Persone</source>
+        <translation>Persone</translation>
+    </message>
+    <message>
+        <source>Costo orario</source>
+        <translation>Costo orario</translation>
+    </message>
+    <message>
+        <source>Categoria %1</source>
+        <translation>Categoria %1</translation>
+    </message>
+    <message>
+        <source>Costo orario complessivo</source>
+        <translation>Costo orario complessivo</translation>
+    </message>
+    <message>
+        <source>Costo / Minuto</source>
+        <translation>Costo / Minuto</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>I valori della categoria %1 sono fuori misura</source>
+        <translation>I valori della categoria %1 sono fuori misura</translation>
     </message>
 </context>
 <context>
@@ -777,6 +1114,22 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>&amp;Fine</source>
         <translation>&amp;Fine</translation>
+    </message>
+    <message>
+        <source>&amp;Costi</source>
+        <translation>&amp;Costi</translation>
+    </message>
+    <message>
+        <source>Produzione oraria = %1 ql/h</source>
+        <translation>Produzione oraria = %1 ql/h</translation>
+    </message>
+    <message>
+        <source>Costo L. %1   al Kg. L. %2 (%3)</source>
+        <translation>Costo L. %1   al Kg. L. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Qualità %1: % per calibro</source>
+        <translation>Qualità %1: % per calibro</translation>
     </message>
 </context>
 </TS>

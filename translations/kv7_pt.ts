@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="it_IT">
 <context>
+    <name>BatchMessages</name>
+    <message>
+        <source>Nuova Bolla N:</source>
+        <translation>Nova guia N.º:</translation>
+    </message>
+    <message>
+        <source>Modifica Bolla N:</source>
+        <translation>Modificar guia N.º:</translation>
+    </message>
+    <message>
+        <source>Archivio Programmi Vuoto, Rilavorazione impossibile.</source>
+        <translation>Arquivo de programas vazio, reprocessamento impossível.</translation>
+    </message>
+    <message>
+        <source>Caricamento Programma </source>
+        <translation>Carregamento do programa </translation>
+    </message>
+    <message>
+        <source>Programma dell archivio INESISTENTE, selezionarne uno dalla lista.</source>
+        <translation>O programa NÃO EXISTE no arquivo, selecione um da lista.</translation>
+    </message>
+    <message>
+        <source>Numero Programmi</source>
+        <translation>Número de programas</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>O campo %1 não contém um número inteiro: &quot;%2&quot;. A guia não foi guardada.</translation>
+    </message>
+    <message>
+        <source>Il codice produttore deve essere un numero intero: &quot;%1&quot;.</source>
+        <translation>O código do produtor deve ser um número inteiro: &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: kv7 [-o]
@@ -276,6 +311,26 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>KV7 Campionatrice%1</source>
         <translation>KV7 Amostradora%1</translation>
     </message>
+    <message>
+        <source>La centralina è spenta, accenderla per favore!</source>
+        <translation>A central está desligada, ligue-a por favor!</translation>
+    </message>
+    <message>
+        <source>I totali verranno azzerati, vuoi continuare ?</source>
+        <translation>Os totais serão zerados, deseja continuar?</translation>
+    </message>
+    <message>
+        <source>richiesta totali della centralina scarti non risposta!</source>
+        <translation>a central de refugos não respondeu ao pedido de totais!</translation>
+    </message>
+    <message>
+        <source>1-SCARTI ON</source>
+        <translation>1-REFUGOS ON</translation>
+    </message>
+    <message>
+        <source>linea %1 non risponde</source>
+        <translation>a linha %1 não responde</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -306,6 +361,249 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Il programma %1 non è in archivio.</source>
         <translation>O programa %1 não está no arquivo.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaBolla</name>
+    <message>
+        <source>Lista Bolle</source>
+        <translation>Lista de guias</translation>
+    </message>
+    <message>
+        <source>Selezionare la Bolla</source>
+        <translation>Selecione a guia</translation>
+    </message>
+    <message>
+        <source>Numero  Bolle</source>
+        <translation>Número de guias</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Refugo</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TListaProduttori</name>
+    <message>
+        <source>Lista Produttori</source>
+        <translation>Lista de produtores</translation>
+    </message>
+    <message>
+        <source>Selezionare il produttore</source>
+        <translation>Selecione o produtor</translation>
+    </message>
+    <message>
+        <source>Numero  Produttori</source>
+        <translation>Número de produtores</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TModDati</name>
+    <message>
+        <source>Bolla ritiro N:</source>
+        <translation>Guia de receção N.º:</translation>
+    </message>
+    <message>
+        <source>Codice :</source>
+        <translation>Código:</translation>
+    </message>
+    <message>
+        <source>Descrizione :</source>
+        <translation>Descrição:</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>Totale Partita kg:</source>
+        <translation>Total da partida kg:</translation>
+    </message>
+    <message>
+        <source>Lotto N:</source>
+        <translation>Lote N.º:</translation>
+    </message>
+    <message>
+        <source>N Casse:</source>
+        <translation>N.º caixas:</translation>
+    </message>
+    <message>
+        <source>N Pedane:</source>
+        <translation>N.º paletes:</translation>
+    </message>
+    <message>
+        <source>Operatore:</source>
+        <translation>Operador:</translation>
+    </message>
+    <message>
+        <source>Dati Bolla</source>
+        <translation>Dados da guia</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Produtor</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Forza Data </source>
+        <translation>Forçar data </translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TNewBolla</name>
+    <message>
+        <source>Ripartizione Calibri</source>
+        <translation>Repartição por calibres</translation>
+    </message>
+    <message>
+        <source>Nuova Bolla</source>
+        <translation>Nova guia</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualidade %1</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>Totale calibro %1, Qualita %2</source>
+        <translation>Total calibre %1, qualidade %2</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Refugo</translation>
+    </message>
+    <message>
+        <source>Tot Partita</source>
+        <translation>Total partida</translation>
+    </message>
+    <message>
+        <source>num. Casse</source>
+        <translation>n.º caixas</translation>
+    </message>
+    <message>
+        <source>num. Pedane</source>
+        <translation>n.º paletes</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Percentagem</translation>
+    </message>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Qualidade 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualidade 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualidade 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualidade 4</translation>
+    </message>
+    <message>
+        <source>TOTALE</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Guia</translation>
+    </message>
+    <message>
+        <source>Numero</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Produtor</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Codice a Barre</source>
+        <translation>Código de barras</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Ricalcolo</source>
+        <translation>Recálculo</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::TProduttori</name>
+    <message>
+        <source>Dato Produttore</source>
+        <translation>Dados do produtor</translation>
+    </message>
+    <message>
+        <source>codice produttore</source>
+        <translation>código do produtor</translation>
+    </message>
+    <message>
+        <source>descrizione produttore</source>
+        <translation>descrição do produtor</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
@@ -451,6 +749,45 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Salva</source>
         <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpCosti</name>
+    <message>
+        <source>Impostazione Costi</source>
+        <translation>Configuração de custos</translation>
+    </message>
+    <message>
+        <source>Persone</source>
+        <translation>Pessoas</translation>
+    </message>
+    <message>
+        <source>Costo orario</source>
+        <translation>Custo horário</translation>
+    </message>
+    <message>
+        <source>Categoria %1</source>
+        <translation>Categoria %1</translation>
+    </message>
+    <message>
+        <source>Costo orario complessivo</source>
+        <translation>Custo horário total</translation>
+    </message>
+    <message>
+        <source>Costo / Minuto</source>
+        <translation>Custo / Minuto</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>I valori della categoria %1 sono fuori misura</source>
+        <translation>Os valores da categoria %1 estão fora dos limites</translation>
     </message>
 </context>
 <context>
@@ -777,6 +1114,22 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>&amp;Fine</source>
         <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Costi</source>
+        <translation>&amp;Custos</translation>
+    </message>
+    <message>
+        <source>Produzione oraria = %1 ql/h</source>
+        <translation>Produção horária = %1 ql/h</translation>
+    </message>
+    <message>
+        <source>Costo L. %1   al Kg. L. %2 (%3)</source>
+        <translation>Custo L. %1   por Kg. L. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Qualità %1: % per calibro</source>
+        <translation>Qualidade %1: % por calibre</translation>
     </message>
 </context>
 </TS>

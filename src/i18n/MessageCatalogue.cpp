@@ -79,6 +79,12 @@ const char* const kTexts[] = {
     // Messages and questions of the supervisor.
     QT_TRANSLATE_NOOP("Messages", "Bolla temporanea non presente!"),
     QT_TRANSLATE_NOOP("Messages", "Vuoi esportare i dati verso AS400 ?"),
+    // Totals and the reset of totals.
+    QT_TRANSLATE_NOOP("Messages", "La centralina è spenta, accenderla per favore!"),
+    QT_TRANSLATE_NOOP("Messages", "I totali verranno azzerati, vuoi continuare ?"),
+    QT_TRANSLATE_NOOP("Messages", "richiesta totali della centralina scarti non risposta!"),
+    QT_TRANSLATE_NOOP("Messages", "1-SCARTI ON"),
+    QT_TRANSLATE_NOOP("Messages", "linea %1 non risponde"),
     // Names the console hands to its windows.
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice"),
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice%1"),  // with the board's version and type

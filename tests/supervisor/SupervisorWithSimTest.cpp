@@ -162,25 +162,23 @@ TEST_F(SupervisorWithSim, AutomaticTotalsEvery44PollsPerUnitOfThePeriod) {
   Start({}, {{"porta_scarti", "99"}});
   sim_->Control("start");
   ASSERT_TRUE(TickUntil([&] { return St().machineState.Stato == "4"; }));
-  // The totals request marks a fresh reject reading as due; with no reject
-  // station nothing clears the mark, so it shows every request.
+  // Each totals request hands the screen one picture of the totals.
   Polls(2);
-  St().rejectReadRequest = false;
+  int shown = console_.totalsShown;
   EXPECT_EQ(St().autoTotalsCountdown, 0);
   Polls(3);
-  EXPECT_FALSE(St().rejectReadRequest) << "period 0 never asks for totals";
+  EXPECT_EQ(console_.totalsShown, shown) << "period 0 never asks for totals";
   EXPECT_EQ(St().autoTotalsCountdown, 0);
 
   St().autoTotalsPeriod = 2;
   Polls(1);
-  EXPECT_TRUE(St().rejectReadRequest);
+  EXPECT_EQ(console_.totalsShown, shown + 1);
   EXPECT_EQ(St().autoTotalsCountdown, 88);
-  St().rejectReadRequest = false;
   Polls(88);
-  EXPECT_FALSE(St().rejectReadRequest);
+  EXPECT_EQ(console_.totalsShown, shown + 1);
   EXPECT_EQ(St().autoTotalsCountdown, 0);
   Polls(1);
-  EXPECT_TRUE(St().rejectReadRequest);
+  EXPECT_EQ(console_.totalsShown, shown + 2);
 }
 
 TEST_F(SupervisorWithSim, ShutdownKeepsTheRunningProgramForTheNextStart) {

@@ -1,0 +1,151 @@
+// The live totals against the simulated machine: cells equal to the board's
+// own per-line totals summed by quality, the snapshot row for the reports,
+// the quality alarm carried by the next poll, and the reset of totals.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <thread>
+
+#include "link/cMB90.h"
+#include "sim/SimProcess.h"
+#include "store/ConfigStore.h"
+#include "store/TestDatabase.h"
+#include "supervisor/ConsoleRecorder.h"
+#include "supervisor/Supervisor.h"
+#include "support/TempDir.h"
+
+namespace kv7::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kMultiplier = 2;
+// Lines 1..6 on qualities 1, 1, 2, 3, 4 and the reject.
+constexpr int kLineQuality[6] = {1, 1, 2, 3, 4, 5};
+constexpr const char* kLimits = "050100120140160180200220240260280300350400500999";
+
+std::vector<std::int64_t> Numbers(const std::string& csv) {
+  std::vector<std::int64_t> out;
+  std::size_t pos = 0;
+  while (pos <= csv.size()) {
+    const auto comma = csv.find(',', pos);
+    out.push_back(std::stoll(csv.substr(pos, comma - pos)));
+    if (comma == std::string::npos) break;
+    pos = comma + 1;
+  }
+  return out;
+}
+
+class TotalsWithSim : public TestDatabase {
+ protected:
+  void SetUp() override {
+    TestDatabase::SetUp();
+    store_ = std::make_unique<store::ConfigStore>(store::ConfigStore::kDefaultRoot, dir_ / "config");
+    for (auto [key, value] : {std::pair{"porta_scarti", "99"}, {"numlinee", "6"}, {"xmoltiply", "2"}})
+      store_->WriteString("kv2", key, value);
+    for (int n = 1; n <= 6; ++n) store_->WriteString("kv2", "qualitaL" + std::to_string(n), std::to_string(kLineQuality[n - 1]));
+    sim_ = std::make_unique<simtest::SimProcess>(
+        std::vector<std::string>{"--port-map", "--config-dir", (dir_ / "config").string(), "--speed", "20"});
+    sup_ = std::make_unique<supervisor::Supervisor>(console_, op_, *store_, &Db(), dir_.path());
+    sup_->FormShow({});
+    ASSERT_TRUE(TickUntil([&] { return sup_->State().controllerOn && sup_->State().machineState.Stato == "1"; }));
+    for (int line = 0; line < 6; ++line) sup_->controller()->SendLetter('F', "05" + std::to_string(line) + kLimits);
+    ASSERT_TRUE(TickUntil([&] { return std::stoll(sim_->Status()["fruit"]) > 400; }, 20000ms));
+    sim_->Control("rate 0");  // the counts stand still for the comparison
+    sim_->Settled("classed_total");
+  }
+
+  template <typename Pred>
+  bool TickUntil(Pred done, std::chrono::milliseconds limit = 10000ms) {
+    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+      sup_->Timer1Timer();
+      if (done()) return true;
+      std::this_thread::sleep_for(2ms);
+    }
+    return false;
+  }
+  void Polls(int n) {
+    for (int i = 0; i < 12 * n; ++i) sup_->Timer1Timer();
+  }
+
+  TempDir dir_;
+  ConsoleRecorder console_;
+  ScriptedOperator op_;
+  std::unique_ptr<store::ConfigStore> store_;
+  std::unique_ptr<simtest::SimProcess> sim_;
+  std::unique_ptr<supervisor::Supervisor> sup_;
+};
+
+TEST_F(TotalsWithSim, CellsAreTheBoardsLineTotalsSummedByQualityAndTheSnapshotHoldsThem) {
+  sup_->TotaliClick();
+  auto status = sim_->Status();
+  std::array<std::array<std::int64_t, 15>, 5> expected{};
+  for (int line = 1; line <= 6; ++line) {
+    const auto classes = Numbers(status["line" + std::to_string(line) + ".classes"]);
+    for (int c = 0; c < 15; ++c) expected[kLineQuality[line - 1] - 1][c] += classes[c] * kMultiplier;
+  }
+  const supervisor::TotalsView v = console_.totals;
+  double shares = 0;
+  std::int64_t reject = 0;
+  for (int q = 0; q < 4; ++q) {
+    for (int c = 0; c < 15; ++c) {
+      EXPECT_EQ(v.classTotal[q][c].value, expected[q][c]) << "quality " << q + 1 << " class " << c + 1;
+      shares += v.classShare[q][c].value;
+    }
+  }
+  for (std::int64_t g : expected[4]) reject += g;
+  EXPECT_GT(reject, 0);
+  EXPECT_EQ(v.qualityTotal[4].value, reject);
+  EXPECT_EQ(v.grandTotal.value, std::stoll(status["classed_total"]) * kMultiplier);
+  EXPECT_NEAR(shares + v.qualityShare[4].value, 100.0, 0.01);
+  EXPECT_TRUE(v.production.has_value());
+  EXPECT_EQ(console_.visible[supervisor::Control::Production], true);
+
+  store::PrintTotalsRow row;
+  store::PrintTotalsFigures figures;
+  ASSERT_TRUE(Db().LoadPrintTotals(row, figures));
+  for (int q = 0; q < 4; ++q)
+    for (int c = 0; c < 15; ++c) EXPECT_EQ(row.tot[q][c], std::llround(v.classTotal[q][c].value));
+  EXPECT_EQ(row.totq5, reject);
+
+  // Kilograms: the same figures a thousand times smaller.
+  sup_->Config().totaligrammi = 0;
+  sup_->ShowTotals();
+  EXPECT_FALSE(console_.totals.grams);
+  EXPECT_DOUBLE_EQ(console_.totals.grandTotal.value, v.grandTotal.value / 1000);
+}
+
+TEST_F(TotalsWithSim, AlarmTravelsWithTheNextPollAndTheClickClearsIt) {
+  sup_->Config().limpercq[2] = 0;  // any share of quality 2 passes it
+  sup_->TotaliCKClick();
+  EXPECT_TRUE(console_.visible[supervisor::Control::Image2]);
+  Polls(1);
+  EXPECT_EQ(sim_->Status()["alarm"], "1");
+  sup_->Image2Click();
+  EXPECT_FALSE(console_.visible[supervisor::Control::Image2]);
+  Polls(1);
+  EXPECT_EQ(sim_->Status()["alarm"], "0");
+}
+
+TEST_F(TotalsWithSim, ResetOfTotalsStartsTheBoardsCountAgain) {
+  sup_->TotaliClick();
+  ASSERT_GT(console_.totals.grandTotal.value, 0);
+  op_.answers = {false};
+  sup_->Start1();
+  EXPECT_NE(sim_->Status()["classed_total"], "0") << "No keeps the totals";
+
+  op_.answers = {true};
+  const double before = supervisor::ClockMinutes();
+  sup_->Start1();
+  EXPECT_EQ(op_.questions.back(), "I totali verranno azzerati, vuoi continuare ?");
+  EXPECT_EQ(sim_->Status()["classed_total"], "0");
+  EXPECT_EQ(console_.totals.grandTotal.value, 0);
+  for (const auto& f : console_.totals.classShare[0]) EXPECT_TRUE(f.empty);
+  EXPECT_EQ(sup_->Totals().productionRef, 1);
+  EXPECT_GE(sup_->State().startMinutes, before);
+  EXPECT_EQ(sup_->State().serviceMode, 0);
+}
+
+}  // namespace
+}  // namespace kv7::test
