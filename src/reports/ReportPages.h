@@ -1,0 +1,95 @@
+#pragma once
+// The printed pages as plain values: everything a page shows, made on the
+// machine side from the archive, the configuration and the running totals,
+// and drawn on the window side (PageDrawing.h). Numbers stay numbers here so
+// the drawing writes them in the language in force; an amount that cannot
+// be computed carries no value and is printed as a dash.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "store/BatchFigures.h"
+#include "store/DbValue.h"
+
+namespace kv7::reports {
+
+using store::kClasses;
+using store::kQualities;
+
+// A number to print with `decimals` decimals and thousands grouping. A
+// non-empty `text` is printed as it stands instead (the declared weight);
+// neither a value nor a text: not computable.
+struct Amount {
+  std::optional<double> value;
+  int decimals = 0;
+  std::string text;
+  bool operator==(const Amount&) const = default;
+};
+
+struct ClassRow {
+  std::string name;
+  std::string range;  // "0090-0110", empty when weights are not printed
+  Amount total;
+  Amount share;
+  bool operator==(const ClassRow&) const = default;
+};
+
+inline constexpr const char* kBatchTitle = "STAMPA BOLLA";
+inline constexpr const char* kEndOfBatchTitle = "LAVORAZIONE";
+
+struct BatchPage {
+  std::string title = kBatchTitle;
+  std::string programDescription;
+  std::string programNumber;
+  std::string numero;        // delivery note number
+  std::string registration;  // `num`, or the processing number
+  std::optional<store::DbDateTime> date;
+  std::string producerCode;
+  std::string producerName;
+  std::string lot;
+  std::string operatorName;
+  std::string crates;
+  std::string pallets;
+  std::string note;
+  std::array<std::array<ClassRow, kClasses>, kQualities> rows{};  // [q - 1][c - 1]
+  std::array<Amount, 5> qualityTotals{};  // the reject at 4
+  std::array<Amount, 5> qualityShares{};
+  Amount grandTotal;
+  std::string unit = "gr.";
+  bool partita = false;
+  bool operator==(const BatchPage&) const = default;
+};
+
+struct ProgramPage {
+  std::string number;
+  std::string description;
+  std::array<std::array<std::string, kClasses>, kQualities> names{};
+  std::array<std::array<std::string, kClasses>, kQualities> ranges{};
+  bool operator==(const ProgramPage&) const = default;
+};
+
+struct InstallationLine {
+  std::string encoderStart, encoderEnd, kappa, quality;
+  bool operator==(const InstallationLine&) const = default;
+};
+
+struct InstallationPage {
+  std::string lines, cups, tareDelay, tareType, encoderDirection, encoderZero;
+  std::array<InstallationLine, 6> line{};
+  std::optional<store::DbDateTime> printed;  // "Data: "; now when empty
+  bool operator==(const InstallationPage&) const = default;
+};
+
+struct ProducerListPage {
+  std::vector<std::pair<std::string, std::string>> producers;  // code, description
+  bool operator==(const ProducerListPage&) const = default;
+};
+
+using Page = std::variant<BatchPage, ProgramPage, InstallationPage, ProducerListPage>;
+
+}  // namespace kv7::reports
