@@ -8,6 +8,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "i18n/LanguageModules.h"
 #include "i18n/Numbers.h"
 
 namespace kv7::reports {
@@ -62,7 +63,7 @@ int In(int base, int size, int tenths) {
 
 QString DateText(const std::optional<store::DbDateTime>& d) {
   if (!d) return {};
-  const QLocale locale;
+  const QLocale locale = i18n::CurrentLocale();
   return locale.toString(QDate(d->year, d->month, d->day), QLocale::ShortFormat) + ' ' +
          locale.toString(QTime(d->hour, d->minute, d->second), QLocale::ShortFormat);
 }
@@ -236,7 +237,7 @@ void PagePainter::DrawOne(const InstallationPage& p) {
   const QDateTime now = p.printed ? QDateTime(QDate(p.printed->year, p.printed->month, p.printed->day),
                                               QTime(p.printed->hour, p.printed->minute, p.printed->second))
                                   : QDateTime::currentDateTime();
-  canvas_.Text(grid_.X(700), Top() + 1, tr("Data: ") + QLocale().toString(now, QLocale::ShortFormat));
+  canvas_.Text(grid_.X(700), Top() + 1, tr("Data: ") + i18n::CurrentLocale().toString(now, QLocale::ShortFormat));
   canvas_.Size(14);
   At(10, 30, tr("Numero linee: ") + Q(p.lines));
   At(450, 30, tr("Numero tazze: ") + Q(p.cups));
