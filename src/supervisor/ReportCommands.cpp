@@ -1,0 +1,139 @@
+// The report commands: the processing report (F7) on the running totals,
+// the stored batch's page, the program page, the producer list, the company
+// header, and the end-of-batch page the lifecycle prints.
+
+#include <cstdio>
+#include <ctime>
+
+#include "batches/BatchRules.h"
+#include "reports/PageData.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "supervisor/Supervisor.h"
+
+namespace kv7::supervisor {
+namespace {
+
+store::DbDateTime Now() {
+  const std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+}  // namespace
+
+reports::BatchPage Supervisor::RunningBatchPage(const std::string& title, const std::string& registration,
+                                                bool printWeights, bool partita) {
+  reports::BatchPageInput in;
+  in.title = title;
+  in.registration = registration;
+  in.inGrams = config_.totaligrammi == 1;
+  in.partita = partita;
+  in.printWeights = printWeights;
+  auto& ws = in.ws;
+  for (std::size_t q = 0; q < store::kQualities; ++q)
+    for (std::size_t c = 0; c < store::kClasses; ++c) ws.totals[q][c] = std::to_string(totals_.sums.classTotal[q][c]);
+  ws.reject = std::to_string(totals_.sums.reject);
+  const auto& p = processing_;
+  ws.numero = p.numero;
+  ws.codProd = p.codice;
+  ws.nomeProd = p.descrizione;
+  ws.note = batches::NormaliseNote(p.note);
+  ws.totalePart = p.totPartita;
+  ws.lotto = p.lotto;
+  ws.numCasse = p.numCasse;
+  ws.numPedane = p.numPedane;
+  ws.operatore = p.operatore;
+  ws.date = Now();
+  if (currentProgram_) {
+    ws.program = currentProgram_->record.code;
+    in.classes = reports::ClassesOf(currentProgram_->record);
+    in.programDescription = currentProgram_->record.description;
+  }
+  return reports::MakeBatchPage(in);
+}
+
+void Supervisor::Stampa3Click() {
+  TotaliClick();
+  const auto& cost = totals_.runCost;
+  if (cost.amount > 0) {
+    char line[96];
+    std::snprintf(line, sizeof line, "Costo al Kg. L. %6lld %10.3f", static_cast<long long>(cost.amount),
+                  cost.perKg);
+    console_.SetText(Control::Costo, line);
+  }
+  if (!reportWindows_) return;
+  std::string registration;
+  if (DatabaseUsable()) {
+    try {
+      registration = std::to_string(batches::CountBatches(*database_).maxNumber + 1);
+    } catch (const store::DbError& e) {
+      ShowDatabaseError(e.what());
+    }
+  }
+  const bool partita = reportWindows_->PartitaOnRunningTotals();
+  reportWindows_->OutputPage(RunningBatchPage(reports::kBatchTitle, registration, true, partita), config_);
+}
+
+void Supervisor::PrintEndOfBatch(const std::string& processingNumber) {
+  if (!reportWindows_) return;
+  const bool partita = reportWindows_->PartitaOnRunningTotals();
+  reportWindows_->OutputPage(
+      RunningBatchPage(reports::kEndOfBatchTitle, processingNumber, config_.stampagrammi == 1, partita), config_);
+}
+
+void Supervisor::Stampa2Click() {
+  if (!reportWindows_ || !DatabaseUsable()) return;
+  try {
+    const auto choice = reportWindows_->ChooseBatchForPrint(batches::FillBatchList(*database_));
+    if (!choice) return;
+    auto stored = reports::LoadBatchPage(*database_, choice->number, choice->partita, config_);
+    if (!stored.page) {
+      if (stored.found) operator_.ShowMessage("programma " + stored.programMissing + " non in archivio");
+      return;
+    }
+    reportWindows_->OutputPage(*stored.page, config_);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+  }
+}
+
+void Supervisor::Stampa1Click() {
+  if (!reportWindows_) return;
+  const auto lists = ProgramLists();
+  if (!lists) return;
+  const auto code = reportWindows_->ChooseProgramForPrint(*lists);
+  if (!code) return;
+  try {
+    const auto page = reports::LoadProgramPage(*database_, *code);
+    if (!page) {
+      operator_.ShowMessage("programma " + *code + " non in archivio");
+      return;
+    }
+    reportWindows_->OutputPage(*page, config_);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+  }
+}
+
+void Supervisor::stampa4Click() {
+  if (!reportWindows_ || !DatabaseUsable()) return;
+  try {
+    reportWindows_->OutputPage(reports::LoadProducerListPage(*database_), config_);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+  }
+}
+
+void Supervisor::Azienda1Click() {
+  if (!reportWindows_) return;
+  const auto edited = reportWindows_->EditCompanyHeader(companyHeader_);
+  if (!edited) return;
+  const auto say = [this](const std::string& m) { operator_.ShowMessage(m); };
+  store::SaveCompanyHeader(*edited, workDir_, say);
+  store::LoadCompanyHeader(companyHeader_, workDir_, say);
+  console_.ShowCompanyHeader(companyHeader_);
+}
+
+}  // namespace kv7::supervisor
