@@ -1,0 +1,149 @@
+// The report commands on the private server with scripted windows: which
+// page each command hands to the output, the Partita box, a batch whose
+// program is gone (told, not printed), a cancelled picker, the company
+// header stored and read back, the end-of-batch page.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "batches/ProducerArchive.h"
+#include "programs/ProgramArchive.h"
+#include "store/ConfigStore.h"
+#include "store/TestDatabase.h"
+#include "support/TempDir.h"
+#include "supervisor/ConsoleRecorder.h"
+#include "supervisor/Supervisor.h"
+
+namespace kv7::test {
+namespace {
+
+using reports::BatchPage;
+
+class ScriptedReportWindows : public supervisor::ReportWindows {
+ public:
+  std::optional<supervisor::BatchPrintChoice> ChooseBatchForPrint(const batches::BatchList& list) override {
+    listed = list.count;
+    return batch;
+  }
+  std::optional<std::string> ChooseProgramForPrint(const programs::ProgramLists&) override { return program; }
+  bool PartitaOnRunningTotals() override { return false; }
+  bool OutputPage(const reports::Page& page, const store::Configuration&) override {
+    pages.push_back(page);
+    return true;
+  }
+  std::optional<store::CompanyHeader> EditCompanyHeader(const store::CompanyHeader& header) override {
+    shownHeader = header;
+    return company;
+  }
+  std::optional<supervisor::BatchPrintChoice> batch;
+  std::optional<std::string> program;
+  std::optional<store::CompanyHeader> company;
+  std::vector<reports::Page> pages;
+  std::int64_t listed = -1;
+  store::CompanyHeader shownHeader;
+};
+
+class ReportCommands : public TestDatabase {
+ protected:
+  void SetUp() override {
+    TestDatabase::SetUp();
+    store::ProgramRecord p;
+    p.description = "Mele";
+    for (auto& quality : p.limit)
+      for (std::size_t k = 0; k < quality.size(); ++k) quality[k] = std::to_string(50 + 10 * k);
+    programs::SaveProgram(Db(), p, "07");
+    batches::SaveProducer(Db(), 12, "Rossi Mario");
+    store::BatchRow row;
+    row.num = 42;
+    row.programma = "07";
+    row.tot[0][0] = 1000;
+    row.tot[1][0] = 3000;
+    row.totpartita = 1000;
+    Db().SaveBatchRow(row);
+    row.num = 43;
+    row.programma = "55";
+    Db().SaveBatchRow(row);
+    store_ = std::make_unique<store::ConfigStore>(store::ConfigStore::kDefaultRoot, dir_ / "config");
+    sup_ = std::make_unique<supervisor::Supervisor>(console_, op_, *store_, &Db(), dir_.path());
+    sup_->SetReportWindows(&windows_);
+  }
+  const BatchPage& LastBatchPage() { return std::get<BatchPage>(windows_.pages.back()); }
+
+  TempDir dir_;
+  ConsoleRecorder console_;
+  ScriptedOperator op_;
+  ScriptedReportWindows windows_;
+  std::unique_ptr<store::ConfigStore> store_;
+  std::unique_ptr<supervisor::Supervisor> sup_;
+};
+
+TEST_F(ReportCommands, StoredBatchPageFollowsThePickerOrSaysWhyNot) {
+  const struct {
+    std::optional<supervisor::BatchPrintChoice> choice;
+    std::size_t pages;
+    const char* message;  // "" none
+  } cases[] = {
+      {std::nullopt, 0, ""},
+      {supervisor::BatchPrintChoice{43, false}, 0, "programma 55 non in archivio"},
+      {supervisor::BatchPrintChoice{42, true}, 1, ""},
+  };
+  for (const auto& k : cases) {
+    windows_.pages.clear();
+    op_.messages.clear();
+    windows_.batch = k.choice;
+    sup_->Stampa2Click();
+    EXPECT_EQ(windows_.listed, 2);
+    ASSERT_EQ(windows_.pages.size(), k.pages);
+    EXPECT_EQ(op_.messages.empty() ? "" : op_.messages.front(), k.message);
+  }
+  const BatchPage& page = LastBatchPage();
+  EXPECT_TRUE(page.partita);
+  EXPECT_EQ(page.registration, "42");
+  ASSERT_TRUE(page.rows[0][0].total.value);
+  EXPECT_DOUBLE_EQ(*page.rows[0][0].total.value, 250.0);  // 1000 x 1000 / 4000
+  EXPECT_EQ(page.rows[0][0].range, "0050-0060");
+}
+
+TEST_F(ReportCommands, ProgramProducersRunningAndEndOfBatchPages) {
+  windows_.program = "07";
+  sup_->Stampa1Click();
+  ASSERT_EQ(windows_.pages.size(), 1u);
+  EXPECT_EQ(std::get<reports::ProgramPage>(windows_.pages.back()).description, "Mele");
+
+  sup_->stampa4Click();
+  EXPECT_EQ(std::get<reports::ProducerListPage>(windows_.pages.back()).producers.front(),
+            (std::pair<std::string, std::string>{"12", "Rossi Mario"}));
+
+  sup_->Processing().numero = "B-5";
+  sup_->Stampa3Click();
+  EXPECT_EQ(LastBatchPage().title, reports::kBatchTitle);
+  EXPECT_EQ(LastBatchPage().numero, "B-5");
+  EXPECT_EQ(LastBatchPage().registration, "44");  // the next batch number
+
+  sup_->PrintEndOfBatch("17");
+  EXPECT_EQ(LastBatchPage().title, reports::kEndOfBatchTitle);
+  EXPECT_EQ(LastBatchPage().registration, "17");
+}
+
+TEST_F(ReportCommands, CompanyHeaderIsStoredAndReadBack) {
+  const store::CompanyHeader before = sup_->CompanyHeader();
+  windows_.company = std::nullopt;
+  sup_->Azienda1Click();
+  EXPECT_EQ(sup_->CompanyHeader().lines, before.lines);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "mb3.az"));
+  store::CompanyHeader typed;
+  typed.lines = {"Frutta Srl", "Via Roma 1", "", "Cesena"};
+  windows_.company = typed;
+  sup_->Azienda1Click();
+  EXPECT_EQ(windows_.shownHeader.lines, before.lines);
+  store::CompanyHeader stored;
+  ASSERT_TRUE(store::LoadCompanyHeader(stored, dir_.path()));
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(stored.lines[i].substr(0, typed.lines[i].size()), typed.lines[i]);
+    EXPECT_EQ(sup_->CompanyHeader().lines[i], stored.lines[i]);
+  }
+}
+
+}  // namespace
+}  // namespace kv7::test
