@@ -27,6 +27,7 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
       bridge_(window_),
       ownOperator_(op ? nullptr : std::make_unique<MessageBoxOperator>(&window_)),
       operator_(op ? *op : *ownOperator_, window_),
+      batchWindows_(window_, gate_),
       store_(store::ConfigStore::kDefaultRoot, store::ConfigStore::DefaultDirectory(),
              [this](const std::string& warning) { operator_.ShowMessage(warning); }),
       database_(std::move(dbParams)),
@@ -34,6 +35,9 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
       errorMap_(new ui::TErr_map(&window_)),
       aboutBox_(new ui::TAboutBox(&window_)),
       costsWindow_(new reports::TImpCosti(&window_)) {
+  supervisor_->SetBatchWindows(&batchWindows_);
+  // The program parameters' OK carries a new weight unit to the batch editor.
+  supervisor_->SetUnitsChangedHook([this](bool grams) { batchWindows_.SetUnits(grams); });
   Wire();
 }
 
@@ -82,6 +86,7 @@ void ConsoleApp::Wire() {
   WireCommand(&TMain::Totali1Click, &supervisor::Supervisor::TotaliClick);
   WireCommand(&TMain::Start1Click, &supervisor::Supervisor::Start1);
   WireCosts();
+  WireBatches();
   WireCommand(&TMain::AggiornaTempiScarti1Click, &supervisor::Supervisor::AggiornaTempiScarti);
   // A language chosen by the operator redraws the totals in it.
   connect(&window_, &TMain::LanguageChosen, this, [this] {
@@ -172,6 +177,26 @@ void ConsoleApp::ShowErrorMap(bool modal) {
         errorMap_->show();
     });
   });
+}
+
+void ConsoleApp::WireBatches() {
+  using supervisor::Supervisor;
+  WireCommand(&ui::TMain::Dati1Click, &Supervisor::Dati1Click);
+  WireCommand(&ui::TMain::Nuova1Click, &Supervisor::Nuova1Click);
+  WireCommand(&ui::TMain::Modifica2Click, &Supervisor::Modifica2Click);
+  WireCommand(&ui::TMain::Cancella2Click, &Supervisor::Cancella2Click);
+  WireCommand(&ui::TMain::nuova2Click, &Supervisor::nuova2Click);
+  WireCommand(&ui::TMain::Modifica3Click, &Supervisor::Modifica3Click);
+  WireCommand(&ui::TMain::cancella3Click, &Supervisor::cancella3Click);
+  auto* sup = supervisor_.get();
+  connect(&window_, &ui::TMain::numBollaEnter, this, [this, sup](const QString& text) {
+    machine_.Post([sup, t = text.toStdString()] { sup->numBollaEnter(t); });
+  });
+  connect(&window_, &ui::TMain::totPartitaEnter, this, [this, sup](const QString& text) {
+    machine_.Post([sup, t = text.toStdString()] { sup->totPartitaEnter(t); });
+  });
+  for (const char* entry : {"Dati1", "Nuova1", "Modifica2", "Cancella2", "nuova2", "Modifica3", "cancella3"})
+    window_.SetEntryAvailable(entry, true);
 }
 
 }  // namespace kv7::app

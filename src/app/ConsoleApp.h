@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/BatchWindowsBridge.h"
 #include "app/ConsoleBridge.h"
 #include "store/ConfigStore.h"
 #include "store/Database.h"
@@ -45,6 +46,8 @@ class ConsoleApp : public QObject {
   ui::TErr_map& ErrorMap() { return *errorMap_; }
   ui::TAboutBox& AboutBox() { return *aboutBox_; }
   reports::TImpCosti& CostsWindow() { return *costsWindow_; }
+  // Batches, producers and the processing data.
+  BatchWindowsBridge& BatchWindows() { return batchWindows_; }
 
   // Runs `job` on the machine thread between ticks.
   void Post(std::function<void()> job) { machine_.Post(std::move(job)); }
@@ -76,6 +79,7 @@ class ConsoleApp : public QObject {
   ConsoleBridge bridge_;
   std::unique_ptr<supervisor::Operator> ownOperator_;
   WindowThreadOperator operator_;
+  BatchWindowsBridge batchWindows_;
   store::ConfigStore store_;
   store::Database database_;
   std::unique_ptr<supervisor::Supervisor> supervisor_;
@@ -84,6 +88,7 @@ class ConsoleApp : public QObject {
   ui::TAboutBox* aboutBox_;
   reports::TImpCosti* costsWindow_;
   void WireCosts();
+  void WireBatches();
 };
 
 }  // namespace kv7::app

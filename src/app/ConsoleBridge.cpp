@@ -33,6 +33,7 @@ QString ConsoleBridge::NameOf(Control c) {
     case Control::LavorPrec: return "LavorPrec";
     case Control::Costo: return "Costo";
     case Control::numBolla: return "numBolla";
+    case Control::totPartita: return "totPartita";
     case Control::Image2: return "Image2";
   }
   return {};

@@ -85,6 +85,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "richiesta totali della centralina scarti non risposta!"),
     QT_TRANSLATE_NOOP("Messages", "1-SCARTI ON"),
     QT_TRANSLATE_NOOP("Messages", "linea %1 non risponde"),
+    // Batch commands.
+    QT_TRANSLATE_NOOP("Messages", "Il campo %1 non contiene un numero intero: \"%2\". La bolla non è stata salvata."),
     // Names the console hands to its windows.
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice"),
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice%1"),  // with the board's version and type

@@ -30,6 +30,7 @@ enum class Control {
   LavorPrec,
   Costo,
   numBolla,
+  totPartita,  // the main window's batch total
   Image2,
 };
 

@@ -195,7 +195,9 @@ void Supervisor::fine2() {
     st_.savedProgram = st_.boardProgram;
     if (DatabaseUsable()) {
       try {
-        database_->SaveCurrentSelection(std::to_string(st_.savedProgram), st_.savedProducer);
+        // The producer of the batch being worked, as "Dati Bolla" holds it;
+        // a code that is not a whole number is refused, shown and logged.
+        database_->SaveCurrentSelection(std::to_string(st_.savedProgram), processing_.codice);
       } catch (const store::DbError& e) {
         ShowDatabaseError(e.what());
       }

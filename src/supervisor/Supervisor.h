@@ -15,6 +15,7 @@
 #include "store/Configuration.h"
 #include "store/SideFiles.h"
 #include "supervisor/Console.h"
+#include "supervisor/BatchWindows.h"
 #include "supervisor/EventLog.h"
 #include "supervisor/OperatorReporter.h"
 #include "supervisor/SupervisorState.h"
@@ -175,6 +176,39 @@ class Supervisor {
   void ApplyCostsPerMinute();
 
   TotalsState totals_;
+
+  // ---- Batches, producers and the processing data (BatchCommands.cpp) ----
+ public:
+  // The windows these commands show; without them (tests of other parts)
+  // the commands do nothing.
+  void SetBatchWindows(BatchWindows* windows) { batchWindows_ = windows; }
+  // F3 "Dati Bolla": the window's data become the processing data (Cancel
+  // has restored code, description, note and number); on OK the main
+  // window's batch number and batch total follow.
+  void Dati1Click();
+  // Enter in the main window's batch number and batch total.
+  void numBollaEnter(const std::string& text);
+  void totPartitaEnter(const std::string& text);
+  // "&Bolle": new, modify, delete.
+  void Nuova1Click();
+  void Modifica2Click();
+  void Cancella2Click();
+  // "Pro&duttori": new, modify, delete.
+  void nuova2Click();
+  void Modifica3Click();
+  void cancella3Click();
+
+ private:
+  batches::LogSink ArchiveLog();
+  std::optional<std::vector<batches::Producer>> ProducerList();
+  std::optional<std::int64_t> PickBatch();
+  std::optional<batches::Producer> PickProducer();
+  // The editor until the batch is saved or the editor cancelled.
+  void EditAndSaveBatch(batches::BatchEditorInput input);
+
+  BatchWindows* batchWindows_ = nullptr;
+  // The editor's working copy: its header texts carry over to the next batch.
+  batches::BatchWorkingSet batchWorkingSet_;
 };
 
 }  // namespace kv7::supervisor

@@ -1,0 +1,168 @@
+// The commands that keep the batch and producer archives and the processing
+// data of the running batch: "Dati Bolla" (F3), the Enter keys of the batch
+// number and batch total on the main window, new, modify and delete of a
+// batch ("&Bolle") and of a producer ("Pro&duttori"). Each window round trip
+// runs here on the machine thread: the archive is read, the window shown
+// through BatchWindows while this thread waits, and what came back stored.
+
+#include <ctime>
+
+#include "batches/BatchArchive.h"
+#include "batches/ProducerArchive.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "supervisor/Supervisor.h"
+
+namespace kv7::supervisor {
+namespace {
+
+store::DbDateTime LocalNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+}  // namespace
+
+batches::LogSink Supervisor::ArchiveLog() {
+  return [this](const std::string& s) { WriteLog(s); };
+}
+
+std::optional<std::vector<batches::Producer>> Supervisor::ProducerList() {
+  if (!DatabaseUsable()) return std::nullopt;
+  try {
+    return batches::FillProducerList(*database_);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+    return std::nullopt;
+  }
+}
+
+void Supervisor::Dati1Click() {
+  if (!batchWindows_) return;
+  // Without an archive the window still takes the data; "Cambia" lists nothing.
+  std::vector<batches::Producer> producers;
+  if (database_) producers = ProducerList().value_or(std::vector<batches::Producer>{});
+  const auto outcome = batchWindows_->EditProcessing(processing_, producers);
+  if (!outcome) return;
+  processing_ = outcome->data;
+  if (!outcome->accepted) return;
+  console_.SetText(Control::numBolla, processing_.numero);
+  console_.SetText(Control::totPartita, processing_.totPartita);
+}
+
+void Supervisor::numBollaEnter(const std::string& text) { processing_.numero = text; }
+
+void Supervisor::totPartitaEnter(const std::string& text) { processing_.totPartita = text; }
+
+void Supervisor::EditAndSaveBatch(batches::BatchEditorInput input) {
+  for (;;) {
+    const auto result = batchWindows_->EditBatch(input);
+    if (!result) return;
+    try {
+      const auto bad = batches::SaveBatch(*database_, input.number, *result, ArchiveLog());
+      batchWorkingSet_ = *result;
+      if (!bad) return;
+      // The editor refuses such a total itself; should one get through, the
+      // row stays as it was and the batch comes back as typed.
+      operator_.ShowMessage("Il campo " + bad->field + " non contiene un numero intero: \"" + bad->text +
+                            "\". La bolla non è stata salvata.");
+      input.ws = *result;
+    } catch (const store::DbError& e) {
+      ShowDatabaseError(e.what());
+      return;
+    }
+  }
+}
+
+void Supervisor::Nuova1Click() {
+  if (!batchWindows_ || !DatabaseUsable()) return;
+  batches::BatchEditorInput input;
+  try {
+    input = batches::PrepareNewBatch(*database_, batchWorkingSet_, config_.totaligrammi == 1, LocalNow());
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+    return;
+  }
+  EditAndSaveBatch(std::move(input));
+}
+
+std::optional<std::int64_t> Supervisor::PickBatch() {
+  if (!batchWindows_ || !DatabaseUsable()) return std::nullopt;
+  batches::BatchList list;
+  try {
+    list = batches::FillBatchList(*database_);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+    return std::nullopt;
+  }
+  return batchWindows_->ChooseBatch(list);
+}
+
+void Supervisor::Modifica2Click() {
+  const auto n = PickBatch();
+  if (!n) return;
+  batches::BatchEditorInput input;
+  try {
+    input = batches::PrepareEditBatch(*database_, *n, batchWorkingSet_, config_.totaligrammi == 1);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+    return;
+  }
+  EditAndSaveBatch(std::move(input));
+}
+
+void Supervisor::Cancella2Click() {
+  const auto n = PickBatch();
+  if (!n) return;
+  try {
+    batches::DeleteBatch(*database_, *n, ArchiveLog());
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+  }
+}
+
+void Supervisor::nuova2Click() {
+  if (!batchWindows_) return;
+  const auto list = ProducerList();
+  if (!list) return;
+  const auto edited = batchWindows_->EditProducer(std::to_string(batches::ProposeProducerNumber(*list)), "");
+  if (!edited) return;
+  try {
+    batches::SaveProducer(*database_, edited->number, edited->description);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+  }
+}
+
+std::optional<batches::Producer> Supervisor::PickProducer() {
+  if (!batchWindows_) return std::nullopt;
+  const auto list = ProducerList();
+  if (!list) return std::nullopt;
+  return batchWindows_->ChooseProducer(*list);
+}
+
+void Supervisor::Modifica3Click() {
+  const auto selected = PickProducer();
+  if (!selected) return;
+  const auto edited = batchWindows_->EditProducer(selected->codice, selected->descrizione);
+  if (!edited) return;
+  try {
+    batches::ModifyProducer(*database_, *selected, edited->number, edited->description);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+  }
+}
+
+void Supervisor::cancella3Click() {
+  const auto selected = PickProducer();
+  if (!selected) return;
+  try {
+    batches::DeleteProducer(*database_, *selected, ArchiveLog());
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+  }
+}
+
+}  // namespace kv7::supervisor
