@@ -331,6 +331,30 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>linea %1 non risponde</source>
         <translation>Linie %1 antwortet nicht</translation>
     </message>
+    <message>
+        <source>Il programma %1 non è in archivio.</source>
+        <translation>Programm %1 ist nicht im Archiv.</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
+        <translation>Programm %1 kann nicht geladen werden: der Code muss eine Zahl von 1 bis 98 sein.</translation>
+    </message>
+    <message>
+        <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
+        <translation>Das ist das laufende Programm; es kann nicht gelöscht werden!</translation>
+    </message>
+    <message>
+        <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
+        <translation>Alle Codes von 01 bis 98 sind belegt: bitte ein Programm löschen.</translation>
+    </message>
+    <message>
+        <source>programma %1 non in archivio</source>
+        <translation>Programm %1 nicht im Archiv</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>Das Feld %1 enthält keine ganze Zahl: &quot;%2&quot;. Der Lieferschein wurde nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -752,6 +776,216 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::reports::PagePainter</name>
+    <message>
+        <source> Stampa Programma </source>
+        <translation> Programm drucken </translation>
+    </message>
+    <message>
+        <source>LAVORAZIONE</source>
+        <translation>VERARBEITUNG</translation>
+    </message>
+    <message>
+        <source>STAMPA BOLLA</source>
+        <translation>LIEFERSCHEIN DRUCKEN</translation>
+    </message>
+    <message>
+        <source>Prima Qualita</source>
+        <translation>Erste Qualität</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualität 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualität 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualität 4</translation>
+    </message>
+    <message>
+        <source>Data Bolla: </source>
+        <translation>Lieferscheindatum: </translation>
+    </message>
+    <message>
+        <source>Numero Bolla: </source>
+        <translation>Lieferscheinnummer: </translation>
+    </message>
+    <message>
+        <source>Numero Registrazione: </source>
+        <translation>Registriernummer: </translation>
+    </message>
+    <message>
+        <source>Lotto Bolla: </source>
+        <translation>Lieferscheinlos: </translation>
+    </message>
+    <message>
+        <source>Numero Programma:</source>
+        <translation>Programmnummer:</translation>
+    </message>
+    <message>
+        <source>Operatore: </source>
+        <translation>Bediener: </translation>
+    </message>
+    <message>
+        <source>Descrizione:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Cod. produttore: </source>
+        <translation>Erzeugercode: </translation>
+    </message>
+    <message>
+        <source>Descrizione: </source>
+        <translation>Beschreibung: </translation>
+    </message>
+    <message>
+        <source>calibro</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Perc.</source>
+        <translation>Proz.</translation>
+    </message>
+    <message>
+        <source>Tot.PrimaQ</source>
+        <translation>Ges.ErsteQ</translation>
+    </message>
+    <message>
+        <source>Tot.Q2</source>
+        <translation>Ges.Q2</translation>
+    </message>
+    <message>
+        <source>Tot.Q5(Scarto)</source>
+        <translation>Ges.Q5(Ausschuss)</translation>
+    </message>
+    <message>
+        <source>Tot.Q3</source>
+        <translation>Ges.Q3</translation>
+    </message>
+    <message>
+        <source>Tot.Q4</source>
+        <translation>Ges.Q4</translation>
+    </message>
+    <message>
+        <source>Tot. Generale</source>
+        <translation>Gesamtsumme</translation>
+    </message>
+    <message>
+        <source>n. Casse:</source>
+        <translation>Anz. Kisten:</translation>
+    </message>
+    <message>
+        <source>n. Pedane:</source>
+        <translation>Anz. Paletten:</translation>
+    </message>
+    <message>
+        <source>note:</source>
+        <translation>Notizen:</translation>
+    </message>
+    <message>
+        <source>STAMPA PROGRAMMA</source>
+        <translation>PROGRAMM DRUCKEN</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualität %1</translation>
+    </message>
+    <message>
+        <source>STAMPA INSTALLAZIONE</source>
+        <translation>INSTALLATION DRUCKEN</translation>
+    </message>
+    <message>
+        <source>Data: </source>
+        <translation>Datum: </translation>
+    </message>
+    <message>
+        <source>Numero linee: </source>
+        <translation>Anzahl Linien: </translation>
+    </message>
+    <message>
+        <source>Numero tazze: </source>
+        <translation>Anzahl Schalen: </translation>
+    </message>
+    <message>
+        <source>Ritardo Tara:</source>
+        <translation>Tara-Verzögerung:</translation>
+    </message>
+    <message>
+        <source>Tipo Tara:</source>
+        <translation>Tara-Typ:</translation>
+    </message>
+    <message>
+        <source>dir encoder:</source>
+        <translation>Encoder-Richtung:</translation>
+    </message>
+    <message>
+        <source>zero encoder:</source>
+        <translation>Encoder-Null:</translation>
+    </message>
+    <message>
+        <source>Linea %1</source>
+        <translation>Linie %1</translation>
+    </message>
+    <message>
+        <source>ini: </source>
+        <translation>Anf: </translation>
+    </message>
+    <message>
+        <source>fine: </source>
+        <translation>Ende: </translation>
+    </message>
+    <message>
+        <source>kappa:</source>
+        <translation>Kappa:</translation>
+    </message>
+    <message>
+        <source>Qual: </source>
+        <translation>Qual: </translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>STAMPA PRODUTTORI</source>
+        <translation>ERZEUGER DRUCKEN</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpAzienda</name>
+    <message>
+        <source>Impostazione Azienda</source>
+        <translation>Firmeneinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Intestazione (4 righe):</source>
+        <translation>&amp;Kopfzeilen (4 Zeilen):</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>kv7::reports::TImpCosti</name>
     <message>
         <source>Impostazione Costi</source>
@@ -788,6 +1022,41 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>I valori della categoria %1 sono fuori misura</source>
         <translation>Die Werte der Kategorie %1 liegen außerhalb des Bereichs</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TPrint_boll</name>
+    <message>
+        <source>stampa programma</source>
+        <translation>Programm drucken</translation>
+    </message>
+    <message>
+        <source>stampa installazione</source>
+        <translation>Installation drucken</translation>
+    </message>
+    <message>
+        <source>stampa produttori</source>
+        <translation>Erzeuger drucken</translation>
+    </message>
+    <message>
+        <source>stampa bolla</source>
+        <translation>Lieferschein drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Salva &amp;PDF</source>
+        <translation>&amp;PDF speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Salva PDF</source>
+        <translation>PDF speichern</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1399,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Qualità %1: % per calibro</source>
         <translation>Qualität %1: % je Größenklasse</translation>
+    </message>
+    <message>
+        <source>&amp;Azienda</source>
+        <translation>&amp;Firma</translation>
     </message>
 </context>
 </TS>

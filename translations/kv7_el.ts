@@ -331,6 +331,30 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>linea %1 non risponde</source>
         <translation>η γραμμή %1 δεν απαντά</translation>
     </message>
+    <message>
+        <source>Il programma %1 non è in archivio.</source>
+        <translation>Το πρόγραμμα %1 δεν υπάρχει στο αρχείο.</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
+        <translation>Το πρόγραμμα %1 δεν μπορεί να φορτωθεί: ο κωδικός πρέπει να είναι αριθμός από 1 έως 98.</translation>
+    </message>
+    <message>
+        <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
+        <translation>Είναι το τρέχον πρόγραμμα· δεν μπορεί να διαγραφεί!</translation>
+    </message>
+    <message>
+        <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
+        <translation>Όλοι οι κωδικοί από 01 έως 98 χρησιμοποιούνται: διαγράψτε ένα πρόγραμμα.</translation>
+    </message>
+    <message>
+        <source>programma %1 non in archivio</source>
+        <translation>το πρόγραμμα %1 δεν υπάρχει στο αρχείο</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>Το πεδίο %1 δεν περιέχει ακέραιο αριθμό: &quot;%2&quot;. Το δελτίο δεν αποθηκεύτηκε.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -752,6 +776,216 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::reports::PagePainter</name>
+    <message>
+        <source> Stampa Programma </source>
+        <translation> Εκτύπωση Προγράμματος </translation>
+    </message>
+    <message>
+        <source>LAVORAZIONE</source>
+        <translation>ΕΠΕΞΕΡΓΑΣΙΑ</translation>
+    </message>
+    <message>
+        <source>STAMPA BOLLA</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΔΕΛΤΙΟΥ</translation>
+    </message>
+    <message>
+        <source>Prima Qualita</source>
+        <translation>Πρώτη Ποιότητα</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Ποιότητα 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Ποιότητα 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Ποιότητα 4</translation>
+    </message>
+    <message>
+        <source>Data Bolla: </source>
+        <translation>Ημερομηνία Δελτίου: </translation>
+    </message>
+    <message>
+        <source>Numero Bolla: </source>
+        <translation>Αριθμός Δελτίου: </translation>
+    </message>
+    <message>
+        <source>Numero Registrazione: </source>
+        <translation>Αριθμός Καταχώρισης: </translation>
+    </message>
+    <message>
+        <source>Lotto Bolla: </source>
+        <translation>Παρτίδα Δελτίου: </translation>
+    </message>
+    <message>
+        <source>Numero Programma:</source>
+        <translation>Αριθμός Προγράμματος:</translation>
+    </message>
+    <message>
+        <source>Operatore: </source>
+        <translation>Χειριστής: </translation>
+    </message>
+    <message>
+        <source>Descrizione:</source>
+        <translation>Περιγραφή:</translation>
+    </message>
+    <message>
+        <source>Cod. produttore: </source>
+        <translation>Κωδ. παραγωγού: </translation>
+    </message>
+    <message>
+        <source>Descrizione: </source>
+        <translation>Περιγραφή: </translation>
+    </message>
+    <message>
+        <source>calibro</source>
+        <translation>διαμέτρημα</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Βάρος</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Σύνολα</translation>
+    </message>
+    <message>
+        <source>Perc.</source>
+        <translation>Ποσ.</translation>
+    </message>
+    <message>
+        <source>Tot.PrimaQ</source>
+        <translation>Σύν.ΠρώτηΠ</translation>
+    </message>
+    <message>
+        <source>Tot.Q2</source>
+        <translation>Σύν.Π2</translation>
+    </message>
+    <message>
+        <source>Tot.Q5(Scarto)</source>
+        <translation>Σύν.Π5(Απόρριψη)</translation>
+    </message>
+    <message>
+        <source>Tot.Q3</source>
+        <translation>Σύν.Π3</translation>
+    </message>
+    <message>
+        <source>Tot.Q4</source>
+        <translation>Σύν.Π4</translation>
+    </message>
+    <message>
+        <source>Tot. Generale</source>
+        <translation>Γενικό Σύνολο</translation>
+    </message>
+    <message>
+        <source>n. Casse:</source>
+        <translation>αρ. Κιβωτίων:</translation>
+    </message>
+    <message>
+        <source>n. Pedane:</source>
+        <translation>αρ. Παλετών:</translation>
+    </message>
+    <message>
+        <source>note:</source>
+        <translation>σημειώσεις:</translation>
+    </message>
+    <message>
+        <source>STAMPA PROGRAMMA</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΠΡΟΓΡΑΜΜΑΤΟΣ</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Ποιότητα %1</translation>
+    </message>
+    <message>
+        <source>STAMPA INSTALLAZIONE</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΕΓΚΑΤΑΣΤΑΣΗΣ</translation>
+    </message>
+    <message>
+        <source>Data: </source>
+        <translation>Ημερομηνία: </translation>
+    </message>
+    <message>
+        <source>Numero linee: </source>
+        <translation>Αριθμός γραμμών: </translation>
+    </message>
+    <message>
+        <source>Numero tazze: </source>
+        <translation>Αριθμός κυπέλλων: </translation>
+    </message>
+    <message>
+        <source>Ritardo Tara:</source>
+        <translation>Καθυστέρηση Απόβαρου:</translation>
+    </message>
+    <message>
+        <source>Tipo Tara:</source>
+        <translation>Τύπος Απόβαρου:</translation>
+    </message>
+    <message>
+        <source>dir encoder:</source>
+        <translation>κατ. κωδικοποιητή:</translation>
+    </message>
+    <message>
+        <source>zero encoder:</source>
+        <translation>μηδέν κωδικοποιητή:</translation>
+    </message>
+    <message>
+        <source>Linea %1</source>
+        <translation>Γραμμή %1</translation>
+    </message>
+    <message>
+        <source>ini: </source>
+        <translation>αρχ: </translation>
+    </message>
+    <message>
+        <source>fine: </source>
+        <translation>τέλ: </translation>
+    </message>
+    <message>
+        <source>kappa:</source>
+        <translation>κάππα:</translation>
+    </message>
+    <message>
+        <source>Qual: </source>
+        <translation>Ποιότ: </translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Κωδικός</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Περιγραφή</translation>
+    </message>
+    <message>
+        <source>STAMPA PRODUTTORI</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΠΑΡΑΓΩΓΩΝ</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpAzienda</name>
+    <message>
+        <source>Impostazione Azienda</source>
+        <translation>Ρυθμίσεις Εταιρείας</translation>
+    </message>
+    <message>
+        <source>&amp;Intestazione (4 righe):</source>
+        <translation>&amp;Επικεφαλίδα (4 γραμμές):</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Αποθήκευση</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Ακύρωση</translation>
+    </message>
+</context>
+<context>
     <name>kv7::reports::TImpCosti</name>
     <message>
         <source>Impostazione Costi</source>
@@ -788,6 +1022,41 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>I valori della categoria %1 sono fuori misura</source>
         <translation>Οι τιμές της κατηγορίας %1 είναι εκτός ορίων</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TPrint_boll</name>
+    <message>
+        <source>stampa programma</source>
+        <translation>εκτύπωση προγράμματος</translation>
+    </message>
+    <message>
+        <source>stampa installazione</source>
+        <translation>εκτύπωση εγκατάστασης</translation>
+    </message>
+    <message>
+        <source>stampa produttori</source>
+        <translation>εκτύπωση παραγωγών</translation>
+    </message>
+    <message>
+        <source>stampa bolla</source>
+        <translation>εκτύπωση δελτίου</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Εκτύπωση</translation>
+    </message>
+    <message>
+        <source>Salva &amp;PDF</source>
+        <translation>Αποθήκευση &amp;PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>Salva PDF</source>
+        <translation>Αποθήκευση PDF</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1399,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Qualità %1: % per calibro</source>
         <translation>Ποιότητα %1: % ανά μέγεθος</translation>
+    </message>
+    <message>
+        <source>&amp;Azienda</source>
+        <translation>&amp;Εταιρεία</translation>
     </message>
 </context>
 </TS>

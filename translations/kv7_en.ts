@@ -331,6 +331,30 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>linea %1 non risponde</source>
         <translation>line %1 does not answer</translation>
     </message>
+    <message>
+        <source>Il programma %1 non è in archivio.</source>
+        <translation>Program %1 is not in the archive.</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
+        <translation>Program %1 cannot be loaded: the code must be a number from 1 to 98.</translation>
+    </message>
+    <message>
+        <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
+        <translation>This is the program in use; it cannot be deleted!</translation>
+    </message>
+    <message>
+        <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
+        <translation>All codes from 01 to 98 are in use: delete a program.</translation>
+    </message>
+    <message>
+        <source>programma %1 non in archivio</source>
+        <translation>program %1 not in the archive</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>Field %1 does not hold a whole number: &quot;%2&quot;. The delivery note was not saved.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -752,6 +776,216 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::reports::PagePainter</name>
+    <message>
+        <source> Stampa Programma </source>
+        <translation> Print Program </translation>
+    </message>
+    <message>
+        <source>LAVORAZIONE</source>
+        <translation>PROCESSING</translation>
+    </message>
+    <message>
+        <source>STAMPA BOLLA</source>
+        <translation>PRINT DELIVERY NOTE</translation>
+    </message>
+    <message>
+        <source>Prima Qualita</source>
+        <translation>First Quality</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Quality 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Quality 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Quality 4</translation>
+    </message>
+    <message>
+        <source>Data Bolla: </source>
+        <translation>Note Date: </translation>
+    </message>
+    <message>
+        <source>Numero Bolla: </source>
+        <translation>Note Number: </translation>
+    </message>
+    <message>
+        <source>Numero Registrazione: </source>
+        <translation>Registration Number: </translation>
+    </message>
+    <message>
+        <source>Lotto Bolla: </source>
+        <translation>Note Lot: </translation>
+    </message>
+    <message>
+        <source>Numero Programma:</source>
+        <translation>Program Number:</translation>
+    </message>
+    <message>
+        <source>Operatore: </source>
+        <translation>Operator: </translation>
+    </message>
+    <message>
+        <source>Descrizione:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Cod. produttore: </source>
+        <translation>Producer code: </translation>
+    </message>
+    <message>
+        <source>Descrizione: </source>
+        <translation>Description: </translation>
+    </message>
+    <message>
+        <source>calibro</source>
+        <translation>size</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Totals</translation>
+    </message>
+    <message>
+        <source>Perc.</source>
+        <translation>Perc.</translation>
+    </message>
+    <message>
+        <source>Tot.PrimaQ</source>
+        <translation>Tot.FirstQ</translation>
+    </message>
+    <message>
+        <source>Tot.Q2</source>
+        <translation>Tot.Q2</translation>
+    </message>
+    <message>
+        <source>Tot.Q5(Scarto)</source>
+        <translation>Tot.Q5(Reject)</translation>
+    </message>
+    <message>
+        <source>Tot.Q3</source>
+        <translation>Tot.Q3</translation>
+    </message>
+    <message>
+        <source>Tot.Q4</source>
+        <translation>Tot.Q4</translation>
+    </message>
+    <message>
+        <source>Tot. Generale</source>
+        <translation>Grand Total</translation>
+    </message>
+    <message>
+        <source>n. Casse:</source>
+        <translation>n. Crates:</translation>
+    </message>
+    <message>
+        <source>n. Pedane:</source>
+        <translation>n. Pallets:</translation>
+    </message>
+    <message>
+        <source>note:</source>
+        <translation>notes:</translation>
+    </message>
+    <message>
+        <source>STAMPA PROGRAMMA</source>
+        <translation>PRINT PROGRAM</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Quality %1</translation>
+    </message>
+    <message>
+        <source>STAMPA INSTALLAZIONE</source>
+        <translation>PRINT INSTALLATION</translation>
+    </message>
+    <message>
+        <source>Data: </source>
+        <translation>Date: </translation>
+    </message>
+    <message>
+        <source>Numero linee: </source>
+        <translation>Number of lines: </translation>
+    </message>
+    <message>
+        <source>Numero tazze: </source>
+        <translation>Number of cups: </translation>
+    </message>
+    <message>
+        <source>Ritardo Tara:</source>
+        <translation>Tare Delay:</translation>
+    </message>
+    <message>
+        <source>Tipo Tara:</source>
+        <translation>Tare Type:</translation>
+    </message>
+    <message>
+        <source>dir encoder:</source>
+        <translation>encoder dir:</translation>
+    </message>
+    <message>
+        <source>zero encoder:</source>
+        <translation>encoder zero:</translation>
+    </message>
+    <message>
+        <source>Linea %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>ini: </source>
+        <translation>start: </translation>
+    </message>
+    <message>
+        <source>fine: </source>
+        <translation>end: </translation>
+    </message>
+    <message>
+        <source>kappa:</source>
+        <translation>kappa:</translation>
+    </message>
+    <message>
+        <source>Qual: </source>
+        <translation>Qual: </translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>STAMPA PRODUTTORI</source>
+        <translation>PRINT PRODUCERS</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpAzienda</name>
+    <message>
+        <source>Impostazione Azienda</source>
+        <translation>Company Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Intestazione (4 righe):</source>
+        <translation>&amp;Heading (4 lines):</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
     <name>kv7::reports::TImpCosti</name>
     <message>
         <source>Impostazione Costi</source>
@@ -788,6 +1022,41 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>I valori della categoria %1 sono fuori misura</source>
         <translation>The figures of category %1 are out of range</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TPrint_boll</name>
+    <message>
+        <source>stampa programma</source>
+        <translation>print program</translation>
+    </message>
+    <message>
+        <source>stampa installazione</source>
+        <translation>print installation</translation>
+    </message>
+    <message>
+        <source>stampa produttori</source>
+        <translation>print producers</translation>
+    </message>
+    <message>
+        <source>stampa bolla</source>
+        <translation>print delivery note</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Salva &amp;PDF</source>
+        <translation>Save &amp;PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Salva PDF</source>
+        <translation>Save PDF</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1399,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Qualità %1: % per calibro</source>
         <translation>Quality %1: % per size class</translation>
+    </message>
+    <message>
+        <source>&amp;Azienda</source>
+        <translation>&amp;Company</translation>
     </message>
 </context>
 </TS>

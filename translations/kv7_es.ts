@@ -331,6 +331,30 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>linea %1 non risponde</source>
         <translation>la línea %1 no responde</translation>
     </message>
+    <message>
+        <source>Il programma %1 non è in archivio.</source>
+        <translation>El programa %1 no está en el archivo.</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
+        <translation>No se puede cargar el programa %1: el código debe ser un número de 1 a 98.</translation>
+    </message>
+    <message>
+        <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
+        <translation>Es el programa en uso; ¡no se puede borrar!</translation>
+    </message>
+    <message>
+        <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
+        <translation>Todos los códigos de 01 a 98 ya están en uso: borre un programa.</translation>
+    </message>
+    <message>
+        <source>programma %1 non in archivio</source>
+        <translation>programa %1 no está en el archivo</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>El campo %1 no contiene un número entero: &quot;%2&quot;. El albarán no se ha guardado.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -752,6 +776,216 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::reports::PagePainter</name>
+    <message>
+        <source> Stampa Programma </source>
+        <translation> Imprimir Programa </translation>
+    </message>
+    <message>
+        <source>LAVORAZIONE</source>
+        <translation>ELABORACIÓN</translation>
+    </message>
+    <message>
+        <source>STAMPA BOLLA</source>
+        <translation>IMPRIMIR ALBARÁN</translation>
+    </message>
+    <message>
+        <source>Prima Qualita</source>
+        <translation>Primera Calidad</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Calidad 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Calidad 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Calidad 4</translation>
+    </message>
+    <message>
+        <source>Data Bolla: </source>
+        <translation>Fecha Albarán: </translation>
+    </message>
+    <message>
+        <source>Numero Bolla: </source>
+        <translation>Número Albarán: </translation>
+    </message>
+    <message>
+        <source>Numero Registrazione: </source>
+        <translation>Número Registro: </translation>
+    </message>
+    <message>
+        <source>Lotto Bolla: </source>
+        <translation>Lote Albarán: </translation>
+    </message>
+    <message>
+        <source>Numero Programma:</source>
+        <translation>Número Programa:</translation>
+    </message>
+    <message>
+        <source>Operatore: </source>
+        <translation>Operador: </translation>
+    </message>
+    <message>
+        <source>Descrizione:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Cod. produttore: </source>
+        <translation>Cód. productor: </translation>
+    </message>
+    <message>
+        <source>Descrizione: </source>
+        <translation>Descripción: </translation>
+    </message>
+    <message>
+        <source>calibro</source>
+        <translation>calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>Perc.</source>
+        <translation>Porc.</translation>
+    </message>
+    <message>
+        <source>Tot.PrimaQ</source>
+        <translation>Tot.PrimeraC</translation>
+    </message>
+    <message>
+        <source>Tot.Q2</source>
+        <translation>Tot.C2</translation>
+    </message>
+    <message>
+        <source>Tot.Q5(Scarto)</source>
+        <translation>Tot.C5(Descarte)</translation>
+    </message>
+    <message>
+        <source>Tot.Q3</source>
+        <translation>Tot.C3</translation>
+    </message>
+    <message>
+        <source>Tot.Q4</source>
+        <translation>Tot.C4</translation>
+    </message>
+    <message>
+        <source>Tot. Generale</source>
+        <translation>Tot. General</translation>
+    </message>
+    <message>
+        <source>n. Casse:</source>
+        <translation>n. Cajas:</translation>
+    </message>
+    <message>
+        <source>n. Pedane:</source>
+        <translation>n. Palés:</translation>
+    </message>
+    <message>
+        <source>note:</source>
+        <translation>notas:</translation>
+    </message>
+    <message>
+        <source>STAMPA PROGRAMMA</source>
+        <translation>IMPRIMIR PROGRAMA</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Calidad %1</translation>
+    </message>
+    <message>
+        <source>STAMPA INSTALLAZIONE</source>
+        <translation>IMPRIMIR INSTALACIÓN</translation>
+    </message>
+    <message>
+        <source>Data: </source>
+        <translation>Fecha: </translation>
+    </message>
+    <message>
+        <source>Numero linee: </source>
+        <translation>Número líneas: </translation>
+    </message>
+    <message>
+        <source>Numero tazze: </source>
+        <translation>Número cazoletas: </translation>
+    </message>
+    <message>
+        <source>Ritardo Tara:</source>
+        <translation>Retardo Tara:</translation>
+    </message>
+    <message>
+        <source>Tipo Tara:</source>
+        <translation>Tipo Tara:</translation>
+    </message>
+    <message>
+        <source>dir encoder:</source>
+        <translation>dir encoder:</translation>
+    </message>
+    <message>
+        <source>zero encoder:</source>
+        <translation>cero encoder:</translation>
+    </message>
+    <message>
+        <source>Linea %1</source>
+        <translation>Línea %1</translation>
+    </message>
+    <message>
+        <source>ini: </source>
+        <translation>ini: </translation>
+    </message>
+    <message>
+        <source>fine: </source>
+        <translation>fin: </translation>
+    </message>
+    <message>
+        <source>kappa:</source>
+        <translation>kappa:</translation>
+    </message>
+    <message>
+        <source>Qual: </source>
+        <translation>Cal: </translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>STAMPA PRODUTTORI</source>
+        <translation>IMPRIMIR PRODUCTORES</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpAzienda</name>
+    <message>
+        <source>Impostazione Azienda</source>
+        <translation>Configuración Empresa</translation>
+    </message>
+    <message>
+        <source>&amp;Intestazione (4 righe):</source>
+        <translation>&amp;Encabezado (4 líneas):</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>kv7::reports::TImpCosti</name>
     <message>
         <source>Impostazione Costi</source>
@@ -788,6 +1022,41 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>I valori della categoria %1 sono fuori misura</source>
         <translation>Los valores de la categoría %1 están fuera de rango</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TPrint_boll</name>
+    <message>
+        <source>stampa programma</source>
+        <translation>imprimir programa</translation>
+    </message>
+    <message>
+        <source>stampa installazione</source>
+        <translation>imprimir instalación</translation>
+    </message>
+    <message>
+        <source>stampa produttori</source>
+        <translation>imprimir productores</translation>
+    </message>
+    <message>
+        <source>stampa bolla</source>
+        <translation>imprimir albarán</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Salva &amp;PDF</source>
+        <translation>Guardar &amp;PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Salva PDF</source>
+        <translation>Guardar PDF</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1399,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Qualità %1: % per calibro</source>
         <translation>Calidad %1: % por calibre</translation>
+    </message>
+    <message>
+        <source>&amp;Azienda</source>
+        <translation>&amp;Empresa</translation>
     </message>
 </context>
 </TS>

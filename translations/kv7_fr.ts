@@ -331,6 +331,30 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>linea %1 non risponde</source>
         <translation>la ligne %1 ne répond pas</translation>
     </message>
+    <message>
+        <source>Il programma %1 non è in archivio.</source>
+        <translation>Le programme %1 n&apos;est pas dans l&apos;archive.</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
+        <translation>Le programme %1 ne peut pas être chargé : le code doit être un nombre de 1 à 98.</translation>
+    </message>
+    <message>
+        <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
+        <translation>C&apos;est le programme en cours ; impossible de le supprimer !</translation>
+    </message>
+    <message>
+        <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
+        <translation>Tous les codes de 01 à 98 sont utilisés : supprimez un programme.</translation>
+    </message>
+    <message>
+        <source>programma %1 non in archivio</source>
+        <translation>programme %1 absent des archives</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>Le champ %1 ne contient pas un nombre entier : &quot;%2&quot;. Le bon n&apos;a pas été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -752,6 +776,216 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::reports::PagePainter</name>
+    <message>
+        <source> Stampa Programma </source>
+        <translation> Imprimer Programme </translation>
+    </message>
+    <message>
+        <source>LAVORAZIONE</source>
+        <translation>TRAITEMENT</translation>
+    </message>
+    <message>
+        <source>STAMPA BOLLA</source>
+        <translation>IMPRIMER BON</translation>
+    </message>
+    <message>
+        <source>Prima Qualita</source>
+        <translation>Première Qualité</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualité 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualité 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualité 4</translation>
+    </message>
+    <message>
+        <source>Data Bolla: </source>
+        <translation>Date Bon: </translation>
+    </message>
+    <message>
+        <source>Numero Bolla: </source>
+        <translation>Numéro Bon: </translation>
+    </message>
+    <message>
+        <source>Numero Registrazione: </source>
+        <translation>Numéro Enregistrement: </translation>
+    </message>
+    <message>
+        <source>Lotto Bolla: </source>
+        <translation>Lot Bon: </translation>
+    </message>
+    <message>
+        <source>Numero Programma:</source>
+        <translation>Numéro Programme:</translation>
+    </message>
+    <message>
+        <source>Operatore: </source>
+        <translation>Opérateur: </translation>
+    </message>
+    <message>
+        <source>Descrizione:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Cod. produttore: </source>
+        <translation>Code producteur: </translation>
+    </message>
+    <message>
+        <source>Descrizione: </source>
+        <translation>Description : </translation>
+    </message>
+    <message>
+        <source>calibro</source>
+        <translation>calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Perc.</source>
+        <translation>Pourc.</translation>
+    </message>
+    <message>
+        <source>Tot.PrimaQ</source>
+        <translation>Tot.PremièreQ</translation>
+    </message>
+    <message>
+        <source>Tot.Q2</source>
+        <translation>Tot.Q2</translation>
+    </message>
+    <message>
+        <source>Tot.Q5(Scarto)</source>
+        <translation>Tot.Q5(Rebut)</translation>
+    </message>
+    <message>
+        <source>Tot.Q3</source>
+        <translation>Tot.Q3</translation>
+    </message>
+    <message>
+        <source>Tot.Q4</source>
+        <translation>Tot.Q4</translation>
+    </message>
+    <message>
+        <source>Tot. Generale</source>
+        <translation>Total Général</translation>
+    </message>
+    <message>
+        <source>n. Casse:</source>
+        <translation>n. Caisses :</translation>
+    </message>
+    <message>
+        <source>n. Pedane:</source>
+        <translation>n. Palettes :</translation>
+    </message>
+    <message>
+        <source>note:</source>
+        <translation>notes :</translation>
+    </message>
+    <message>
+        <source>STAMPA PROGRAMMA</source>
+        <translation>IMPRIMER PROGRAMME</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualité %1</translation>
+    </message>
+    <message>
+        <source>STAMPA INSTALLAZIONE</source>
+        <translation>IMPRIMER INSTALLATION</translation>
+    </message>
+    <message>
+        <source>Data: </source>
+        <translation>Date : </translation>
+    </message>
+    <message>
+        <source>Numero linee: </source>
+        <translation>Nombre de lignes : </translation>
+    </message>
+    <message>
+        <source>Numero tazze: </source>
+        <translation>Nombre de godets : </translation>
+    </message>
+    <message>
+        <source>Ritardo Tara:</source>
+        <translation>Retard Tare :</translation>
+    </message>
+    <message>
+        <source>Tipo Tara:</source>
+        <translation>Type Tare :</translation>
+    </message>
+    <message>
+        <source>dir encoder:</source>
+        <translation>dir codeur :</translation>
+    </message>
+    <message>
+        <source>zero encoder:</source>
+        <translation>zéro codeur :</translation>
+    </message>
+    <message>
+        <source>Linea %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>ini: </source>
+        <translation>déb : </translation>
+    </message>
+    <message>
+        <source>fine: </source>
+        <translation>fin : </translation>
+    </message>
+    <message>
+        <source>kappa:</source>
+        <translation>kappa :</translation>
+    </message>
+    <message>
+        <source>Qual: </source>
+        <translation>Qual : </translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>STAMPA PRODUTTORI</source>
+        <translation>IMPRIMER PRODUCTEURS</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpAzienda</name>
+    <message>
+        <source>Impostazione Azienda</source>
+        <translation>Paramètres Entreprise</translation>
+    </message>
+    <message>
+        <source>&amp;Intestazione (4 righe):</source>
+        <translation>&amp;En-tête (4 lignes) :</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
     <name>kv7::reports::TImpCosti</name>
     <message>
         <source>Impostazione Costi</source>
@@ -788,6 +1022,41 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>I valori della categoria %1 sono fuori misura</source>
         <translation>Les valeurs de la catégorie %1 sont hors limites</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TPrint_boll</name>
+    <message>
+        <source>stampa programma</source>
+        <translation>imprimer programme</translation>
+    </message>
+    <message>
+        <source>stampa installazione</source>
+        <translation>imprimer installation</translation>
+    </message>
+    <message>
+        <source>stampa produttori</source>
+        <translation>imprimer producteurs</translation>
+    </message>
+    <message>
+        <source>stampa bolla</source>
+        <translation>imprimer bon</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Salva &amp;PDF</source>
+        <translation>Enregistrer &amp;PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Salva PDF</source>
+        <translation>Enregistrer PDF</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1399,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Qualità %1: % per calibro</source>
         <translation>Qualité %1 : % par calibre</translation>
+    </message>
+    <message>
+        <source>&amp;Azienda</source>
+        <translation>&amp;Entreprise</translation>
     </message>
 </context>
 </TS>

@@ -331,6 +331,30 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>linea %1 non risponde</source>
         <translation>linea %1 non risponde</translation>
     </message>
+    <message>
+        <source>Il programma %1 non è in archivio.</source>
+        <translation>Il programma %1 non è in archivio.</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
+        <translation>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</translation>
+    </message>
+    <message>
+        <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
+        <translation>Il programma è quello corrente; non è possibile cancellarlo!</translation>
+    </message>
+    <message>
+        <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
+        <translation>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</translation>
+    </message>
+    <message>
+        <source>programma %1 non in archivio</source>
+        <translation>programma %1 non in archivio</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -752,6 +776,216 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::reports::PagePainter</name>
+    <message>
+        <source> Stampa Programma </source>
+        <translation> Stampa Programma </translation>
+    </message>
+    <message>
+        <source>LAVORAZIONE</source>
+        <translation>LAVORAZIONE</translation>
+    </message>
+    <message>
+        <source>STAMPA BOLLA</source>
+        <translation>STAMPA BOLLA</translation>
+    </message>
+    <message>
+        <source>Prima Qualita</source>
+        <translation>Prima Qualita</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualita 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualita 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualita 4</translation>
+    </message>
+    <message>
+        <source>Data Bolla: </source>
+        <translation>Data Bolla: </translation>
+    </message>
+    <message>
+        <source>Numero Bolla: </source>
+        <translation>Numero Bolla: </translation>
+    </message>
+    <message>
+        <source>Numero Registrazione: </source>
+        <translation>Numero Registrazione: </translation>
+    </message>
+    <message>
+        <source>Lotto Bolla: </source>
+        <translation>Lotto Bolla: </translation>
+    </message>
+    <message>
+        <source>Numero Programma:</source>
+        <translation>Numero Programma:</translation>
+    </message>
+    <message>
+        <source>Operatore: </source>
+        <translation>Operatore: </translation>
+    </message>
+    <message>
+        <source>Descrizione:</source>
+        <translation>Descrizione:</translation>
+    </message>
+    <message>
+        <source>Cod. produttore: </source>
+        <translation>Cod. produttore: </translation>
+    </message>
+    <message>
+        <source>Descrizione: </source>
+        <translation>Descrizione: </translation>
+    </message>
+    <message>
+        <source>calibro</source>
+        <translation>calibro</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Totali</translation>
+    </message>
+    <message>
+        <source>Perc.</source>
+        <translation>Perc.</translation>
+    </message>
+    <message>
+        <source>Tot.PrimaQ</source>
+        <translation>Tot.PrimaQ</translation>
+    </message>
+    <message>
+        <source>Tot.Q2</source>
+        <translation>Tot.Q2</translation>
+    </message>
+    <message>
+        <source>Tot.Q5(Scarto)</source>
+        <translation>Tot.Q5(Scarto)</translation>
+    </message>
+    <message>
+        <source>Tot.Q3</source>
+        <translation>Tot.Q3</translation>
+    </message>
+    <message>
+        <source>Tot.Q4</source>
+        <translation>Tot.Q4</translation>
+    </message>
+    <message>
+        <source>Tot. Generale</source>
+        <translation>Tot. Generale</translation>
+    </message>
+    <message>
+        <source>n. Casse:</source>
+        <translation>n. Casse:</translation>
+    </message>
+    <message>
+        <source>n. Pedane:</source>
+        <translation>n. Pedane:</translation>
+    </message>
+    <message>
+        <source>note:</source>
+        <translation>note:</translation>
+    </message>
+    <message>
+        <source>STAMPA PROGRAMMA</source>
+        <translation>STAMPA PROGRAMMA</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualita %1</translation>
+    </message>
+    <message>
+        <source>STAMPA INSTALLAZIONE</source>
+        <translation>STAMPA INSTALLAZIONE</translation>
+    </message>
+    <message>
+        <source>Data: </source>
+        <translation>Data: </translation>
+    </message>
+    <message>
+        <source>Numero linee: </source>
+        <translation>Numero linee: </translation>
+    </message>
+    <message>
+        <source>Numero tazze: </source>
+        <translation>Numero tazze: </translation>
+    </message>
+    <message>
+        <source>Ritardo Tara:</source>
+        <translation>Ritardo Tara:</translation>
+    </message>
+    <message>
+        <source>Tipo Tara:</source>
+        <translation>Tipo Tara:</translation>
+    </message>
+    <message>
+        <source>dir encoder:</source>
+        <translation>dir encoder:</translation>
+    </message>
+    <message>
+        <source>zero encoder:</source>
+        <translation>zero encoder:</translation>
+    </message>
+    <message>
+        <source>Linea %1</source>
+        <translation>Linea %1</translation>
+    </message>
+    <message>
+        <source>ini: </source>
+        <translation>ini: </translation>
+    </message>
+    <message>
+        <source>fine: </source>
+        <translation>fine: </translation>
+    </message>
+    <message>
+        <source>kappa:</source>
+        <translation>kappa:</translation>
+    </message>
+    <message>
+        <source>Qual: </source>
+        <translation>Qual: </translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>STAMPA PRODUTTORI</source>
+        <translation>STAMPA PRODUTTORI</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpAzienda</name>
+    <message>
+        <source>Impostazione Azienda</source>
+        <translation>Impostazione Azienda</translation>
+    </message>
+    <message>
+        <source>&amp;Intestazione (4 righe):</source>
+        <translation>&amp;Intestazione (4 righe):</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+</context>
+<context>
     <name>kv7::reports::TImpCosti</name>
     <message>
         <source>Impostazione Costi</source>
@@ -788,6 +1022,41 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>I valori della categoria %1 sono fuori misura</source>
         <translation>I valori della categoria %1 sono fuori misura</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TPrint_boll</name>
+    <message>
+        <source>stampa programma</source>
+        <translation>stampa programma</translation>
+    </message>
+    <message>
+        <source>stampa installazione</source>
+        <translation>stampa installazione</translation>
+    </message>
+    <message>
+        <source>stampa produttori</source>
+        <translation>stampa produttori</translation>
+    </message>
+    <message>
+        <source>stampa bolla</source>
+        <translation>stampa bolla</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>Salva &amp;PDF</source>
+        <translation>Salva &amp;PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Salva PDF</source>
+        <translation>Salva PDF</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1399,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Qualità %1: % per calibro</source>
         <translation>Qualità %1: % per calibro</translation>
+    </message>
+    <message>
+        <source>&amp;Azienda</source>
+        <translation>&amp;Azienda</translation>
     </message>
 </context>
 </TS>

@@ -331,6 +331,30 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>linea %1 non risponde</source>
         <translation>a linha %1 não responde</translation>
     </message>
+    <message>
+        <source>Il programma %1 non è in archivio.</source>
+        <translation>O programa %1 não está no arquivo.</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98.</source>
+        <translation>Não é possível carregar o programa %1: o código deve ser um número de 1 a 98.</translation>
+    </message>
+    <message>
+        <source>Il programma è quello corrente; non è possibile cancellarlo!</source>
+        <translation>É o programa em uso; não é possível eliminá-lo!</translation>
+    </message>
+    <message>
+        <source>Tutti i codici da 01 a 98 sono già usati: cancellare un programma.</source>
+        <translation>Todos os códigos de 01 a 98 já estão em uso: elimine um programa.</translation>
+    </message>
+    <message>
+        <source>programma %1 non in archivio</source>
+        <translation>programa %1 não está no arquivo</translation>
+    </message>
+    <message>
+        <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
+        <translation>O campo %1 não contém um número inteiro: &quot;%2&quot;. A guia não foi guardada.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -752,6 +776,216 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::reports::PagePainter</name>
+    <message>
+        <source> Stampa Programma </source>
+        <translation> Imprimir Programa </translation>
+    </message>
+    <message>
+        <source>LAVORAZIONE</source>
+        <translation>PROCESSAMENTO</translation>
+    </message>
+    <message>
+        <source>STAMPA BOLLA</source>
+        <translation>IMPRIMIR GUIA</translation>
+    </message>
+    <message>
+        <source>Prima Qualita</source>
+        <translation>Primeira Qualidade</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualidade 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualidade 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualidade 4</translation>
+    </message>
+    <message>
+        <source>Data Bolla: </source>
+        <translation>Data Guia: </translation>
+    </message>
+    <message>
+        <source>Numero Bolla: </source>
+        <translation>Número Guia: </translation>
+    </message>
+    <message>
+        <source>Numero Registrazione: </source>
+        <translation>Número Registo: </translation>
+    </message>
+    <message>
+        <source>Lotto Bolla: </source>
+        <translation>Lote Guia: </translation>
+    </message>
+    <message>
+        <source>Numero Programma:</source>
+        <translation>Número Programa:</translation>
+    </message>
+    <message>
+        <source>Operatore: </source>
+        <translation>Operador: </translation>
+    </message>
+    <message>
+        <source>Descrizione:</source>
+        <translation>Descrição:</translation>
+    </message>
+    <message>
+        <source>Cod. produttore: </source>
+        <translation>Cód. produtor: </translation>
+    </message>
+    <message>
+        <source>Descrizione: </source>
+        <translation>Descrição: </translation>
+    </message>
+    <message>
+        <source>calibro</source>
+        <translation>calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totali</source>
+        <translation>Totais</translation>
+    </message>
+    <message>
+        <source>Perc.</source>
+        <translation>Perc.</translation>
+    </message>
+    <message>
+        <source>Tot.PrimaQ</source>
+        <translation>Tot.PrimeiraQ</translation>
+    </message>
+    <message>
+        <source>Tot.Q2</source>
+        <translation>Tot.Q2</translation>
+    </message>
+    <message>
+        <source>Tot.Q5(Scarto)</source>
+        <translation>Tot.Q5(Refugo)</translation>
+    </message>
+    <message>
+        <source>Tot.Q3</source>
+        <translation>Tot.Q3</translation>
+    </message>
+    <message>
+        <source>Tot.Q4</source>
+        <translation>Tot.Q4</translation>
+    </message>
+    <message>
+        <source>Tot. Generale</source>
+        <translation>Tot. Geral</translation>
+    </message>
+    <message>
+        <source>n. Casse:</source>
+        <translation>n. Caixas:</translation>
+    </message>
+    <message>
+        <source>n. Pedane:</source>
+        <translation>n. Paletes:</translation>
+    </message>
+    <message>
+        <source>note:</source>
+        <translation>notas:</translation>
+    </message>
+    <message>
+        <source>STAMPA PROGRAMMA</source>
+        <translation>IMPRIMIR PROGRAMA</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualidade %1</translation>
+    </message>
+    <message>
+        <source>STAMPA INSTALLAZIONE</source>
+        <translation>IMPRIMIR INSTALAÇÃO</translation>
+    </message>
+    <message>
+        <source>Data: </source>
+        <translation>Data: </translation>
+    </message>
+    <message>
+        <source>Numero linee: </source>
+        <translation>Número linhas: </translation>
+    </message>
+    <message>
+        <source>Numero tazze: </source>
+        <translation>Número copos: </translation>
+    </message>
+    <message>
+        <source>Ritardo Tara:</source>
+        <translation>Atraso Tara:</translation>
+    </message>
+    <message>
+        <source>Tipo Tara:</source>
+        <translation>Tipo Tara:</translation>
+    </message>
+    <message>
+        <source>dir encoder:</source>
+        <translation>dir encoder:</translation>
+    </message>
+    <message>
+        <source>zero encoder:</source>
+        <translation>zero encoder:</translation>
+    </message>
+    <message>
+        <source>Linea %1</source>
+        <translation>Linha %1</translation>
+    </message>
+    <message>
+        <source>ini: </source>
+        <translation>ini: </translation>
+    </message>
+    <message>
+        <source>fine: </source>
+        <translation>fim: </translation>
+    </message>
+    <message>
+        <source>kappa:</source>
+        <translation>kappa:</translation>
+    </message>
+    <message>
+        <source>Qual: </source>
+        <translation>Qual: </translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>STAMPA PRODUTTORI</source>
+        <translation>IMPRIMIR PRODUTORES</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TImpAzienda</name>
+    <message>
+        <source>Impostazione Azienda</source>
+        <translation>Configuração Empresa</translation>
+    </message>
+    <message>
+        <source>&amp;Intestazione (4 righe):</source>
+        <translation>&amp;Cabeçalho (4 linhas):</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>kv7::reports::TImpCosti</name>
     <message>
         <source>Impostazione Costi</source>
@@ -788,6 +1022,41 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>I valori della categoria %1 sono fuori misura</source>
         <translation>Os valores da categoria %1 estão fora dos limites</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TPrint_boll</name>
+    <message>
+        <source>stampa programma</source>
+        <translation>imprimir programa</translation>
+    </message>
+    <message>
+        <source>stampa installazione</source>
+        <translation>imprimir instalação</translation>
+    </message>
+    <message>
+        <source>stampa produttori</source>
+        <translation>imprimir produtores</translation>
+    </message>
+    <message>
+        <source>stampa bolla</source>
+        <translation>imprimir guia</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Salva &amp;PDF</source>
+        <translation>Guardar &amp;PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Salva PDF</source>
+        <translation>Guardar PDF</translation>
     </message>
 </context>
 <context>
@@ -1130,6 +1399,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Qualità %1: % per calibro</source>
         <translation>Qualidade %1: % por calibre</translation>
+    </message>
+    <message>
+        <source>&amp;Azienda</source>
+        <translation>&amp;Empresa</translation>
     </message>
 </context>
 </TS>

@@ -25,9 +25,12 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
                        store::DbParams dbParams)
     : args_(std::move(args)),
       bridge_(window_),
+      gate_(window_),
       ownOperator_(op ? nullptr : std::make_unique<MessageBoxOperator>(&window_)),
-      operator_(op ? *op : *ownOperator_, window_),
+      operator_(op ? *op : *ownOperator_, gate_),
+      programWindows_(window_, gate_),
       batchWindows_(window_, gate_),
+      reportWindows_(window_, gate_),
       store_(store::ConfigStore::kDefaultRoot, store::ConfigStore::DefaultDirectory(),
              [this](const std::string& warning) { operator_.ShowMessage(warning); }),
       database_(std::move(dbParams)),
@@ -35,7 +38,9 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
       errorMap_(new ui::TErr_map(&window_)),
       aboutBox_(new ui::TAboutBox(&window_)),
       costsWindow_(new reports::TImpCosti(&window_)) {
+  supervisor_->SetProgramWindows(&programWindows_);
   supervisor_->SetBatchWindows(&batchWindows_);
+  supervisor_->SetReportWindows(&reportWindows_);
   // The program parameters' OK carries a new weight unit to the batch editor.
   supervisor_->SetUnitsChangedHook([this](bool grams) { batchWindows_.SetUnits(grams); });
   Wire();
@@ -44,7 +49,7 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
 ConsoleApp::~ConsoleApp() {
   // Nobody is left to answer: release a question the machine thread may be
   // waiting on, then let it run its shutdown and end.
-  operator_.Close();
+  gate_.Close();
   machine_.Stop();
 }
 
@@ -83,10 +88,18 @@ void ConsoleApp::Wire() {
     });
   });
   WireCommand(&TMain::Image2Click, &supervisor::Supervisor::Image2Click);
+  // Grading programs.
+  WireCommand(&TMain::Programma1Click, &supervisor::Supervisor::Programma1Click);
+  WireCommand(&TMain::ModificaPU1Click, &supervisor::Supervisor::ModificaPU1Click);
+  WireCommand(&TMain::Nuovo1Click, &supervisor::Supervisor::Nuovo1Click);
+  WireCommand(&TMain::Modifica1Click, &supervisor::Supervisor::Modifica1Click);
+  WireCommand(&TMain::Cancella1Click, &supervisor::Supervisor::Cancella1Click);
+  WireCommand(&TMain::Programma2Click, &supervisor::Supervisor::Programma2Click);
   WireCommand(&TMain::Totali1Click, &supervisor::Supervisor::TotaliClick);
   WireCommand(&TMain::Start1Click, &supervisor::Supervisor::Start1);
   WireCosts();
   WireBatches();
+  WireReports();
   WireCommand(&TMain::AggiornaTempiScarti1Click, &supervisor::Supervisor::AggiornaTempiScarti);
   // A language chosen by the operator redraws the totals in it.
   connect(&window_, &TMain::LanguageChosen, this, [this] {
@@ -96,7 +109,8 @@ void ConsoleApp::Wire() {
   connect(&window_, &TMain::StatusBar1Click, this, [this] { ShowErrorMap(); });
   connect(&window_, &TMain::MappaerroriSRD121Click, this, [this] { ShowErrorMap(); });
   connect(&window_, &TMain::Informazioni1Click, this, [this] { ShowAboutBox(); });
-  for (const char* entry : {"Totali1", "AggiornaTempiScarti1", "MappaerroriSRD121", "fine2", "Informazioni1"})
+  for (const char* entry : {"Totali1", "AggiornaTempiScarti1", "MappaerroriSRD121", "fine2", "Informazioni1",
+                            "Programma1", "ModificaPU1", "Nuovo1", "Modifica1", "Cancella1", "Programma2"})
     window_.SetEntryAvailable(entry, true);
   // The operator guide, read afresh each time it is opened.
   connect(&window_, &TMain::Aiuto1Click, this, [this] {
@@ -196,6 +210,18 @@ void ConsoleApp::WireBatches() {
     machine_.Post([sup, t = text.toStdString()] { sup->totPartitaEnter(t); });
   });
   for (const char* entry : {"Dati1", "Nuova1", "Modifica2", "Cancella2", "nuova2", "Modifica3", "cancella3"})
+    window_.SetEntryAvailable(entry, true);
+}
+
+void ConsoleApp::WireReports() {
+  using ui::TMain;
+  using supervisor::Supervisor;
+  WireCommand(&TMain::Stampa3Click, &Supervisor::Stampa3Click);
+  WireCommand(&TMain::Stampa2Click, &Supervisor::Stampa2Click);
+  WireCommand(&TMain::Stampa1Click, &Supervisor::Stampa1Click);
+  WireCommand(&TMain::stampa4Click, &Supervisor::stampa4Click);
+  WireCommand(&TMain::Azienda1Click, &Supervisor::Azienda1Click);
+  for (const char* entry : {"Stampa3", "Stampa2", "Stampa1", "stampa4", "Azienda1"})
     window_.SetEntryAvailable(entry, true);
 }
 

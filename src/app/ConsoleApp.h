@@ -13,6 +13,9 @@
 
 #include "app/BatchWindowsBridge.h"
 #include "app/ConsoleBridge.h"
+#include "app/ProgramWindowsBridge.h"
+#include "app/ReportWindowsBridge.h"
+#include "app/WindowThreadGate.h"
 #include "store/ConfigStore.h"
 #include "store/Database.h"
 #include "supervisor/MachineThread.h"
@@ -46,6 +49,8 @@ class ConsoleApp : public QObject {
   ui::TErr_map& ErrorMap() { return *errorMap_; }
   ui::TAboutBox& AboutBox() { return *aboutBox_; }
   reports::TImpCosti& CostsWindow() { return *costsWindow_; }
+  ProgramWindowsBridge& ProgramWindows() { return programWindows_; }
+  ReportWindowsBridge& ReportWindows() { return reportWindows_; }
   // Batches, producers and the processing data.
   BatchWindowsBridge& BatchWindows() { return batchWindows_; }
 
@@ -77,9 +82,13 @@ class ConsoleApp : public QObject {
   QStringList args_;
   ui::TMain window_;
   ConsoleBridge bridge_;
+  WindowThreadGate gate_;
   std::unique_ptr<supervisor::Operator> ownOperator_;
   WindowThreadOperator operator_;
+  ProgramWindowsBridge programWindows_;
   BatchWindowsBridge batchWindows_;
+  // The printed pages and the company header window.
+  ReportWindowsBridge reportWindows_;
   store::ConfigStore store_;
   store::Database database_;
   std::unique_ptr<supervisor::Supervisor> supervisor_;
@@ -89,6 +98,7 @@ class ConsoleApp : public QObject {
   reports::TImpCosti* costsWindow_;
   void WireCosts();
   void WireBatches();
+  void WireReports();
 };
 
 }  // namespace kv7::app

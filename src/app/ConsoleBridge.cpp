@@ -1,10 +1,8 @@
 #include "app/ConsoleBridge.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
-#include <QThread>
-
-#include <condition_variable>
 
 #include "i18n/MessageCatalogue.h"
 #include "i18n/PrintFont.h"
@@ -88,6 +86,18 @@ void ConsoleBridge::ClearTotals() {
   OnWindowThread([this] { window_.ClearTotals(); });
 }
 
+void ConsoleBridge::ShowProgramClasses(const programs::ProgramClassView& view) {
+  OnWindowThread([this, view] {
+    for (int q = 1; q <= ui::TMain::kQualities; ++q)
+      for (int c = 1; c <= ui::TMain::kClasses; ++c) {
+        const auto qi = static_cast<std::size_t>(q - 1), ci = static_cast<std::size_t>(c - 1);
+        // Names and ranges are the program's own data: never translated.
+        if (QLabel* name = window_.NomeCal(c, q)) name->setText(Text(view.name[qi][ci]));
+        if (QLabel* range = window_.PesoCal(c, q)) range->setText(Text(view.range[qi][ci]));
+      }
+  });
+}
+
 void ConsoleBridge::ShowTotals(const supervisor::TotalsView& view) {
   // A copy travels with the call: the machine thread goes on with its own.
   OnWindowThread([this, view] { window_.ShowTotals(view); });
@@ -128,75 +138,21 @@ bool MessageBoxOperator::AskYesNo(const std::string& question) {
 
 void MessageBoxOperator::Beep() { QApplication::beep(); }
 
-struct WindowThreadOperator::Answer {
-  std::mutex mutex;
-  std::condition_variable given;
-  bool done = false;
-  bool yes = false;
-
-  void Give(bool value) {
-    {
-      std::lock_guard lock(mutex);
-      if (done) return;
-      done = true;
-      yes = value;
-    }
-    given.notify_all();
-  }
-  bool Wait() {
-    std::unique_lock lock(mutex);
-    given.wait(lock, [this] { return done; });
-    return yes;
-  }
-};
-
-bool WindowThreadOperator::Ask(std::function<bool()> call) {
-  QObject* side = windowSide_.data();
-  if (side && QThread::currentThread() == side->thread()) return call();
-  auto answer = std::make_shared<Answer>();
-  {
-    std::lock_guard lock(mutex_);
-    if (closed_ || !side) return false;
-    waiting_ = answer;
-  }
-  QMetaObject::invokeMethod(
-      side, [call = std::move(call), answer] { answer->Give(call()); }, Qt::QueuedConnection);
-  const bool yes = answer->Wait();
-  std::lock_guard lock(mutex_);
-  if (waiting_ == answer) waiting_.reset();
-  return yes;
-}
-
 void WindowThreadOperator::ShowMessage(const std::string& text) {
-  Ask([this, text] {
-    inner_.ShowMessage(text);
-    return true;
-  });
+  gate_.Call<bool>(
+      [this, text] {
+        inner_.ShowMessage(text);
+        return true;
+      },
+      false);
 }
 
 bool WindowThreadOperator::AskYesNo(const std::string& question) {
-  return Ask([this, question] { return inner_.AskYesNo(question); });
+  return gate_.Call<bool>([this, question] { return inner_.AskYesNo(question); }, false);
 }
 
 void WindowThreadOperator::Beep() {
-  // Nothing to wait for; queued before the box that usually follows it.
-  QObject* side = windowSide_.data();
-  if (!side) return;
-  {
-    std::lock_guard lock(mutex_);
-    if (closed_) return;
-  }
-  QMetaObject::invokeMethod(side, [this] { inner_.Beep(); }, Qt::QueuedConnection);
-}
-
-void WindowThreadOperator::Close() {
-  std::shared_ptr<Answer> waiting;
-  {
-    std::lock_guard lock(mutex_);
-    closed_ = true;
-    waiting = std::move(waiting_);
-  }
-  if (waiting) waiting->Give(false);
+  gate_.Post([this] { inner_.Beep(); });
 }
 
 }  // namespace kv7::app

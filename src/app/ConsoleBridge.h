@@ -6,15 +6,13 @@
 // too, and the machine thread waits for the answer there while the window
 // stays live.
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
-#include <mutex>
 #include <vector>
 
+#include "app/WindowThreadGate.h"
 #include "supervisor/Console.h"
 
 namespace kv7::ui {
@@ -36,6 +34,7 @@ class ConsoleBridge final : public supervisor::Console {
   void SetText(supervisor::Control c, const std::string& text) override;
   void ClearTotals() override;
   void ShowTotals(const supervisor::TotalsView& view) override;
+  void ShowProgramClasses(const programs::ProgramClassView& view) override;
   void SetUnits(bool grams) override;
   void AppendMemo(const std::string& line) override;
   void ShowCustomerLogo(const std::string& directory) override;
@@ -69,30 +68,19 @@ class MessageBoxOperator final : public supervisor::Operator {
   QWidget* parent_;
 };
 
-// Runs another operator on the window thread and makes the calling thread
-// wait for it. One question at a time can be outstanding, since the only
-// caller off the window thread is the machine thread. Called on the window
-// thread itself, it calls straight through.
+// Runs another operator on the window thread through the gate; the machine
+// thread waits for the answer.
 class WindowThreadOperator final : public supervisor::Operator {
  public:
-  WindowThreadOperator(supervisor::Operator& inner, QObject& windowSide) : inner_(inner), windowSide_(&windowSide) {}
+  WindowThreadOperator(supervisor::Operator& inner, WindowThreadGate& gate) : inner_(inner), gate_(gate) {}
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
+  // Queued before the box that usually follows it; nothing to wait for.
   void Beep() override;
 
-  // The window is going away: a question waiting now, and every later one,
-  // is answered "no" without a box, so the machine thread can finish.
-  void Close();
-
  private:
-  struct Answer;
-  bool Ask(std::function<bool()> call);
-
   supervisor::Operator& inner_;
-  QPointer<QObject> windowSide_;
-  std::mutex mutex_;
-  bool closed_ = false;
-  std::shared_ptr<Answer> waiting_;
+  WindowThreadGate& gate_;
 };
 
 }  // namespace kv7::app

@@ -85,6 +85,13 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "richiesta totali della centralina scarti non risposta!"),
     QT_TRANSLATE_NOOP("Messages", "1-SCARTI ON"),
     QT_TRANSLATE_NOOP("Messages", "linea %1 non risponde"),
+    // Grading program commands.
+    QT_TRANSLATE_NOOP("Messages", "Il programma %1 non è in archivio."),
+    QT_TRANSLATE_NOOP("Messages", "programma %1 non in archivio"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Il programma %1 non può essere caricato: il codice deve essere un numero da 1 a 98."),
+    QT_TRANSLATE_NOOP("Messages", "Il programma è quello corrente; non è possibile cancellarlo!"),
+    QT_TRANSLATE_NOOP("Messages", "Tutti i codici da 01 a 98 sono già usati: cancellare un programma."),
     // Batch commands.
     QT_TRANSLATE_NOOP("Messages", "Il campo %1 non contiene un numero intero: \"%2\". La bolla non è stata salvata."),
     // Names the console hands to its windows.

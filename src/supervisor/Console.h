@@ -10,7 +10,9 @@
 // person's answer; they block the machine thread only.
 
 #include <string>
+#include "programs/ProgramBlocks.h"
 #include "store/Configuration.h"
+#include "store/SideFiles.h"
 #include "supervisor/TotalsView.h"
 #include <vector>
 
@@ -55,6 +57,9 @@ class Console {
   // Empties every class name, weight, count and share cell and the quality
   // and grand totals.
   virtual void ClearTotals() = 0;
+  // Class names and ranges of the four quality pages for the program on the
+  // board (an empty view clears them).
+  virtual void ShowProgramClasses(const programs::ProgramClassView& view) = 0;
   // Every totals cell, production and cost at once, from one request.
   virtual void ShowTotals(const TotalsView& view) = 0;
   // "gr" when true, "Kg" otherwise, on every unit label.
@@ -69,6 +74,9 @@ class Console {
 
   // Input focus on the batch number, "Stampa con totale partita" checked.
   virtual void PrepareBatchEntry() = 0;
+
+  // The company header lines printed on the reports, after they changed.
+  virtual void ShowCompanyHeader(const store::CompanyHeader& /*header*/) {}
 };
 
 // What the supervisor needs of the person at the machine: modal messages,

@@ -201,7 +201,8 @@ void Supervisor::WatchProgramOnBoard() {
   const int n = AsNumber(st_.machineState.NumProgramma).value_or(99);
   if (n >= 1 && n <= 98) console_.SetVisible(Control::Label53, false);
   if (n == 0 && st_.savedProgram > 0) {
-    if (st_.savedProgram > st_.programCount) {
+    // By code, not by count: codes may have gaps after a deletion.
+    if (!programCodes_.HasNumber(st_.savedProgram)) {
       st_.savedProgram = 0;
     } else {
       st_.serviceMode = 99;

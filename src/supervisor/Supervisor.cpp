@@ -72,6 +72,8 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
   store::ApplyConfiguration(config_, store_, st_.oldBoardMode,
                             [this](const std::string& m) { operator_.ShowMessage(m); });
   console_.ApplyLanguage(config_);
+  // The refresh interval chosen in the program parameters outlives a restart.
+  st_.autoTotalsPeriod = std::clamp(config_.autorefresh, 0, programs::kMaxRefreshSeconds);
 
   console_.ShowCustomerLogo(workDir_.string());
   store::LoadCompanyHeader(companyHeader_, workDir_, [this](const std::string& m) { operator_.ShowMessage(m); });
@@ -99,13 +101,7 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
   // One connection attempt for the whole start-up: an archive that is down
   // costs the operator one box and one time-out, not one per step.
   const bool archive = DatabaseUsable();
-  if (archive) {
-    try {
-      st_.programCount = static_cast<int>(database_->Table("programmi").Count());
-    } catch (const store::DbError& e) {
-      ShowDatabaseError(e.what());
-    }
-  }
+  if (archive) ProgramLists();
   console_.SetText(Control::Costo, "");
   ReadRestartRecord(archive);
 
@@ -186,6 +182,9 @@ void Supervisor::ReadRestartRecord(bool archive) {
   }
   st_.savedProgram = found ? static_cast<int>(selection.programNumber) : 0;
   st_.savedProducer = found ? selection.producer : "00000";
+  // Until F3 says otherwise the batch belongs to the producer of the last
+  // run, so an exit without new data keeps it in the restart record.
+  if (found) processing_.codice = selection.producer;
 }
 
 void Supervisor::fine2() {
@@ -240,14 +239,6 @@ void Supervisor::SetPendingCalibration(const std::string& constants) {
   st_.pendingParen = constants;
   st_.parenPending = true;
 }
-
-bool Supervisor::LoadProgram(int) {
-  // The grading program record and its six blocks come with the program
-  // archive; until then nothing can be sent.
-  return false;
-}
-
-void Supervisor::ShowProgramClasses(int) {}
 
 void Supervisor::EndOfBatch() {}
 

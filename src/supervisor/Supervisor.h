@@ -12,12 +12,16 @@
 #include <string>
 #include <vector>
 
+#include "batches/ProcessingData.h"
+#include "programs/ProgramArchive.h"
 #include "store/Configuration.h"
 #include "store/SideFiles.h"
 #include "supervisor/Console.h"
 #include "supervisor/BatchWindows.h"
 #include "supervisor/EventLog.h"
 #include "supervisor/OperatorReporter.h"
+#include "supervisor/ProgramWindows.h"
+#include "supervisor/ReportWindows.h"
 #include "supervisor/SupervisorState.h"
 #include "supervisor/Totals.h"
 
@@ -72,7 +76,9 @@ class Supervisor {
   // with the parts that exist.
   // Totals request: the per-line "V" blocks of the active lines.
   void TotaliClick();
-  // Loads program n and starts sending it to the board.
+  // Reads program n (the integer value of its code) from the archive, builds
+  // its six blocks and, once the board is past state "0", starts sending
+  // them; false when there is no such program.
   bool LoadProgram(int n);
   // Looks program n up in the archive and shows its classes.
   void ShowProgramClasses(int n);
@@ -84,6 +90,30 @@ class Supervisor {
   void DailyExport();
   // Menu "Aggiorna Tempi Scarti".
   void AggiornaTempiScarti();
+
+  // ---- Grading programs ----
+  // The windows the program commands show; without them (tests of other
+  // parts) those commands do nothing.
+  void SetProgramWindows(ProgramWindows* windows) { programWindows_ = windows; }
+  // F2: the program list, then LoadProgram with the chosen code's number.
+  void Programma1Click();
+  // F6: the editor on the program on the board; saved, shown and sent again.
+  void ModificaPU1Click();
+  // Menu "Programmi": new, modify, delete.
+  void Nuovo1Click();
+  void Modifica1Click();
+  void Cancella1Click();
+  // Menu "Installazione" -> "Programma": the program parameters.
+  void Programma2Click();
+  // The program LoadProgram last put on the board, as the batches and the
+  // reports look it up.
+  const std::optional<programs::LoadedProgram>& CurrentProgram() const { return currentProgram_; }
+  // The processing data of the batch being worked ("Dati Bolla", F3):
+  // machine thread only; windows get copies.
+  batches::ProcessingData& Processing() { return processing_; }
+  const batches::ProcessingData& Processing() const { return processing_; }
+  // Hook for the batch editor's unit labels after the parameters changed.
+  void SetUnitsChangedHook(std::function<void(bool grams)> hook) { unitsChangedHook_ = std::move(hook); }
 
   // A service window owns the cycle while serviceMode is 1..6; it gets the
   // ticks through this hook.
@@ -131,6 +161,13 @@ class Supervisor {
   void SwitchRejectCycleOn();
   void ReopenLostController();
 
+  // Program commands' steps.
+  bool ControllerOnOrSay();
+  std::optional<programs::ProgramLists> ProgramLists();
+  void StartDownload();
+  // Saves, shows and (when it is the program on the board) sends again.
+  void SaveEditedProgram(const EditedProgram& edited);
+
   Console& console_;
   Operator& operator_;
   OperatorReporter reporter_;
@@ -147,6 +184,11 @@ class Supervisor {
   std::unique_ptr<cSrd12> rejectStation_;
   std::unique_ptr<tPolling> auxThread_;
   std::function<void(int)> serviceHook_;
+  ProgramWindows* programWindows_ = nullptr;
+  std::optional<programs::LoadedProgram> currentProgram_;
+  batches::ProcessingData processing_;
+  programs::ProgramCodes programCodes_;
+  std::function<void(bool)> unitsChangedHook_;
   std::string lastPeriodicDbError_;
   std::chrono::steady_clock::time_point lastPeriodicDbErrorShown_;
   bool closed_ = false;
@@ -209,6 +251,29 @@ class Supervisor {
   BatchWindows* batchWindows_ = nullptr;
   // The editor's working copy: its header texts carry over to the next batch.
   batches::BatchWorkingSet batchWorkingSet_;
+
+  // ---- Printed pages and the company header (ReportCommands.cpp) ----
+ public:
+  // The windows the report commands show; without them they do nothing.
+  void SetReportWindows(ReportWindows* windows) { reportWindows_ = windows; }
+  // F7: totals refreshed, the cost line, the page of the running batch.
+  void Stampa3Click();
+  // "&Bolle" -> "&Stampa": a stored batch's page.
+  void Stampa2Click();
+  // "&Programmi" -> "&Stampa": a program's page.
+  void Stampa1Click();
+  // "Pro&duttori" -> "&Stampa": the producer list.
+  void stampa4Click();
+  // "&Installazione" -> "&Azienda": the company header lines.
+  void Azienda1Click();
+  // The end-of-batch page ("LAVORAZIONE"), for the end-of-batch routine.
+  void PrintEndOfBatch(const std::string& processingNumber);
+
+ private:
+  reports::BatchPage RunningBatchPage(const std::string& title, const std::string& registration, bool printWeights,
+                                      bool partita);
+
+  ReportWindows* reportWindows_ = nullptr;
 };
 
 }  // namespace kv7::supervisor

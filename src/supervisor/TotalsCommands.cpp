@@ -51,7 +51,9 @@ bool Supervisor::RequestLineTotals() {
   int silent = 0;
   for (int line = 1; line <= kWeighingLines; ++line) {
     rcRichiestaTotali& block = st_.lineTotals[static_cast<std::size_t>(line - 1)];
-    if (!controller_->RichiestaTotali(cMB90::kTotalsTimeout, "2" + std::to_string(line - 1))) {
+    std::string request = "2";
+    request += std::to_string(line - 1);
+    if (!controller_->RichiestaTotali(cMB90::kTotalsTimeout, request)) {
       if (silent == 0) silent = line;
       continue;
     }

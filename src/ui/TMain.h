@@ -198,6 +198,7 @@ class TMain : public QMainWindow {
   void Impostazione1Click();
   void Programma2Click();
   void Costi2Click();  // the cost window "Impostazione Costi"
+  void Azienda1Click();  // the company header window "Impostazione Azienda"
   void SalvasuFloppy1Click();
   void RipristinadaFloppy1Click();
   // "Assistenza"

@@ -78,6 +78,7 @@ const EntryDef kEntries[] = {
     {"Installazione1", "Impostazione1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Calibratrice"), &TMain::Impostazione1Click, false, false},
     {"Installazione1", "Programma2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Programma"), &TMain::Programma2Click, false, false},
     {"Installazione1", "Costi2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Costi"), &TMain::Costi2Click, false, false},
+    {"Installazione1", "Azienda1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Azienda"), &TMain::Azienda1Click, false, false},
     {"Installazione1", "SalvasuFloppy1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Salva su Penna USB"), &TMain::SalvasuFloppy1Click, false, false},
     {"Installazione1", "RipristinadaFloppy1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Ripristina da Penna USB"), &TMain::RipristinadaFloppy1Click,
      false, false},

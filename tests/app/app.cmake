@@ -11,3 +11,10 @@ kv7_add_test(console_latency_tests LABELS "app;ui;sim"
   LIBS kv7_app_glue Qt6::Test)
 target_compile_definitions(console_latency_tests PRIVATE KV7_SIM_BINARY="$<TARGET_FILE:kv7-sim>")
 add_dependencies(console_latency_tests kv7-sim)
+
+# Grading programs through the console's windows and keys.
+kv7_add_test(console_program_tests LABELS "app;ui;sim;db;programs"
+  SOURCES ConsoleProgramTest.cpp
+  LIBS kv7_app_glue Qt6::Test)
+target_compile_definitions(console_program_tests PRIVATE KV7_SIM_BINARY="$<TARGET_FILE:kv7-sim>")
+add_dependencies(console_program_tests kv7-sim)

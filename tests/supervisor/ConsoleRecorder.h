@@ -29,6 +29,7 @@ class ConsoleRecorder : public supervisor::Console {
     totals = view;
     ++totalsShown;
   }
+  void ShowProgramClasses(const programs::ProgramClassView& view) override { classes = view; }
   void SetUnits(bool grams) override { units = grams ? "gr" : "Kg"; }
   void AppendMemo(const std::string& line) override { memo.push_back(line); }
   void ShowCustomerLogo(const std::string& directory) override { logoDirectory = directory; }
@@ -47,6 +48,7 @@ class ConsoleRecorder : public supervisor::Console {
   int clears = 0;
   supervisor::TotalsView totals;
   int totalsShown = 0;
+  programs::ProgramClassView classes;
   bool batchEntryPrepared = false;
 };
 

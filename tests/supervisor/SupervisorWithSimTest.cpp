@@ -133,24 +133,6 @@ TEST_F(SupervisorWithSim, RejectStationStateAndScaledWeight) {
   EXPECT_GT(St().rejectValue, 0);
 }
 
-TEST_F(SupervisorWithSim, SavedProgramIsReloadedOnlyWhenTheArchiveHasIt) {
-  Start({}, {{"porta_scarti", "99"}});
-  ASSERT_TRUE(TickUntil([&] { return St().boardKnown; }));
-  sim_->Control("start");  // processing without a program: NumProgramma "00"
-  St().savedProgram = 3;
-  St().programCount = 2;
-  ASSERT_TRUE(TickUntil([&] { return St().machineState.Stato == "4"; }));
-  Polls(1);
-  EXPECT_EQ(St().savedProgram, 0);
-  EXPECT_EQ(Log().find("reload prog"), std::string::npos);
-
-  St().savedProgram = 2;
-  St().programCount = 5;
-  Polls(1);
-  EXPECT_NE(Log().find("reload prog (2)\r\n"), std::string::npos);
-  EXPECT_EQ(St().serviceMode, 0);
-}
-
 TEST_F(SupervisorWithSim, CupRateShowsWithItsDecimalComma) {
   Start({}, {{"porta_scarti", "99"}});
   sim_->Control("rate 8.7");

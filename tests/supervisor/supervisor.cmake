@@ -12,3 +12,10 @@ add_dependencies(supervisor_sim_tests kv7-sim)
 kv7_add_test(machine_thread_tests LABELS "supervisor;nogui;threads"
   SOURCES MachineThreadTest.cpp
   LIBS kv7_supervisor)
+
+# A grading program from the archive onto the simulated board.
+kv7_add_test(program_load_sim_tests LABELS "supervisor;sim;db;nogui;programs"
+  SOURCES ProgramLoadWithSimTest.cpp
+  LIBS kv7_supervisor)
+target_compile_definitions(program_load_sim_tests PRIVATE KV7_SIM_BINARY="$<TARGET_FILE:kv7-sim>")
+add_dependencies(program_load_sim_tests kv7-sim)

@@ -1,0 +1,95 @@
+#pragma once
+// Carries a call from the machine thread to the window thread and makes the
+// machine thread wait for its result: the way questions, lists and editors
+// reach the person while the window stays live. Only one call waits at a
+// time, since the machine thread is the only caller off the window thread.
+// Called on the window thread itself, it calls straight through.
+
+#include <QObject>
+#include <QPointer>
+#include <QThread>
+
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+namespace kv7::app {
+
+class WindowThreadGate {
+ public:
+  explicit WindowThreadGate(QObject& windowSide) : side_(&windowSide) {}
+
+  // `call`'s result, or `fallback` once the gate is closed.
+  template <class T>
+  T Call(std::function<T()> call, T fallback) {
+    QObject* side = side_.data();
+    if (side && QThread::currentThread() == side->thread()) return call();
+    auto answer = std::make_shared<Answer<T>>();
+    {
+      std::lock_guard lock(mutex_);
+      if (closed_ || !side) return fallback;
+      cancel_ = [answer, fallback] { answer->Give(fallback); };
+    }
+    QMetaObject::invokeMethod(
+        side, [answer, call = std::move(call)] { answer->Give(call()); }, Qt::QueuedConnection);
+    T result = answer->Wait();
+    std::lock_guard lock(mutex_);
+    cancel_ = nullptr;
+    return result;
+  }
+
+  // Runs `call` on the window thread without waiting for it.
+  void Post(std::function<void()> call) {
+    QObject* side = side_.data();
+    if (!side || Closed()) return;
+    QMetaObject::invokeMethod(side, std::move(call), Qt::QueuedConnection);
+  }
+
+  // The window is going away: the call waiting now, and every later one,
+  // returns its fallback at once, so the machine thread can finish.
+  void Close() {
+    std::function<void()> cancel;
+    {
+      std::lock_guard lock(mutex_);
+      closed_ = true;
+      cancel = std::move(cancel_);
+    }
+    if (cancel) cancel();
+  }
+
+  bool Closed() const {
+    std::lock_guard lock(mutex_);
+    return closed_;
+  }
+
+ private:
+  template <class T>
+  struct Answer {
+    std::mutex mutex;
+    std::condition_variable given;
+    std::optional<T> value;
+
+    void Give(T v) {
+      {
+        std::lock_guard lock(mutex);
+        if (value) return;
+        value = std::move(v);
+      }
+      given.notify_all();
+    }
+    T Wait() {
+      std::unique_lock lock(mutex);
+      given.wait(lock, [this] { return value.has_value(); });
+      return *value;
+    }
+  };
+
+  QPointer<QObject> side_;
+  mutable std::mutex mutex_;
+  bool closed_ = false;
+  std::function<void()> cancel_;
+};
+
+}  // namespace kv7::app

@@ -1,0 +1,37 @@
+#pragma once
+// The windows the program commands show to the person: the program list,
+// the program editor and the program parameters. Each call shows its window
+// modally and returns what the person chose; the machine thread waits for it
+// like for a question. No widget type appears here.
+
+#include <optional>
+#include <string>
+
+#include "programs/ProgramCodes.h"
+#include "programs/ProgramEditorTexts.h"
+#include "programs/ProgramParameters.h"
+#include "store/ProgramRecord.h"
+
+namespace kv7::supervisor {
+
+// What the list is shown for: it sets the window's caption.
+enum class ProgramListUse { Load, Modify, Delete };
+
+struct EditedProgram {
+  store::ProgramRecord record;
+  std::string code;  // `codprog` as typed
+};
+
+class ProgramWindows {
+ public:
+  virtual ~ProgramWindows() = default;
+  // The code of the chosen program; nullopt on Cancel.
+  virtual std::optional<std::string> ChooseProgram(const programs::ProgramLists& lists, ProgramListUse use) = 0;
+  // The editor on `texts` with the weight multiplier; `modifyCode` empty for
+  // a new program, else the code its caption names. What to save on OK.
+  virtual std::optional<EditedProgram> EditProgram(const programs::ProgramEditorTexts& texts, int multiplier,
+                                                   const std::string& modifyCode) = 0;
+  virtual std::optional<programs::ProgramParameters> EditParameters(const programs::ProgramParameters& p) = 0;
+};
+
+}  // namespace kv7::supervisor
