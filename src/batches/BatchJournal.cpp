@@ -1,0 +1,307 @@
+#include "batches/BatchJournal.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "batches/BatchArchive.h"
+#include "batches/BatchRules.h"
+#include "store/FileIo.h"
+
+namespace kv7::batches {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr const char* kMagic = "kv7 bolla 1";
+constexpr const char* kSuffix = ".bolla";
+
+std::string Escaped(const std::string& v) {
+  std::string out;
+  for (char ch : v) {
+    if (ch == '\\') out += "\\\\";
+    else if (ch == '\n') out += "\\n";
+    else if (ch == '\r') out += "\\r";
+    else out += ch;
+  }
+  return out;
+}
+
+std::string Unescaped(const std::string& v) {
+  std::string out;
+  for (std::size_t i = 0; i < v.size(); ++i) {
+    if (v[i] != '\\' || i + 1 == v.size()) {
+      out += v[i];
+      continue;
+    }
+    const char next = v[++i];
+    out += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+  }
+  return out;
+}
+
+std::string ClassKey(std::size_t c, std::size_t q) { return "tot" + std::to_string(c + 1) + "q" + std::to_string(q + 1); }
+
+std::vector<std::pair<std::string, std::string>> Fields(const JournalEntry& e) {
+  const auto& r = e.row;
+  std::vector<std::pair<std::string, std::string>> f{
+      {"id", e.id},           {"ended", e.ended.ToString()},
+      {"stored", e.stored ? "1" : "0"}, {"exported", e.exported ? "1" : "0"},
+      {"num", std::to_string(r.num)},   {"data", r.data ? r.data->ToString() : ""},
+      {"programma", r.programma}, {"bolla", r.bolla}, {"codicebarre", r.codicebarre},
+      {"produttore", r.produttore}, {"note", r.note}, {"totpartita", std::to_string(r.totpartita)},
+      {"totq5", std::to_string(r.totq5)}, {"numerocasse", std::to_string(r.numerocasse)},
+      {"numeropedane", std::to_string(r.numeropedane)}, {"lotto", r.lotto}, {"operatore", r.operatore}};
+  for (std::size_t q = 0; q < store::kQualities; ++q)
+    for (std::size_t c = 0; c < store::kClasses; ++c) f.emplace_back(ClassKey(c, q), std::to_string(r.tot[q][c]));
+  return f;
+}
+
+std::string Serialised(const JournalEntry& e) {
+  std::string s = std::string(kMagic) + "\n";
+  for (const auto& [k, v] : Fields(e)) s += k + "=" + Escaped(v) + "\n";
+  return s + "end\n";  // a file without it was never written whole
+}
+
+std::int64_t Number(const std::map<std::string, std::string>& m, const std::string& key) {
+  auto it = m.find(key);
+  return it == m.end() ? 0 : IntegerOrZero(it->second);
+}
+
+bool Parse(const std::string& text, JournalEntry& e) {
+  std::istringstream in(text);
+  std::string line;
+  if (!std::getline(in, line) || line != kMagic) return false;
+  std::map<std::string, std::string> m;
+  bool complete = false;
+  while (std::getline(in, line)) {
+    if (line == "end") complete = true;
+    auto eq = line.find('=');
+    if (eq != std::string::npos) m[line.substr(0, eq)] = Unescaped(line.substr(eq + 1));
+  }
+  auto ended = store::DbDateTime::Parse(m["ended"]);
+  if (!complete || m["id"].empty() || !ended) return false;
+  e.id = m["id"];
+  e.ended = *ended;
+  e.stored = m["stored"] == "1";
+  e.exported = m["exported"] == "1";
+  auto& r = e.row;
+  r.num = Number(m, "num");
+  r.data = store::DbDateTime::Parse(m["data"]);
+  r.programma = m["programma"], r.bolla = m["bolla"], r.codicebarre = m["codicebarre"];
+  r.produttore = m["produttore"], r.note = m["note"], r.lotto = m["lotto"], r.operatore = m["operatore"];
+  r.totpartita = Number(m, "totpartita"), r.totq5 = Number(m, "totq5");
+  r.numerocasse = Number(m, "numerocasse"), r.numeropedane = Number(m, "numeropedane");
+  for (std::size_t q = 0; q < store::kQualities; ++q)
+    for (std::size_t c = 0; c < store::kClasses; ++c) r.tot[q][c] = Number(m, ClassKey(c, q));
+  return true;
+}
+
+std::string NewIdentity() {
+  std::random_device rd;  // the kernel's generator
+  std::string id;
+  static constexpr char hex[] = "0123456789abcdef";
+  for (int i = 0; i < 4; ++i) {
+    const auto v = rd();
+    for (int k = 0; k < 8; ++k) id += hex[(v >> (4 * k)) & 0xf];
+  }
+  return id;
+}
+
+std::string FileName(std::uint64_t seq, const std::string& id) {
+  char buf[24];
+  std::snprintf(buf, sizeof buf, "%010llu", static_cast<unsigned long long>(seq));
+  return std::string(buf) + "-" + id + kSuffix;
+}
+
+void SyncDir(const fs::path& dir) {
+  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+}
+
+// Texts wider than their column are cut as the batch editor's save cuts
+// them, the full text to the log.
+void CutToColumns(store::BatchRow& row, const std::string& id, const LogSink& log) {
+  std::string* texts[] = {&row.programma, &row.bolla, &row.codicebarre, &row.produttore,
+                          &row.note,      &row.lotto, &row.operatore};
+  const auto& columns = BatchTextColumns();
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    if (CharCount(*texts[i]) <= columns[i].width) continue;
+    WriteLog(log, LogLines("Giornale " + id + ", " + columns[i].name + " tagliato a " +
+                               std::to_string(columns[i].width) + " caratteri",
+                           {{"testo", *texts[i]}}));
+    *texts[i] = FirstChars(*texts[i], columns[i].width);
+  }
+}
+
+void Quietly(store::DbConnection& c, const char* sql) {
+  try {
+    c.ExecuteSql(sql);
+  } catch (const store::DbError&) {
+  }
+}
+
+}  // namespace
+
+BatchJournal::BatchJournal(fs::path dir, LogSink log) : dir_(std::move(dir)), log_(std::move(log)) {
+  std::error_code ec;
+  fs::create_directories(dir_, ec);
+}
+
+void BatchJournal::Log(const std::string& text) const {
+  if (log_) log_(FirstChars(text, kLogTextWidth) + "\r\n");
+}
+
+void BatchJournal::Write(const JournalEntry& e) const {
+  const auto temp = dir_ / (e.file.filename().string() + ".tmp");
+  const std::string content = Serialised(e);
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  bool ok = fd >= 0 && store::WriteAll(fd, content) && ::fsync(fd) == 0;
+  const std::string why = std::strerror(errno);
+  if (fd >= 0) ok = ::close(fd) == 0 && ok;
+  ok = ok && ::rename(temp.c_str(), e.file.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    Log("Giornale: scrittura di " + e.file.string() + " fallita: " + why);
+    throw JournalError("cannot write " + e.file.string() + ": " + why);
+  }
+  SyncDir(dir_);
+}
+
+JournalEntry BatchJournal::Add(const store::BatchRow& row, const store::DbDateTime& ended) {
+  std::error_code ec;
+  fs::create_directories(dir_, ec);
+  JournalEntry e;
+  const auto pending = Entries();
+  e.seq = pending.empty() ? 1 : pending.back().seq + 1;
+  e.id = NewIdentity();
+  e.ended = ended;
+  e.row = row;
+  e.row.num = 0;
+  e.file = dir_ / FileName(e.seq, e.id);
+  Write(e);
+  Log("Giornale: bolla " + e.row.bolla + " in attesa (" + e.id + ")");
+  return e;
+}
+
+std::vector<JournalEntry> BatchJournal::Entries() const {
+  std::vector<JournalEntry> list;
+  std::error_code ec;
+  for (const auto& item : fs::directory_iterator(dir_, ec)) {
+    const auto name = item.path().filename().string();
+    if (item.path().extension() != kSuffix) continue;
+    std::ifstream in(item.path(), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    JournalEntry e;
+    if (!in || !Parse(text.str(), e)) {
+      Log("Giornale: voce illeggibile lasciata in " + item.path().string());
+      continue;
+    }
+    e.file = item.path();
+    e.seq = std::strtoull(name.c_str(), nullptr, 10);
+    list.push_back(std::move(e));
+  }
+  std::sort(list.begin(), list.end(), [](const auto& a, const auto& b) { return a.seq < b.seq; });
+  return list;
+}
+
+std::int64_t BatchJournal::Store(store::Database& db, JournalEntry& e) {
+  store::BatchRow row = e.row;
+  CutToColumns(row, e.id, log_);
+  auto& c = db.Connection();
+  c.ExecuteSql(std::string("CREATE TABLE IF NOT EXISTS `") + kJournalTable +
+               "` (`id` VARCHAR(40) NOT NULL PRIMARY KEY, `num` INTEGER NOT NULL, `applied` DATETIME NOT NULL)"
+               " ENGINE=InnoDB DEFAULT CHARSET=utf8mb4");
+  // Locking the table is what keeps two consoles on one server from taking
+  // the same number; the lock needs autocommit off to stay transactional.
+  try {
+    c.ExecuteSql("SET autocommit = 0");
+    c.ExecuteSql(std::string("LOCK TABLES `bolle` WRITE, `") + kJournalTable + "` WRITE");
+    auto done = c.QueryFirst(std::string("SELECT `num` FROM `") + kJournalTable + "` WHERE `id` = ?", {e.id});
+    if (done) {
+      row.num = store::ToInteger((*done)[0]);
+      Log("Giornale: bolla " + e.id + " gia' archiviata come num " + std::to_string(row.num));
+    } else {
+      row.num = store::ToInteger((*c.QueryFirst("SELECT COALESCE(MAX(`num`), 0) FROM `bolle`"))[0]) + 1;
+      store::DbTable(c, "bolle", {"num"}).Insert(store::Database::BatchAssignments(row));
+      c.Execute(std::string("INSERT INTO `") + kJournalTable + "` (`id`, `num`, `applied`) VALUES (?, ?, NOW())",
+                {e.id, row.num});
+    }
+    c.ExecuteSql("COMMIT");
+    c.ExecuteSql("UNLOCK TABLES");
+    c.ExecuteSql("SET autocommit = 1");
+  } catch (const store::DbError&) {
+    Quietly(c, "ROLLBACK");
+    Quietly(c, "UNLOCK TABLES");
+    Quietly(c, "SET autocommit = 1");
+    db.Disconnect();  // the next attempt starts on a clean connection
+    throw;
+  }
+  e.stored = true;
+  e.row.num = row.num;
+  return row.num;
+}
+
+bool BatchJournal::Export(JournalEntry& e, const fs::path& exportDir, const ExportFormat& format) {
+  auto written = WriteEndOfBatchRecord(exportDir, e.ended, EndOfBatchLine(e.row, format));
+  if (!written.ok) {
+    Log("Giornale: record della bolla " + e.row.bolla + " in attesa (" + e.id + "): " + written.error);
+    return false;
+  }
+  e.exported = true;
+  Log("Giornale: record della bolla " + e.row.bolla + " scritto in " + written.path.string());
+  return true;
+}
+
+void BatchJournal::Retire(const JournalEntry& e) {
+  if (::unlink(e.file.c_str()) != 0 && errno != ENOENT) {
+    Log("Giornale: voce " + e.file.string() + " non rimossa: " + std::strerror(errno));
+    return;
+  }
+  SyncDir(dir_);
+}
+
+ReplaySummary BatchJournal::Replay(store::Database& db, const fs::path& exportDir, const ExportFormat& format) {
+  ReplaySummary s;
+  bool dbUp = true;
+  for (auto& e : Entries()) {
+    const bool wasStored = e.stored, wasExported = e.exported;
+    if (!e.stored && dbUp) {
+      try {
+        const auto num = Store(db, e);
+        ++s.stored;
+        Log("Giornale: bolla " + e.row.bolla + " archiviata come num " + std::to_string(num) + " (" + e.id + ")");
+      } catch (const store::DbError& err) {
+        dbUp = false;
+        Log("Giornale: bolla " + e.row.bolla + " non archiviata (" + e.id + "): " + err.what());
+      }
+    }
+    if (!e.exported && Export(e, exportDir, format)) ++s.exported;
+    if (e.stored && e.exported) {
+      Retire(e);
+      continue;
+    }
+    s.waitingBatches += e.stored ? 0 : 1;
+    s.waitingRecords += e.exported ? 0 : 1;
+    if (e.stored != wasStored || e.exported != wasExported) {
+      try {
+        Write(e);  // keeps what is done; the identity table guards the rest
+      } catch (const JournalError&) {
+      }
+    }
+  }
+  return s;
+}
+
+}  // namespace kv7::batches
