@@ -85,6 +85,11 @@ int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::pa
 
 }  // namespace
 
+ExportFormat ExportFormatFrom(const store::ConfigStore& config) {
+  const auto text = config.ReadString(kExportSeparatorSection, kExportSeparatorKey, ".");
+  return ExportFormat{text.empty() ? '.' : text.front()};
+}
+
 std::vector<std::string> FixedWidthFields(const store::BatchRow& row, const ExportFormat& format) {
   const auto fig = store::ComputeBatchFigures(row);
   std::vector<std::string> f{RightAligned(row.bolla, w::kBolla), RightAligned(row.programma, w::kProgramma),

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "store/BatchFigures.h"
+#include "store/ConfigStore.h"
 #include "store/ProgramRecord.h"
 
 namespace kv7::batches {
@@ -25,6 +26,9 @@ inline constexpr const char* kExportSeparatorKey = "sepexp";
 struct ExportFormat {
   char decimal = '.';
 };
+
+// The format the configuration asks for ("." when the key is missing or empty).
+ExportFormat ExportFormatFrom(const store::ConfigStore& config);
 
 // Display widths of the fixed-width records, from the column types.
 namespace exportwidth {

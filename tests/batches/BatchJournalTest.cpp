@@ -4,6 +4,7 @@
 // that appears late; the date-range export's boundaries on stored rows.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -54,6 +55,18 @@ class Journal : public kv7::test::TestDatabase {
     int n = 0;
     for (const auto& e : fs::directory_iterator(exportDir)) n += e.path().extension() == ".txt" ? 1 : 0;
     return n;
+  }
+
+  // kv7ctl on this test's database with a configuration of its own.
+  std::pair<int, std::string> Kv7ctl(const std::string& args) {
+    const std::string cmd = "KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR=" + root.string() + " " KV7CTL_PATH " " +
+                            args + " 2>/dev/null";
+    std::string out;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    char buf[4096];
+    for (std::size_t n; p && (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+    const int st = p ? ::pclose(p) : -1;
+    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, out};
   }
 
   fs::path root, exportDir;
@@ -149,6 +162,39 @@ TEST_F(Journal, RangeExportBoundaries) {
   std::istringstream lines(Read(written.path));
   while (std::getline(lines, line)) got += line.substr(0, line.find("\"nota\"") + 6);
   EXPECT_EQ(got, expected);
+}
+
+TEST_F(Journal, Kv7ctlCommands) {
+  Open().Add(Batch("K1"), {2026, 5, 4, 14, 0, 0});
+  const std::string work = " --work " + root.string(), dir = " --dir " + exportDir.string();
+  const struct {
+    std::string args;
+    int status;
+    std::string out;  // what the output must hold
+  } steps[] = {
+      {"journal list" + work, 0, "K1\tarchivio in attesa\trecord in attesa\n"},
+      {"journal replay" + work + dir, 0, "archiviate 1, record scritti 1, in attesa: bolle 0, record 0\n"},
+      {"journal list" + work, 0, ""},
+      {"journal flush", 2, ""},
+      {"export daily" + dir, 0, ".txt\n"},
+      {"export range 2026-05-04 2026-05-04T13:59:59" + dir, 0, exportDir.string() + "/"},
+      {"export range 2026-05-04 2026-05-04 --header" + dir, 0, ".txt\n"},  // the file read below
+      {"export range 2026-05-04" + dir, 2, ""},
+      {"export range 04/05/2026 2026-05-04" + dir, 2, ""},
+      {"export daily --header" + dir, 2, ""},
+      {"export daily --dir " + (root / "none").string(), 1, ""},
+  };
+  for (const auto& s : steps) {
+    const auto [status, out] = Kv7ctl(s.args);
+    EXPECT_EQ(status, s.status) << s.args;
+    EXPECT_NE(out.find(s.out), std::string::npos) << s.args << "\n" << out;
+  }
+  EXPECT_EQ(Rows("K1"), 1);
+  std::string file;
+  for (const auto& e : fs::directory_iterator(exportDir))
+    if (e.path().filename().string().find('_') != std::string::npos) file = Read(e.path());
+  EXPECT_EQ(file.substr(0, 9), "\"lotto\",\"");
+  EXPECT_NE(file.find("\r\n,01,,,500,,0,0,\"nota\","), std::string::npos) << file;
 }
 
 }  // namespace

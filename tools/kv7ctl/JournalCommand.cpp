@@ -1,0 +1,76 @@
+// kv7ctl journal list [--work DIR] and journal replay [--work DIR]
+// [--dir DIR]: the ended batches still waiting in the journal of a working
+// directory (default the current one), and one replay of them into the
+// archive and the export directory (default `direxp`). The replay's log
+// lines go to stderr; exit 1 while anything still waits.
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "Command.h"
+#include "batches/BatchJournal.h"
+#include "store/ConfigStore.h"
+#include "store/Configuration.h"
+
+namespace kv7ctl {
+namespace {
+
+constexpr const char* kUsage = "list [--work DIR] | replay [--work DIR] [--dir DIR]";
+
+int Usage() { return UsageError(std::string("journal: usage: kv7ctl journal ") + kUsage); }
+
+struct Options {
+  std::string work = ".";
+  std::optional<std::string> dir;
+};
+
+std::optional<Options> ParseOptions(const Args& a, bool replay) {
+  Options o;
+  bool work = false;
+  for (std::size_t i = 1; i < a.size(); i += 2) {
+    if (i + 1 >= a.size()) return std::nullopt;
+    if (a[i] == "--work" && !work) {
+      work = true;
+      o.work = a[i + 1];
+    } else if (a[i] == "--dir" && replay && !o.dir) {
+      o.dir = a[i + 1];
+    } else {
+      return std::nullopt;
+    }
+  }
+  return o;
+}
+
+void PrintLog(const std::string& line) { std::fputs(line.c_str(), stderr); }
+
+int List(kv7::batches::BatchJournal& journal) {
+  for (const auto& e : journal.Entries())
+    std::printf("%llu\t%s\t%s\t%s\t%s\t%s\n", static_cast<unsigned long long>(e.seq), e.id.c_str(),
+                e.ended.ToString().c_str(), e.row.bolla.c_str(),
+                e.stored ? ("archiviata " + std::to_string(e.row.num)).c_str() : "archivio in attesa",
+                e.exported ? "record scritto" : "record in attesa");
+  return 0;
+}
+
+int RunJournal(const Args& a) {
+  if (a.empty() || (a[0] != "list" && a[0] != "replay")) return Usage();
+  const bool replay = a[0] == "replay";
+  const auto o = ParseOptions(a, replay);
+  if (!o) return Usage();
+  kv7::batches::BatchJournal journal(kv7::batches::BatchJournal::DirectoryIn(o->work), &PrintLog);
+  if (!replay) return List(journal);
+  const kv7::store::ConfigStore config;
+  const std::string dir =
+      o->dir ? *o->dir : config.ReadString("kv2", "direxp", kv7::store::Configuration{}.direxp);
+  kv7::store::Database db;
+  const auto s = journal.Replay(db, dir, kv7::batches::ExportFormatFrom(config));
+  std::printf("archiviate %d, record scritti %d, in attesa: bolle %d, record %d\n", s.stored, s.exported,
+              s.waitingBatches, s.waitingRecords);
+  return s.waitingBatches + s.waitingRecords > 0 ? 1 : 0;
+}
+
+static Registration reg("journal", kUsage, &RunJournal);
+
+}  // namespace
+}  // namespace kv7ctl
