@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include "batches/BatchRules.h"
 #include "store/FileIo.h"
@@ -70,6 +72,15 @@ void SyncDirectory(const std::filesystem::path& dir) {
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
+}
+
+constexpr int kNameAttempts = 24 * 3600;
+
+std::string ReadWhole(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
 }
 
 // Gives `from` the name `to` unless `to` exists: 1 done, 0 taken, -1 failed.
@@ -174,32 +185,58 @@ store::DbDateTime NextSecond(store::DbDateTime t) {
   return t;
 }
 
-ExportWritten WriteEndOfBatchRecord(const std::filesystem::path& dir, const store::DbDateTime& at,
-                                    const std::string& line) {
+ExportWritten PrepareRecord(const std::filesystem::path& dir, const store::DbDateTime& at, const std::string& line) {
   ExportWritten out;
   store::DbDateTime t = at;
   // The name holds day and time only: a day of names is every chance there is.
-  for (int attempt = 0; attempt < 24 * 3600; ++attempt, t = NextSecond(t)) {
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt, t = NextSecond(t)) {
     const auto stem = RecordStem(t);
     const auto temp = dir / (stem + ".t");
-    const auto final = dir / (stem + ".txt");
     std::error_code ec;
-    if (std::filesystem::exists(final, ec)) continue;
+    if (std::filesystem::exists(dir / (stem + ".txt"), ec)) continue;
+    if (std::filesystem::exists(temp, ec) && ReadWhole(temp) != line) continue;  // someone else's
     if (!WriteDurable(temp, line, out.error)) return out;
-    const int renamed = RenameNoReplace(temp, final);
-    if (renamed != 1) {
-      if (renamed < 0) out.error = Errno("cannot rename", temp);
-      ::unlink(temp.c_str());
-      if (renamed < 0) return out;
-      continue;
-    }
-    SyncDirectory(dir);
     out.ok = true;
-    out.path = final;
+    out.path = temp;
+    out.at = t;
     return out;
   }
   out.error = "no free name left in " + dir.string();
   return out;
+}
+
+ExportWritten PublishRecord(const std::filesystem::path& dir, const store::DbDateTime& preparedAt) {
+  ExportWritten out;
+  const auto temp = dir / (RecordStem(preparedAt) + ".t");
+  store::DbDateTime t = preparedAt;
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt, t = NextSecond(t)) {
+    const auto final = dir / (RecordStem(t) + ".txt");
+    const int renamed = RenameNoReplace(temp, final);
+    if (renamed == 0) continue;
+    if (renamed < 0) {
+      const int why = errno;
+      out.error = Errno("cannot rename", temp);
+      std::error_code ec;
+      out.gone = why == ENOENT && std::filesystem::is_directory(dir, ec);
+      return out;
+    }
+    SyncDirectory(dir);
+    out.ok = true;
+    out.path = final;
+    out.at = t;
+    return out;
+  }
+  out.error = "no free name left in " + dir.string();
+  return out;
+}
+
+ExportWritten WriteEndOfBatchRecord(const std::filesystem::path& dir, const store::DbDateTime& at,
+                                    const std::string& line) {
+  auto prepared = PrepareRecord(dir, at, line);
+  if (!prepared.ok) return prepared;
+  auto published = PublishRecord(dir, prepared.at);
+  if (!published.ok) ::unlink(prepared.path.c_str());
+  return published;
 }
 
 ExportWritten WriteExportFile(const std::filesystem::path& file, const std::string& content) {

@@ -70,11 +70,19 @@ struct ExportWritten {
   bool ok = false;
   std::filesystem::path path;  // the file written
   std::string error;           // why not, when !ok
+  store::DbDateTime at;        // the moment its name was made from
+  bool gone = false;           // Publish: no prepared file to rename
 };
 
-// The end-of-batch record: written under "ddhhnnss.t", made durable, then
-// given the ".txt" name; a ".txt" name already taken moves to the next free
-// second. Nothing is left under ".t", whatever happens.
+// The end-of-batch record in two steps, so that a crash between them can be
+// finished without writing the record twice. Prepare writes the line under
+// the first free "ddhhnnss.t" from `at` on (taking over a ".t" left there
+// holding the same line) and makes it durable. Publish gives the prepared
+// file its ".txt" name, the next free second's when that is taken; `gone`
+// tells that the ".t" is no longer there (it was published before).
+ExportWritten PrepareRecord(const std::filesystem::path& dir, const store::DbDateTime& at, const std::string& line);
+ExportWritten PublishRecord(const std::filesystem::path& dir, const store::DbDateTime& preparedAt);
+// Both steps: nothing is left under ".t", whatever the outcome.
 ExportWritten WriteEndOfBatchRecord(const std::filesystem::path& dir, const store::DbDateTime& at,
                                     const std::string& line);
 // A whole export file, created anew (an earlier file of that name is

@@ -54,6 +54,7 @@ std::vector<std::pair<std::string, std::string>> Fields(const JournalEntry& e) {
   std::vector<std::pair<std::string, std::string>> f{
       {"id", e.id},           {"ended", e.ended.ToString()},
       {"stored", e.stored ? "1" : "0"}, {"exported", e.exported ? "1" : "0"},
+      {"exportat", e.exportAt ? e.exportAt->ToString() : ""},
       {"num", std::to_string(r.num)},   {"data", r.data ? r.data->ToString() : ""},
       {"programma", r.programma}, {"bolla", r.bolla}, {"codicebarre", r.codicebarre},
       {"produttore", r.produttore}, {"note", r.note}, {"totpartita", std::to_string(r.totpartita)},
@@ -92,6 +93,7 @@ bool Parse(const std::string& text, JournalEntry& e) {
   e.ended = *ended;
   e.stored = m["stored"] == "1";
   e.exported = m["exported"] == "1";
+  e.exportAt = store::DbDateTime::Parse(m["exportat"]);
   auto& r = e.row;
   r.num = Number(m, "num");
   r.data = store::DbDateTime::Parse(m["data"]);
@@ -254,13 +256,31 @@ std::int64_t BatchJournal::Store(store::Database& db, JournalEntry& e) {
 }
 
 bool BatchJournal::Export(JournalEntry& e, const fs::path& exportDir, const ExportFormat& format) {
-  auto written = WriteEndOfBatchRecord(exportDir, e.ended, EndOfBatchLine(e.row, format));
-  if (!written.ok) {
-    Log("Giornale: record della bolla " + e.row.bolla + " in attesa (" + e.id + "): " + written.error);
+  // The prepared name goes to the journal before the rename: after a crash
+  // the rename is finished, or found done, never the record written again.
+  if (!e.exportAt) {
+    auto prepared = PrepareRecord(exportDir, e.ended, EndOfBatchLine(e.row, format));
+    if (!prepared.ok) {
+      Log("Giornale: record della bolla " + e.row.bolla + " in attesa (" + e.id + "): " + prepared.error);
+      return false;
+    }
+    e.exportAt = prepared.at;
+    try {
+      Write(e);
+    } catch (const JournalError&) {
+      ::unlink(prepared.path.c_str());
+      e.exportAt.reset();
+      return false;
+    }
+  }
+  auto published = PublishRecord(exportDir, *e.exportAt);
+  if (!published.ok && !published.gone) {
+    Log("Giornale: record della bolla " + e.row.bolla + " in attesa (" + e.id + "): " + published.error);
     return false;
   }
   e.exported = true;
-  Log("Giornale: record della bolla " + e.row.bolla + " scritto in " + written.path.string());
+  Log("Giornale: record della bolla " + e.row.bolla +
+      (published.ok ? " scritto in " + published.path.string() : std::string(" gia' scritto")));
   return true;
 }
 

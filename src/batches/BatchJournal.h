@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -35,6 +36,9 @@ struct JournalEntry {
   store::BatchRow row;    // num is assigned when stored
   bool stored = false;
   bool exported = false;
+  // The record was prepared under the ".t" name of this moment and only
+  // waits for its ".txt" name.
+  std::optional<store::DbDateTime> exportAt;
 };
 
 // The journal could not be written: the batch is not safe yet.
