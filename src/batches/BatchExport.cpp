@@ -24,8 +24,12 @@ std::string WithSeparator(std::string text, const ExportFormat& format) {
   return text;
 }
 
-std::string Share(const Fixed2& v, const ExportFormat& f) { return WithSeparator(store::FormatWeightShare(v), f); }
-std::string Percentage(const Fixed2& v, const ExportFormat& f) { return WithSeparator(store::FormatPercentage(v), f); }
+std::string Share(const Fixed2& v, const ExportFormat& f) {
+  return WithSeparator(store::FormatWeightShare(v), f);
+}
+std::string Percentage(const Fixed2& v, const ExportFormat& f) {
+  return WithSeparator(store::FormatPercentage(v), f);
+}
 
 std::string Joined(const std::vector<std::string>& fields, bool trailing) {
   std::string line;
@@ -107,7 +111,8 @@ std::vector<std::string> FixedWidthFields(const store::BatchRow& row, const Expo
                              RightAligned(row.codicebarre, w::kCodiceBarre),
                              RightAligned(row.produttore, w::kProduttore),
                              RightAligned(std::to_string(row.totpartita), w::kTotPartita)};
-  for (int c = 0; c < 10; ++c) f.push_back(RightAligned(Share(fig.ttot[0][std::size_t(c)], format), w::kShare));
+  for (int c = 0; c < 10; ++c)
+    f.push_back(RightAligned(Share(fig.ttot[0][std::size_t(c)], format), w::kShare));
   f.push_back(RightAligned(Share(fig.ttot[2][0], format), w::kShare));
   f.push_back(RightAligned(Share(fig.ttotq[4], format), w::kShare));
   for (int c = 0; c < 10; ++c)
@@ -126,8 +131,8 @@ std::string DailyLine(const store::BatchRow& row, const ExportFormat& format) {
 }
 
 std::string RangeHeader() {
-  std::vector<std::string> names{"lotto",      "programma", "codicebarre", "produttore", "totpartita",
-                                 "operatore",  "numpedane", "numcasse",    "note"};
+  std::vector<std::string> names{"lotto",     "programma", "codicebarre", "produttore", "totpartita",
+                                 "operatore", "numpedane", "numcasse",    "note"};
   for (int q = 1; q <= store::kQualities; ++q)
     for (int c = 1; c <= store::kClasses; ++c) {
       const std::string suffix = std::to_string(c) + "q" + std::to_string(q);
@@ -185,7 +190,8 @@ store::DbDateTime NextSecond(store::DbDateTime t) {
   return t;
 }
 
-ExportWritten PrepareRecord(const std::filesystem::path& dir, const store::DbDateTime& at, const std::string& line) {
+ExportWritten PrepareRecord(const std::filesystem::path& dir, const store::DbDateTime& at,
+                            const std::string& line) {
   ExportWritten out;
   store::DbDateTime t = at;
   // The name holds day and time only: a day of names is every chance there is.

@@ -80,7 +80,8 @@ struct ExportWritten {
 // holding the same line) and makes it durable. Publish gives the prepared
 // file its ".txt" name, the next free second's when that is taken; `gone`
 // tells that the ".t" is no longer there (it was published before).
-ExportWritten PrepareRecord(const std::filesystem::path& dir, const store::DbDateTime& at, const std::string& line);
+ExportWritten PrepareRecord(const std::filesystem::path& dir, const store::DbDateTime& at,
+                            const std::string& line);
 ExportWritten PublishRecord(const std::filesystem::path& dir, const store::DbDateTime& preparedAt);
 // Both steps: nothing is left under ".t", whatever the outcome.
 ExportWritten WriteEndOfBatchRecord(const std::filesystem::path& dir, const store::DbDateTime& at,

@@ -1,6 +1,7 @@
 #include "batches/BatchJournal.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -26,10 +27,14 @@ constexpr const char* kSuffix = ".bolla";
 std::string Escaped(const std::string& v) {
   std::string out;
   for (char ch : v) {
-    if (ch == '\\') out += "\\\\";
-    else if (ch == '\n') out += "\\n";
-    else if (ch == '\r') out += "\\r";
-    else out += ch;
+    if (ch == '\\')
+      out += "\\\\";
+    else if (ch == '\n')
+      out += "\\n";
+    else if (ch == '\r')
+      out += "\\r";
+    else
+      out += ch;
   }
   return out;
 }
@@ -47,21 +52,33 @@ std::string Unescaped(const std::string& v) {
   return out;
 }
 
-std::string ClassKey(std::size_t c, std::size_t q) { return "tot" + std::to_string(c + 1) + "q" + std::to_string(q + 1); }
+std::string ClassKey(std::size_t c, std::size_t q) {
+  return "tot" + std::to_string(c + 1) + "q" + std::to_string(q + 1);
+}
 
 std::vector<std::pair<std::string, std::string>> Fields(const JournalEntry& e) {
   const auto& r = e.row;
-  std::vector<std::pair<std::string, std::string>> f{
-      {"id", e.id},           {"ended", e.ended.ToString()},
-      {"stored", e.stored ? "1" : "0"}, {"exported", e.exported ? "1" : "0"},
-      {"exportat", e.exportAt ? e.exportAt->ToString() : ""},
-      {"num", std::to_string(r.num)},   {"data", r.data ? r.data->ToString() : ""},
-      {"programma", r.programma}, {"bolla", r.bolla}, {"codicebarre", r.codicebarre},
-      {"produttore", r.produttore}, {"note", r.note}, {"totpartita", std::to_string(r.totpartita)},
-      {"totq5", std::to_string(r.totq5)}, {"numerocasse", std::to_string(r.numerocasse)},
-      {"numeropedane", std::to_string(r.numeropedane)}, {"lotto", r.lotto}, {"operatore", r.operatore}};
+  std::vector<std::pair<std::string, std::string>> f{{"id", e.id},
+                                                     {"ended", e.ended.ToString()},
+                                                     {"stored", e.stored ? "1" : "0"},
+                                                     {"exported", e.exported ? "1" : "0"},
+                                                     {"exportat", e.exportAt ? e.exportAt->ToString() : ""},
+                                                     {"num", std::to_string(r.num)},
+                                                     {"data", r.data ? r.data->ToString() : ""},
+                                                     {"programma", r.programma},
+                                                     {"bolla", r.bolla},
+                                                     {"codicebarre", r.codicebarre},
+                                                     {"produttore", r.produttore},
+                                                     {"note", r.note},
+                                                     {"totpartita", std::to_string(r.totpartita)},
+                                                     {"totq5", std::to_string(r.totq5)},
+                                                     {"numerocasse", std::to_string(r.numerocasse)},
+                                                     {"numeropedane", std::to_string(r.numeropedane)},
+                                                     {"lotto", r.lotto},
+                                                     {"operatore", r.operatore}};
   for (std::size_t q = 0; q < store::kQualities; ++q)
-    for (std::size_t c = 0; c < store::kClasses; ++c) f.emplace_back(ClassKey(c, q), std::to_string(r.tot[q][c]));
+    for (std::size_t c = 0; c < store::kClasses; ++c)
+      f.emplace_back(ClassKey(c, q), std::to_string(r.tot[q][c]));
   return f;
 }
 
@@ -146,6 +163,27 @@ void CutToColumns(store::BatchRow& row, const std::string& id, const LogSink& lo
   }
 }
 
+constexpr const char* kCountingFile = "lavorprec";
+
+// One replay at a time on a journal, across processes (console and kv7ctl).
+class PassLock {
+ public:
+  explicit PassLock(const fs::path& dir)
+      : fd_(::open((dir / ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+    held_ = fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+  }
+  ~PassLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  PassLock(const PassLock&) = delete;
+  PassLock& operator=(const PassLock&) = delete;
+  bool Held() const { return held_; }
+
+ private:
+  int fd_;
+  bool held_ = false;
+};
+
 void Quietly(store::DbConnection& c, const char* sql) {
   try {
     c.ExecuteSql(sql);
@@ -222,9 +260,10 @@ std::int64_t BatchJournal::Store(store::Database& db, JournalEntry& e) {
   store::BatchRow row = e.row;
   CutToColumns(row, e.id, log_);
   auto& c = db.Connection();
-  c.ExecuteSql(std::string("CREATE TABLE IF NOT EXISTS `") + kJournalTable +
-               "` (`id` VARCHAR(40) NOT NULL PRIMARY KEY, `num` INTEGER NOT NULL, `applied` DATETIME NOT NULL)"
-               " ENGINE=InnoDB DEFAULT CHARSET=utf8mb4");
+  c.ExecuteSql(
+      std::string("CREATE TABLE IF NOT EXISTS `") + kJournalTable +
+      "` (`id` VARCHAR(40) NOT NULL PRIMARY KEY, `num` INTEGER NOT NULL, `applied` DATETIME NOT NULL)"
+      " ENGINE=InnoDB DEFAULT CHARSET=utf8mb4");
   // Locking the table is what keeps two consoles on one server from taking
   // the same number; the lock needs autocommit off to stay transactional.
   try {
@@ -237,8 +276,9 @@ std::int64_t BatchJournal::Store(store::Database& db, JournalEntry& e) {
     } else {
       row.num = store::ToInteger((*c.QueryFirst("SELECT COALESCE(MAX(`num`), 0) FROM `bolle`"))[0]) + 1;
       store::DbTable(c, "bolle", {"num"}).Insert(store::Database::BatchAssignments(row));
-      c.Execute(std::string("INSERT INTO `") + kJournalTable + "` (`id`, `num`, `applied`) VALUES (?, ?, NOW())",
-                {e.id, row.num});
+      c.Execute(
+          std::string("INSERT INTO `") + kJournalTable + "` (`id`, `num`, `applied`) VALUES (?, ?, NOW())",
+          {e.id, row.num});
     }
     c.ExecuteSql("COMMIT");
     c.ExecuteSql("UNLOCK TABLES");
@@ -292,8 +332,32 @@ void BatchJournal::Retire(const JournalEntry& e) {
   SyncDir(dir_);
 }
 
-ReplaySummary BatchJournal::Replay(store::Database& db, const fs::path& exportDir, const ExportFormat& format) {
+bool BatchJournal::SetCountingBatch(const std::string& number) {
+  const auto file = dir_ / kCountingFile;
+  if (number.empty()) return ::unlink(file.c_str()) == 0 || errno == ENOENT;
+  auto written = WriteExportFile(file, number + "\n");
+  if (!written.ok) Log("Giornale: lavorazione in corso non salvata: " + written.error);
+  return written.ok;
+}
+
+std::optional<std::string> BatchJournal::CountingBatch() const {
+  std::ifstream in(dir_ / kCountingFile);
+  std::string number;
+  if (!std::getline(in, number) || number.empty()) return std::nullopt;
+  return number;
+}
+
+ReplaySummary BatchJournal::Replay(store::Database& db, const fs::path& exportDir,
+                                   const ExportFormat& format) {
   ReplaySummary s;
+  const PassLock lock(dir_);
+  if (!lock.Held()) {
+    for (const auto& e : Entries()) {
+      s.waitingBatches += e.stored ? 0 : 1;
+      s.waitingRecords += e.exported ? 0 : 1;
+    }
+    return s;
+  }
   bool dbUp = true;
   for (auto& e : Entries()) {
     const bool wasStored = e.stored, wasExported = e.exported;
@@ -301,7 +365,8 @@ ReplaySummary BatchJournal::Replay(store::Database& db, const fs::path& exportDi
       try {
         const auto num = Store(db, e);
         ++s.stored;
-        Log("Giornale: bolla " + e.row.bolla + " archiviata come num " + std::to_string(num) + " (" + e.id + ")");
+        Log("Giornale: bolla " + e.row.bolla + " archiviata come num " + std::to_string(num) + " (" + e.id +
+            ")");
       } catch (const store::DbError& err) {
         dbUp = false;
         Log("Giornale: bolla " + e.row.bolla + " non archiviata (" + e.id + "): " + err.what());

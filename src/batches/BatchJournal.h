@@ -33,7 +33,7 @@ struct JournalEntry {
   std::uint64_t seq = 0;  // journal order
   std::string id;         // 32 hex digits
   store::DbDateTime ended;
-  store::BatchRow row;    // num is assigned when stored
+  store::BatchRow row;  // num is assigned when stored
   bool stored = false;
   bool exported = false;
   // The record was prepared under the ".t" name of this moment and only
@@ -48,10 +48,10 @@ class JournalError : public std::runtime_error {
 };
 
 struct ReplaySummary {
-  int stored = 0;            // batches that reached `bolle` in this replay
-  int exported = 0;          // records written in this replay
-  int waitingBatches = 0;    // entries not yet in `bolle`
-  int waitingRecords = 0;    // entries whose record is not yet written
+  int stored = 0;          // batches that reached `bolle` in this replay
+  int exported = 0;        // records written in this replay
+  int waitingBatches = 0;  // entries not yet in `bolle`
+  int waitingRecords = 0;  // entries whose record is not yet written
   bool operator==(const ReplaySummary&) const = default;
 };
 
@@ -61,7 +61,9 @@ class BatchJournal {
   BatchJournal(std::filesystem::path dir, LogSink log);
 
   // The journal folder of a working directory.
-  static std::filesystem::path DirectoryIn(const std::filesystem::path& workDir) { return workDir / "journal"; }
+  static std::filesystem::path DirectoryIn(const std::filesystem::path& workDir) {
+    return workDir / "journal";
+  }
 
   // Journals an ended batch; throws JournalError when it cannot be written.
   JournalEntry Add(const store::BatchRow& row, const store::DbDateTime& ended);
@@ -70,10 +72,12 @@ class BatchJournal {
   // logged and left in place.
   std::vector<JournalEntry> Entries() const;
 
-  // One pass over the journal. The database part stops at the first batch
+  // One pass over the journal; a pass already running (another process on
+  // the same journal) makes this one do nothing but count. The database part stops at the first batch
   // that cannot be stored (later ones wait, keeping the numbers in order);
   // the records are tried for every entry.
-  ReplaySummary Replay(store::Database& db, const std::filesystem::path& exportDir, const ExportFormat& format);
+  ReplaySummary Replay(store::Database& db, const std::filesystem::path& exportDir,
+                       const ExportFormat& format);
 
   // The steps of a replay, one entry at a time. Store returns the batch's
   // `num` (the one it already had when the identity was applied before);
@@ -82,6 +86,13 @@ class BatchJournal {
   bool Export(JournalEntry& entry, const std::filesystem::path& exportDir, const ExportFormat& format);
   // Removes a finished entry's file.
   void Retire(const JournalEntry& entry);
+
+  // The batch counting now (after a reset of totals, before its end), kept
+  // beside the journal so that the next start can name it; empty clears.
+  // Returns false when it cannot be written.
+  bool SetCountingBatch(const std::string& number);
+  // The number kept; nullopt when no batch was counting.
+  std::optional<std::string> CountingBatch() const;
 
  private:
   void Write(const JournalEntry& entry) const;

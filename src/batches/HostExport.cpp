@@ -34,17 +34,18 @@ class ProgramCache {
 
 }  // namespace
 
-ExportWritten ExportRange(store::Database& db, const std::filesystem::path& dir, const store::DbDateTime& from,
-                          const store::DbDateTime& to, bool header, const store::DbDateTime& today,
-                          const ExportFormat& format) {
+ExportWritten ExportRange(store::Database& db, const std::filesystem::path& dir,
+                          const store::DbDateTime& from, const store::DbDateTime& to, bool header,
+                          const store::DbDateTime& today, const ExportFormat& format) {
   std::string content = header ? RangeHeader() : std::string();
   ProgramCache programs(db);
-  for (const auto& row : BatchesBetween(db, from, to)) content += RangeLine(row, programs.Find(row.programma), format);
+  for (const auto& row : BatchesBetween(db, from, to))
+    content += RangeLine(row, programs.Find(row.programma), format);
   return WriteExportFile(dir / DailyFileName(today), content);
 }
 
-ExportWritten ExportDaily(store::Database& db, const std::filesystem::path& dir, const store::DbDateTime& today,
-                          const ExportFormat& format) {
+ExportWritten ExportDaily(store::Database& db, const std::filesystem::path& dir,
+                          const store::DbDateTime& today, const ExportFormat& format) {
   store::DbDateTime first = today, last = today;
   first.hour = first.minute = first.second = 0;
   last.hour = 23;

@@ -11,11 +11,11 @@
 
 namespace kv7::batches {
 
-ExportWritten ExportRange(store::Database& db, const std::filesystem::path& dir, const store::DbDateTime& from,
-                          const store::DbDateTime& to, bool header, const store::DbDateTime& today,
-                          const ExportFormat& format);
+ExportWritten ExportRange(store::Database& db, const std::filesystem::path& dir,
+                          const store::DbDateTime& from, const store::DbDateTime& to, bool header,
+                          const store::DbDateTime& today, const ExportFormat& format);
 
-ExportWritten ExportDaily(store::Database& db, const std::filesystem::path& dir, const store::DbDateTime& today,
-                          const ExportFormat& format);
+ExportWritten ExportDaily(store::Database& db, const std::filesystem::path& dir,
+                          const store::DbDateTime& today, const ExportFormat& format);
 
 }  // namespace kv7::batches

@@ -37,9 +37,11 @@ std::string Expected(const std::string& bolla, const char* share, const char* ze
                      const char* pct, const char* zpct, const char* rpct, const char* end) {
   char buf[512];
   std::string s;
-  std::snprintf(buf, sizeof buf, "%8s,%3s,%18s,%5s,%11s,%9s,", bolla.c_str(), "05", "8001234", "P1", "1000", share);
+  std::snprintf(buf, sizeof buf, "%8s,%3s,%18s,%5s,%11s,%9s,", bolla.c_str(), "05", "8001234", "P1", "1000",
+                share);
   s = buf;
-  for (int i = 0; i < 10; ++i) s += (std::snprintf(buf, sizeof buf, "%9s,", zero), buf);  // ttot2..10q1, ttot1q3
+  for (int i = 0; i < 10; ++i)
+    s += (std::snprintf(buf, sizeof buf, "%9s,", zero), buf);  // ttot2..10q1, ttot1q3
   s += (std::snprintf(buf, sizeof buf, "%9s,%6s,", reject, pct), buf);
   for (int i = 0; i < 10; ++i) s += (std::snprintf(buf, sizeof buf, "%6s,", zpct), buf);
   s += (std::snprintf(buf, sizeof buf, "%6s", rpct), buf);
@@ -58,16 +60,17 @@ TEST(HostExport, FixedWidthLines) {
     const ExportFormat f{c.decimal};
     const std::string got = c.daily ? DailyLine(row, f) : EndOfBatchLine(row, f);
     const bool dot = c.decimal == '.';
-    EXPECT_EQ(got, Expected(c.bolla, dot ? "333.30" : "333,30", dot ? "0.00" : "0,00", dot ? "666.70" : "666,70",
-                            dot ? "33.33" : "33,33", dot ? "0.00" : "0,00", dot ? "66.67" : "66,67",
-                            c.daily ? "\r\n" : ",\r\n"));
+    EXPECT_EQ(got, Expected(c.bolla, dot ? "333.30" : "333,30", dot ? "0.00" : "0,00",
+                            dot ? "666.70" : "666,70", dot ? "33.33" : "33,33", dot ? "0.00" : "0,00",
+                            dot ? "66.67" : "66,67", c.daily ? "\r\n" : ",\r\n"));
   }
 }
 
 TEST(HostExport, RangeHeaderAndLine) {
   const std::string header = RangeHeader();
-  const std::string head = "\"lotto\",\"programma\",\"codicebarre\",\"produttore\",\"totpartita\","
-                           "\"operatore\",\"numpedane\",\"numcasse\",\"note\",\"codicec1q1\",\"ttot1q1\",";
+  const std::string head =
+      "\"lotto\",\"programma\",\"codicebarre\",\"produttore\",\"totpartita\","
+      "\"operatore\",\"numpedane\",\"numcasse\",\"note\",\"codicec1q1\",\"ttot1q1\",";
   EXPECT_EQ(header.substr(0, head.size()), head);
   EXPECT_NE(header.find(",\"codicec13q1\",\"Table3ttot13q1\",\"codicec14q1\","), std::string::npos);
   EXPECT_NE(header.find(",\"ttot13q2\","), std::string::npos);
@@ -96,10 +99,9 @@ TEST(HostExport, Names) {
   using kv7::store::DbDateTime;
   EXPECT_EQ(DailyFileName({2026, 3, 5, 0, 0, 0}), "05_03_2026.txt");
   EXPECT_EQ(RecordStem({2026, 3, 5, 14, 30, 7}), "05143007");
-  const std::pair<DbDateTime, DbDateTime> next[] = {
-      {{2026, 3, 5, 14, 30, 7}, {2026, 3, 5, 14, 30, 8}},
-      {{2024, 2, 28, 23, 59, 59}, {2024, 2, 29, 0, 0, 0}},
-      {{2026, 12, 31, 23, 59, 59}, {2027, 1, 1, 0, 0, 0}}};
+  const std::pair<DbDateTime, DbDateTime> next[] = {{{2026, 3, 5, 14, 30, 7}, {2026, 3, 5, 14, 30, 8}},
+                                                    {{2024, 2, 28, 23, 59, 59}, {2024, 2, 29, 0, 0, 0}},
+                                                    {{2026, 12, 31, 23, 59, 59}, {2027, 1, 1, 0, 0, 0}}};
   for (const auto& [from, to] : next) EXPECT_EQ(NextSecond(from), to) << from.ToString();
 }
 

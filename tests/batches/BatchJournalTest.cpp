@@ -49,7 +49,8 @@ class Journal : public kv7::test::TestDatabase {
   }
   // Rows of `bolle` by bolla, counted, and the records in the export folder.
   std::int64_t Rows(const std::string& bolla) {
-    return kv7::store::ToInteger((*Sql().QueryFirst("SELECT COUNT(*) FROM `bolle` WHERE `bolla` = ?", {bolla}))[0]);
+    return kv7::store::ToInteger(
+        (*Sql().QueryFirst("SELECT COUNT(*) FROM `bolle` WHERE `bolla` = ?", {bolla}))[0]);
   }
   int Records() {
     int n = 0;
@@ -59,8 +60,8 @@ class Journal : public kv7::test::TestDatabase {
 
   // kv7ctl on this test's database with a configuration of its own.
   std::pair<int, std::string> Kv7ctl(const std::string& args) {
-    const std::string cmd = "KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR=" + root.string() + " " KV7CTL_PATH " " +
-                            args + " 2>/dev/null";
+    const std::string cmd = "KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR=" + root.string() +
+                            " " KV7CTL_PATH " " + args + " 2>/dev/null";
     std::string out;
     FILE* p = ::popen(cmd.c_str(), "r");
     char buf[4096];
@@ -86,6 +87,12 @@ TEST_F(Journal, ReplayStoresOnceWithTheNextNumber) {
   EXPECT_EQ(kv7::store::ToInteger(nums[1][0]), 43);
   EXPECT_EQ(Records(), 2);
   EXPECT_TRUE(j.Entries().empty());
+
+  EXPECT_EQ(j.CountingBatch(), std::nullopt);
+  EXPECT_TRUE(j.SetCountingBatch("B3"));
+  EXPECT_EQ(Open().CountingBatch(), "B3");
+  EXPECT_TRUE(j.SetCountingBatch(""));
+  EXPECT_EQ(Open().CountingBatch(), std::nullopt);
 }
 
 TEST_F(Journal, CrashBeforeRetirement) {
@@ -158,8 +165,10 @@ TEST_F(Journal, RangeExportBoundaries) {
     const char* bolla;
     DbDateTime when;
     bool in;
-  } cases[] = {{"before", {2026, 5, 4, 7, 59, 59}, false}, {"start", from, true},
-               {"end", to, true},                          {"later", {2026, 5, 4, 17, 30, 1}, false}};
+  } cases[] = {{"before", {2026, 5, 4, 7, 59, 59}, false},
+               {"start", from, true},
+               {"end", to, true},
+               {"later", {2026, 5, 4, 17, 30, 1}, false}};
   std::int64_t num = 0;
   std::string expected;
   for (const auto& c : cases) {

@@ -22,7 +22,9 @@ constexpr const char* kUsage = "range FROM TO [--header] [--dir DIR] | daily [--
 
 using kv7::store::DbDateTime;
 
-int Usage() { return UsageError(std::string("export: usage: kv7ctl export ") + kUsage); }
+int Usage() {
+  return UsageError(std::string("export: usage: kv7ctl export ") + kUsage);
+}
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "kv7ctl: export: %s\n", message.c_str());

@@ -18,7 +18,9 @@ namespace {
 
 constexpr const char* kUsage = "list [--work DIR] | replay [--work DIR] [--dir DIR]";
 
-int Usage() { return UsageError(std::string("journal: usage: kv7ctl journal ") + kUsage); }
+int Usage() {
+  return UsageError(std::string("journal: usage: kv7ctl journal ") + kUsage);
+}
 
 struct Options {
   std::string work = ".";
@@ -42,7 +44,9 @@ std::optional<Options> ParseOptions(const Args& a, bool replay) {
   return o;
 }
 
-void PrintLog(const std::string& line) { std::fputs(line.c_str(), stderr); }
+void PrintLog(const std::string& line) {
+  std::fputs(line.c_str(), stderr);
+}
 
 int List(kv7::batches::BatchJournal& journal) {
   for (const auto& e : journal.Entries())
