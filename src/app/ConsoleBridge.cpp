@@ -127,6 +127,14 @@ void ConsoleBridge::PrepareBatchEntry() {
   OnWindowThread([this] { window_.PrepareBatchEntry(); });
 }
 
+void ConsoleBridge::ShowCompanyHeader(const store::CompanyHeader& header) {
+  QStringList lines;
+  for (const std::string& line : header.lines)
+    if (!line.empty()) lines << Text(line);
+  // The customer's own words: never translated.
+  OnWindowThread([this, text = lines.join('\n')] { window_.CompanyHeader()->setText(text); });
+}
+
 void MessageBoxOperator::ShowMessage(const std::string& text) {
   QMessageBox::information(parent_, QApplication::applicationName(), i18n::TranslateMessage(Text(text)));
 }

@@ -40,6 +40,7 @@ class ConsoleBridge final : public supervisor::Console {
   void ShowCustomerLogo(const std::string& directory) override;
   void SetAvailablePorts(const std::vector<int>& ports) override;
   void PrepareBatchEntry() override;
+  void ShowCompanyHeader(const store::CompanyHeader& header) override;
 
   // Entries of the installation window's port selectors: "non abilitata",
   // then "COMn" for every port found (empty when none was found, so the

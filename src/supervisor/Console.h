@@ -10,11 +10,12 @@
 // person's answer; they block the machine thread only.
 
 #include <string>
+#include <vector>
+
 #include "programs/ProgramBlocks.h"
 #include "store/Configuration.h"
 #include "store/SideFiles.h"
 #include "supervisor/TotalsView.h"
-#include <vector>
 
 namespace kv7::supervisor {
 

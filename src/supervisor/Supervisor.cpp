@@ -77,6 +77,7 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
 
   console_.ShowCustomerLogo(workDir_.string());
   store::LoadCompanyHeader(companyHeader_, workDir_, [this](const std::string& m) { operator_.ShowMessage(m); });
+  console_.ShowCompanyHeader(companyHeader_);
 
   console_.ClearTotals();
   console_.SetUnits(config_.totaligrammi == 1);

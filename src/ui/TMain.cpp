@@ -200,6 +200,13 @@ QWidget* TMain::BuildHeader() {
   Paint(image1_, Qt::white, kInk);
   row->addWidget(image1_);
 
+  // The company header lines of the printed pages, so the operator sees
+  // what the tickets will carry.
+  companyHeader_ = new QLabel(header);
+  companyHeader_->setObjectName("CompanyHeader");
+  companyHeader_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  row->addWidget(companyHeader_);
+
   auto* entry = new QGridLayout;
   entry->setHorizontalSpacing(6);
   entry->setVerticalSpacing(2);

@@ -65,6 +65,7 @@ class TMain : public QMainWindow {
   QLineEdit* tazzebad() const { return tazzebad_; }
   QPlainTextEdit* Memo1() const { return memo1_; }
   QLabel* Image1() const { return image1_; }
+  QLabel* CompanyHeader() const { return companyHeader_; }
   QToolButton* Image2() const { return image2_; }
   QCheckBox* CheckStpTotP() const { return checkStpTotP_; }
   QCheckBox* CheckPreview() const { return checkPreview_; }
@@ -286,6 +287,7 @@ class TMain : public QMainWindow {
   QLineEdit* tazzebad_ = nullptr;
   QPlainTextEdit* memo1_ = nullptr;
   QLabel* image1_ = nullptr;
+  QLabel* companyHeader_ = nullptr;
   QToolButton* image2_ = nullptr;
   QCheckBox* checkStpTotP_ = nullptr;
   QCheckBox* checkPreview_ = nullptr;

@@ -61,6 +61,8 @@ TEST_F(ConsoleAppWithSim, TitleStatusBarBarcodeAndErrorMapFollowTheMachine) {
   ASSERT_TRUE(WaitFor([&] { return w.StatusPanelText(4) == "0 - SCARTI ON "; })) << w.StatusPanelText(4).toStdString();
   EXPECT_TRUE(WaitFor([&] { return w.ControllerOn(); }, 2000));
   EXPECT_EQ(w.StatusPanelText(2), "set Encoder antiorario");
+  // No "mb3.az" here: the console shows the default company header.
+  EXPECT_TRUE(w.CompanyHeader()->text().startsWith("KV7 Campionatrice\n")) << w.CompanyHeader()->text().toStdString();
 
   sim_->Control("barcode 8001234567890");
   ASSERT_TRUE(WaitFor([&] { return w.Memo1()->toPlainText().contains("8001234567890"); }));
