@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -116,8 +117,13 @@ class SimProcess {
     args.insert(args.begin(), {KV7_SIM_BINARY, "--no-stdin", "--control", socket_});
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+    const pid_t parent = ::getpid();
     pid_ = ::fork();
     if (pid_ == 0) {
+      // A test that crashes or is killed on its time-out must not leave its
+      // simulator running: it ends with the test process.
+      ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+      if (::getppid() != parent) ::_exit(127);
       ::dup2(out[1], STDOUT_FILENO);
       for (auto& [k, v] : env) ::setenv(k.c_str(), v.c_str(), 1);
       std::vector<char*> argv;
