@@ -1,5 +1,6 @@
 #include "app/ConsoleApp.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
 
@@ -63,8 +64,9 @@ void ConsoleApp::StartMachine() {
       [this, sup] { sup->FormShow(Words(args_)); },
       [sup] { sup->Tick(); },
       [sup] { sup->FormClose(); },
-      // The window closes for good once the links are closed.
-      [this] { OnWindowThread([this] { window_.close(); }); },
+      // The console closes for good once the links are closed, with any
+      // window still open beside it (help, error map), so the program ends.
+      [this] { OnWindowThread([] { QApplication::closeAllWindows(); }); },
   });
 }
 

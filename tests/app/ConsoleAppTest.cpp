@@ -86,9 +86,12 @@ TEST_F(ConsoleAppWithSim, TitleStatusBarBarcodeAndErrorMapFollowTheMachine) {
   sim_->Control("reconnect");
   ASSERT_TRUE(WaitFor([&] { return w.windowTitle() == "KV7 Campionatrice / 2.13 : MB6-1"; }));
 
-  // Closing asks the machine thread to stop; the window goes once the links are closed.
+  // Closing asks the machine thread to stop; the window goes once the links
+  // are closed, and a window left open beside it goes too.
+  app_->ErrorMap().show();
   w.close();
   ASSERT_TRUE(WaitFor([&] { return app_->MachineStopped() && !w.isVisible(); }));
+  EXPECT_FALSE(app_->ErrorMap().isVisible());
   const std::string log = Slurp(dir_ / "kv2.log");
   EXPECT_NE(log.find("start MB3\r\n"), std::string::npos);
   EXPECT_NE(log.find("init Mb6 board\r\n"), std::string::npos);
