@@ -200,13 +200,6 @@ QWidget* TMain::BuildHeader() {
   Paint(image1_, Qt::white, kInk);
   row->addWidget(image1_);
 
-  // The company header lines of the printed pages, so the operator sees
-  // what the tickets will carry.
-  companyHeader_ = new QLabel(header);
-  companyHeader_->setObjectName("CompanyHeader");
-  companyHeader_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  row->addWidget(companyHeader_);
-
   auto* entry = new QGridLayout;
   entry->setHorizontalSpacing(6);
   entry->setVerticalSpacing(2);
@@ -380,6 +373,15 @@ QWidget* TMain::BuildSummary() {
     l->setTextFormat(Qt::PlainText);
     layout->addWidget(l);
   }
+  // The company header lines of the printed pages, so the operator sees
+  // what the tickets will carry; in the room above the chart.
+  companyHeader_ = new QLabel(column);
+  companyHeader_->setObjectName("CompanyHeader");
+  companyHeader_->setTextFormat(Qt::PlainText);
+  companyHeader_->setAlignment(Qt::AlignCenter);
+  // Only the height the totals leave: on a small screen it is cut, never they.
+  companyHeader_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+  layout->addWidget(companyHeader_, 1);
   layout->addWidget(BuildChart(column), 2);
 
   auto* codes = new QGroupBox(column);
