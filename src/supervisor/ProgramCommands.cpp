@@ -14,6 +14,8 @@ namespace {
 
 constexpr const char* kControllerOff = "La centralina è spenta, accenderla per favore!";
 
+std::string ProgramMissing(const std::string& code) { return "Il programma " + code + " non è in archivio."; }
+
 }  // namespace
 
 bool Supervisor::ControllerOnOrSay() {
@@ -50,7 +52,7 @@ bool Supervisor::LoadProgram(int n) {
   try {
     auto prepared = programs::PrepareBoardProgram(*database_, n, config_);
     if (!prepared) {
-      operator_.ShowMessage("Il programma " + programs::ProgramCodeText(n) + " non è in archivio.");
+      operator_.ShowMessage(ProgramMissing(programs::ProgramCodeText(n)));
       return false;
     }
     currentProgram_ = std::move(prepared->program);
@@ -98,7 +100,7 @@ void Supervisor::SaveEditedProgram(const EditedProgram& edited) {
     ShowDatabaseError(e.what());
     return;
   } catch (const std::invalid_argument&) {
-    operator_.ShowMessage("Il programma " + edited.code + " non è in archivio.");
+    operator_.ShowMessage(ProgramMissing(edited.code));
     return;
   }
   const auto n = programs::ProgramNumber(edited.code);
@@ -122,7 +124,7 @@ void Supervisor::ModificaPU1Click() {
     return;
   }
   if (!loaded) {
-    operator_.ShowMessage("Il programma " + programs::ProgramCodeText(st_.boardProgram) + " non è in archivio.");
+    operator_.ShowMessage(ProgramMissing(programs::ProgramCodeText(st_.boardProgram)));
     return;
   }
   const auto edited = programWindows_->EditProgram(loaded->texts, config_.xmoltiply,

@@ -36,8 +36,10 @@ inline LatencyFigures MeasureWindowLatency(QObject& onWindowThread, std::chrono:
   };
   auto shared = std::make_shared<Shared>();
   std::atomic<bool> stop{false};
+  std::atomic<std::size_t> posted{0};
   std::thread poster([&, shared] {
     while (!stop) {
+      ++posted;
       const auto posted = Clock::now();
       QMetaObject::invokeMethod(
           &onWindowThread,
@@ -52,7 +54,14 @@ inline LatencyFigures MeasureWindowLatency(QObject& onWindowThread, std::chrono:
   QTest::qWait(static_cast<int>(duration.count()));
   stop = true;
   poster.join();
-  QTest::qWait(static_cast<int>(every.count() * 5));  // the last jobs posted
+  // The last jobs posted have run.
+  if (!QTest::qWaitFor(
+          [&] {
+            std::lock_guard lock(shared->mutex);
+            return shared->ms.size() == posted;
+          },
+          5000))
+    return {};
   LatencyFigures f;
   {
     std::lock_guard lock(shared->mutex);

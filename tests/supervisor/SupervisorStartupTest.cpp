@@ -116,9 +116,9 @@ class SlowOperator : public ScriptedOperator {
     --boxesToClose;
     --open;
   }
-  std::size_t WaitForMessages(std::size_t n) {
+  std::size_t WaitForMessages(std::size_t n, std::chrono::milliseconds limit = std::chrono::seconds(10)) {
     std::unique_lock lock(mutex);
-    shown.wait_for(lock, std::chrono::seconds(10), [&] { return messages.size() >= n; });
+    shown.wait_for(lock, limit, [&] { return messages.size() >= n; });
     return messages.size();
   }
   void CloseBox() {
@@ -151,8 +151,7 @@ TEST_F(StartupWithoutBoards, ABoxOpenOnTheMachineThreadHoldsTheCycleAndNeverStac
   std::atomic<int> commandsRun{0};
   machine.Post([&] { ++commandsRun; });
   // Forty tick periods with the box open: no tick, no command, no second box.
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
-  EXPECT_EQ(slow.WaitForMessages(1), 1u);
+  EXPECT_EQ(slow.WaitForMessages(2, std::chrono::milliseconds(200)), 1u);
   EXPECT_EQ(commandsRun, 0);
   slow.CloseBox();
   ASSERT_EQ(slow.WaitForMessages(2), 2u) << "the next tick tries again";
