@@ -6,14 +6,16 @@
 #include <string>
 
 #include "Command.h"
+#include "store/ArchiveDump.h"
 #include "store/Database.h"
 #include "store/DbSchema.h"
+#include "store/SideFiles.h"
 
 namespace kv7ctl {
 namespace {
 
 constexpr const char* kUsage =
-    "init | count TABLE | batch NUM | program CODE | selection | selection set PROGRAM PRODUCER";
+    "init | count TABLE | batch NUM | program CODE | selection | selection set PROGRAM PRODUCER | backup FILE [TABLE...]";
 
 using kv7::store::Database;
 
@@ -84,6 +86,21 @@ int Selection(Database& db, const Args& a) {
   return Usage();
 }
 
+// The archive (every table, or the ones named) as SQL text that the mariadb
+// client loads back; the resets' copies come from the same code.
+int Backup(Database& db, const Args& a) {
+  auto& c = db.Connection();
+  Args tables(a.begin() + 2, a.end());
+  if (tables.empty()) tables = kv7::store::DatabaseTables(c);
+  for (const auto& t : tables)
+    if (!c.TableExists(t)) return Fail("table " + t + " does not exist");
+  std::string problem;
+  if (!kv7::store::ReplaceSideFile(a[1], kv7::store::DumpTables(c, tables),
+                                   [&problem](const std::string& m) { problem = m; }))
+    return Fail(problem);
+  return 0;
+}
+
 int RunDb(const Args& a) {
   if (a.empty()) return Usage();
   Database db;
@@ -93,6 +110,7 @@ int RunDb(const Args& a) {
     if (a[0] == "batch" && a.size() == 2) return Batch(db, a[1]);
     if (a[0] == "program" && a.size() == 2) return Program(db, a[1]);
     if (a[0] == "selection") return Selection(db, a);
+    if (a[0] == "backup" && a.size() >= 2) return Backup(db, a);
   } catch (const kv7::store::DbError& e) {
     return Fail(e.what());
   }
