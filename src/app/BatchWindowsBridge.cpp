@@ -5,6 +5,7 @@
 #include "batches/TModDati.h"
 #include "batches/TNewBolla.h"
 #include "batches/TProduttori.h"
+#include "batches/Texpfiltdata.h"
 
 namespace kv7::app {
 
@@ -18,7 +19,8 @@ BatchWindowsBridge::BatchWindowsBridge(QWidget& parent, WindowThreadGate& gate)
       batchList_(new batches::TListaBolla(&parent)),
       editor_(new batches::TNewBolla(&parent)),
       producerList_(new batches::TListaProduttori(&parent)),
-      producer_(new batches::TProduttori(&parent)) {}
+      producer_(new batches::TProduttori(&parent)),
+      exportFilter_(new batches::Texpfiltdata(&parent)) {}
 
 std::optional<ProcessingOutcome> BatchWindowsBridge::EditProcessing(const batches::ProcessingData& data,
                                                                     const std::vector<batches::Producer>& producers) {
@@ -82,6 +84,17 @@ std::optional<EditedProducer> BatchWindowsBridge::EditProducer(const std::string
 
 void BatchWindowsBridge::SetUnits(bool grams) {
   gate_.Post([this, grams] { editor_->SetUnits(grams); });
+}
+
+std::optional<supervisor::ExportRangeChoice> BatchWindowsBridge::ChooseExportRange() {
+  using Result = std::optional<supervisor::ExportRangeChoice>;
+  return gate_.Call<Result>(
+      [this]() -> Result {
+        exportFilter_->Reset();
+        if (exportFilter_->exec() != QDialog::Accepted) return std::nullopt;
+        return supervisor::ExportRangeChoice{exportFilter_->From(), exportFilter_->To(), exportFilter_->Header()};
+      },
+      std::nullopt);
 }
 
 }  // namespace kv7::app

@@ -14,6 +14,7 @@ class TListaProduttori;
 class TModDati;
 class TNewBolla;
 class TProduttori;
+class Texpfiltdata;
 }  // namespace kv7::batches
 
 namespace kv7::app {
@@ -30,6 +31,7 @@ class BatchWindowsBridge final : public supervisor::BatchWindows {
   std::optional<batches::Producer> ChooseProducer(const std::vector<batches::Producer>& list) override;
   std::optional<supervisor::EditedProducer> EditProducer(const std::string& code,
                                                          const std::string& description) override;
+  std::optional<supervisor::ExportRangeChoice> ChooseExportRange() override;
 
   // The weight unit changed (the program parameters): the editor's unit
   // labels follow. Callable from any thread.
@@ -40,6 +42,7 @@ class BatchWindowsBridge final : public supervisor::BatchWindows {
   batches::TNewBolla& BatchEditor() { return *editor_; }
   batches::TListaProduttori& ProducerList() { return *producerList_; }
   batches::TProduttori& Producer() { return *producer_; }
+  batches::Texpfiltdata& ExportFilter() { return *exportFilter_; }
 
  private:
   WindowThreadGate& gate_;
@@ -49,6 +52,7 @@ class BatchWindowsBridge final : public supervisor::BatchWindows {
   batches::TNewBolla* editor_;
   batches::TListaProduttori* producerList_;
   batches::TProduttori* producer_;
+  batches::Texpfiltdata* exportFilter_;
 };
 
 }  // namespace kv7::app

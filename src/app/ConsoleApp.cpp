@@ -219,6 +219,28 @@ void ConsoleApp::WireReports() {
   using ui::TMain;
   using supervisor::Supervisor;
   WireCommand(&TMain::Stampa3Click, &Supervisor::Stampa3Click);
+  WireLifecycle();
+}
+
+void ConsoleApp::WireLifecycle() {
+  using supervisor::Supervisor;
+  using ui::TMain;
+  WireCommand(&TMain::Partita1Click, &Supervisor::Partita1Click);
+  WireCommand(&TMain::ResetCentralina1Click, &Supervisor::ResetCentralina1Click);
+  WireCommand(&TMain::exportfrom1Click, &Supervisor::exportfrom1Click);
+  WireCommand(&TMain::esportagiornaliero1Click, &Supervisor::esportagiornaliero1Click);
+  auto* sup = supervisor_.get();
+  connect(&window_, &TMain::numBollaEdited, this, [this, sup](const QString& text) {
+    machine_.Post([sup, t = text.toStdString()] { sup->numBollaEdited(t); });
+  });
+  connect(&window_, &TMain::totPartitaEdited, this, [this, sup](const QString& text) {
+    machine_.Post([sup, t = text.toStdString()] { sup->totPartitaEdited(t); });
+  });
+  connect(&window_, &TMain::CheckStpTotPClick, this, [this, sup](bool checked) {
+    machine_.Post([sup, checked] { sup->CheckStpTotPClick(checked); });
+  });
+  for (const char* entry : {"Partita1", "ResetCentralina1", "exportfrom1", "esportagiornaliero1"})
+    window_.SetEntryAvailable(entry, true);
   WireCommand(&TMain::Stampa2Click, &Supervisor::Stampa2Click);
   WireCommand(&TMain::Stampa1Click, &Supervisor::Stampa1Click);
   WireCommand(&TMain::stampa4Click, &Supervisor::stampa4Click);

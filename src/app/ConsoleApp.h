@@ -102,3 +102,4 @@ class ConsoleApp : public QObject {
 };
 
 }  // namespace kv7::app
+  void WireLifecycle();

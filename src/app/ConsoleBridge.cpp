@@ -111,6 +111,10 @@ void ConsoleBridge::AppendMemo(const std::string& line) {
   OnWindowThread([this, t = Text(line)] { window_.AppendMemo(t); });
 }
 
+void ConsoleBridge::RemoveFirstMemoLine() {
+  OnWindowThread([this] { (void)window_.TakeFirstMemoLine(); });
+}
+
 void ConsoleBridge::ShowCustomerLogo(const std::string& directory) {
   // Decoded on the window thread: a logo is small and read once.
   OnWindowThread([this, d = Text(directory)] { window_.SetLogo(ui::LoadCustomerLogo(d)); });

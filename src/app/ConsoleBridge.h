@@ -37,6 +37,7 @@ class ConsoleBridge final : public supervisor::Console {
   void ShowProgramClasses(const programs::ProgramClassView& view) override;
   void SetUnits(bool grams) override;
   void AppendMemo(const std::string& line) override;
+  void RemoveFirstMemoLine() override;
   void ShowCustomerLogo(const std::string& directory) override;
   void SetAvailablePorts(const std::vector<int>& ports) override;
   void PrepareBatchEntry() override;

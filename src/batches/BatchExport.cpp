@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -99,6 +100,11 @@ int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::pa
 }
 
 }  // namespace
+
+std::filesystem::path ExportDirectory(std::string direxp) {
+  std::replace(direxp.begin(), direxp.end(), '\\', '/');
+  return direxp;
+}
 
 ExportFormat ExportFormatFrom(const store::ConfigStore& config) {
   const auto text = config.ReadString(kExportSeparatorSection, kExportSeparatorKey, ".");

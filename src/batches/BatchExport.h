@@ -27,6 +27,9 @@ struct ExportFormat {
   char decimal = '.';
 };
 
+// The export folder `direxp` names, with "/" for every "\\".
+std::filesystem::path ExportDirectory(std::string direxp);
+
 // The format the configuration asks for ("." when the key is missing or empty).
 ExportFormat ExportFormatFrom(const store::ConfigStore& config);
 

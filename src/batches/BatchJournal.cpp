@@ -15,6 +15,7 @@
 
 #include "batches/BatchArchive.h"
 #include "batches/BatchRules.h"
+#include "batches/KillPoint.h"
 #include "store/FileIo.h"
 
 namespace kv7::batches {
@@ -281,6 +282,7 @@ std::int64_t BatchJournal::Store(store::Database& db, JournalEntry& e) {
           {e.id, row.num});
     }
     c.ExecuteSql("COMMIT");
+    KillPoint("stored");
     c.ExecuteSql("UNLOCK TABLES");
     c.ExecuteSql("SET autocommit = 1");
   } catch (const store::DbError&) {
@@ -313,7 +315,9 @@ bool BatchJournal::Export(JournalEntry& e, const fs::path& exportDir, const Expo
       return false;
     }
   }
+  KillPoint("prepared");
   auto published = PublishRecord(exportDir, *e.exportAt);
+  KillPoint("published");
   if (!published.ok && !published.gone) {
     Log("Giornale: record della bolla " + e.row.bolla + " in attesa (" + e.id + "): " + published.error);
     return false;
@@ -375,6 +379,7 @@ ReplaySummary BatchJournal::Replay(store::Database& db, const fs::path& exportDi
     if (!e.exported && Export(e, exportDir, format)) ++s.exported;
     if (e.stored && e.exported) {
       Retire(e);
+      KillPoint("retired");
       continue;
     }
     s.waitingBatches += e.stored ? 0 : 1;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 
 #include "store/DbError.h"
 
@@ -32,6 +33,13 @@ std::string DbDateTime::ToString() const {
   char buf[40];
   std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
   return buf;
+}
+
+DbDateTime DbDateTime::LocalNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm tm{};
+  ::localtime_r(&now, &tm);
+  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
 std::optional<DbDateTime> DbDateTime::Parse(std::string_view text) {

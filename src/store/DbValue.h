@@ -21,6 +21,8 @@ struct DbDateTime {
   // Accepts "YYYY-MM-DD HH:MM:SS" or "YYYY-MM-DD"; nullopt for anything else
   // or an impossible date or time.
   static std::optional<DbDateTime> Parse(std::string_view text);
+  // The present local date and time, to the second.
+  static DbDateTime LocalNow();
   bool operator==(const DbDateTime&) const = default;
 };
 

@@ -14,17 +14,6 @@
 #include "supervisor/Supervisor.h"
 
 namespace kv7::supervisor {
-namespace {
-
-store::DbDateTime LocalNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  ::localtime_r(&now, &local);
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
-}
-
-}  // namespace
-
 batches::LogSink Supervisor::ArchiveLog() {
   return [this](const std::string& s) { WriteLog(s); };
 }
@@ -50,11 +39,17 @@ void Supervisor::Dati1Click() {
   if (!outcome->accepted) return;
   console_.SetText(Control::numBolla, processing_.numero);
   console_.SetText(Control::totPartita, processing_.totPartita);
+  st_.numBolla = processing_.numero;
+  st_.totPartita = processing_.totPartita;
+  if (st_.batchCounting) KeepCountingBatch();
 }
 
-void Supervisor::numBollaEnter(const std::string& text) { processing_.numero = text; }
+void Supervisor::numBollaEnter(const std::string& text) {
+  processing_.numero = st_.numBolla = text;
+  if (st_.batchCounting) KeepCountingBatch();
+}
 
-void Supervisor::totPartitaEnter(const std::string& text) { processing_.totPartita = text; }
+void Supervisor::totPartitaEnter(const std::string& text) { processing_.totPartita = st_.totPartita = text; }
 
 void Supervisor::EditAndSaveBatch(batches::BatchEditorInput input) {
   for (;;) {
@@ -80,7 +75,7 @@ void Supervisor::Nuova1Click() {
   if (!batchWindows_ || !DatabaseUsable()) return;
   batches::BatchEditorInput input;
   try {
-    input = batches::PrepareNewBatch(*database_, batchWorkingSet_, config_.totaligrammi == 1, LocalNow());
+    input = batches::PrepareNewBatch(*database_, batchWorkingSet_, config_.totaligrammi == 1, store::DbDateTime::LocalNow());
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());
     return;

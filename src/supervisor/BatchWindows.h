@@ -30,6 +30,13 @@ struct EditedProducer {
   std::string description;
 };
 
+// What "Esporta Bolle con filtro per DATA" hands back on "ESPORTA".
+struct ExportRangeChoice {
+  store::DbDateTime from;
+  store::DbDateTime to;
+  bool header = false;  // "Nomi campi"
+};
+
 class BatchWindows {
  public:
   virtual ~BatchWindows() = default;
@@ -46,6 +53,8 @@ class BatchWindows {
   virtual std::optional<batches::Producer> ChooseProducer(const std::vector<batches::Producer>& list) = 0;
   // The producer window with a code and a description; what to store on OK.
   virtual std::optional<EditedProducer> EditProducer(const std::string& code, const std::string& description) = 0;
+  // The date filter of the date-range export; nullopt on Cancel.
+  virtual std::optional<ExportRangeChoice> ChooseExportRange() = 0;
 };
 
 }  // namespace kv7::supervisor

@@ -47,7 +47,8 @@ class Console {
   // The configured interface language (`langinterface`) and print font,
   // taken once the configuration has been applied at start-up.
   virtual void ApplyLanguage(const store::Configuration& config) = 0;
-  // Status bar panels 0..4.
+  // Status bar panels 0..4; panel 5 shows what waits to be archived or
+  // exported and is hidden while empty.
   virtual void SetStatusPanel(int panel, const std::string& text) = 0;
   virtual void SetStatusAlignment(int panel, Align align) = 0;
 
@@ -66,6 +67,8 @@ class Console {
   // "gr" when true, "Kg" otherwise, on every unit label.
   virtual void SetUnits(bool grams) = 0;
   virtual void AppendMemo(const std::string& line) = 0;
+  // Memo1's oldest line has become a batch's bar code.
+  virtual void RemoveFirstMemoLine() = 0;
 
   // "customer.jpg" from the working directory, then "customer.bmp" over it.
   virtual void ShowCustomerLogo(const std::string& directory) = 0;

@@ -261,7 +261,10 @@ void Supervisor::DownloadStep() {
 void Supervisor::ServeBarcode() {
   // Barcode lines follow the reader's own option: a site with a reader and
   // no reject station must still see its codes.
-  if (auxThread_ && config_.barcode_enab > 0 && auxThread_->count() > 0) console_.AppendMemo(auxThread_->take());
+  if (auxThread_ && config_.barcode_enab > 0 && auxThread_->count() > 0) {
+    memoLines_.push_back(auxThread_->take());
+    console_.AppendMemo(memoLines_.back());
+  }
 }
 
 void Supervisor::ServeRejectStation() {

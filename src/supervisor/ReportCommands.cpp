@@ -12,17 +12,6 @@
 #include "supervisor/Supervisor.h"
 
 namespace kv7::supervisor {
-namespace {
-
-store::DbDateTime Now() {
-  const std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
-}
-
-}  // namespace
-
 reports::BatchPage Supervisor::RunningBatchPage(const std::string& title, const std::string& registration,
                                                 bool printWeights, bool partita) {
   reports::BatchPageInput in;
@@ -45,7 +34,7 @@ reports::BatchPage Supervisor::RunningBatchPage(const std::string& title, const 
   ws.numCasse = p.numCasse;
   ws.numPedane = p.numPedane;
   ws.operatore = p.operatore;
-  ws.date = Now();
+  ws.date = store::DbDateTime::LocalNow();
   if (currentProgram_) {
     ws.program = currentProgram_->record.code;
     in.classes = reports::ClassesOf(currentProgram_->record);

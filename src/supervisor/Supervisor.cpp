@@ -105,6 +105,9 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
   if (archive) ProgramLists();
   console_.SetText(Control::Costo, "");
   ReadRestartRecord(archive);
+  // Batches ended before a crash or while the archive was down go first.
+  OpenJournal();
+  ReplayJournal(false);
 
   st_.startMinutes = NowInMinutes();
 
@@ -197,7 +200,10 @@ void Supervisor::fine2() {
       try {
         // The producer of the batch being worked, as "Dati Bolla" holds it;
         // a code that is not a whole number is refused, shown and logged.
-        database_->SaveCurrentSelection(std::to_string(st_.savedProgram), processing_.codice);
+        // After an end of batch the data are cleared: the batch just ended
+        // names the producer.
+        const std::string& producer = processing_.codice.empty() ? st_.savedProducer : processing_.codice;
+        database_->SaveCurrentSelection(std::to_string(st_.savedProgram), producer);
       } catch (const store::DbError& e) {
         ShowDatabaseError(e.what());
       }
@@ -231,6 +237,10 @@ void Supervisor::Tick() {
 }
 
 void Supervisor::StartTimer2() {
+  if (journal_ && std::chrono::steady_clock::now() >= st_.nextReplay) {
+    st_.nextReplay = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    ReplayJournal();
+  }
   st_.timer2Due = std::chrono::steady_clock::now() + std::chrono::milliseconds(st_.timer2Interval);
 }
 
@@ -240,10 +250,6 @@ void Supervisor::SetPendingCalibration(const std::string& constants) {
   st_.pendingParen = constants;
   st_.parenPending = true;
 }
-
-void Supervisor::EndOfBatch() {}
-
-void Supervisor::DailyExport() {}
 
 void Supervisor::AggiornaTempiScarti() {
   if (!rejectStation_) return;

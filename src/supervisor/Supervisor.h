@@ -5,6 +5,7 @@
 // Console and the person at the machine through Operator.
 
 #include <chrono>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -12,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "batches/BatchJournal.h"
+#include "batches/BatchWorkingSet.h"
 #include "batches/ProcessingData.h"
 #include "programs/ProgramArchive.h"
 #include "store/Configuration.h"
@@ -274,6 +277,40 @@ class Supervisor {
                                       bool partita);
 
   ReportWindows* reportWindows_ = nullptr;
+
+  // ---- The batch from its end to the next one (BatchLifecycle.cpp) ----
+ public:
+  // F9: only while the board counts (state "4") or ends ("5").
+  void Partita1Click();
+  // "&Reset Centralina": the board is initialised again at the next poll.
+  void ResetCentralina1Click();
+  // "&Bolle" exports for the host: a date range, and today's batches.
+  void exportfrom1Click();
+  void esportagiornaliero1Click();
+  // The main window's batch number, batch total and "Stampa con totale
+  // partita" as the operator leaves them (no Enter needed).
+  void numBollaEdited(const std::string& text);
+  void totPartitaEdited(const std::string& text);
+  void CheckStpTotPClick(bool checked);
+  // One pass over the journal of ended batches: at start-up, every minute
+  // and at each end of batch. The sixth panel shows what still waits.
+  batches::ReplaySummary ReplayJournal(bool connect = true);
+
+ private:
+  void OpenJournal();
+  // The ended batch as the archive stores it: running totals, processing
+  // data, program on the board, bar code from Memo1.
+  batches::BatchWorkingSet EndedBatch(const store::DbDateTime& ended);
+  // Journaled (the batch is safe), then archived and exported as far as
+  // the database and the export folder allow; false when it could not even
+  // be journaled (the routine stops, the board keeps its totals).
+  bool StoreEndedBatch(const batches::BatchWorkingSet& ws, const store::DbDateTime& ended);
+  void ClearProcessingData();
+  void KeepCountingBatch();
+  std::filesystem::path ExportDir() const;
+
+  std::unique_ptr<batches::BatchJournal> journal_;
+  std::deque<std::string> memoLines_;  // Memo1's bar codes, oldest first
 };
 
 }  // namespace kv7::supervisor

@@ -63,6 +63,17 @@ struct SupervisorState {
 
   // Raw "V" blocks of lines 1..6 from the last totals request.
   std::array<rcRichiestaTotali, 6> lineTotals;
+
+  // The batch lifecycle. Both counters start at 0 with every run of the console.
+  int archiveCounter = 0;  // batches archived: numbers the print command
+  int runCounter = 0;      // batches ended: the report's processing number
+  // The main window's batch number and batch total as typed, and its
+  // "Stampa con totale partita" box.
+  std::string numBolla;
+  std::string totPartita = "0";
+  bool checkStpTotP = true;
+  bool batchCounting = false;  // totals reset, batch not ended yet
+  std::chrono::steady_clock::time_point nextReplay;  // the journal's minute
 };
 
 }  // namespace kv7::supervisor

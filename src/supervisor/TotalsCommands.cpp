@@ -156,6 +156,7 @@ void Supervisor::Start1() {
   TotaliClick();
   st_.startMinutes = ClockMinutes();
   totals_.productionRef = 1;
+  KeepCountingBatch();
 }
 
 void Supervisor::SetProgramPanel(const std::string& text) {

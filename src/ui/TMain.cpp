@@ -35,7 +35,7 @@ namespace {
 // Shares of the status bar's width: the panels as designed (205, 90, 240,
 // 145, 130), the last two a little wider so the longest reject-station and
 // board-state texts fit in the larger console font.
-constexpr int kPanelWidths[TMain::kPanels] = {170, 90, 250, 150, 165};
+constexpr int kPanelWidths[TMain::kPanels] = {170, 90, 250, 150, 165, 170};
 
 // Widest texts the cells must show without clipping: totals are 8
 // characters in grams, shares "100.00", ranges "0000-0000", names 6.
@@ -228,6 +228,8 @@ QWidget* TMain::BuildHeader() {
     emit numBollaEnter(numBolla_->text());
     totPartita_->setFocus();
   });
+  connect(numBolla_, &QLineEdit::textEdited, this, &TMain::numBollaEdited);
+  connect(totPartita_, &QLineEdit::textEdited, this, &TMain::totPartitaEdited);
   connect(totPartita_, &QLineEdit::returnPressed, this, [this] {
     emit totPartitaEnter(totPartita_->text());
     numBolla_->setFocus();
@@ -238,6 +240,7 @@ QWidget* TMain::BuildHeader() {
   checkStpTotP_ = new QCheckBox(header);
   checkStpTotP_->setObjectName("CheckStpTotP");
   SetSourceText(checkStpTotP_, kContext, QT_TR_NOOP("Stampa con totale partita"));
+  connect(checkStpTotP_, &QCheckBox::toggled, this, &TMain::CheckStpTotPClick);
   checkPreview_ = new QCheckBox(header);
   checkPreview_->setObjectName("CheckPreview");
   SetSourceText(checkPreview_, kContext, QT_TR_NOOP("Preview stampa"));
@@ -411,6 +414,7 @@ void TMain::BuildStatusBar() {
     statusBar1_->addWidget(label, kPanelWidths[i]);
     panels_[i] = label;
   }
+  panels_[5]->hide();
   setStatusBar(statusBar1_);
 }
 

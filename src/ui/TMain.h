@@ -36,7 +36,7 @@ class TMain : public QMainWindow {
  public:
   static constexpr int kClasses = 15;   // classes 1..15
   static constexpr int kQualities = 4;  // qualities 1..4 on the pages; 5 is the reject
-  static constexpr int kPanels = 5;     // status panels 0..4
+  static constexpr int kPanels = 6;     // status panels 0..5 (5: batches waiting, hidden while empty)
   static constexpr int kUnitLabels = 66;
 
   explicit TMain(QWidget* parent = nullptr);
@@ -160,6 +160,11 @@ class TMain : public QMainWindow {
   void Image2Click();
   void numBollaEnter(const QString& text);
   void totPartitaEnter(const QString& text);
+  // Every change the operator makes to the batch number, the batch total
+  // and "Stampa con totale partita".
+  void numBollaEdited(const QString& text);
+  void totPartitaEdited(const QString& text);
+  void CheckStpTotPClick(bool checked);
   // Every menu entry, by name, besides its own signal below.
   void CommandTriggered(const QString& name);
   // The operator switched the interface to the language with this

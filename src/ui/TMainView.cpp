@@ -52,7 +52,10 @@ QLabel* TMain::StatusPanel(int i) const {
 // ---- operations ----
 
 void TMain::SetStatusPanel(int i, const QString& text) {
-  if (QLabel* panel = StatusPanel(i)) SetSourceText(panel, nullptr, text);
+  if (QLabel* panel = StatusPanel(i)) {
+    SetSourceText(panel, nullptr, text);
+    if (i == 5) panel->setVisible(!text.isEmpty());
+  }
 }
 
 QString TMain::StatusPanelText(int i) const {

@@ -57,6 +57,7 @@ class ScriptedBatchWindows : public supervisor::BatchWindows {
     shownProducer = {code, description};
     return Next(producerEdits);
   }
+  std::optional<supervisor::ExportRangeChoice> ChooseExportRange() override { return Next(exportRanges); }
 
   template <class T>
   static std::optional<T> Next(std::deque<std::optional<T>>& script) {
@@ -71,6 +72,7 @@ class ScriptedBatchWindows : public supervisor::BatchWindows {
   std::deque<std::function<void(BatchWorkingSet&)>> edits;
   std::deque<std::size_t> producerChoices;
   std::deque<std::optional<supervisor::EditedProducer>> producerEdits;
+  std::deque<std::optional<supervisor::ExportRangeChoice>> exportRanges;
   ProcessingData shownData;
   std::vector<Producer> shownProducers;
   std::int64_t listedBatches = -1;

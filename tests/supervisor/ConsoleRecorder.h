@@ -32,6 +32,9 @@ class ConsoleRecorder : public supervisor::Console {
   void ShowProgramClasses(const programs::ProgramClassView& view) override { classes = view; }
   void SetUnits(bool grams) override { units = grams ? "gr" : "Kg"; }
   void AppendMemo(const std::string& line) override { memo.push_back(line); }
+  void RemoveFirstMemoLine() override {
+    if (!memo.empty()) memo.erase(memo.begin());
+  }
   void ShowCustomerLogo(const std::string& directory) override { logoDirectory = directory; }
   void SetAvailablePorts(const std::vector<int>& p) override { ports = p; }
   void PrepareBatchEntry() override { batchEntryPrepared = true; }

@@ -44,13 +44,6 @@ std::optional<DbDateTime> Bound(std::string text, bool end) {
   return d;
 }
 
-DbDateTime Now() {
-  const std::time_t now = std::time(nullptr);
-  std::tm tm{};
-  ::localtime_r(&now, &tm);
-  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
-}
-
 struct Options {
   std::vector<std::string> words;
   bool header = false;
@@ -85,13 +78,14 @@ int RunExport(const Args& a) {
     if (!from || !to) return Usage();
   }
   const kv7::store::ConfigStore config;
-  const std::string dir =
-      o->dir ? *o->dir : config.ReadString("kv2", "direxp", kv7::store::Configuration{}.direxp);
+  const std::filesystem::path dir =
+      o->dir ? std::filesystem::path(*o->dir)
+             : kv7::batches::ExportDirectory(config.ReadString("kv2", "direxp", kv7::store::Configuration{}.direxp));
   const auto format = kv7::batches::ExportFormatFrom(config);
   kv7::store::Database db;
   try {
-    const auto written = range ? kv7::batches::ExportRange(db, dir, *from, *to, o->header, Now(), format)
-                               : kv7::batches::ExportDaily(db, dir, Now(), format);
+    const auto written = range ? kv7::batches::ExportRange(db, dir, *from, *to, o->header, DbDateTime::LocalNow(), format)
+                               : kv7::batches::ExportDaily(db, dir, DbDateTime::LocalNow(), format);
     if (!written.ok) return Fail(written.error);
     std::printf("%s\n", written.path.c_str());
     return 0;

@@ -65,8 +65,9 @@ int RunJournal(const Args& a) {
   kv7::batches::BatchJournal journal(kv7::batches::BatchJournal::DirectoryIn(o->work), &PrintLog);
   if (!replay) return List(journal);
   const kv7::store::ConfigStore config;
-  const std::string dir =
-      o->dir ? *o->dir : config.ReadString("kv2", "direxp", kv7::store::Configuration{}.direxp);
+  const std::filesystem::path dir =
+      o->dir ? std::filesystem::path(*o->dir)
+             : kv7::batches::ExportDirectory(config.ReadString("kv2", "direxp", kv7::store::Configuration{}.direxp));
   kv7::store::Database db;
   const auto s = journal.Replay(db, dir, kv7::batches::ExportFormatFrom(config));
   std::printf("archiviate %d, record scritti %d, in attesa: bolle %d, record %d\n", s.stored, s.exported,

@@ -1,0 +1,258 @@
+// The end of a batch and what follows it: F9 and the end-of-batch routine,
+// the reset of the board, the journal of ended batches (stored and exported
+// as soon as the database and the export folder allow, never twice) and the
+// exports of stored batches for the host.
+
+#include <cmath>
+#include <cstdlib>
+
+#include "batches/BatchArchive.h"
+#include "batches/BatchExport.h"
+#include "batches/BatchRules.h"
+#include "batches/HostExport.h"
+#include "batches/KillPoint.h"
+#include "link/cSrd12.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "supervisor/Supervisor.h"
+
+namespace kv7::supervisor {
+namespace {
+
+constexpr const char* kBoardOff = "La centralina è spenta, accenderla per favore!";
+constexpr auto kReplayEvery = std::chrono::minutes(1);
+
+// The batch total as F9 reads it: 0 when the text is not a number.
+double TotalAsNumber(const std::string& text) {
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  while (end && *end == ' ') ++end;
+  return end && *end == '\0' && std::isfinite(v) ? v : 0;
+}
+
+// The program number as the batch stores it: two characters, "05" for 5.
+std::string ProgramText(int n) { return n >= 0 && n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
+
+// What the sixth panel shows while ended batches wait.
+std::string WaitingText(const batches::ReplaySummary& s) {
+  std::string text;
+  if (s.waitingBatches > 0) text = std::to_string(s.waitingBatches) + " bolle in attesa";
+  if (s.waitingRecords > 0)
+    text += (text.empty() ? "" : " / ") + std::to_string(s.waitingRecords) + " record in attesa";
+  return text;
+}
+
+}  // namespace
+
+void Supervisor::Partita1Click() {
+  const std::string& stato = st_.machineState.Stato;
+  if (stato != "4" && stato != "5") return;
+  if (st_.checkStpTotP && TotalAsNumber(st_.totPartita) < 1) {
+    operator_.ShowMessage("Totale partita deve essere maggiore di zero!");
+    return;
+  }
+  if (config_.fine_part_auto == 0) {
+    st_.endRequest = true;  // the next tick arms Timer2
+    return;
+  }
+  if (config_.scarti_enab < 1) {
+    EndOfBatch();
+    return;
+  }
+  // The reject station unloads first; the batch ends when it has had time to.
+  operator_.ShowMessage("azzione scarti!");
+  if (rejectStation_ && rejectStation_->Unload() > 0) StartTimer2();
+}
+
+void Supervisor::EndOfBatch() {
+  if (!st_.controllerOn) {
+    operator_.ShowMessage(kBoardOff);
+    return;
+  }
+  if (!st_.numBolla.empty()) processing_.numero = st_.numBolla;
+  if (!st_.totPartita.empty()) processing_.totPartita = st_.totPartita;
+  console_.SetText(Control::LavorPrec, "");
+  ShowProgramClasses(st_.boardProgram);
+  TotaliCKClick();
+  if (st_.boardProgram == 0) {
+    operator_.ShowMessage("nessun programma caricato");
+    return;
+  }
+  const store::DbDateTime ended = processing_.forceDate ? processing_.date1 : store::DbDateTime::LocalNow();
+  const batches::BatchWorkingSet ws = EndedBatch(ended);
+  if (config_.archiviazione == 1 && !StoreEndedBatch(ws, ended)) return;
+  st_.batchCounting = false;
+  if (journal_) journal_->SetCountingBatch("");
+  if (config_.stampa == 1) {
+    WriteLog("print cmd =P" + std::to_string(st_.archiveCounter) + "\r\n");
+    PrintEndOfBatch(std::to_string(st_.runCounter + 1));
+  }
+  ++st_.runCounter;
+  batches::KillPoint("printed");
+  ClearProcessingData();
+  Start1();
+}
+
+batches::BatchWorkingSet Supervisor::EndedBatch(const store::DbDateTime& ended) {
+  batches::BatchWorkingSet ws = batchWorkingSet_;
+  for (std::size_t q = 0; q < batches::kQualities; ++q)
+    for (std::size_t c = 0; c < batches::kClasses; ++c)
+      ws.totals[q][c] = std::to_string(totals_.sums.classTotal[q][c]);
+  ws.reject = std::to_string(totals_.sums.reject);
+  ws.program = ProgramText(st_.boardProgram);
+  ws.date = ended;
+  ws.numero = processing_.numero;
+  ws.totalePart = processing_.totPartita;
+  ws.nomeProd = processing_.descrizione;
+  ws.codProd = processing_.codice;
+  ws.note = batches::NormaliseNote(processing_.note);
+  ws.numCasse = processing_.numCasse;
+  ws.numPedane = processing_.numPedane;
+  ws.operatore = processing_.operatore;
+  ws.lotto = processing_.lotto;
+  ws.codBar.clear();
+  if (!memoLines_.empty()) {
+    ws.codBar = memoLines_.front();
+    memoLines_.pop_front();
+    console_.RemoveFirstMemoLine();
+  }
+  return ws;
+}
+
+bool Supervisor::StoreEndedBatch(const batches::BatchWorkingSet& ws, const store::DbDateTime& ended) {
+  // A header text that is not a number is stored as 0 and kept in the log:
+  // the grower's figures must not wait for a typing slip.
+  if (const auto bad = batches::CheckBatchTexts(ws))
+    WriteLog("Bolla " + ws.numero + ": " + bad->field + " \"" + bad->text + "\" non numerico, archiviato come 0\r\n");
+  if (!journal_) OpenJournal();
+  batches::JournalEntry entry;
+  try {
+    if (!journal_) throw batches::JournalError("giornale non disponibile");
+    entry = journal_->Add(batches::BatchRowFromWorkingSet(0, ws), ended);
+  } catch (const batches::JournalError& e) {
+    WriteLog(std::string("journal error: ") + e.what() + "\r\n");
+    operator_.ShowMessage("La bolla " + ws.numero + " non è stata salvata: " + e.what() +
+                          ". I totali restano nella centralina.");
+    return false;
+  }
+  batches::KillPoint("journaled");
+  ++st_.archiveCounter;
+  ReplayJournal();
+  for (const auto& e : journal_->Entries()) {
+    if (e.id != entry.id) continue;
+    if (!e.stored) operator_.ShowMessage("La bolla " + ws.numero + " è in attesa: sarà archiviata appena il database risponde.");
+    if (!e.exported)
+      operator_.ShowMessage("Il record della bolla " + ws.numero + " è in attesa: la cartella " + ExportDir().string() +
+                            " non è scrivibile.");
+  }
+  return true;
+}
+
+void Supervisor::ClearProcessingData() {
+  if (!processing_.codice.empty()) st_.savedProducer = processing_.codice;
+  processing_.codice.clear();
+  processing_.descrizione.clear();
+  processing_.totPartita = "0";
+  processing_.numCasse = "00";
+  processing_.numPedane = "00";
+  processing_.lotto = "0000000";
+  processing_.note.clear();
+  processing_.numero.clear();
+  st_.numBolla.clear();
+  st_.totPartita = "0";
+  console_.SetText(Control::numBolla, "");
+  console_.SetText(Control::totPartita, "0");
+}
+
+void Supervisor::ResetCentralina1Click() {
+  if (!operator_.AskYesNo("Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione.")) return;
+  WriteLog("Reset da operatore\r\n");
+  st_.extraInitCommand = true;
+  st_.reinitRequest = true;
+  st_.controllerOn = false;
+  st_.boardProgram = 9999;
+}
+
+void Supervisor::numBollaEdited(const std::string& text) { st_.numBolla = text; }
+
+void Supervisor::totPartitaEdited(const std::string& text) { st_.totPartita = text; }
+
+void Supervisor::CheckStpTotPClick(bool checked) { st_.checkStpTotP = checked; }
+
+// ---- The journal ----
+
+void Supervisor::OpenJournal() {
+  try {
+    journal_ = std::make_unique<batches::BatchJournal>(batches::BatchJournal::DirectoryIn(workDir_), ArchiveLog());
+  } catch (const std::exception& e) {
+    WriteLog(std::string("journal error: ") + e.what() + "\r\n");
+    operator_.ShowMessage(std::string("Giornale delle bolle non disponibile: ") + e.what());
+    return;
+  }
+  if (const auto counting = journal_->CountingBatch())
+    console_.SetText(Control::LavorPrec, "Lavorazione precedente n: " + *counting);
+  st_.nextReplay = std::chrono::steady_clock::now() + kReplayEvery;
+}
+
+batches::ReplaySummary Supervisor::ReplayJournal(bool connect) {
+  batches::ReplaySummary s;
+  if (!journal_) return s;
+  const auto waiting = journal_->Entries();
+  // The replay connects when it must; `connect` false spares a second
+  // time-out when the caller has just found the archive down.
+  if (!waiting.empty() && database_ && (connect || database_->IsConnected())) {
+    s = journal_->Replay(*database_, ExportDir(), batches::ExportFormatFrom(store_));
+  } else {
+    for (const auto& e : waiting) {
+      s.waitingBatches += e.stored ? 0 : 1;
+      s.waitingRecords += e.exported ? 0 : 1;
+    }
+  }
+  const std::string text = WaitingText(s);
+  console_.SetStatusPanel(5, text);
+  return s;
+}
+
+void Supervisor::KeepCountingBatch() {
+  st_.batchCounting = true;
+  // An empty number still marks a batch counting.
+  if (journal_) journal_->SetCountingBatch(processing_.numero.empty() ? "-" : processing_.numero);
+}
+
+std::filesystem::path Supervisor::ExportDir() const { return batches::ExportDirectory(config_.direxp); }
+
+// ---- Exports of stored batches ----
+
+void Supervisor::exportfrom1Click() {
+  if (!batchWindows_) return;
+  const auto range = batchWindows_->ChooseExportRange();
+  if (!range || !DatabaseUsable()) return;
+  try {
+    const auto written = batches::ExportRange(*database_, ExportDir(), range->from, range->to, range->header,
+                                              store::DbDateTime::LocalNow(), batches::ExportFormatFrom(store_));
+    if (written.ok)
+      WriteLog("export " + written.path.string() + "\r\n");
+    else
+      operator_.ShowMessage("Esportazione non scritta: " + written.error);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+  }
+}
+
+void Supervisor::esportagiornaliero1Click() { DailyExport(); }
+
+void Supervisor::DailyExport() {
+  if (!DatabaseUsable()) return;
+  try {
+    const auto written =
+        batches::ExportDaily(*database_, ExportDir(), store::DbDateTime::LocalNow(), batches::ExportFormatFrom(store_));
+    if (written.ok)
+      WriteLog("export " + written.path.string() + "\r\n");
+    else
+      operator_.ShowMessage("Esportazione non scritta: " + written.error);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+  }
+}
+
+}  // namespace kv7::supervisor

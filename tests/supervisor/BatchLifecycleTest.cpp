@@ -1,0 +1,310 @@
+// Whole batches against the simulated machine and the private database:
+// program, reset of totals, fruit, F9, then the archive row, the export
+// record for the host, the printed page and totals back at zero. Then the
+// faults: the database down at F9, the export folder missing, and the
+// process killed at every step of the end of batch.
+
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "link/cMB90.h"
+#include "programs/ProgramArchive.h"
+#include "sim/SimProcess.h"
+#include "store/ConfigStore.h"
+#include "store/TestDatabase.h"
+#include "supervisor/ConsoleRecorder.h"
+#include "supervisor/ReportWindows.h"
+#include "supervisor/Supervisor.h"
+#include "support/FileText.h"
+#include "support/TempDir.h"
+
+extern char** environ;
+
+namespace kv7::test {
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr int kLineQuality[6] = {1, 1, 2, 3, 4, 5};
+
+class PrintedPages : public supervisor::ReportWindows {
+ public:
+  std::optional<supervisor::BatchPrintChoice> ChooseBatchForPrint(const batches::BatchList&) override { return {}; }
+  std::optional<std::string> ChooseProgramForPrint(const programs::ProgramLists&) override { return {}; }
+  bool PartitaOnRunningTotals() override { return false; }
+  bool OutputPage(const reports::Page& page, const store::Configuration&) override {
+    pages.push_back(std::get<reports::BatchPage>(page));
+    return true;
+  }
+  std::optional<store::CompanyHeader> EditCompanyHeader(const store::CompanyHeader&) override { return {}; }
+  std::vector<reports::BatchPage> pages;
+};
+
+std::vector<std::string> Split(const std::string& line) {
+  std::vector<std::string> out(1);
+  for (char ch : line) {
+    if (ch == ',')
+      out.emplace_back();
+    else
+      out.back().push_back(ch);
+  }
+  return out;
+}
+
+std::vector<fs::path> Files(const fs::path& dir, const std::string& ext) {
+  std::vector<fs::path> out;
+  if (fs::exists(dir))
+    for (const auto& f : fs::directory_iterator(dir))
+      if (f.path().extension() == ext) out.push_back(f.path());
+  return out;
+}
+
+// One console on a work folder: the configuration, the simulated board with
+// program 5 counting fruit, and a supervisor on `db`.
+struct Console {
+  Console(const fs::path& dir, store::Database& db, bool board = true) {
+    store = std::make_unique<store::ConfigStore>(store::ConfigStore::kDefaultRoot, dir / "config");
+    for (auto [key, value] : {std::pair{"porta_scarti", "99"}, {"numlinee", "6"}, {"xmoltiply", "1"},
+                              {"fine_part_auto", "1"}, {"scarti_enab", "0"}, {"archiviazione", "1"}, {"stampa", "1"}})
+      store->WriteString("kv2", key, value);
+    store->WriteString("kv2", "direxp", (dir / "exp").string());
+    fs::create_directories(dir / "exp");
+    for (int n = 1; n <= 6; ++n)
+      store->WriteString("kv2", "qualitaL" + std::to_string(n), std::to_string(kLineQuality[n - 1]));
+    if (board)
+      sim = std::make_unique<simtest::SimProcess>(
+          std::vector<std::string>{"--port-map", "--config-dir", (dir / "config").string(), "--speed", "20"});
+    sup = std::make_unique<supervisor::Supervisor>(console, op, *store, &db, dir);
+    sup->SetReportWindows(&printed);
+    sup->FormShow({});
+  }
+
+  template <typename Pred>
+  bool TickUntil(Pred done, std::chrono::milliseconds limit = 15000ms) {
+    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+      sup->Timer1Timer();
+      if (done()) return true;
+      std::this_thread::sleep_for(2ms);
+    }
+    return false;
+  }
+
+  // Program 5 on the board, totals reset, some fruit counted and standing still.
+  void CountBatch(const std::string& number) {
+    ASSERT_TRUE(TickUntil([&] { return sup->State().controllerOn && sup->State().machineState.Stato != "0"; }));
+    ASSERT_TRUE(sup->LoadProgram(5));
+    ASSERT_TRUE(TickUntil([&] { return sup->State().boardProgram == 5 && sup->State().machineState.Stato == "4"; }));
+    sup->numBollaEdited(number);
+    sup->totPartitaEdited("1500");
+    op.answers = {true};
+    sup->Start1();
+    sim->Control("rate 40");
+    ASSERT_TRUE(TickUntil([&] { return std::stoll(sim->Status()["classed_total"]) > 200; }));
+    sim->Control("rate 0");
+    sim->Settled("classed_total");
+  }
+
+  // What the board counted, in grams, summed by quality.
+  std::array<std::array<std::int64_t, 15>, 5> BoardTotals() {
+    std::array<std::array<std::int64_t, 15>, 5> sums{};
+    auto status = sim->Status();
+    for (int line = 1; line <= 6; ++line) {
+      std::istringstream classes(status["line" + std::to_string(line) + ".classes"]);
+      std::string v;
+      for (int c = 0; std::getline(classes, v, ','); ++c) sums[kLineQuality[line - 1] - 1][c] += std::stoll(v);
+    }
+    return sums;
+  }
+
+  // F9, answering Yes to the reset of totals that ends the routine.
+  void EndBatch() {
+    op.answers = {true};
+    sup->Partita1Click();
+  }
+
+  ConsoleRecorder console;
+  ScriptedOperator op;
+  PrintedPages printed;
+  std::unique_ptr<store::ConfigStore> store;
+  std::unique_ptr<simtest::SimProcess> sim;
+  std::unique_ptr<supervisor::Supervisor> sup;
+};
+
+store::ProgramRecord Pears() {
+  store::ProgramRecord r;
+  r.description = "Pere";
+  for (int q = 0; q < 4; ++q) {
+    for (int k = 0; k < 16; ++k) r.limit[q][k] = std::to_string(60 + 20 * k);
+    for (int c = 0; c < 15; ++c) r.name[q][c] = "C" + std::to_string(c + 1);
+  }
+  return r;
+}
+
+class BatchLifecycle : public TestDatabase {
+ protected:
+  void SetUp() override {
+    TestDatabase::SetUp();
+    programs::SaveProgram(Db(), Pears(), "05");
+  }
+  std::int64_t Rows(const std::string& bolla) {
+    return store::ToInteger((*Sql().QueryFirst("SELECT COUNT(*) FROM bolle WHERE bolla = ?", {bolla}))[0]);
+  }
+  std::string Records() {
+    std::string all;
+    for (const auto& f : Files(dir_ / "exp", ".txt")) all += Slurp(f);
+    return all;
+  }
+  TempDir dir_;
+};
+
+TEST_F(BatchLifecycle, TwoBatchesRunFromProgramToTicketAndTheFiguresAreTheBoards) {
+  Console c(dir_.path(), Db());
+  c.CountBatch("B-77");
+  const auto board = c.BoardTotals();
+  c.EndBatch();
+
+  store::BatchRow row;
+  ASSERT_TRUE(Db().LoadBatchByNumber(1, row));
+  EXPECT_EQ(row.bolla, "B-77");
+  EXPECT_EQ(row.programma, "05");
+  EXPECT_EQ(row.totpartita, 1500);
+  std::int64_t total = 0;
+  for (int q = 0; q < 4; ++q)
+    for (int c2 = 0; c2 < 15; ++c2) {
+      EXPECT_EQ(row.tot[q][c2], board[q][c2]) << "quality " << q + 1 << " class " << c2 + 1;
+      total += board[q][c2];
+    }
+  std::int64_t reject = 0;
+  for (auto g : board[4]) reject += g;
+  EXPECT_EQ(row.totq5, reject);
+  total += reject;
+
+  // The host's record: 29 fields each followed by ",", then CR LF; shares
+  // and percentages computed here from the row, not by the writer.
+  const auto files = Files(dir_ / "exp", ".txt");
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_TRUE(Files(dir_ / "exp", ".t").empty());
+  const std::string line = Slurp(files[0]);
+  ASSERT_GE(line.size(), 2u);
+  EXPECT_EQ(line.substr(line.size() - 3), ",\r\n");
+  const auto f = Split(line.substr(0, line.size() - 3));
+  ASSERT_EQ(f.size(), 29u);
+  EXPECT_EQ(f[0], "    B-77");
+  EXPECT_EQ(std::stoll(f[4]), 1500);
+  auto percent = [&](std::int64_t part) { return std::nearbyint(part * 10000.0 / total) / 100; };
+  EXPECT_NEAR(std::stod(f[17]), percent(row.tot[0][0]), 1e-9);
+  EXPECT_NEAR(std::stod(f[5]), 1500 * percent(row.tot[0][0]) / 100, 0.006);
+  EXPECT_NEAR(std::stod(f[28]), percent(reject), 1e-9);
+
+  // Printed, cleared, totals reset on the board and on the screen.
+  ASSERT_EQ(c.printed.pages.size(), 1u);
+  EXPECT_EQ(c.printed.pages[0].title, "LAVORAZIONE");
+  EXPECT_EQ(c.printed.pages[0].registration, "1");
+  EXPECT_NE(Slurp(dir_ / "kv2.log").find("print cmd =P1\r\n"), std::string::npos);
+  EXPECT_EQ(c.sim->Status()["classed_total"], "0");
+  EXPECT_EQ(c.console.totals.grandTotal.value, 0);
+  EXPECT_EQ(c.console.texts[supervisor::Control::numBolla], "");
+  EXPECT_TRUE(c.sup->Processing().numero.empty());
+
+  // The next batch on the same program gets the next number and its own record.
+  c.CountBatch("B-78");
+  c.EndBatch();
+  EXPECT_EQ(Rows("B-78"), 1);
+  EXPECT_EQ(Files(dir_ / "exp", ".txt").size(), 2u);
+  EXPECT_EQ(c.printed.pages.back().registration, "2");
+  EXPECT_EQ(c.sup->State().archiveCounter, 2);
+  EXPECT_EQ(c.console.panels[5], "");
+}
+
+TEST_F(BatchLifecycle, ABatchWaitsForTheDatabaseAndTheFolderAndArrivesOnce) {
+  // The archive answers on a socket that is not there yet: the server is "down".
+  store::DbParams params = store::DbParams::FromEnvironment();
+  params.database = Name();
+  params.host = "localhost";
+  const std::string real = params.socket;
+  ASSERT_FALSE(real.empty()) << "source scripts/db-env";
+  params.socket = (dir_ / "db.sock").string();
+  store::Database down(params);
+  Console c(dir_.path(), down);
+  fs::remove_all(dir_ / "exp");
+  // The board's program is chosen without the archive.
+  c.sup->Config().archiviazione = 1;
+  ASSERT_TRUE(c.TickUntil([&] { return c.sup->State().controllerOn; }));
+  for (int line = 0; line < 6; ++line)
+    c.sup->controller()->SendLetter('F', "05" + std::to_string(line) + "050100120140160180200220240260280300350400500999");
+  ASSERT_TRUE(c.TickUntil([&] { return c.sup->State().boardProgram == 5 && c.sup->State().machineState.Stato == "4"; }));
+  c.sup->numBollaEdited("W-1");
+  c.sup->totPartitaEdited("800");
+  ASSERT_TRUE(c.TickUntil([&] { return std::stoll(c.sim->Status()["classed_total"]) > 50; }));
+  c.sim->Control("rate 0");
+  c.sim->Settled("classed_total");
+  c.EndBatch();
+
+  EXPECT_EQ(Rows("W-1"), 0);
+  EXPECT_EQ(c.console.panels[5], "1 bolle in attesa / 1 record in attesa");
+  EXPECT_EQ(c.sim->Status()["classed_total"], "0") << "the routine goes on: the batch is safe in the journal";
+
+  fs::create_symlink(real, dir_ / "db.sock");  // the server is up
+  c.sup->ReplayJournal();
+  EXPECT_EQ(Rows("W-1"), 1);
+  EXPECT_EQ(c.console.panels[5], "1 record in attesa");
+  fs::create_directory(dir_ / "exp");
+  c.sup->ReplayJournal();
+  c.sup->ReplayJournal();
+  EXPECT_EQ(Rows("W-1"), 1);
+  EXPECT_EQ(Files(dir_ / "exp", ".txt").size(), 1u);
+  EXPECT_EQ(c.console.panels[5], "");
+}
+
+// The child of the crash test: one batch ended with KV7_KILL_POINT set.
+TEST_F(BatchLifecycle, CrashChild) {
+  const char* dir = std::getenv("KV7_CRASH_DIR");
+  if (!dir) GTEST_SKIP() << "run by EndOfBatchSurvivesAKillAtEveryStep";
+  store::DbParams params = store::DbParams::FromEnvironment();
+  params.database = std::getenv("KV7_CRASH_DB");
+  store::Database db(params);
+  Console c(dir, db);
+  c.CountBatch("K-1");
+  c.EndBatch();
+  std::_Exit(3);  // a kill point that was never reached
+}
+
+TEST_F(BatchLifecycle, EndOfBatchSurvivesAKillAtEveryStep) {
+  for (const char* point : {"journaled", "stored", "prepared", "published", "retired", "printed"}) {
+    SCOPED_TRACE(point);
+    const fs::path work = dir_ / point;
+    fs::create_directories(work);
+    std::vector<std::string> env = {std::string("KV7_KILL_POINT=") + point, "KV7_CRASH_DIR=" + work.string(),
+                                    "KV7_CRASH_DB=" + Name()};
+    for (char** e = environ; *e; ++e) env.emplace_back(*e);
+    std::vector<char*> envp;
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::string self = fs::read_symlink("/proc/self/exe"), filter = "--gtest_filter=BatchLifecycle.CrashChild";
+    char* argv[] = {self.data(), filter.data(), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(::posix_spawn(&pid, self.c_str(), nullptr, nullptr, argv, envp.data()), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "status " << status;
+
+    // The console starts again: the batch is archived and exported once.
+    Console again(work, Db(), false);
+    EXPECT_EQ(Rows("K-1"), 1);
+    EXPECT_EQ(Files(work / "exp", ".txt").size(), 1u);
+    EXPECT_TRUE(Files(work / "exp", ".t").empty());
+    EXPECT_EQ(again.console.panels[5], "");
+    Sql().ExecuteSql("DELETE FROM bolle");
+  }
+}
+
+}  // namespace
+}  // namespace kv7::test
