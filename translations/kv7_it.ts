@@ -355,6 +355,114 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
         <translation>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</translation>
     </message>
+    <message>
+        <source>Totale partita deve essere maggiore di zero!</source>
+        <translation>Totale partita deve essere maggiore di zero!</translation>
+    </message>
+    <message>
+        <source>azzione scarti!</source>
+        <translation>azzione scarti!</translation>
+    </message>
+    <message>
+        <source>nessun programma caricato</source>
+        <translation>nessun programma caricato</translation>
+    </message>
+    <message>
+        <source>Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione.</source>
+        <translation>Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 non è stata salvata: %2. I totali restano nella centralina.</source>
+        <translation>La bolla %1 non è stata salvata: %2. I totali restano nella centralina.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è in attesa: sarà archiviata appena il database risponde.</source>
+        <translation>La bolla %1 è in attesa: sarà archiviata appena il database risponde.</translation>
+    </message>
+    <message>
+        <source>Il record della bolla %1 è in attesa: la cartella %2 non è scrivibile.</source>
+        <translation>Il record della bolla %1 è in attesa: la cartella %2 non è scrivibile.</translation>
+    </message>
+    <message>
+        <source>Giornale delle bolle non disponibile: %1</source>
+        <translation>Giornale delle bolle non disponibile: %1</translation>
+    </message>
+    <message>
+        <source>Esportazione non scritta: %1</source>
+        <translation>Esportazione non scritta: %1</translation>
+    </message>
+    <message>
+        <source>Lavorazione precedente n: %1</source>
+        <translation>Lavorazione precedente n: %1</translation>
+    </message>
+    <message>
+        <source>%1 bolle in attesa / %2 record in attesa</source>
+        <translation>%1 bolle in attesa / %2 record in attesa</translation>
+    </message>
+    <message>
+        <source>%1 bolle in attesa</source>
+        <translation>%1 bolle in attesa</translation>
+    </message>
+    <message>
+        <source>%1 record in attesa</source>
+        <translation>%1 record in attesa</translation>
+    </message>
+    <message>
+        <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
+        <translation>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</translation>
+    </message>
+    <message>
+        <source>Com non disponibile nel computer, il programma terminera!</source>
+        <translation>Com non disponibile nel computer, il programma terminera!</translation>
+    </message>
+    <message>
+        <source>Com Scarti non disponibile nel computer, il programma terminera!</source>
+        <translation>Com Scarti non disponibile nel computer, il programma terminera!</translation>
+    </message>
+    <message>
+        <source>Dischetto sul floppy non presente o non leggibile!</source>
+        <translation>Dischetto sul floppy non presente o non leggibile!</translation>
+    </message>
+    <message>
+        <source>Salvataggio effettuato!</source>
+        <translation>Salvataggio effettuato!</translation>
+    </message>
+    <message>
+        <source>Ripristino effettuato!</source>
+        <translation>Ripristino effettuato!</translation>
+    </message>
+    <message>
+        <source>Cancellazione non possibile, Bolla precedente in corso.</source>
+        <translation>Cancellazione non possibile, Bolla precedente in corso.</translation>
+    </message>
+    <message>
+        <source>Cancellare archivio Bolle? non sarà possibile recuperarlo.</source>
+        <translation>Cancellare archivio Bolle? non sarà possibile recuperarlo.</translation>
+    </message>
+    <message>
+        <source>Cancellare archivio Produttori? non sarà possibile recuperarlo.</source>
+        <translation>Cancellare archivio Produttori? non sarà possibile recuperarlo.</translation>
+    </message>
+    <message>
+        <source>Archivio Bolle cancellato!</source>
+        <translation>Archivio Bolle cancellato!</translation>
+    </message>
+    <message>
+        <source>Archivio Produttori cancellato!</source>
+        <translation>Archivio Produttori cancellato!</translation>
+    </message>
+    <message>
+        <source>Copia di sicurezza non riuscita: archivio non cancellato.</source>
+        <translation>Copia di sicurezza non riuscita: archivio non cancellato.</translation>
+    </message>
+    <message>
+        <source>Copia di sicurezza dell&apos;archivio in %1</source>
+        <translation>Copia di sicurezza dell&apos;archivio in %1</translation>
+    </message>
+    <message>
+        <source>Impossibile avviare il programma di aggiornamento %1</source>
+        <translation>Impossibile avviare il programma di aggiornamento %1</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -628,6 +736,223 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Salva</source>
         <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::Texpfiltdata</name>
+    <message>
+        <source>Esporta Bolle con filtro per DATA</source>
+        <translation>Esporta Bolle con filtro per DATA</translation>
+    </message>
+    <message>
+        <source>Data inizio</source>
+        <translation>Data inizio</translation>
+    </message>
+    <message>
+        <source>Data Fine</source>
+        <translation>Data Fine</translation>
+    </message>
+    <message>
+        <source>Nomi campi</source>
+        <translation>Nomi campi</translation>
+    </message>
+    <message>
+        <source>ESPORTA</source>
+        <translation>ESPORTA</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::installation::TInstallazione</name>
+    <message>
+        <source>variabile</source>
+        <translation>variabile</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>60% /3 Passi</source>
+        <translation>60% /3 Passi</translation>
+    </message>
+    <message>
+        <source>100% /3 Passi</source>
+        <translation>100% /3 Passi</translation>
+    </message>
+    <message>
+        <source>TARA/LINEA</source>
+        <translation>TARA/LINEA</translation>
+    </message>
+    <message>
+        <source>TARA/TAZZA</source>
+        <translation>TARA/TAZZA</translation>
+    </message>
+    <message>
+        <source>TARA INC.(1gr)</source>
+        <translation>TARA INC.(1gr)</translation>
+    </message>
+    <message>
+        <source>TARA INC.(2gr)</source>
+        <translation>TARA INC.(2gr)</translation>
+    </message>
+    <message>
+        <source>TARA INC.(3gr)</source>
+        <translation>TARA INC.(3gr)</translation>
+    </message>
+    <message>
+        <source>TARA INC.(4gr)</source>
+        <translation>TARA INC.(4gr)</translation>
+    </message>
+    <message>
+        <source>TARA INC.(5gr)</source>
+        <translation>TARA INC.(5gr)</translation>
+    </message>
+    <message>
+        <source>TARA INC.(6gr)</source>
+        <translation>TARA INC.(6gr)</translation>
+    </message>
+    <message>
+        <source>Seriale Centralina</source>
+        <translation>Seriale Centralina</translation>
+    </message>
+    <message>
+        <source>Seriale S. Barcode</source>
+        <translation>Seriale S. Barcode</translation>
+    </message>
+    <message>
+        <source>Seriale S. Scarti</source>
+        <translation>Seriale S. Scarti</translation>
+    </message>
+    <message>
+        <source>Abilita</source>
+        <translation>Abilita</translation>
+    </message>
+    <message>
+        <source>Seriali</source>
+        <translation>Seriali</translation>
+    </message>
+    <message>
+        <source>Numero linee</source>
+        <translation>Numero linee</translation>
+    </message>
+    <message>
+        <source>Numero Uscite</source>
+        <translation>Numero Uscite</translation>
+    </message>
+    <message>
+        <source>Numero Tazze/L.</source>
+        <translation>Numero Tazze/L.</translation>
+    </message>
+    <message>
+        <source>Tipo attiv. Magn.</source>
+        <translation>Tipo attiv. Magn.</translation>
+    </message>
+    <message>
+        <source>Durata Att.</source>
+        <translation>Durata Att.</translation>
+    </message>
+    <message>
+        <source>Apertura Magneti</source>
+        <translation>Apertura Magneti</translation>
+    </message>
+    <message>
+        <source>Fase Zero Encoder</source>
+        <translation>Fase Zero Encoder</translation>
+    </message>
+    <message>
+        <source>verso rotazione encoder</source>
+        <translation>verso rotazione encoder</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <source>Lettura I/F</source>
+        <translation>Lettura I/F</translation>
+    </message>
+    <message>
+        <source>K-peso</source>
+        <translation>K-peso</translation>
+    </message>
+    <message>
+        <source>Qualita linee</source>
+        <translation>Qualita linee</translation>
+    </message>
+    <message>
+        <source>Rit. Tara</source>
+        <translation>Rit. Tara</translation>
+    </message>
+    <message>
+        <source>Tipo Tara</source>
+        <translation>Tipo Tara</translation>
+    </message>
+    <message>
+        <source>Dist. FC</source>
+        <translation>Dist. FC</translation>
+    </message>
+    <message>
+        <source>Durata FC</source>
+        <translation>Durata FC</translation>
+    </message>
+    <message>
+        <source>ritardo FC</source>
+        <translation>ritardo FC</translation>
+    </message>
+    <message>
+        <source>Tara e fine campione</source>
+        <translation>Tara e fine campione</translation>
+    </message>
+    <message>
+        <source>Installazione</source>
+        <translation>Installazione</translation>
+    </message>
+    <message>
+        <source>Linea %1</source>
+        <translation>Linea %1</translation>
+    </message>
+    <message>
+        <source>Qualità%1</source>
+        <translation>Qualità%1</translation>
+    </message>
+    <message>
+        <source>non abilitata</source>
+        <translation>non abilitata</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>◄ sinistra</source>
+        <translation>◄ sinistra</translation>
+    </message>
+    <message>
+        <source>destra ►</source>
+        <translation>destra ►</translation>
+    </message>
+    <message>
+        <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
+        <translation>Il campo &quot;%1&quot; deve contenere un numero intero.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::installation::Tpasswd</name>
+    <message>
+        <source>Password Accesso Servizio</source>
+        <translation>Password Accesso Servizio</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Entra</translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1385,262 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::service::TCalibrazione_Linee</name>
+    <message>
+        <source>Calibrazione Linee</source>
+        <translation>Calibrazione Linee</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Procedura Automatica</source>
+        <translation>Procedura Automatica</translation>
+    </message>
+    <message>
+        <source>Inizia</source>
+        <translation>Inizia</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Peso Campione</source>
+        <translation>Peso Campione</translation>
+    </message>
+    <message>
+        <source>Procedura Manuale</source>
+        <translation>Procedura Manuale</translation>
+    </message>
+    <message>
+        <source>Linea</source>
+        <translation>Linea</translation>
+    </message>
+    <message>
+        <source>- N° -</source>
+        <translation>- N° -</translation>
+    </message>
+    <message>
+        <source>- KAPPA -</source>
+        <translation>- KAPPA -</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Correzione errori</source>
+        <translation>Correzione errori</translation>
+    </message>
+    <message>
+        <source>Sovrapeso</source>
+        <translation>Sovrapeso</translation>
+    </message>
+    <message>
+        <source>Sottopeso</source>
+        <translation>Sottopeso</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestCelle</name>
+    <message>
+        <source>Test Celle</source>
+        <translation>Test Celle</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestEncoder</name>
+    <message>
+        <source>Test Encoder</source>
+        <translation>Test Encoder</translation>
+    </message>
+    <message>
+        <source>N. Giro</source>
+        <translation>N. Giro</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Ultimo Errore</source>
+        <translation>Ultimo Errore</translation>
+    </message>
+    <message>
+        <source>Penultimo Errore</source>
+        <translation>Penultimo Errore</translation>
+    </message>
+    <message>
+        <source>Terzultimo Errore</source>
+        <translation>Terzultimo Errore</translation>
+    </message>
+    <message>
+        <source>Quartultimo Errore</source>
+        <translation>Quartultimo Errore</translation>
+    </message>
+    <message>
+        <source>Quintultimo Errore</source>
+        <translation>Quintultimo Errore</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestMagneti</name>
+    <message>
+        <source>Test Magneti</source>
+        <translation>Test Magneti</translation>
+    </message>
+    <message>
+        <source>Test Dinamico</source>
+        <translation>Test Dinamico</translation>
+    </message>
+    <message>
+        <source>Test Statico</source>
+        <translation>Test Statico</translation>
+    </message>
+    <message>
+        <source>Inizio</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Uscita N.</source>
+        <translation>Uscita N.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestMem</name>
+    <message>
+        <source>TEST NETTO MEMORIZZATO</source>
+        <translation>TEST NETTO MEMORIZZATO</translation>
+    </message>
+    <message>
+        <source>N. TAZZA</source>
+        <translation>N. TAZZA</translation>
+    </message>
+    <message>
+        <source>TARA</source>
+        <translation>TARA</translation>
+    </message>
+    <message>
+        <source>NETTO</source>
+        <translation>NETTO</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestOscilloscopio</name>
+    <message>
+        <source>Funzione Oscilloscopio</source>
+        <translation>Funzione Oscilloscopio</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Globale</source>
+        <translation>Globale</translation>
+    </message>
+    <message>
+        <source>Cattura</source>
+        <translation>Cattura</translation>
+    </message>
+    <message>
+        <source>Linea in esame</source>
+        <translation>Linea in esame</translation>
+    </message>
+    <message>
+        <source>Soglia lnnesco</source>
+        <translation>Soglia lnnesco</translation>
+    </message>
+    <message>
+        <source>Tazza</source>
+        <translation>Tazza</translation>
+    </message>
+    <message>
+        <source>minimo</source>
+        <translation>minimo</translation>
+    </message>
+    <message>
+        <source>massimo</source>
+        <translation>massimo</translation>
+    </message>
+    <message>
+        <source>Lordo Assoluto</source>
+        <translation>Lordo Assoluto</translation>
+    </message>
+    <message>
+        <source>Salva su File</source>
+        <translation>Salva su File</translation>
+    </message>
+    <message>
+        <source>Inizio</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Regolazione Fase</source>
+        <translation>Regolazione Fase</translation>
+    </message>
+    <message>
+        <source>Fase Zero</source>
+        <translation>Fase Zero</translation>
+    </message>
+    <message>
+        <source>Aggiorna</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Ferma</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>cattura</source>
+        <translation>cattura</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestTazzeVuote</name>
+    <message>
+        <source>Test Tazze Vuote</source>
+        <translation>Test Tazze Vuote</translation>
+    </message>
+    <message>
+        <source>Numero Tazza</source>
+        <translation>Numero Tazza</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Limite +/-</source>
+        <translation>Limite +/-</translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation>gr</translation>
+    </message>
+    <message>
+        <source>Inizio</source>
+        <translation>Inizio</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::Ttabtara</name>
+    <message>
+        <source>TABELLA TARA</source>
+        <translation>TABELLA TARA</translation>
+    </message>
+    <message>
+        <source>Rinfresca</source>
+        <translation>Rinfresca</translation>
+    </message>
+</context>
+<context>
     <name>kv7::ui::TAboutBox</name>
     <message>
         <source>Informazioni</source>
@@ -1403,6 +1984,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>&amp;Azienda</source>
         <translation>&amp;Azienda</translation>
+    </message>
+    <message>
+        <source>Test Ma&amp;gneti</source>
+        <translation>Test Ma&amp;gneti</translation>
     </message>
 </context>
 </TS>

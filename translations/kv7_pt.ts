@@ -355,6 +355,114 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>Il campo %1 non contiene un numero intero: &quot;%2&quot;. La bolla non è stata salvata.</source>
         <translation>O campo %1 não contém um número inteiro: &quot;%2&quot;. A guia não foi guardada.</translation>
     </message>
+    <message>
+        <source>Totale partita deve essere maggiore di zero!</source>
+        <translation>O total da partida deve ser maior que zero!</translation>
+    </message>
+    <message>
+        <source>azzione scarti!</source>
+        <translation>ação refugos!</translation>
+    </message>
+    <message>
+        <source>nessun programma caricato</source>
+        <translation>nenhum programa carregado</translation>
+    </message>
+    <message>
+        <source>Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione.</source>
+        <translation>Verifique se a máquina está vazia, prima Yes para executar a calibração.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 non è stata salvata: %2. I totali restano nella centralina.</source>
+        <translation>A guia %1 não foi guardada: %2. Os totais ficam na central.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è in attesa: sarà archiviata appena il database risponde.</source>
+        <translation>A guia %1 está em espera: será arquivada assim que a base de dados responder.</translation>
+    </message>
+    <message>
+        <source>Il record della bolla %1 è in attesa: la cartella %2 non è scrivibile.</source>
+        <translation>O registo da guia %1 está em espera: a pasta %2 não pode ser escrita.</translation>
+    </message>
+    <message>
+        <source>Giornale delle bolle non disponibile: %1</source>
+        <translation>Diário das guias não disponível: %1</translation>
+    </message>
+    <message>
+        <source>Esportazione non scritta: %1</source>
+        <translation>Exportação não escrita: %1</translation>
+    </message>
+    <message>
+        <source>Lavorazione precedente n: %1</source>
+        <translation>Processamento anterior n: %1</translation>
+    </message>
+    <message>
+        <source>%1 bolle in attesa / %2 record in attesa</source>
+        <translation>%1 guias em espera / %2 registos em espera</translation>
+    </message>
+    <message>
+        <source>%1 bolle in attesa</source>
+        <translation>%1 guias em espera</translation>
+    </message>
+    <message>
+        <source>%1 record in attesa</source>
+        <translation>%1 registos em espera</translation>
+    </message>
+    <message>
+        <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Com non disponibile nel computer, il programma terminera!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Com Scarti non disponibile nel computer, il programma terminera!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dischetto sul floppy non presente o non leggibile!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salvataggio effettuato!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ripristino effettuato!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancellazione non possibile, Bolla precedente in corso.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancellare archivio Bolle? non sarà possibile recuperarlo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancellare archivio Produttori? non sarà possibile recuperarlo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archivio Bolle cancellato!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archivio Produttori cancellato!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copia di sicurezza non riuscita: archivio non cancellato.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copia di sicurezza dell&apos;archivio in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile avviare il programma di aggiornamento %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -628,6 +736,223 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Salva</source>
         <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::batches::Texpfiltdata</name>
+    <message>
+        <source>Esporta Bolle con filtro per DATA</source>
+        <translation>Exportar guias com filtro por DATA</translation>
+    </message>
+    <message>
+        <source>Data inizio</source>
+        <translation>Data início</translation>
+    </message>
+    <message>
+        <source>Data Fine</source>
+        <translation>Data fim</translation>
+    </message>
+    <message>
+        <source>Nomi campi</source>
+        <translation>Nomes dos campos</translation>
+    </message>
+    <message>
+        <source>ESPORTA</source>
+        <translation>EXPORTAR</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::installation::TInstallazione</name>
+    <message>
+        <source>variabile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>60% /3 Passi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100% /3 Passi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARA/LINEA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARA/TAZZA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARA INC.(1gr)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARA INC.(2gr)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARA INC.(3gr)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARA INC.(4gr)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARA INC.(5gr)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARA INC.(6gr)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seriale Centralina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seriale S. Barcode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seriale S. Scarti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abilita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seriali</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numero linee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numero Uscite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numero Tazze/L.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tipo attiv. Magn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durata Att.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apertura Magneti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fase Zero Encoder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verso rotazione encoder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettura I/F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K-peso</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qualita linee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rit. Tara</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tipo Tara</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dist. FC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durata FC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ritardo FC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tara e fine campione</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installazione</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linea %1</source>
+        <translation type="unfinished">Linha %1</translation>
+    </message>
+    <message>
+        <source>Qualità%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>non abilitata</source>
+        <translation type="unfinished">não ativada</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished">Guardar</translation>
+    </message>
+    <message>
+        <source>◄ sinistra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>destra ►</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv7::installation::Tpasswd</name>
+    <message>
+        <source>Password Accesso Servizio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1385,262 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::service::TCalibrazione_Linee</name>
+    <message>
+        <source>Calibrazione Linee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation type="unfinished">Guardar</translation>
+    </message>
+    <message>
+        <source>Procedura Automatica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inizia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peso Campione</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Procedura Manuale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- N° -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- KAPPA -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation type="unfinished">Peso</translation>
+    </message>
+    <message>
+        <source>Correzione errori</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sovrapeso</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sottopeso</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestCelle</name>
+    <message>
+        <source>Test Celle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestEncoder</name>
+    <message>
+        <source>Test Encoder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N. Giro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ultimo Errore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penultimo Errore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terzultimo Errore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quartultimo Errore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quintultimo Errore</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestMagneti</name>
+    <message>
+        <source>Test Magneti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Dinamico</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Statico</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inizio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uscita N.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestMem</name>
+    <message>
+        <source>TEST NETTO MEMORIZZATO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N. TAZZA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TARA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NETTO</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestOscilloscopio</name>
+    <message>
+        <source>Funzione Oscilloscopio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Globale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cattura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linea in esame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soglia lnnesco</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tazza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minimo</source>
+        <translation type="unfinished">mínimo</translation>
+    </message>
+    <message>
+        <source>massimo</source>
+        <translation type="unfinished">máximo</translation>
+    </message>
+    <message>
+        <source>Lordo Assoluto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salva su File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inizio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regolazione Fase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fase Zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aggiorna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ferma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cattura</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::TTestTazzeVuote</name>
+    <message>
+        <source>Test Tazze Vuote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numero Tazza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limite +/-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gr</source>
+        <translation type="unfinished">g</translation>
+    </message>
+    <message>
+        <source>Inizio</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kv7::service::Ttabtara</name>
+    <message>
+        <source>TABELLA TARA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rinfresca</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kv7::ui::TAboutBox</name>
     <message>
         <source>Informazioni</source>
@@ -1403,6 +1984,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>&amp;Azienda</source>
         <translation>&amp;Empresa</translation>
+    </message>
+    <message>
+        <source>Test Ma&amp;gneti</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

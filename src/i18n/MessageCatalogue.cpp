@@ -94,6 +94,20 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Tutti i codici da 01 a 98 sono già usati: cancellare un programma."),
     // Batch commands.
     QT_TRANSLATE_NOOP("Messages", "Il campo %1 non contiene un numero intero: \"%2\". La bolla non è stata salvata."),
+    // The end of a batch, its journal and the exports for the host.
+    QT_TRANSLATE_NOOP("Messages", "Totale partita deve essere maggiore di zero!"),
+    QT_TRANSLATE_NOOP("Messages", "azzione scarti!"),
+    QT_TRANSLATE_NOOP("Messages", "nessun programma caricato"),
+    QT_TRANSLATE_NOOP("Messages", "Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione."),
+    QT_TRANSLATE_NOOP("Messages", "La bolla %1 non è stata salvata: %2. I totali restano nella centralina."),
+    QT_TRANSLATE_NOOP("Messages", "La bolla %1 è in attesa: sarà archiviata appena il database risponde."),
+    QT_TRANSLATE_NOOP("Messages", "Il record della bolla %1 è in attesa: la cartella %2 non è scrivibile."),
+    QT_TRANSLATE_NOOP("Messages", "Giornale delle bolle non disponibile: %1"),
+    QT_TRANSLATE_NOOP("Messages", "Esportazione non scritta: %1"),
+    QT_TRANSLATE_NOOP("Messages", "Lavorazione precedente n: %1"),
+    QT_TRANSLATE_NOOP("Messages", "%1 bolle in attesa / %2 record in attesa"),
+    QT_TRANSLATE_NOOP("Messages", "%1 bolle in attesa"),
+    QT_TRANSLATE_NOOP("Messages", "%1 record in attesa"),
     // Names the console hands to its windows.
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice"),
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice%1"),  // with the board's version and type
