@@ -237,6 +237,7 @@ bool BoardModel::ParseInstallation(const std::string& d) {
   if (d.size() < 119) return false;
   Installation in;
   in.received = true;
+  in.text = d;
   std::size_t p = 0;
   auto take = [&](std::size_t w) {
     int v = DigitsOrZero(std::string_view(d).substr(p, w));

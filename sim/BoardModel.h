@@ -33,6 +33,7 @@ struct Installation {
   bool hasSuffix = false;  // boards of the "-o" era get no tare/magnet suffix
   char tareMode = 0;
   int magnetTime = 0;
+  std::string text;  // the "C" data as received, for tests to compare byte for byte
 };
 
 struct LineProgram {

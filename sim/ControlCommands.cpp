@@ -78,6 +78,7 @@ std::string Simulator::Status() const {
     << "cup_steps=" << board_.CupSteps() << '\n'
     << "lines=" << board_.ActiveLines() << '\n'
     << "installed=" << (board_.Install().received ? 1 : 0) << '\n'
+    << "install_text=" << board_.Install().text << '\n'
     << "fruit=" << board_.FruitCount() << '\n'
     << "weights=" << s.weights.Describe() << '\n'
     << "reject_share=" << s.rejectShare << '\n'

@@ -13,6 +13,7 @@
 
 #include "app/BatchWindowsBridge.h"
 #include "app/ConsoleBridge.h"
+#include "app/InstallationWindowsBridge.h"
 #include "app/ProgramWindowsBridge.h"
 #include "app/ReportWindowsBridge.h"
 #include "app/WindowThreadGate.h"
@@ -51,6 +52,8 @@ class ConsoleApp : public QObject {
   reports::TImpCosti& CostsWindow() { return *costsWindow_; }
   ProgramWindowsBridge& ProgramWindows() { return programWindows_; }
   ReportWindowsBridge& ReportWindows() { return reportWindows_; }
+  // The installation window, the password window and the backup dialogs.
+  InstallationWindowsBridge& InstallationWindows() { return installationWindows_; }
   // Batches, producers and the processing data.
   BatchWindowsBridge& BatchWindows() { return batchWindows_; }
 
@@ -89,6 +92,9 @@ class ConsoleApp : public QObject {
   BatchWindowsBridge batchWindows_;
   // The printed pages and the company header window.
   ReportWindowsBridge reportWindows_;
+  // Installation, its backup and the archive resets (ConsoleInstallation.cpp).
+  InstallationWindowsBridge installationWindows_;
+  void WireInstallation();
   store::ConfigStore store_;
   store::Database database_;
   std::unique_ptr<supervisor::Supervisor> supervisor_;
@@ -99,7 +105,7 @@ class ConsoleApp : public QObject {
   void WireCosts();
   void WireBatches();
   void WireReports();
+  void WireLifecycle();
 };
 
 }  // namespace kv7::app
-  void WireLifecycle();

@@ -113,6 +113,23 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice%1"),  // with the board's version and type
     QT_TRANSLATE_NOOP("Messages", "Programma Gestione Calibratrice"),
     QT_TRANSLATE_NOOP("Messages", "non abilitata"),
+    // Installation, its backup and the archive resets.
+    QT_TRANSLATE_NOOP("Messages",
+                      "Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento "
+                      "della macchina. Si vuole proseguire?"),
+    QT_TRANSLATE_NOOP("Messages", "Com non disponibile nel computer, il programma terminera!"),
+    QT_TRANSLATE_NOOP("Messages", "Com Scarti non disponibile nel computer, il programma terminera!"),
+    QT_TRANSLATE_NOOP("Messages", "Dischetto sul floppy non presente o non leggibile!"),
+    QT_TRANSLATE_NOOP("Messages", "Salvataggio effettuato!"),
+    QT_TRANSLATE_NOOP("Messages", "Ripristino effettuato!"),
+    QT_TRANSLATE_NOOP("Messages", "Cancellazione non possibile, Bolla precedente in corso."),
+    QT_TRANSLATE_NOOP("Messages", "Cancellare archivio Bolle? non sarà possibile recuperarlo."),
+    QT_TRANSLATE_NOOP("Messages", "Cancellare archivio Produttori? non sarà possibile recuperarlo."),
+    QT_TRANSLATE_NOOP("Messages", "Archivio Bolle cancellato!"),
+    QT_TRANSLATE_NOOP("Messages", "Archivio Produttori cancellato!"),
+    QT_TRANSLATE_NOOP("Messages", "Copia di sicurezza non riuscita: archivio non cancellato."),
+    QT_TRANSLATE_NOOP("Messages", "Copia di sicurezza dell'archivio in %1"),
+    QT_TRANSLATE_NOOP("Messages", "Impossibile avviare il programma di aggiornamento %1"),
 };
 
 struct Pattern {

@@ -1,5 +1,6 @@
 #include "store/Database.h"
 
+#include <array>
 #include <charconv>
 #include <utility>
 
@@ -127,8 +128,15 @@ BatchRow Database::BatchFromRow(const DbRow& row) {
   b.num = row.Int("num");
   if (auto d = std::get_if<DbDateTime>(&row.Get("data"))) b.data = *d;
   b.programma = row.Text("programma");
-  for (int q = 1; q <= kQualities; ++q)
-    for (int c = 1; c <= kClasses; ++c) b.tot[q - 1][c - 1] = row.Int(ClassColumn("tot", c, q));
+  // The 60 names made once: the exports read this for every stored batch.
+  static const auto names = [] {
+    std::array<std::array<std::string, kClasses>, kQualities> n;
+    for (int q = 1; q <= kQualities; ++q)
+      for (int c = 1; c <= kClasses; ++c) n[q - 1][c - 1] = ClassColumn("tot", c, q);
+    return n;
+  }();
+  for (int q = 0; q < kQualities; ++q)
+    for (int c = 0; c < kClasses; ++c) b.tot[q][c] = row.Int(names[q][c]);
   b.bolla = row.Text("bolla");
   b.codicebarre = row.Text("codicebarre");
   b.produttore = row.Text("produttore");

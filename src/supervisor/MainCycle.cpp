@@ -233,6 +233,7 @@ void Supervisor::InitialiseBoard() {
   }
   RefreshTotalsDisplay();
   WriteLog("init Mb6 board\r\n");
+  ResendProgramAfterInstallation();
 }
 
 void Supervisor::DownloadStep() {

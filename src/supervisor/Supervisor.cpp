@@ -119,10 +119,11 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
 
 void Supervisor::CreateLinks() {
   const std::uint32_t baud = st_.oldBoardMode ? 9600 : 19200;
-  if (config_.porta_com < kNoPort)
+  // Port 0 is "non abilitata" in the installation: no link at all.
+  if (config_.porta_com > 0 && config_.porta_com < kNoPort)
     controller_ = std::make_unique<cMB90>(static_cast<std::uint8_t>(std::max(config_.porta_com, 0)), baud,
                                           store_, reporter_);
-  if (config_.porta_scarti < kNoPort)
+  if (config_.porta_scarti > 0 && config_.porta_scarti < kNoPort)
     rejectStation_ = std::make_unique<cSrd12>(static_cast<std::uint8_t>(std::max(config_.porta_scarti, 0)), store_);
 }
 

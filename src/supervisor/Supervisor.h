@@ -22,6 +22,7 @@
 #include "supervisor/Console.h"
 #include "supervisor/BatchWindows.h"
 #include "supervisor/EventLog.h"
+#include "supervisor/InstallationWindows.h"
 #include "supervisor/OperatorReporter.h"
 #include "supervisor/ProgramWindows.h"
 #include "supervisor/ReportWindows.h"
@@ -277,6 +278,42 @@ class Supervisor {
                                       bool partita);
 
   ReportWindows* reportWindows_ = nullptr;
+
+  // ---- Installation, its backup and the archive resets (InstallationCommands.cpp) ----
+ public:
+  // The windows these commands show; without them the commands do nothing.
+  void SetInstallationWindows(InstallationWindows* windows) { installationWindows_ = windows; }
+  // "&Calibratrice": warning and service password (once per run), the
+  // installation window, and on "Salva" the new installation taken at once.
+  void Impostazione1Click();
+  // "&Salva su Penna USB" / "&Ripristina da Penna USB".
+  void SalvasuFloppy1Click();
+  void RipristinadaFloppy1Click();
+  // "&Azzeramento Bolle" / "&Azzera Produttori": reset password, question,
+  // a dated SQL copy of the table in the working directory, then the table emptied.
+  void AzzeramentoBolle1Click();
+  void azzeraProduttori1Click();
+  // "&Controllo Aggiornamenti On-line": true when the update program
+  // started, and the console then ends through its exit command.
+  bool ControlloAggiornamentiOnline1Click();
+  // The installation password was accepted in this run.
+  bool ServiceLock() const { return serviceLock_; }
+
+ private:
+  store::ReportSink ToOperator();
+  void SaveInstallation(const InstallationResult& result);
+  // The record reloaded, the links reopened, the board set up again.
+  void TakeNewInstallation();
+  void ReopenLinks();
+  // Run by the board initialisation: the program goes out again after the installation.
+  void ResendProgramAfterInstallation();
+  bool ResetPasswordGiven();
+  void EmptyArchiveTable(const char* table, const std::string& done);
+
+  InstallationWindows* installationWindows_ = nullptr;
+  bool serviceLock_ = false;
+  bool threeStep_ = false;
+  int resendProgram_ = 0;  // the program to send again after the installation
 
   // ---- The batch from its end to the next one (BatchLifecycle.cpp) ----
  public:

@@ -1,0 +1,37 @@
+#pragma once
+// Plain helpers of the installation menu and the help menu: where the USB
+// stick is mounted, and the launcher of the update program.
+
+#include <filesystem>
+#include <string>
+
+namespace kv7::installation {
+
+// The folder the backup dialogs start in: the first removable medium
+// mounted under /media/<user>/ or /run/media/<user>/ in `mounts` (the text
+// of /proc/self/mounts), else `home`.
+std::filesystem::path BackupStartFolder(const std::string& mounts, const std::string& user,
+                                        const std::filesystem::path& home);
+// The same for this process: its mounts, $USER (or the login name), $HOME.
+std::filesystem::path BackupStartFolder();
+
+// The update program: "update" beside the running program.
+inline constexpr const char* kUpdateProgram = "update";
+
+struct UpdateLaunch {
+  std::string parameter;  // the program's full path between double quotes
+  std::string directory;  // its folder between double quotes
+  std::filesystem::path program;  // the update program to start
+};
+UpdateLaunch PrepareUpdate(const std::filesystem::path& runningProgram);
+
+// Starts the update program in its own session, in the running program's
+// folder, with the running program's path as its one argument (the quotes
+// only delimit it, as on a command line). False, with the reason in *error,
+// when it cannot be started.
+bool LaunchUpdate(const UpdateLaunch& launch, std::string* error);
+
+// The running program's full path.
+std::filesystem::path RunningProgram();
+
+}  // namespace kv7::installation
