@@ -409,58 +409,70 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     </message>
     <message>
         <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung! Änderungen im folgenden Fenster können den Betrieb der Maschine verändern. Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Com non disponibile nel computer, il programma terminera!</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-Anschluss im Computer nicht verfügbar, das Programm wird beendet!</translation>
     </message>
     <message>
         <source>Com Scarti non disponibile nel computer, il programma terminera!</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-Anschluss der Ausschussstation im Computer nicht verfügbar, das Programm wird beendet!</translation>
     </message>
     <message>
         <source>Dischetto sul floppy non presente o non leggibile!</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger nicht vorhanden oder nicht lesbar!</translation>
     </message>
     <message>
         <source>Salvataggio effettuato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert!</translation>
     </message>
     <message>
         <source>Ripristino effettuato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederhergestellt!</translation>
     </message>
     <message>
         <source>Cancellazione non possibile, Bolla precedente in corso.</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen nicht möglich, vorheriger Lieferschein in Bearbeitung.</translation>
     </message>
     <message>
         <source>Cancellare archivio Bolle? non sarà possibile recuperarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieferscheinarchiv löschen? Es kann nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Cancellare archivio Produttori? non sarà possibile recuperarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeugerarchiv löschen? Es kann nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Archivio Bolle cancellato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieferscheinarchiv gelöscht!</translation>
     </message>
     <message>
         <source>Archivio Produttori cancellato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeugerarchiv gelöscht!</translation>
     </message>
     <message>
         <source>Copia di sicurezza non riuscita: archivio non cancellato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungskopie fehlgeschlagen: Archiv nicht gelöscht.</translation>
     </message>
     <message>
         <source>Copia di sicurezza dell&apos;archivio in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungskopie des Archivs in %1</translation>
     </message>
     <message>
         <source>Impossibile avviare il programma di aggiornamento %1</source>
+        <translation>Das Aktualisierungsprogramm %1 kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Termine Memorizzato non accettato!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fine funzione oscilloscopio... non eseguita!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -765,194 +777,194 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <name>kv7::installation::TInstallazione</name>
     <message>
         <source>variabile</source>
-        <translation type="unfinished"></translation>
+        <translation>variabel</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>60% /3 Passi</source>
-        <translation type="unfinished"></translation>
+        <translation>60% /3 Schritte</translation>
     </message>
     <message>
         <source>100% /3 Passi</source>
-        <translation type="unfinished"></translation>
+        <translation>100% /3 Schritte</translation>
     </message>
     <message>
         <source>TARA/LINEA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA/LINIE</translation>
     </message>
     <message>
         <source>TARA/TAZZA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA/BECHER</translation>
     </message>
     <message>
         <source>TARA INC.(1gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INK.(1g)</translation>
     </message>
     <message>
         <source>TARA INC.(2gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INK.(2g)</translation>
     </message>
     <message>
         <source>TARA INC.(3gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INK.(3g)</translation>
     </message>
     <message>
         <source>TARA INC.(4gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INK.(4g)</translation>
     </message>
     <message>
         <source>TARA INC.(5gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INK.(5g)</translation>
     </message>
     <message>
         <source>TARA INC.(6gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INK.(6g)</translation>
     </message>
     <message>
         <source>Seriale Centralina</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Steuerung</translation>
     </message>
     <message>
         <source>Seriale S. Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Barcodeleser</translation>
     </message>
     <message>
         <source>Seriale S. Scarti</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Ausschussstation</translation>
     </message>
     <message>
         <source>Abilita</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren</translation>
     </message>
     <message>
         <source>Seriali</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Anschlüsse</translation>
     </message>
     <message>
         <source>Numero linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Linien</translation>
     </message>
     <message>
         <source>Numero Uscite</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Ausgänge</translation>
     </message>
     <message>
         <source>Numero Tazze/L.</source>
-        <translation type="unfinished"></translation>
+        <translation>Becher je Linie</translation>
     </message>
     <message>
         <source>Tipo attiv. Magn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnet-Ansteuerung</translation>
     </message>
     <message>
         <source>Durata Att.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansteuerdauer</translation>
     </message>
     <message>
         <source>Apertura Magneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnetöffnung</translation>
     </message>
     <message>
         <source>Fase Zero Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Encoder-Nullphase</translation>
     </message>
     <message>
         <source>verso rotazione encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehrichtung Encoder</translation>
     </message>
     <message>
         <source>Macchina</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschine</translation>
     </message>
     <message>
         <source>Lettura I/F</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesung A/E</translation>
     </message>
     <message>
         <source>K-peso</source>
-        <translation type="unfinished"></translation>
+        <translation>K-Gewicht</translation>
     </message>
     <message>
         <source>Qualita linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienqualität</translation>
     </message>
     <message>
         <source>Rit. Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>Taraverzög.</translation>
     </message>
     <message>
         <source>Tipo Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>Taraart</translation>
     </message>
     <message>
         <source>Dist. FC</source>
-        <translation type="unfinished"></translation>
+        <translation>FC-Abst.</translation>
     </message>
     <message>
         <source>Durata FC</source>
-        <translation type="unfinished"></translation>
+        <translation>FC-Dauer</translation>
     </message>
     <message>
         <source>ritardo FC</source>
-        <translation type="unfinished"></translation>
+        <translation>FC-Verzögerung</translation>
     </message>
     <message>
         <source>Tara e fine campione</source>
-        <translation type="unfinished"></translation>
+        <translation>Tara und Probenende</translation>
     </message>
     <message>
         <source>Installazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation</translation>
     </message>
     <message>
         <source>Linea %1</source>
-        <translation type="unfinished">Linie %1</translation>
+        <translation>Linie %1</translation>
     </message>
     <message>
         <source>Qualità%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität%1</translation>
     </message>
     <message>
         <source>non abilitata</source>
-        <translation type="unfinished">nicht aktiviert</translation>
+        <translation>nicht aktiviert</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>◄ sinistra</source>
-        <translation type="unfinished"></translation>
+        <translation>◄ links</translation>
     </message>
     <message>
         <source>destra ►</source>
-        <translation type="unfinished"></translation>
+        <translation>rechts ►</translation>
     </message>
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ muss eine ganze Zahl enthalten.</translation>
     </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
     <message>
         <source>Password Accesso Servizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Service-Zugangspasswort</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Entra</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintreten</translation>
     </message>
 </context>
 <context>
@@ -1392,7 +1404,7 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Procedura Automatica</source>

@@ -409,58 +409,70 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     </message>
     <message>
         <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσοχή! Οι αλλαγές στο επόμενο παράθυρο μπορεί να αλλοιώσουν τη λειτουργία του μηχανήματος. Θέλετε να συνεχίσετε;</translation>
     </message>
     <message>
         <source>Com non disponibile nel computer, il programma terminera!</source>
-        <translation type="unfinished"></translation>
+        <translation>Η θύρα COM δεν είναι διαθέσιμη στον υπολογιστή, το πρόγραμμα θα τερματιστεί!</translation>
     </message>
     <message>
         <source>Com Scarti non disponibile nel computer, il programma terminera!</source>
-        <translation type="unfinished"></translation>
+        <translation>Η θύρα COM απορριμμάτων δεν είναι διαθέσιμη στον υπολογιστή, το πρόγραμμα θα τερματιστεί!</translation>
     </message>
     <message>
         <source>Dischetto sul floppy non presente o non leggibile!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο δίσκος δεν υπάρχει ή δεν διαβάζεται!</translation>
     </message>
     <message>
         <source>Salvataggio effettuato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Η αποθήκευση ολοκληρώθηκε!</translation>
     </message>
     <message>
         <source>Ripristino effettuato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Η επαναφορά ολοκληρώθηκε!</translation>
     </message>
     <message>
         <source>Cancellazione non possibile, Bolla precedente in corso.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η διαγραφή δεν είναι δυνατή, προηγούμενο δελτίο σε εξέλιξη.</translation>
     </message>
     <message>
         <source>Cancellare archivio Bolle? non sarà possibile recuperarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή του αρχείου δελτίων; Δεν θα μπορεί να ανακτηθεί.</translation>
     </message>
     <message>
         <source>Cancellare archivio Produttori? non sarà possibile recuperarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή του αρχείου παραγωγών; Δεν θα μπορεί να ανακτηθεί.</translation>
     </message>
     <message>
         <source>Archivio Bolle cancellato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο δελτίων διαγράφηκε!</translation>
     </message>
     <message>
         <source>Archivio Produttori cancellato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο παραγωγών διαγράφηκε!</translation>
     </message>
     <message>
         <source>Copia di sicurezza non riuscita: archivio non cancellato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αντίγραφο ασφαλείας απέτυχε: το αρχείο δεν διαγράφηκε.</translation>
     </message>
     <message>
         <source>Copia di sicurezza dell&apos;archivio in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντίγραφο ασφαλείας του αρχείου στο %1</translation>
     </message>
     <message>
         <source>Impossibile avviare il programma di aggiornamento %1</source>
+        <translation>Δεν είναι δυνατή η εκκίνηση του προγράμματος ενημέρωσης %1</translation>
+    </message>
+    <message>
+        <source>Termine Memorizzato non accettato!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fine funzione oscilloscopio... non eseguita!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -765,194 +777,194 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <name>kv7::installation::TInstallazione</name>
     <message>
         <source>variabile</source>
-        <translation type="unfinished"></translation>
+        <translation>μεταβλητή</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>60% /3 Passi</source>
-        <translation type="unfinished"></translation>
+        <translation>60% /3 βήματα</translation>
     </message>
     <message>
         <source>100% /3 Passi</source>
-        <translation type="unfinished"></translation>
+        <translation>100% /3 βήματα</translation>
     </message>
     <message>
         <source>TARA/LINEA</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΠΟΒΑΡΟ/ΓΡΑΜΜΗ</translation>
     </message>
     <message>
         <source>TARA/TAZZA</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΠΟΒΑΡΟ/ΚΥΠΕΛΛΟ</translation>
     </message>
     <message>
         <source>TARA INC.(1gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΠΟΒ. ΒΗΜ.(1gr)</translation>
     </message>
     <message>
         <source>TARA INC.(2gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΠΟΒ. ΒΗΜ.(2gr)</translation>
     </message>
     <message>
         <source>TARA INC.(3gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΠΟΒ. ΒΗΜ.(3gr)</translation>
     </message>
     <message>
         <source>TARA INC.(4gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΠΟΒ. ΒΗΜ.(4gr)</translation>
     </message>
     <message>
         <source>TARA INC.(5gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΠΟΒ. ΒΗΜ.(5gr)</translation>
     </message>
     <message>
         <source>TARA INC.(6gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΠΟΒ. ΒΗΜ.(6gr)</translation>
     </message>
     <message>
         <source>Seriale Centralina</source>
-        <translation type="unfinished"></translation>
+        <translation>Σειριακή κεντρικής μονάδας</translation>
     </message>
     <message>
         <source>Seriale S. Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Σειριακή αναγνώστη barcode</translation>
     </message>
     <message>
         <source>Seriale S. Scarti</source>
-        <translation type="unfinished"></translation>
+        <translation>Σειριακή σταθμού απορριμμάτων</translation>
     </message>
     <message>
         <source>Abilita</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενεργοποίηση</translation>
     </message>
     <message>
         <source>Seriali</source>
-        <translation type="unfinished"></translation>
+        <translation>Σειριακές θύρες</translation>
     </message>
     <message>
         <source>Numero linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός γραμμών</translation>
     </message>
     <message>
         <source>Numero Uscite</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός εξόδων</translation>
     </message>
     <message>
         <source>Numero Tazze/L.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός κυπέλλων/Γ.</translation>
     </message>
     <message>
         <source>Tipo attiv. Magn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Τύπος ενεργ. μαγνητών</translation>
     </message>
     <message>
         <source>Durata Att.</source>
-        <translation type="unfinished"></translation>
+        <translation>Διάρκεια ενεργ.</translation>
     </message>
     <message>
         <source>Apertura Magneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα μαγνητών</translation>
     </message>
     <message>
         <source>Fase Zero Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Φάση μηδέν encoder</translation>
     </message>
     <message>
         <source>verso rotazione encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>φορά περιστροφής encoder</translation>
     </message>
     <message>
         <source>Macchina</source>
-        <translation type="unfinished"></translation>
+        <translation>Μηχάνημα</translation>
     </message>
     <message>
         <source>Lettura I/F</source>
-        <translation type="unfinished"></translation>
+        <translation>Ανάγνωση Α/Τ</translation>
     </message>
     <message>
         <source>K-peso</source>
-        <translation type="unfinished"></translation>
+        <translation>K-βάρος</translation>
     </message>
     <message>
         <source>Qualita linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Ποιότητα γραμμών</translation>
     </message>
     <message>
         <source>Rit. Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>Καθυστ. απόβαρου</translation>
     </message>
     <message>
         <source>Tipo Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>Τύπος απόβαρου</translation>
     </message>
     <message>
         <source>Dist. FC</source>
-        <translation type="unfinished"></translation>
+        <translation>Απόστ. FC</translation>
     </message>
     <message>
         <source>Durata FC</source>
-        <translation type="unfinished"></translation>
+        <translation>Διάρκεια FC</translation>
     </message>
     <message>
         <source>ritardo FC</source>
-        <translation type="unfinished"></translation>
+        <translation>καθυστέρηση FC</translation>
     </message>
     <message>
         <source>Tara e fine campione</source>
-        <translation type="unfinished"></translation>
+        <translation>Απόβαρο και τέλος δείγματος</translation>
     </message>
     <message>
         <source>Installazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Εγκατάσταση</translation>
     </message>
     <message>
         <source>Linea %1</source>
-        <translation type="unfinished">Γραμμή %1</translation>
+        <translation>Γραμμή %1</translation>
     </message>
     <message>
         <source>Qualità%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ποιότητα%1</translation>
     </message>
     <message>
         <source>non abilitata</source>
-        <translation type="unfinished">μη ενεργή</translation>
+        <translation>μη ενεργή</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτύπωση</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished">Αποθήκευση</translation>
+        <translation>Αποθήκευση</translation>
     </message>
     <message>
         <source>◄ sinistra</source>
-        <translation type="unfinished"></translation>
+        <translation>◄ αριστερά</translation>
     </message>
     <message>
         <source>destra ►</source>
-        <translation type="unfinished"></translation>
+        <translation>δεξιά ►</translation>
     </message>
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το πεδίο «%1» πρέπει να περιέχει ακέραιο αριθμό.</translation>
     </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
     <message>
         <source>Password Accesso Servizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Κωδικός πρόσβασης σέρβις</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Κωδικός</translation>
     </message>
     <message>
         <source>Entra</source>
-        <translation type="unfinished"></translation>
+        <translation>Είσοδος</translation>
     </message>
 </context>
 <context>
@@ -1392,7 +1404,7 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished">Αποθήκευση</translation>
+        <translation>Αποθήκευση</translation>
     </message>
     <message>
         <source>Procedura Automatica</source>

@@ -409,58 +409,70 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     </message>
     <message>
         <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning! Changes made in the following window may alter the operation of the machine. Do you want to continue?</translation>
     </message>
     <message>
         <source>Com non disponibile nel computer, il programma terminera!</source>
-        <translation type="unfinished"></translation>
+        <translation>COM port not available on this computer, the program will end!</translation>
     </message>
     <message>
         <source>Com Scarti non disponibile nel computer, il programma terminera!</source>
-        <translation type="unfinished"></translation>
+        <translation>Reject station COM port not available on this computer, the program will end!</translation>
     </message>
     <message>
         <source>Dischetto sul floppy non presente o non leggibile!</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk not present or not readable!</translation>
     </message>
     <message>
         <source>Salvataggio effettuato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved!</translation>
     </message>
     <message>
         <source>Ripristino effettuato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Restored!</translation>
     </message>
     <message>
         <source>Cancellazione non possibile, Bolla precedente in corso.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletion not possible, previous delivery in progress.</translation>
     </message>
     <message>
         <source>Cancellare archivio Bolle? non sarà possibile recuperarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the delivery archive? It cannot be recovered.</translation>
     </message>
     <message>
         <source>Cancellare archivio Produttori? non sarà possibile recuperarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the producer archive? It cannot be recovered.</translation>
     </message>
     <message>
         <source>Archivio Bolle cancellato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Delivery archive deleted!</translation>
     </message>
     <message>
         <source>Archivio Produttori cancellato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Producer archive deleted!</translation>
     </message>
     <message>
         <source>Copia di sicurezza non riuscita: archivio non cancellato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup copy failed: archive not deleted.</translation>
     </message>
     <message>
         <source>Copia di sicurezza dell&apos;archivio in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive backup copy in %1</translation>
     </message>
     <message>
         <source>Impossibile avviare il programma di aggiornamento %1</source>
+        <translation>Cannot start the update program %1</translation>
+    </message>
+    <message>
+        <source>Termine Memorizzato non accettato!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fine funzione oscilloscopio... non eseguita!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -765,194 +777,194 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <name>kv7::installation::TInstallazione</name>
     <message>
         <source>variabile</source>
-        <translation type="unfinished"></translation>
+        <translation>variable</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>60% /3 Passi</source>
-        <translation type="unfinished"></translation>
+        <translation>60% /3 steps</translation>
     </message>
     <message>
         <source>100% /3 Passi</source>
-        <translation type="unfinished"></translation>
+        <translation>100% /3 steps</translation>
     </message>
     <message>
         <source>TARA/LINEA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE/LINE</translation>
     </message>
     <message>
         <source>TARA/TAZZA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE/CUP</translation>
     </message>
     <message>
         <source>TARA INC.(1gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>INCR. TARE(1g)</translation>
     </message>
     <message>
         <source>TARA INC.(2gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>INCR. TARE(2g)</translation>
     </message>
     <message>
         <source>TARA INC.(3gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>INCR. TARE(3g)</translation>
     </message>
     <message>
         <source>TARA INC.(4gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>INCR. TARE(4g)</translation>
     </message>
     <message>
         <source>TARA INC.(5gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>INCR. TARE(5g)</translation>
     </message>
     <message>
         <source>TARA INC.(6gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>INCR. TARE(6g)</translation>
     </message>
     <message>
         <source>Seriale Centralina</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller serial port</translation>
     </message>
     <message>
         <source>Seriale S. Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode reader serial port</translation>
     </message>
     <message>
         <source>Seriale S. Scarti</source>
-        <translation type="unfinished"></translation>
+        <translation>Reject station serial port</translation>
     </message>
     <message>
         <source>Abilita</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable</translation>
     </message>
     <message>
         <source>Seriali</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial ports</translation>
     </message>
     <message>
         <source>Numero linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of lines</translation>
     </message>
     <message>
         <source>Numero Uscite</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of outlets</translation>
     </message>
     <message>
         <source>Numero Tazze/L.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cups per line</translation>
     </message>
     <message>
         <source>Tipo attiv. Magn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnet activation</translation>
     </message>
     <message>
         <source>Durata Att.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activation time</translation>
     </message>
     <message>
         <source>Apertura Magneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnet opening</translation>
     </message>
     <message>
         <source>Fase Zero Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Encoder zero phase</translation>
     </message>
     <message>
         <source>verso rotazione encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>encoder rotation direction</translation>
     </message>
     <message>
         <source>Macchina</source>
-        <translation type="unfinished"></translation>
+        <translation>Machine</translation>
     </message>
     <message>
         <source>Lettura I/F</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading S/E</translation>
     </message>
     <message>
         <source>K-peso</source>
-        <translation type="unfinished"></translation>
+        <translation>K-weight</translation>
     </message>
     <message>
         <source>Qualita linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Line quality</translation>
     </message>
     <message>
         <source>Rit. Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>Tare delay</translation>
     </message>
     <message>
         <source>Tipo Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>Tare type</translation>
     </message>
     <message>
         <source>Dist. FC</source>
-        <translation type="unfinished"></translation>
+        <translation>EOS dist.</translation>
     </message>
     <message>
         <source>Durata FC</source>
-        <translation type="unfinished"></translation>
+        <translation>EOS duration</translation>
     </message>
     <message>
         <source>ritardo FC</source>
-        <translation type="unfinished"></translation>
+        <translation>EOS delay</translation>
     </message>
     <message>
         <source>Tara e fine campione</source>
-        <translation type="unfinished"></translation>
+        <translation>Tare and end of sample</translation>
     </message>
     <message>
         <source>Installazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation</translation>
     </message>
     <message>
         <source>Linea %1</source>
-        <translation type="unfinished">Line %1</translation>
+        <translation>Line %1</translation>
     </message>
     <message>
         <source>Qualità%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quality%1</translation>
     </message>
     <message>
         <source>non abilitata</source>
-        <translation type="unfinished">not enabled</translation>
+        <translation>not enabled</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>◄ sinistra</source>
-        <translation type="unfinished"></translation>
+        <translation>◄ left</translation>
     </message>
     <message>
         <source>destra ►</source>
-        <translation type="unfinished"></translation>
+        <translation>right ►</translation>
     </message>
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
-        <translation type="unfinished"></translation>
+        <translation>The field &quot;%1&quot; must hold a whole number.</translation>
     </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
     <message>
         <source>Password Accesso Servizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Service access password</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Entra</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
 </context>
 <context>
@@ -1392,7 +1404,7 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Procedura Automatica</source>

@@ -409,58 +409,70 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     </message>
     <message>
         <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Atención! Los cambios realizados en la ventana siguiente pueden alterar el funcionamiento de la máquina. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>Com non disponibile nel computer, il programma terminera!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Puerto COM no disponible en el ordenador, el programa terminará!</translation>
     </message>
     <message>
         <source>Com Scarti non disponibile nel computer, il programma terminera!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Puerto COM de descartes no disponible en el ordenador, el programa terminará!</translation>
     </message>
     <message>
         <source>Dischetto sul floppy non presente o non leggibile!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Disco no presente o no legible!</translation>
     </message>
     <message>
         <source>Salvataggio effettuato!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Guardado efectuado!</translation>
     </message>
     <message>
         <source>Ripristino effettuato!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Restauración efectuada!</translation>
     </message>
     <message>
         <source>Cancellazione non possibile, Bolla precedente in corso.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es posible borrar, albarán anterior en curso.</translation>
     </message>
     <message>
         <source>Cancellare archivio Bolle? non sarà possibile recuperarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar el archivo de albaranes? No se podrá recuperar.</translation>
     </message>
     <message>
         <source>Cancellare archivio Produttori? non sarà possibile recuperarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar el archivo de productores? No se podrá recuperar.</translation>
     </message>
     <message>
         <source>Archivio Bolle cancellato!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Archivo de albaranes borrado!</translation>
     </message>
     <message>
         <source>Archivio Produttori cancellato!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Archivo de productores borrado!</translation>
     </message>
     <message>
         <source>Copia di sicurezza non riuscita: archivio non cancellato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad fallida: archivo no borrado.</translation>
     </message>
     <message>
         <source>Copia di sicurezza dell&apos;archivio in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad del archivo en %1</translation>
     </message>
     <message>
         <source>Impossibile avviare il programma di aggiornamento %1</source>
+        <translation>No se puede iniciar el programa de actualización %1</translation>
+    </message>
+    <message>
+        <source>Termine Memorizzato non accettato!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fine funzione oscilloscopio... non eseguita!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -765,194 +777,194 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <name>kv7::installation::TInstallazione</name>
     <message>
         <source>variabile</source>
-        <translation type="unfinished"></translation>
+        <translation>variable</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>60% /3 Passi</source>
-        <translation type="unfinished"></translation>
+        <translation>60% /3 pasos</translation>
     </message>
     <message>
         <source>100% /3 Passi</source>
-        <translation type="unfinished"></translation>
+        <translation>100% /3 pasos</translation>
     </message>
     <message>
         <source>TARA/LINEA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA/LÍNEA</translation>
     </message>
     <message>
         <source>TARA/TAZZA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA/TAZA</translation>
     </message>
     <message>
         <source>TARA INC.(1gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INC.(1gr)</translation>
     </message>
     <message>
         <source>TARA INC.(2gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INC.(2gr)</translation>
     </message>
     <message>
         <source>TARA INC.(3gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INC.(3gr)</translation>
     </message>
     <message>
         <source>TARA INC.(4gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INC.(4gr)</translation>
     </message>
     <message>
         <source>TARA INC.(5gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INC.(5gr)</translation>
     </message>
     <message>
         <source>TARA INC.(6gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA INC.(6gr)</translation>
     </message>
     <message>
         <source>Seriale Centralina</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie centralita</translation>
     </message>
     <message>
         <source>Seriale S. Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie lector código de barras</translation>
     </message>
     <message>
         <source>Seriale S. Scarti</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie estación descartes</translation>
     </message>
     <message>
         <source>Abilita</source>
-        <translation type="unfinished"></translation>
+        <translation>Habilitar</translation>
     </message>
     <message>
         <source>Seriali</source>
-        <translation type="unfinished"></translation>
+        <translation>Puertos serie</translation>
     </message>
     <message>
         <source>Numero linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de líneas</translation>
     </message>
     <message>
         <source>Numero Uscite</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de salidas</translation>
     </message>
     <message>
         <source>Numero Tazze/L.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de tazas/L.</translation>
     </message>
     <message>
         <source>Tipo attiv. Magn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo activ. imanes</translation>
     </message>
     <message>
         <source>Durata Att.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración act.</translation>
     </message>
     <message>
         <source>Apertura Magneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura imanes</translation>
     </message>
     <message>
         <source>Fase Zero Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase cero encoder</translation>
     </message>
     <message>
         <source>verso rotazione encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>sentido de giro encoder</translation>
     </message>
     <message>
         <source>Macchina</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina</translation>
     </message>
     <message>
         <source>Lettura I/F</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura I/F</translation>
     </message>
     <message>
         <source>K-peso</source>
-        <translation type="unfinished"></translation>
+        <translation>K-peso</translation>
     </message>
     <message>
         <source>Qualita linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad líneas</translation>
     </message>
     <message>
         <source>Rit. Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>Ret. tara</translation>
     </message>
     <message>
         <source>Tipo Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo tara</translation>
     </message>
     <message>
         <source>Dist. FC</source>
-        <translation type="unfinished"></translation>
+        <translation>Dist. FC</translation>
     </message>
     <message>
         <source>Durata FC</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración FC</translation>
     </message>
     <message>
         <source>ritardo FC</source>
-        <translation type="unfinished"></translation>
+        <translation>retardo FC</translation>
     </message>
     <message>
         <source>Tara e fine campione</source>
-        <translation type="unfinished"></translation>
+        <translation>Tara y fin de muestra</translation>
     </message>
     <message>
         <source>Installazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalación</translation>
     </message>
     <message>
         <source>Linea %1</source>
-        <translation type="unfinished">Línea %1</translation>
+        <translation>Línea %1</translation>
     </message>
     <message>
         <source>Qualità%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad%1</translation>
     </message>
     <message>
         <source>non abilitata</source>
-        <translation type="unfinished">no habilitada</translation>
+        <translation>no habilitada</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished">Guardar</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>◄ sinistra</source>
-        <translation type="unfinished"></translation>
+        <translation>◄ izquierda</translation>
     </message>
     <message>
         <source>destra ►</source>
-        <translation type="unfinished"></translation>
+        <translation>derecha ►</translation>
     </message>
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo &quot;%1&quot; debe contener un número entero.</translation>
     </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
     <message>
         <source>Password Accesso Servizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de acceso de servicio</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Entra</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrar</translation>
     </message>
 </context>
 <context>
@@ -1392,7 +1404,7 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished">Guardar</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Procedura Automatica</source>

@@ -409,58 +409,70 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     </message>
     <message>
         <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention ! Les modifications apportées dans la fenêtre suivante peuvent altérer le fonctionnement de la machine. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Com non disponibile nel computer, il programma terminera!</source>
-        <translation type="unfinished"></translation>
+        <translation>Port COM non disponible sur l&apos;ordinateur, le programme va se terminer !</translation>
     </message>
     <message>
         <source>Com Scarti non disponibile nel computer, il programma terminera!</source>
-        <translation type="unfinished"></translation>
+        <translation>Port COM des rebuts non disponible sur l&apos;ordinateur, le programme va se terminer !</translation>
     </message>
     <message>
         <source>Dischetto sul floppy non presente o non leggibile!</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque absent ou illisible !</translation>
     </message>
     <message>
         <source>Salvataggio effettuato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde effectuée !</translation>
     </message>
     <message>
         <source>Ripristino effettuato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration effectuée !</translation>
     </message>
     <message>
         <source>Cancellazione non possibile, Bolla precedente in corso.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression impossible, bon précédent en cours.</translation>
     </message>
     <message>
         <source>Cancellare archivio Bolle? non sarà possibile recuperarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;archive des bons ? Elle ne pourra pas être récupérée.</translation>
     </message>
     <message>
         <source>Cancellare archivio Produttori? non sarà possibile recuperarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;archive des producteurs ? Elle ne pourra pas être récupérée.</translation>
     </message>
     <message>
         <source>Archivio Bolle cancellato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive des bons supprimée !</translation>
     </message>
     <message>
         <source>Archivio Produttori cancellato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive des producteurs supprimée !</translation>
     </message>
     <message>
         <source>Copia di sicurezza non riuscita: archivio non cancellato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie de sécurité échouée : archive non supprimée.</translation>
     </message>
     <message>
         <source>Copia di sicurezza dell&apos;archivio in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie de sécurité de l&apos;archive dans %1</translation>
     </message>
     <message>
         <source>Impossibile avviare il programma di aggiornamento %1</source>
+        <translation>Impossible de lancer le programme de mise à jour %1</translation>
+    </message>
+    <message>
+        <source>Termine Memorizzato non accettato!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fine funzione oscilloscopio... non eseguita!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -765,194 +777,194 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <name>kv7::installation::TInstallazione</name>
     <message>
         <source>variabile</source>
-        <translation type="unfinished"></translation>
+        <translation>variable</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>60% /3 Passi</source>
-        <translation type="unfinished"></translation>
+        <translation>60% /3 pas</translation>
     </message>
     <message>
         <source>100% /3 Passi</source>
-        <translation type="unfinished"></translation>
+        <translation>100% /3 pas</translation>
     </message>
     <message>
         <source>TARA/LINEA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE/LIGNE</translation>
     </message>
     <message>
         <source>TARA/TAZZA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE/GODET</translation>
     </message>
     <message>
         <source>TARA INC.(1gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE INC.(1g)</translation>
     </message>
     <message>
         <source>TARA INC.(2gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE INC.(2g)</translation>
     </message>
     <message>
         <source>TARA INC.(3gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE INC.(3g)</translation>
     </message>
     <message>
         <source>TARA INC.(4gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE INC.(4g)</translation>
     </message>
     <message>
         <source>TARA INC.(5gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE INC.(5g)</translation>
     </message>
     <message>
         <source>TARA INC.(6gr)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE INC.(6g)</translation>
     </message>
     <message>
         <source>Seriale Centralina</source>
-        <translation type="unfinished"></translation>
+        <translation>Série centrale</translation>
     </message>
     <message>
         <source>Seriale S. Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Série lecteur code-barres</translation>
     </message>
     <message>
         <source>Seriale S. Scarti</source>
-        <translation type="unfinished"></translation>
+        <translation>Série station rebuts</translation>
     </message>
     <message>
         <source>Abilita</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer</translation>
     </message>
     <message>
         <source>Seriali</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports série</translation>
     </message>
     <message>
         <source>Numero linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de lignes</translation>
     </message>
     <message>
         <source>Numero Uscite</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de sorties</translation>
     </message>
     <message>
         <source>Numero Tazze/L.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de godets/L.</translation>
     </message>
     <message>
         <source>Tipo attiv. Magn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type activ. aimants</translation>
     </message>
     <message>
         <source>Durata Att.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée activ.</translation>
     </message>
     <message>
         <source>Apertura Magneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture aimants</translation>
     </message>
     <message>
         <source>Fase Zero Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase zéro codeur</translation>
     </message>
     <message>
         <source>verso rotazione encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>sens de rotation codeur</translation>
     </message>
     <message>
         <source>Macchina</source>
-        <translation type="unfinished"></translation>
+        <translation>Machine</translation>
     </message>
     <message>
         <source>Lettura I/F</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture D/F</translation>
     </message>
     <message>
         <source>K-peso</source>
-        <translation type="unfinished"></translation>
+        <translation>K-poids</translation>
     </message>
     <message>
         <source>Qualita linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité lignes</translation>
     </message>
     <message>
         <source>Rit. Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>Retard tare</translation>
     </message>
     <message>
         <source>Tipo Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>Type tare</translation>
     </message>
     <message>
         <source>Dist. FC</source>
-        <translation type="unfinished"></translation>
+        <translation>Dist. FC</translation>
     </message>
     <message>
         <source>Durata FC</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée FC</translation>
     </message>
     <message>
         <source>ritardo FC</source>
-        <translation type="unfinished"></translation>
+        <translation>retard FC</translation>
     </message>
     <message>
         <source>Tara e fine campione</source>
-        <translation type="unfinished"></translation>
+        <translation>Tare et fin d&apos;échantillon</translation>
     </message>
     <message>
         <source>Installazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation</translation>
     </message>
     <message>
         <source>Linea %1</source>
-        <translation type="unfinished">Ligne %1</translation>
+        <translation>Ligne %1</translation>
     </message>
     <message>
         <source>Qualità%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité%1</translation>
     </message>
     <message>
         <source>non abilitata</source>
-        <translation type="unfinished">désactivée</translation>
+        <translation>désactivée</translation>
     </message>
     <message>
         <source>Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>◄ sinistra</source>
-        <translation type="unfinished"></translation>
+        <translation>◄ gauche</translation>
     </message>
     <message>
         <source>destra ►</source>
-        <translation type="unfinished"></translation>
+        <translation>droite ►</translation>
     </message>
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » doit contenir un nombre entier.</translation>
     </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
     <message>
         <source>Password Accesso Servizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe d&apos;accès service</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Entra</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrer</translation>
     </message>
 </context>
 <context>
@@ -1392,7 +1404,7 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Procedura Automatica</source>

@@ -463,6 +463,18 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Impossibile avviare il programma di aggiornamento %1</source>
         <translation>Impossibile avviare il programma di aggiornamento %1</translation>
     </message>
+    <message>
+        <source>Termine Memorizzato non accettato!</source>
+        <translation>Termine Memorizzato non accettato!</translation>
+    </message>
+    <message>
+        <source>Fine funzione oscilloscopio... non eseguita!</source>
+        <translation>Fine funzione oscilloscopio... non eseguita!</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
+        <translation>Impossibile scrivere il file %1: le tracce non vengono più salvate.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
