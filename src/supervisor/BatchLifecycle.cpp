@@ -14,6 +14,7 @@
 #include "link/cSrd12.h"
 #include "store/Database.h"
 #include "store/DbError.h"
+#include "store/NoBatchMarker.h"
 #include "supervisor/Supervisor.h"
 
 namespace kv7::supervisor {
@@ -80,9 +81,11 @@ void Supervisor::EndOfBatch() {
   }
   const store::DbDateTime ended = processing_.forceDate ? processing_.date1 : store::DbDateTime::LocalNow();
   const batches::BatchWorkingSet ws = EndedBatch(ended);
-  if (config_.archiviazione == 1 && !StoreEndedBatch(ws, ended)) return;
-  st_.batchCounting = false;
-  if (journal_) journal_->SetCountingBatch("");
+  if (config_.archiviazione == 1) {
+    if (!StoreEndedBatch(ws, ended)) return;
+  } else {
+    BatchEnded();
+  }
   if (config_.stampa == 1) {
     WriteLog("print cmd =P" + std::to_string(st_.archiveCounter) + "\r\n");
     PrintEndOfBatch(std::to_string(st_.runCounter + 1));
@@ -91,6 +94,15 @@ void Supervisor::EndOfBatch() {
   batches::KillPoint("printed");
   ClearProcessingData();
   Start1();
+  // The routine's own reset clears the board for the next delivery; that
+  // batch counts once the operator resets the totals for it.
+  BatchEnded();
+  store::WriteNoBatchMarker(workDir_);
+}
+
+void Supervisor::BatchEnded() {
+  st_.batchCounting = false;
+  if (journal_) journal_->SetCountingBatch("");
 }
 
 batches::BatchWorkingSet Supervisor::EndedBatch(const store::DbDateTime& ended) {
@@ -129,6 +141,7 @@ bool Supervisor::StoreEndedBatch(const batches::BatchWorkingSet& ws, const store
   try {
     if (!journal_) throw batches::JournalError("giornale non disponibile");
     entry = journal_->Add(batches::BatchRowFromWorkingSet(0, ws), ended);
+    BatchEnded();
   } catch (const batches::JournalError& e) {
     WriteLog(std::string("journal error: ") + e.what() + "\r\n");
     operator_.ShowMessage("La bolla " + ws.numero + " non è stata salvata: " + e.what() +
@@ -191,6 +204,8 @@ void Supervisor::OpenJournal() {
   }
   if (const auto counting = journal_->CountingBatch())
     console_.SetText(Control::LavorPrec, "Lavorazione precedente n: " + *counting);
+  else
+    store::WriteNoBatchMarker(workDir_);
   st_.nextReplay = std::chrono::steady_clock::now() + kReplayEvery;
 }
 
@@ -215,8 +230,10 @@ batches::ReplaySummary Supervisor::ReplayJournal(bool connect) {
 
 void Supervisor::KeepCountingBatch() {
   st_.batchCounting = true;
+  store::RemoveNoBatchMarker(workDir_);
   // An empty number still marks a batch counting.
-  if (journal_) journal_->SetCountingBatch(processing_.numero.empty() ? "-" : processing_.numero);
+  const std::string& number = st_.numBolla.empty() ? processing_.numero : st_.numBolla;
+  if (journal_) journal_->SetCountingBatch(number.empty() ? "-" : number);
 }
 
 std::filesystem::path Supervisor::ExportDir() const { return batches::ExportDirectory(config_.direxp); }

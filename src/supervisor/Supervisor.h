@@ -343,6 +343,7 @@ class Supervisor {
   // be journaled (the routine stops, the board keeps its totals).
   bool StoreEndedBatch(const batches::BatchWorkingSet& ws, const store::DbDateTime& ended);
   void ClearProcessingData();
+  void BatchEnded();
   void KeepCountingBatch();
   std::filesystem::path ExportDir() const;
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDateTimeEdit>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include "batches/TListaProduttori.h"
 #include "batches/TModDati.h"
 #include "batches/TNewBolla.h"
+#include "batches/Texpfiltdata.h"
 #include "store/TestDatabase.h"
 #include "ui/QtTestApp.h"
 
@@ -214,6 +216,27 @@ TEST_F(BigArchive, EnterOnBatch100000EditsThatBatch) {
   EXPECT_EQ(kv7::store::ToInteger(changed[0][0]), 100000);
   EXPECT_EQ(kv7::store::ToText(Sql().QueryFirst("SELECT `bolla` FROM `bolle` WHERE `num` = 10000")->Values()[0]),
             "B10000");
+}
+
+TEST(ExportFilter, TodayByDefaultEnterExportsEscapeCancels) {
+  kv7::test::TestApp();
+  Texpfiltdata w;
+  w.open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  const QDate today = QDate::currentDate();
+  const auto from = w.From();
+  EXPECT_EQ(std::tie(from.year, from.month, from.day, from.hour, from.minute),
+            std::make_tuple(today.year(), today.month(), today.day(), 0, 0));
+  w.DataFine()->setDateTime(QDateTime(QDate(2026, 3, 1), QTime(17, 30, 5)));
+  QTest::keyClick(w.NomiCampi(), Qt::Key_Space);
+  QTest::keyClick(w.DataInizio(), Qt::Key_Return);
+  EXPECT_EQ(w.result(), QDialog::Accepted);
+  EXPECT_EQ(w.To(), (kv7::store::DbDateTime{2026, 3, 1, 17, 30, 5}));
+  EXPECT_TRUE(w.Header());
+  w.open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  QTest::keyClick(&w, Qt::Key_Escape);
+  EXPECT_EQ(w.result(), QDialog::Rejected);
 }
 
 }  // namespace

@@ -216,7 +216,14 @@ TEST_F(BatchLifecycle, TwoBatchesRunFromProgramToTicketAndTheFiguresAreTheBoards
 
   // The next batch on the same program gets the next number and its own record.
   c.CountBatch("B-78");
+  {
+    // A console started now finds the batch counting and names it.
+    Console next(dir_.path(), Db(), false);
+    EXPECT_EQ(next.console.texts[supervisor::Control::LavorPrec], "Lavorazione precedente n: B-78");
+    EXPECT_FALSE(fs::exists(dir_ / "bolle.dat"));
+  }
   c.EndBatch();
+  EXPECT_TRUE(fs::exists(dir_ / "bolle.dat")) << "no batch in progress";
   EXPECT_EQ(Rows("B-78"), 1);
   EXPECT_EQ(Files(dir_ / "exp", ".txt").size(), 2u);
   EXPECT_EQ(c.printed.pages.back().registration, "2");
@@ -302,6 +309,7 @@ TEST_F(BatchLifecycle, EndOfBatchSurvivesAKillAtEveryStep) {
     EXPECT_EQ(Files(work / "exp", ".txt").size(), 1u);
     EXPECT_TRUE(Files(work / "exp", ".t").empty());
     EXPECT_EQ(again.console.panels[5], "");
+    EXPECT_EQ(again.console.texts[supervisor::Control::LavorPrec], "") << "the batch had ended";
     Sql().ExecuteSql("DELETE FROM bolle");
   }
 }
