@@ -343,10 +343,10 @@ class Supervisor {
   // be journaled (the routine stops, the board keeps its totals).
   bool StoreEndedBatch(const batches::BatchWorkingSet& ws, const store::DbDateTime& ended);
   void ClearProcessingData();
-  void BatchEnded();
   // F8 started counting a batch / the batch has ended: kept beside the
   // journal for the next start, and "bolle.dat" follows.
   void KeepCountingBatch();
+  void BatchEnded();
   std::filesystem::path ExportDir() const;
 
   std::unique_ptr<batches::BatchJournal> journal_;
