@@ -314,5 +314,65 @@ TEST_F(BatchLifecycle, EndOfBatchSurvivesAKillAtEveryStep) {
   }
 }
 
+// F9's rules before any end of batch, and the reset of the board.
+TEST(EndOfBatchRules, F9AndResetBoard) {
+  struct Case {
+    const char* stato;
+    bool checkStpTotP;
+    const char* totPartita;
+    int finePartAuto, scartiEnab;
+    const char* message;  // "" none
+    bool endRequest;
+  };
+  const Case cases[] = {
+      {"3", true, "0", 1, 0, "", false},  // not processing: nothing at all
+      {"4", true, "0", 1, 0, "Totale partita deve essere maggiore di zero!", false},
+      {"4", true, "abc", 1, 0, "Totale partita deve essere maggiore di zero!", false},
+      {"4", false, "0", 0, 0, "", true},  // the next tick arms Timer2
+      {"5", true, "10", 1, 0, "La centralina è spenta, accenderla per favore!", false},  // EndOfBatch at once
+      {"4", true, "10", 1, 1, "azzione scarti!", false},  // no station answers: no Timer2
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.stato) + " " + c.totPartita);
+    TempDir dir;
+    store::ConfigStore store(store::ConfigStore::kDefaultRoot, dir / "config");
+    ConsoleRecorder console;
+    ScriptedOperator op;
+    supervisor::Supervisor sup(console, op, store, nullptr, dir.path());
+    sup.State().machineState.Stato = c.stato;
+    sup.CheckStpTotPClick(c.checkStpTotP);
+    sup.totPartitaEdited(c.totPartita);
+    sup.Config().fine_part_auto = c.finePartAuto;
+    sup.Config().scarti_enab = c.scartiEnab;
+    sup.Partita1Click();
+    EXPECT_EQ(op.messages.empty() ? "" : op.messages.back(), std::string(c.message));
+    EXPECT_EQ(sup.State().endRequest, c.endRequest);
+    EXPECT_FALSE(sup.State().timer2Due.has_value());
+    if (c.endRequest) {
+      sup.Timer1Timer();
+      EXPECT_TRUE(sup.State().timer2Due.has_value());
+      EXPECT_FALSE(sup.State().endRequest);
+    }
+  }
+
+  TempDir dir;
+  store::ConfigStore store(store::ConfigStore::kDefaultRoot, dir / "config");
+  ConsoleRecorder console;
+  ScriptedOperator op;
+  supervisor::Supervisor sup(console, op, store, nullptr, dir.path());
+  sup.State().controllerOn = true;
+  sup.State().boardProgram = 5;
+  op.answers = {false};
+  sup.ResetCentralina1Click();
+  EXPECT_EQ(sup.State().boardProgram, 5) << "No changes nothing";
+  op.answers = {true};
+  sup.ResetCentralina1Click();
+  EXPECT_EQ(op.questions.back(), "Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione.");
+  EXPECT_TRUE(sup.State().reinitRequest && sup.State().extraInitCommand);
+  EXPECT_FALSE(sup.State().controllerOn);
+  EXPECT_EQ(sup.State().boardProgram, 9999);
+  EXPECT_NE(Slurp(dir / "kv2.log").find("Reset da operatore\r\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kv7::test
