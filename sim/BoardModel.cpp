@@ -434,6 +434,7 @@ std::string BoardModel::Execute(const std::string& c, double nowMs) {
       }
       break;
     case 'U':
+      magnetCommands_ += (magnetCommands_.empty() ? "" : ",") + c;
       if (arg == "000") {
         magnetTest_ = "off";
         return {};

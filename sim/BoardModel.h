@@ -106,6 +106,10 @@ class BoardModel {
   int Rotation() const { return rotation_; }
   int MagnetType() const { return magnetType_; }
   const std::string& MagnetTest() const { return magnetTest_; }
+  // Every "U" command received, in order, comma separated.
+  const std::string& MagnetCommands() const { return magnetCommands_; }
+  // The empty weight of a cup on a line (0-based), as the tare table gives it.
+  int CupTare(int line, int cup) const { return Tare(line, cup); }
   std::array<int, 4> TareSettings() const { return tareSettings_; }
   const std::array<int, kLines>& Kappas() const { return kappas_; }
   StreamMode Stream() const { return stream_; }
@@ -147,6 +151,7 @@ class BoardModel {
   int rotation_ = 0;
   int magnetType_ = 0;
   std::string magnetTest_ = "off";
+  std::string magnetCommands_;
   bool alarm_ = false;
 
   Totals totals_{};

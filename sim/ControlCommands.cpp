@@ -15,6 +15,7 @@ const char* kHelp =
     "power-cycle                 board back to state 0, installation and program lost\n"
     "state N                     force processing state 0..5\n"
     "start                       run on to processing, with or without a program\n"
+    "tare LINE CUP               the empty weight of a cup on a line\n"
     "rate N                      cups per second on every line (0 stops the chain)\n"
     "weights normal:M:SD|uniform:MIN:MAX|fixed:G\n"
     "reject-share P              share of fruit rejected to the reject station (0..1)\n"
@@ -85,7 +86,8 @@ std::string Simulator::Status() const {
     << "stream=" << StreamName(board_.Stream()) << '\n'
     << "rotation=" << board_.Rotation() << '\n'
     << "magnet_type=" << board_.MagnetType() << '\n'
-    << "magnet_test=" << board_.MagnetTest() << '\n';
+    << "magnet_test=" << board_.MagnetTest() << '\n'
+    << "magnet_commands=" << board_.MagnetCommands() << '\n';
   auto t = board_.TareSettings();
   o << "tare_settings=" << t[0] << ',' << t[1] << ',' << t[2] << ',' << t[3] << '\n';
   o << "kappas=";
@@ -161,6 +163,12 @@ std::string Simulator::Command(const std::string& text) {
     if (!ToInt(arg(1), n) || n < 0 || n > 5) return err("state takes 0..5");
     board_.ForceState(n, modelMs_);
     return "ok\n";
+  }
+  if (cmd == "tare") {
+    int line = 0, cup = 0;
+    if (!ToInt(arg(1), line) || !ToInt(arg(2), cup) || line < 1 || line > kLines || cup < 1 || cup > kMaxCup)
+      return err("tare takes LINE 1..6 and CUP 1..511");
+    return "tare=" + std::to_string(board_.CupTare(line - 1, cup)) + "\nok\n";
   }
   if (cmd == "start") {
     board_.StartRunning(modelMs_);

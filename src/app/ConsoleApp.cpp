@@ -32,6 +32,7 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
       programWindows_(window_, gate_),
       batchWindows_(window_, gate_),
       reportWindows_(window_, gate_),
+      serviceWindows_(window_, gate_),
       installationWindows_(window_, gate_),
       store_(store::ConfigStore::kDefaultRoot, store::ConfigStore::DefaultDirectory(),
              [this](const std::string& warning) { operator_.ShowMessage(warning); }),
@@ -43,6 +44,7 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
   supervisor_->SetProgramWindows(&programWindows_);
   supervisor_->SetBatchWindows(&batchWindows_);
   supervisor_->SetReportWindows(&reportWindows_);
+  supervisor_->SetServiceWindows(&serviceWindows_);
   supervisor_->SetInstallationWindows(&installationWindows_);
   // The program parameters' OK carries a new weight unit to the batch editor.
   supervisor_->SetUnitsChangedHook([this](bool grams) { batchWindows_.SetUnits(grams); });
@@ -105,6 +107,7 @@ void ConsoleApp::Wire() {
   WireBatches();
   WireReports();
   WireInstallation();
+  WireService();
   WireCommand(&TMain::AggiornaTempiScarti1Click, &supervisor::Supervisor::AggiornaTempiScarti);
   // A language chosen by the operator redraws the totals in it.
   connect(&window_, &TMain::LanguageChosen, this, [this] {

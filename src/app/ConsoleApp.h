@@ -16,6 +16,7 @@
 #include "app/InstallationWindowsBridge.h"
 #include "app/ProgramWindowsBridge.h"
 #include "app/ReportWindowsBridge.h"
+#include "app/ServiceWindowsBridge.h"
 #include "app/WindowThreadGate.h"
 #include "store/ConfigStore.h"
 #include "store/Database.h"
@@ -52,6 +53,8 @@ class ConsoleApp : public QObject {
   reports::TImpCosti& CostsWindow() { return *costsWindow_; }
   ProgramWindowsBridge& ProgramWindows() { return programWindows_; }
   ReportWindowsBridge& ReportWindows() { return reportWindows_; }
+  // The service windows (calibration, diagnostic tests, tare table, oscilloscope).
+  ServiceWindowsBridge& ServiceWindows() { return serviceWindows_; }
   // The installation window, the password window and the backup dialogs.
   InstallationWindowsBridge& InstallationWindows() { return installationWindows_; }
   // Batches, producers and the processing data.
@@ -92,6 +95,9 @@ class ConsoleApp : public QObject {
   BatchWindowsBridge batchWindows_;
   // The printed pages and the company header window.
   ReportWindowsBridge reportWindows_;
+  // The service windows and the "Assistenza" menu (ConsoleService.cpp).
+  ServiceWindowsBridge serviceWindows_;
+  void WireService();
   // Installation, its backup and the archive resets (ConsoleInstallation.cpp).
   InstallationWindowsBridge installationWindows_;
   void WireInstallation();

@@ -108,6 +108,10 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "%1 bolle in attesa / %2 record in attesa"),
     QT_TRANSLATE_NOOP("Messages", "%1 bolle in attesa"),
     QT_TRANSLATE_NOOP("Messages", "%1 record in attesa"),
+    // Service windows: diagnostic tests and the oscilloscope.
+    QT_TRANSLATE_NOOP("Messages", "Termine Memorizzato non accettato!"),
+    QT_TRANSLATE_NOOP("Messages", "Fine funzione oscilloscopio... non eseguita!"),
+    QT_TRANSLATE_NOOP("Messages", "Impossibile scrivere il file %1: le tracce non vengono più salvate."),
     // Names the console hands to its windows.
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice"),
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice%1"),  // with the board's version and type

@@ -58,8 +58,9 @@ void Supervisor::Timer1Timer() {
           st_.pollDivider = 1;
           StatusPoll();
         }
-      } else if (st_.serviceMode >= 1 && st_.serviceMode <= 6 && serviceHook_) {
-        serviceHook_(st_.serviceMode);
+      } else if (st_.serviceMode >= 1 && st_.serviceMode <= 6) {
+        // Service windows: the open window's exchange (ServiceCommands.cpp).
+        ServeServiceMode(st_.serviceMode);
       }
     } else {
       DownloadStep();

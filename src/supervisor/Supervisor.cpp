@@ -122,7 +122,7 @@ void Supervisor::CreateLinks() {
   // Port 0 is "non abilitata" in the installation: no link at all.
   if (config_.porta_com > 0 && config_.porta_com < kNoPort)
     controller_ = std::make_unique<cMB90>(static_cast<std::uint8_t>(std::max(config_.porta_com, 0)), baud,
-                                          store_, reporter_);
+                                          store_, reporter_, linkTick_);
   if (config_.porta_scarti > 0 && config_.porta_scarti < kNoPort)
     rejectStation_ = std::make_unique<cSrd12>(static_cast<std::uint8_t>(std::max(config_.porta_scarti, 0)), store_);
 }
@@ -215,6 +215,8 @@ void Supervisor::fine2() {
 void Supervisor::FormClose() {
   if (closed_) return;
   closed_ = true;
+  // Service windows: no board is left in a test mode.
+  EndServiceSession();
   if (auxThread_) auxThread_->Terminate();
   console_.SetStatusPanel(3, "0 - Centralina off ");
   WriteLog("Stop Mb3\r\n");

@@ -26,6 +26,7 @@
 #include "supervisor/OperatorReporter.h"
 #include "supervisor/ProgramWindows.h"
 #include "supervisor/ReportWindows.h"
+#include "supervisor/ServiceWindows.h"
 #include "supervisor/SupervisorState.h"
 #include "supervisor/Totals.h"
 
@@ -119,9 +120,6 @@ class Supervisor {
   // Hook for the batch editor's unit labels after the parameters changed.
   void SetUnitsChangedHook(std::function<void(bool grams)> hook) { unitsChangedHook_ = std::move(hook); }
 
-  // A service window owns the cycle while serviceMode is 1..6; it gets the
-  // ticks through this hook.
-  void SetServiceHook(std::function<void(int mode)> hook) { serviceHook_ = std::move(hook); }
   // The line calibration leaves new constants for the board here.
   void SetPendingCalibration(const std::string& constants);
 
@@ -187,7 +185,6 @@ class Supervisor {
   std::unique_ptr<cMB90> controller_;
   std::unique_ptr<cSrd12> rejectStation_;
   std::unique_ptr<tPolling> auxThread_;
-  std::function<void(int)> serviceHook_;
   ProgramWindows* programWindows_ = nullptr;
   std::optional<programs::LoadedProgram> currentProgram_;
   batches::ProcessingData processing_;
@@ -351,6 +348,57 @@ class Supervisor {
 
   std::unique_ptr<batches::BatchJournal> journal_;
   std::deque<std::string> memoLines_;  // Memo1's bar codes, oldest first
+
+  // ---- Service windows: line calibration, diagnostic tests, tare table,
+  //      oscilloscope (ServiceCommands.cpp) ----
+ public:
+  // The windows the service commands open; without them those commands do nothing.
+  void SetServiceWindows(ServiceWindows* windows) { serviceWindows_ = windows; }
+  // The tick of the board links opened at start-up; tests shorten it.
+  void SetLinkTick(std::chrono::nanoseconds tick) { linkTick_ = tick; }
+  // Menu "Assistenza".
+  void ControlloCELLE1Click();
+  void Memorizzato1Click();
+  void Encoder1Click();
+  void ControlloTazze1Click();
+  void TestMagneti1Click();
+  void TabellaTara1Click();
+  void Calibrazione1Click();
+  void Oscilloscopio1Click();
+  // A button of the open service window, or its closing by any means.
+  void HandleServiceRequest(const service::ServiceRequest& request);
+  service::ServiceWindow OpenServiceWindow() const { return serviceWindow_; }
+
+ private:
+  // The cycle's turn for the window that owns it (serviceMode 1..6).
+  void ServeServiceMode(int mode);
+  bool ServiceCanOpen(bool needsController);
+  void OpenService(service::ServiceWindow window, int mode, const service::ServiceOpening& opening);
+  void CloseService(const service::ServiceClosed& closed);
+  // The board left in no test mode and serviceMode 0 (also when the console closes).
+  void EndServiceSession();
+  // False when the board's stop reported that no test was running.
+  bool StopBoardTest(service::ServiceWindow window);
+  void SaveCalibration(const service::ServiceClosed& closed);
+  void SaveOscilloscope(const service::ServiceClosed& closed);
+  void SendCalibrationConstants();
+  void StartEmptyCupTest(const std::string& limit);
+  void StartMagnetTest(const service::StartMagnetTest& request);
+  void RequestTareTable();
+  void CaptureTrace(const service::Capture& request);
+  void ServeTrace();
+  void AppendFrame(const service::TraceFrame& frame);
+
+  ServiceWindows* serviceWindows_ = nullptr;
+  service::ServiceWindow serviceWindow_ = service::ServiceWindow::None;
+  std::chrono::nanoseconds linkTick_{864000};
+  std::array<std::int32_t, 6> keptKappas_{};
+  bool calibrationRan_ = false;
+  bool emptyCupsRunning_ = false;
+  int magnetTestType_ = 0;  // 0 none, 1 dynamic, 2 static
+  int traceLine_ = 1;
+  bool saveFrames_ = false;
+  // ---- end of the service windows' block ----
 };
 
 }  // namespace kv7::supervisor

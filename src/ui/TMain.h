@@ -215,6 +215,7 @@ class TMain : public QMainWindow {
   void TabellaTara1Click();
   void Calibrazione1Click();
   void Oscilloscopio1Click();
+  void TestMagneti1Click();  // the magnet test "Test Magneti"
   // "Scarti"
   void AggiornaTempiScarti1Click();
   void MappaerroriSRD121Click();

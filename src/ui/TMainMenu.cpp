@@ -90,6 +90,7 @@ const EntryDef kEntries[] = {
     {"Assistenza1", "TabellaTara1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Tabella T&ara"), &TMain::TabellaTara1Click, false, false},
     {"Assistenza1", "Calibrazione1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Ca&librazione"), &TMain::Calibrazione1Click, false, false},
     {"Assistenza1", "Oscilloscopio1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Oscilloscopio"), &TMain::Oscilloscopio1Click, false, false},
+    {"Assistenza1", "TestMagneti1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Test Ma&gneti"), &TMain::TestMagneti1Click, false, false},
 
     {"Scarti1", "AggiornaTempiScarti1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "Aggiorna Tempi Scarti"), &TMain::AggiornaTempiScarti1Click, true,
      false},
