@@ -465,15 +465,15 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     </message>
     <message>
         <source>Termine Memorizzato non accettato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende des Speichertests nicht angenommen!</translation>
     </message>
     <message>
         <source>Fine funzione oscilloscopio... non eseguita!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende der Oszilloskopfunktion... nicht ausgeführt!</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geschrieben werden: Kurven werden nicht mehr gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1400,7 +1400,7 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienkalibrierung</translation>
     </message>
     <message>
         <source>Salva</source>
@@ -1408,248 +1408,248 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     </message>
     <message>
         <source>Procedura Automatica</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischer Ablauf</translation>
     </message>
     <message>
         <source>Inizia</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Peso Campione</source>
-        <translation type="unfinished"></translation>
+        <translation>Mustergewicht</translation>
     </message>
     <message>
         <source>Procedura Manuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Manueller Ablauf</translation>
     </message>
     <message>
         <source>Linea</source>
-        <translation type="unfinished"></translation>
+        <translation>Linie</translation>
     </message>
     <message>
         <source>- N° -</source>
-        <translation type="unfinished"></translation>
+        <translation>- Nr. -</translation>
     </message>
     <message>
         <source>- KAPPA -</source>
-        <translation type="unfinished"></translation>
+        <translation>- KAPPA -</translation>
     </message>
     <message>
         <source>Peso</source>
-        <translation type="unfinished">Gewicht</translation>
+        <translation>Gewicht</translation>
     </message>
     <message>
         <source>Correzione errori</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerkorrektur</translation>
     </message>
     <message>
         <source>Sovrapeso</source>
-        <translation type="unfinished"></translation>
+        <translation>Übergewicht</translation>
     </message>
     <message>
         <source>Sottopeso</source>
-        <translation type="unfinished"></translation>
+        <translation>Untergewicht</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestCelle</name>
     <message>
         <source>Test Celle</source>
-        <translation type="unfinished"></translation>
+        <translation>Wägezellentest</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestEncoder</name>
     <message>
         <source>Test Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodertest</translation>
     </message>
     <message>
         <source>N. Giro</source>
-        <translation type="unfinished"></translation>
+        <translation>Umdrehung Nr.</translation>
     </message>
     <message>
         <source>Valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Ultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Fehler</translation>
     </message>
     <message>
         <source>Penultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorletzter Fehler</translation>
     </message>
     <message>
         <source>Terzultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Drittletzter Fehler</translation>
     </message>
     <message>
         <source>Quartultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Viertletzter Fehler</translation>
     </message>
     <message>
         <source>Quintultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Fünftletzter Fehler</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestMagneti</name>
     <message>
         <source>Test Magneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnettest</translation>
     </message>
     <message>
         <source>Test Dinamico</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamischer Test</translation>
     </message>
     <message>
         <source>Test Statico</source>
-        <translation type="unfinished"></translation>
+        <translation>Statischer Test</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Uscita N.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang Nr.</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestMem</name>
     <message>
         <source>TEST NETTO MEMORIZZATO</source>
-        <translation type="unfinished"></translation>
+        <translation>TEST GESPEICHERTES NETTO</translation>
     </message>
     <message>
         <source>N. TAZZA</source>
-        <translation type="unfinished"></translation>
+        <translation>BECHER NR.</translation>
     </message>
     <message>
         <source>TARA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA</translation>
     </message>
     <message>
         <source>NETTO</source>
-        <translation type="unfinished"></translation>
+        <translation>NETTO</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestOscilloscopio</name>
     <message>
         <source>Funzione Oscilloscopio</source>
-        <translation type="unfinished"></translation>
+        <translation>Oszilloskopfunktion</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Globale</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Cattura</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfassen</translation>
     </message>
     <message>
         <source>Linea in esame</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüfte Linie</translation>
     </message>
     <message>
         <source>Soglia lnnesco</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöseschwelle</translation>
     </message>
     <message>
         <source>Tazza</source>
-        <translation type="unfinished"></translation>
+        <translation>Becher</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished">Minimum</translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished">Maximum</translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Lordo Assoluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Absolutes Brutto</translation>
     </message>
     <message>
         <source>Salva su File</source>
-        <translation type="unfinished"></translation>
+        <translation>In Datei speichern</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Regolazione Fase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phaseneinstellung</translation>
     </message>
     <message>
         <source>Fase Zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Nullphase</translation>
     </message>
     <message>
         <source>Aggiorna</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Ferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>cattura</source>
-        <translation type="unfinished"></translation>
+        <translation>erfassen</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestTazzeVuote</name>
     <message>
         <source>Test Tazze Vuote</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerbechertest</translation>
     </message>
     <message>
         <source>Numero Tazza</source>
-        <translation type="unfinished"></translation>
+        <translation>Bechernummer</translation>
     </message>
     <message>
         <source>Valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Limite +/-</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze +/-</translation>
     </message>
     <message>
         <source>gr</source>
-        <translation type="unfinished">g</translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::Ttabtara</name>
     <message>
         <source>TABELLA TARA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARATABELLE</translation>
     </message>
     <message>
         <source>Rinfresca</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -1999,7 +1999,7 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     </message>
     <message>
         <source>Test Ma&amp;gneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;gnettest</translation>
     </message>
 </context>
 </TS>

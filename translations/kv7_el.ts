@@ -465,15 +465,15 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     </message>
     <message>
         <source>Termine Memorizzato non accettato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο τερματισμός του αποθηκευμένου δεν έγινε δεκτός!</translation>
     </message>
     <message>
         <source>Fine funzione oscilloscopio... non eseguita!</source>
-        <translation type="unfinished"></translation>
+        <translation>Τέλος λειτουργίας παλμογράφου... δεν εκτελέστηκε!</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αδύνατη η εγγραφή του αρχείου %1: τα ίχνη δεν αποθηκεύονται πλέον.</translation>
     </message>
 </context>
 <context>
@@ -1400,7 +1400,7 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Βαθμονόμηση γραμμών</translation>
     </message>
     <message>
         <source>Salva</source>
@@ -1408,248 +1408,248 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     </message>
     <message>
         <source>Procedura Automatica</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτόματη διαδικασία</translation>
     </message>
     <message>
         <source>Inizia</source>
-        <translation type="unfinished"></translation>
+        <translation>Έναρξη</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>Τέλος</translation>
     </message>
     <message>
         <source>Peso Campione</source>
-        <translation type="unfinished"></translation>
+        <translation>Βάρος δείγματος</translation>
     </message>
     <message>
         <source>Procedura Manuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Χειροκίνητη διαδικασία</translation>
     </message>
     <message>
         <source>Linea</source>
-        <translation type="unfinished"></translation>
+        <translation>Γραμμή</translation>
     </message>
     <message>
         <source>- N° -</source>
-        <translation type="unfinished"></translation>
+        <translation>- Αρ. -</translation>
     </message>
     <message>
         <source>- KAPPA -</source>
-        <translation type="unfinished"></translation>
+        <translation>- KAPPA -</translation>
     </message>
     <message>
         <source>Peso</source>
-        <translation type="unfinished">Βάρος</translation>
+        <translation>Βάρος</translation>
     </message>
     <message>
         <source>Correzione errori</source>
-        <translation type="unfinished"></translation>
+        <translation>Διόρθωση σφαλμάτων</translation>
     </message>
     <message>
         <source>Sovrapeso</source>
-        <translation type="unfinished"></translation>
+        <translation>Υπέρβαρο</translation>
     </message>
     <message>
         <source>Sottopeso</source>
-        <translation type="unfinished"></translation>
+        <translation>Λιποβαρές</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestCelle</name>
     <message>
         <source>Test Celle</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος κυψελών</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestEncoder</name>
     <message>
         <source>Test Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος κωδικοποιητή</translation>
     </message>
     <message>
         <source>N. Giro</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρ. στροφής</translation>
     </message>
     <message>
         <source>Valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Τιμή</translation>
     </message>
     <message>
         <source>Ultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Τελευταίο σφάλμα</translation>
     </message>
     <message>
         <source>Penultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Προτελευταίο σφάλμα</translation>
     </message>
     <message>
         <source>Terzultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Τρίτο από το τέλος σφάλμα</translation>
     </message>
     <message>
         <source>Quartultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Τέταρτο από το τέλος σφάλμα</translation>
     </message>
     <message>
         <source>Quintultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Πέμπτο από το τέλος σφάλμα</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestMagneti</name>
     <message>
         <source>Test Magneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος μαγνητών</translation>
     </message>
     <message>
         <source>Test Dinamico</source>
-        <translation type="unfinished"></translation>
+        <translation>Δυναμικός έλεγχος</translation>
     </message>
     <message>
         <source>Test Statico</source>
-        <translation type="unfinished"></translation>
+        <translation>Στατικός έλεγχος</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Έναρξη</translation>
     </message>
     <message>
         <source>Uscita N.</source>
-        <translation type="unfinished"></translation>
+        <translation>Έξοδος αρ.</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestMem</name>
     <message>
         <source>TEST NETTO MEMORIZZATO</source>
-        <translation type="unfinished"></translation>
+        <translation>ΕΛΕΓΧΟΣ ΑΠΟΘΗΚΕΥΜΕΝΟΥ ΚΑΘΑΡΟΥ</translation>
     </message>
     <message>
         <source>N. TAZZA</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΡ. ΚΥΠΕΛΛΟΥ</translation>
     </message>
     <message>
         <source>TARA</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΠΟΒΑΡΟ</translation>
     </message>
     <message>
         <source>NETTO</source>
-        <translation type="unfinished"></translation>
+        <translation>ΚΑΘΑΡΟ</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestOscilloscopio</name>
     <message>
         <source>Funzione Oscilloscopio</source>
-        <translation type="unfinished"></translation>
+        <translation>Λειτουργία παλμογράφου</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Μεγέθυνση</translation>
     </message>
     <message>
         <source>Globale</source>
-        <translation type="unfinished"></translation>
+        <translation>Συνολικά</translation>
     </message>
     <message>
         <source>Cattura</source>
-        <translation type="unfinished"></translation>
+        <translation>Λήψη</translation>
     </message>
     <message>
         <source>Linea in esame</source>
-        <translation type="unfinished"></translation>
+        <translation>Γραμμή υπό έλεγχο</translation>
     </message>
     <message>
         <source>Soglia lnnesco</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατώφλι σκανδαλισμού</translation>
     </message>
     <message>
         <source>Tazza</source>
-        <translation type="unfinished"></translation>
+        <translation>Κύπελλο</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished">ελάχιστο</translation>
+        <translation>ελάχιστο</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished">μέγιστο</translation>
+        <translation>μέγιστο</translation>
     </message>
     <message>
         <source>Lordo Assoluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Απόλυτο μικτό</translation>
     </message>
     <message>
         <source>Salva su File</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση σε αρχείο</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Έναρξη</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>Τέλος</translation>
     </message>
     <message>
         <source>Regolazione Fase</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρύθμιση φάσης</translation>
     </message>
     <message>
         <source>Fase Zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Μηδενική φάση</translation>
     </message>
     <message>
         <source>Aggiorna</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενημέρωση</translation>
     </message>
     <message>
         <source>Ferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Διακοπή</translation>
     </message>
     <message>
         <source>cattura</source>
-        <translation type="unfinished"></translation>
+        <translation>λήψη</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestTazzeVuote</name>
     <message>
         <source>Test Tazze Vuote</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος κενών κυπέλλων</translation>
     </message>
     <message>
         <source>Numero Tazza</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός κυπέλλου</translation>
     </message>
     <message>
         <source>Valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Τιμή</translation>
     </message>
     <message>
         <source>Limite +/-</source>
-        <translation type="unfinished"></translation>
+        <translation>Όριο +/-</translation>
     </message>
     <message>
         <source>gr</source>
-        <translation type="unfinished">g</translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Έναρξη</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::Ttabtara</name>
     <message>
         <source>TABELLA TARA</source>
-        <translation type="unfinished"></translation>
+        <translation>ΠΙΝΑΚΑΣ ΑΠΟΒΑΡΟΥ</translation>
     </message>
     <message>
         <source>Rinfresca</source>
-        <translation type="unfinished"></translation>
+        <translation>Ανανέωση</translation>
     </message>
 </context>
 <context>
@@ -1999,7 +1999,7 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     </message>
     <message>
         <source>Test Ma&amp;gneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος μα&amp;γνητών</translation>
     </message>
 </context>
 </TS>

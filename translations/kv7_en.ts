@@ -465,15 +465,15 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     </message>
     <message>
         <source>Termine Memorizzato non accettato!</source>
-        <translation type="unfinished"></translation>
+        <translation>End of stored test not accepted!</translation>
     </message>
     <message>
         <source>Fine funzione oscilloscopio... non eseguita!</source>
-        <translation type="unfinished"></translation>
+        <translation>End of oscilloscope function... not done!</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write file %1: traces are no longer saved.</translation>
     </message>
 </context>
 <context>
@@ -1400,7 +1400,7 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Line calibration</translation>
     </message>
     <message>
         <source>Salva</source>
@@ -1408,248 +1408,248 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     </message>
     <message>
         <source>Procedura Automatica</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic procedure</translation>
     </message>
     <message>
         <source>Inizia</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>Peso Campione</source>
-        <translation type="unfinished"></translation>
+        <translation>Sample weight</translation>
     </message>
     <message>
         <source>Procedura Manuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual procedure</translation>
     </message>
     <message>
         <source>Linea</source>
-        <translation type="unfinished"></translation>
+        <translation>Line</translation>
     </message>
     <message>
         <source>- N° -</source>
-        <translation type="unfinished"></translation>
+        <translation>- No. -</translation>
     </message>
     <message>
         <source>- KAPPA -</source>
-        <translation type="unfinished"></translation>
+        <translation>- KAPPA -</translation>
     </message>
     <message>
         <source>Peso</source>
-        <translation type="unfinished">Weight</translation>
+        <translation>Weight</translation>
     </message>
     <message>
         <source>Correzione errori</source>
-        <translation type="unfinished"></translation>
+        <translation>Error correction</translation>
     </message>
     <message>
         <source>Sovrapeso</source>
-        <translation type="unfinished"></translation>
+        <translation>Overweight</translation>
     </message>
     <message>
         <source>Sottopeso</source>
-        <translation type="unfinished"></translation>
+        <translation>Underweight</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestCelle</name>
     <message>
         <source>Test Celle</source>
-        <translation type="unfinished"></translation>
+        <translation>Load cell test</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestEncoder</name>
     <message>
         <source>Test Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Encoder test</translation>
     </message>
     <message>
         <source>N. Giro</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn no.</translation>
     </message>
     <message>
         <source>Valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
     <message>
         <source>Ultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Last error</translation>
     </message>
     <message>
         <source>Penultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Second last error</translation>
     </message>
     <message>
         <source>Terzultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Third last error</translation>
     </message>
     <message>
         <source>Quartultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Fourth last error</translation>
     </message>
     <message>
         <source>Quintultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Fifth last error</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestMagneti</name>
     <message>
         <source>Test Magneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnet test</translation>
     </message>
     <message>
         <source>Test Dinamico</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamic test</translation>
     </message>
     <message>
         <source>Test Statico</source>
-        <translation type="unfinished"></translation>
+        <translation>Static test</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Uscita N.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outlet no.</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestMem</name>
     <message>
         <source>TEST NETTO MEMORIZZATO</source>
-        <translation type="unfinished"></translation>
+        <translation>STORED NET TEST</translation>
     </message>
     <message>
         <source>N. TAZZA</source>
-        <translation type="unfinished"></translation>
+        <translation>CUP NO.</translation>
     </message>
     <message>
         <source>TARA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE</translation>
     </message>
     <message>
         <source>NETTO</source>
-        <translation type="unfinished"></translation>
+        <translation>NET</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestOscilloscopio</name>
     <message>
         <source>Funzione Oscilloscopio</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscilloscope</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Globale</source>
-        <translation type="unfinished"></translation>
+        <translation>Full scale</translation>
     </message>
     <message>
         <source>Cattura</source>
-        <translation type="unfinished"></translation>
+        <translation>Capture</translation>
     </message>
     <message>
         <source>Linea in esame</source>
-        <translation type="unfinished"></translation>
+        <translation>Line under test</translation>
     </message>
     <message>
         <source>Soglia lnnesco</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger threshold</translation>
     </message>
     <message>
         <source>Tazza</source>
-        <translation type="unfinished"></translation>
+        <translation>Cup</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished">minimum</translation>
+        <translation>minimum</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished">maximum</translation>
+        <translation>maximum</translation>
     </message>
     <message>
         <source>Lordo Assoluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Absolute gross</translation>
     </message>
     <message>
         <source>Salva su File</source>
-        <translation type="unfinished"></translation>
+        <translation>Save to file</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>Regolazione Fase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase adjustment</translation>
     </message>
     <message>
         <source>Fase Zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Zero phase</translation>
     </message>
     <message>
         <source>Aggiorna</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>Ferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>cattura</source>
-        <translation type="unfinished"></translation>
+        <translation>capture</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestTazzeVuote</name>
     <message>
         <source>Test Tazze Vuote</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty cup test</translation>
     </message>
     <message>
         <source>Numero Tazza</source>
-        <translation type="unfinished"></translation>
+        <translation>Cup number</translation>
     </message>
     <message>
         <source>Valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
     <message>
         <source>Limite +/-</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit +/-</translation>
     </message>
     <message>
         <source>gr</source>
-        <translation type="unfinished">g</translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::Ttabtara</name>
     <message>
         <source>TABELLA TARA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE TABLE</translation>
     </message>
     <message>
         <source>Rinfresca</source>
-        <translation type="unfinished"></translation>
+        <translation>Refresh</translation>
     </message>
 </context>
 <context>
@@ -1999,7 +1999,7 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     </message>
     <message>
         <source>Test Ma&amp;gneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;gnet test</translation>
     </message>
 </context>
 </TS>

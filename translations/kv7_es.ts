@@ -465,15 +465,15 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     </message>
     <message>
         <source>Termine Memorizzato non accettato!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Fin de memorizado no aceptado!</translation>
     </message>
     <message>
         <source>Fine funzione oscilloscopio... non eseguita!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la función osciloscopio... ¡no ejecutada!</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1: las trazas ya no se guardan.</translation>
     </message>
 </context>
 <context>
@@ -1400,7 +1400,7 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibración líneas</translation>
     </message>
     <message>
         <source>Salva</source>
@@ -1408,248 +1408,248 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     </message>
     <message>
         <source>Procedura Automatica</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedimiento automático</translation>
     </message>
     <message>
         <source>Inizia</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Peso Campione</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso muestra</translation>
     </message>
     <message>
         <source>Procedura Manuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedimiento manual</translation>
     </message>
     <message>
         <source>Linea</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea</translation>
     </message>
     <message>
         <source>- N° -</source>
-        <translation type="unfinished"></translation>
+        <translation>- N° -</translation>
     </message>
     <message>
         <source>- KAPPA -</source>
-        <translation type="unfinished"></translation>
+        <translation>- KAPPA -</translation>
     </message>
     <message>
         <source>Peso</source>
-        <translation type="unfinished">Peso</translation>
+        <translation>Peso</translation>
     </message>
     <message>
         <source>Correzione errori</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrección de errores</translation>
     </message>
     <message>
         <source>Sovrapeso</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrepeso</translation>
     </message>
     <message>
         <source>Sottopeso</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta de peso</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestCelle</name>
     <message>
         <source>Test Celle</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de células</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestEncoder</name>
     <message>
         <source>Test Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba encoder</translation>
     </message>
     <message>
         <source>N. Giro</source>
-        <translation type="unfinished"></translation>
+        <translation>N. Vuelta</translation>
     </message>
     <message>
         <source>Valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Ultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Último error</translation>
     </message>
     <message>
         <source>Penultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Penúltimo error</translation>
     </message>
     <message>
         <source>Terzultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Antepenúltimo error</translation>
     </message>
     <message>
         <source>Quartultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarto último error</translation>
     </message>
     <message>
         <source>Quintultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinto último error</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestMagneti</name>
     <message>
         <source>Test Magneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba imanes</translation>
     </message>
     <message>
         <source>Test Dinamico</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba dinámica</translation>
     </message>
     <message>
         <source>Test Statico</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba estática</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Uscita N.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida N.</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestMem</name>
     <message>
         <source>TEST NETTO MEMORIZZATO</source>
-        <translation type="unfinished"></translation>
+        <translation>PRUEBA NETO MEMORIZADO</translation>
     </message>
     <message>
         <source>N. TAZZA</source>
-        <translation type="unfinished"></translation>
+        <translation>N. CAZOLETA</translation>
     </message>
     <message>
         <source>TARA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARA</translation>
     </message>
     <message>
         <source>NETTO</source>
-        <translation type="unfinished"></translation>
+        <translation>NETO</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestOscilloscopio</name>
     <message>
         <source>Funzione Oscilloscopio</source>
-        <translation type="unfinished"></translation>
+        <translation>Función osciloscopio</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Globale</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Cattura</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar</translation>
     </message>
     <message>
         <source>Linea in esame</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea examinada</translation>
     </message>
     <message>
         <source>Soglia lnnesco</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral de disparo</translation>
     </message>
     <message>
         <source>Tazza</source>
-        <translation type="unfinished"></translation>
+        <translation>Cazoleta</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished">mínimo</translation>
+        <translation>mínimo</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished">máximo</translation>
+        <translation>máximo</translation>
     </message>
     <message>
         <source>Lordo Assoluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruto absoluto</translation>
     </message>
     <message>
         <source>Salva su File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en archivo</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Regolazione Fase</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de fase</translation>
     </message>
     <message>
         <source>Fase Zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase cero</translation>
     </message>
     <message>
         <source>Aggiorna</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Ferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>cattura</source>
-        <translation type="unfinished"></translation>
+        <translation>capturar</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestTazzeVuote</name>
     <message>
         <source>Test Tazze Vuote</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba cazoletas vacías</translation>
     </message>
     <message>
         <source>Numero Tazza</source>
-        <translation type="unfinished"></translation>
+        <translation>Número cazoleta</translation>
     </message>
     <message>
         <source>Valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Limite +/-</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite +/-</translation>
     </message>
     <message>
         <source>gr</source>
-        <translation type="unfinished">g</translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::Ttabtara</name>
     <message>
         <source>TABELLA TARA</source>
-        <translation type="unfinished"></translation>
+        <translation>TABLA TARA</translation>
     </message>
     <message>
         <source>Rinfresca</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
 </context>
 <context>
@@ -1999,7 +1999,7 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     </message>
     <message>
         <source>Test Ma&amp;gneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba ima&amp;nes</translation>
     </message>
 </context>
 </TS>

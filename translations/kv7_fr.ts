@@ -465,15 +465,15 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     </message>
     <message>
         <source>Termine Memorizzato non accettato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin du test mémorisé non acceptée !</translation>
     </message>
     <message>
         <source>Fine funzione oscilloscopio... non eseguita!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la fonction oscilloscope... non exécutée !</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1 : les traces ne sont plus enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -1400,7 +1400,7 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage des lignes</translation>
     </message>
     <message>
         <source>Salva</source>
@@ -1408,248 +1408,248 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     </message>
     <message>
         <source>Procedura Automatica</source>
-        <translation type="unfinished"></translation>
+        <translation>Procédure automatique</translation>
     </message>
     <message>
         <source>Inizia</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Peso Campione</source>
-        <translation type="unfinished"></translation>
+        <translation>Poids étalon</translation>
     </message>
     <message>
         <source>Procedura Manuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Procédure manuelle</translation>
     </message>
     <message>
         <source>Linea</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>- N° -</source>
-        <translation type="unfinished"></translation>
+        <translation>- N° -</translation>
     </message>
     <message>
         <source>- KAPPA -</source>
-        <translation type="unfinished"></translation>
+        <translation>- KAPPA -</translation>
     </message>
     <message>
         <source>Peso</source>
-        <translation type="unfinished">Poids</translation>
+        <translation>Poids</translation>
     </message>
     <message>
         <source>Correzione errori</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction des erreurs</translation>
     </message>
     <message>
         <source>Sovrapeso</source>
-        <translation type="unfinished"></translation>
+        <translation>Surpoids</translation>
     </message>
     <message>
         <source>Sottopeso</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-poids</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestCelle</name>
     <message>
         <source>Test Celle</source>
-        <translation type="unfinished"></translation>
+        <translation>Test des cellules</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestEncoder</name>
     <message>
         <source>Test Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Test codeur</translation>
     </message>
     <message>
         <source>N. Giro</source>
-        <translation type="unfinished"></translation>
+        <translation>N. Tour</translation>
     </message>
     <message>
         <source>Valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Ultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière erreur</translation>
     </message>
     <message>
         <source>Penultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant-dernière erreur</translation>
     </message>
     <message>
         <source>Terzultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Troisième dernière erreur</translation>
     </message>
     <message>
         <source>Quartultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatrième dernière erreur</translation>
     </message>
     <message>
         <source>Quintultimo Errore</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinquième dernière erreur</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestMagneti</name>
     <message>
         <source>Test Magneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Test aimants</translation>
     </message>
     <message>
         <source>Test Dinamico</source>
-        <translation type="unfinished"></translation>
+        <translation>Test dynamique</translation>
     </message>
     <message>
         <source>Test Statico</source>
-        <translation type="unfinished"></translation>
+        <translation>Test statique</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Uscita N.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie N.</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestMem</name>
     <message>
         <source>TEST NETTO MEMORIZZATO</source>
-        <translation type="unfinished"></translation>
+        <translation>TEST NET MÉMORISÉ</translation>
     </message>
     <message>
         <source>N. TAZZA</source>
-        <translation type="unfinished"></translation>
+        <translation>N. GODET</translation>
     </message>
     <message>
         <source>TARA</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE</translation>
     </message>
     <message>
         <source>NETTO</source>
-        <translation type="unfinished"></translation>
+        <translation>NET</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestOscilloscopio</name>
     <message>
         <source>Funzione Oscilloscopio</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction oscilloscope</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Globale</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Cattura</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturer</translation>
     </message>
     <message>
         <source>Linea in esame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne examinée</translation>
     </message>
     <message>
         <source>Soglia lnnesco</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil de déclenchement</translation>
     </message>
     <message>
         <source>Tazza</source>
-        <translation type="unfinished"></translation>
+        <translation>Godet</translation>
     </message>
     <message>
         <source>minimo</source>
-        <translation type="unfinished">minimum</translation>
+        <translation>minimum</translation>
     </message>
     <message>
         <source>massimo</source>
-        <translation type="unfinished">maximum</translation>
+        <translation>maximum</translation>
     </message>
     <message>
         <source>Lordo Assoluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Brut absolu</translation>
     </message>
     <message>
         <source>Salva su File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans un fichier</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Regolazione Fase</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de phase</translation>
     </message>
     <message>
         <source>Fase Zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase zéro</translation>
     </message>
     <message>
         <source>Aggiorna</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour</translation>
     </message>
     <message>
         <source>Ferma</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>cattura</source>
-        <translation type="unfinished"></translation>
+        <translation>capturer</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::TTestTazzeVuote</name>
     <message>
         <source>Test Tazze Vuote</source>
-        <translation type="unfinished"></translation>
+        <translation>Test godets vides</translation>
     </message>
     <message>
         <source>Numero Tazza</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro godet</translation>
     </message>
     <message>
         <source>Valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Limite +/-</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite +/-</translation>
     </message>
     <message>
         <source>gr</source>
-        <translation type="unfinished">g</translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
 </context>
 <context>
     <name>kv7::service::Ttabtara</name>
     <message>
         <source>TABELLA TARA</source>
-        <translation type="unfinished"></translation>
+        <translation>TABLE DE TARE</translation>
     </message>
     <message>
         <source>Rinfresca</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
 </context>
 <context>
@@ -1999,7 +1999,7 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     </message>
     <message>
         <source>Test Ma&amp;gneti</source>
-        <translation type="unfinished"></translation>
+        <translation>Test ai&amp;mants</translation>
     </message>
 </context>
 </TS>
