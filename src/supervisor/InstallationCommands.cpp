@@ -66,8 +66,17 @@ void Supervisor::TakeNewInstallation() {
   // back with the lines' new qualities.
   st_.reinitRequest = true;
   st_.boardKnown = false;
-  resendProgram_ = st_.boardProgram >= 1 && st_.boardProgram <= 98 ? st_.boardProgram : 0;
+  resendProgram_ = ProgramToResend();
   st_.boardProgram = 9999;
+}
+
+int Supervisor::ProgramToResend() const {
+  if (st_.boardProgram >= 1 && st_.boardProgram <= 98) return st_.boardProgram;
+  // A board standing by may not name its program yet: the blocks last sent
+  // start with its number.
+  if (!currentProgram_ || st_.programBlocks[0].size() < 2) return 0;
+  const auto n = store::ParseStoredNumber(st_.programBlocks[0].substr(0, 2));
+  return n && *n >= 1 && *n <= 98 ? *n : 0;
 }
 
 void Supervisor::ReopenLinks() {

@@ -302,6 +302,7 @@ class Supervisor {
   // The record reloaded, the links reopened, the board set up again.
   void TakeNewInstallation();
   void ReopenLinks();
+  int ProgramToResend() const;
   // Run by the board initialisation: the program goes out again after the installation.
   void ResendProgramAfterInstallation();
   bool ResetPasswordGiven();

@@ -14,6 +14,7 @@
 #include "app/ConsoleApp.h"
 #include "installation/TInstallazione.h"
 #include "installation/Tpasswd.h"
+#include "programs/ProgramArchive.h"
 #include "sim/SimProcess.h"
 #include "store/TestDatabase.h"
 #include "supervisor/ConsoleRecorder.h"
@@ -49,6 +50,18 @@ TEST_F(ConsoleInstallation, PasswordOnceThenSavedInstallationReachesTheBoard) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return w.StatusPanelText(3).startsWith("1 - "); }, 15000));
   auto& password = app.InstallationWindows().Password();
   auto& window = app.InstallationWindows().Installation();
+  // Program 3 on the board, line 2 grading quality 1 for now.
+  store::ProgramRecord r;
+  for (int q = 0; q < 4; ++q)
+    for (int k = 0; k < 16; ++k) r.limit[q][k] = std::to_string(100 * (q + 1) + k);
+  programs::SaveProgram(Db(), r, "03");
+  auto limitsOf = [](int q) {
+    std::string out;
+    for (int k = 0; k < 16; ++k) out += (k ? "," : "") + std::to_string(100 * q + k);
+    return out;
+  };
+  app.Post([&app] { app.Supervisor().LoadProgram(3); });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return sim_->Status()["line2.limits"] == limitsOf(1); }, 10000));
   op_.answers = {true, true};
   op_.messages.clear();  // the start-up's own (no restart record in a new archive)
 
@@ -65,6 +78,7 @@ TEST_F(ConsoleInstallation, PasswordOnceThenSavedInstallationReachesTheBoard) {
       window.ComSel(installation::kBarcodePort)->setCurrentIndex(0);  // "non abilitata"
       window.ComSel(installation::kRejectPort)->setCurrentIndex(0);
       window.tiptara()->setCurrentIndex(window.tiptara()->findText("TARA INC.(4gr)"));
+      window.findChild<QComboBox*>("Comboq2")->setCurrentIndex(1);  // "Qualità2"
       window.pgest()->selectAll();
       QTest::keyClicks(window.pgest(), "abc");
       QTest::keyClick(window.pgest(), Qt::Key_Return);
@@ -89,6 +103,8 @@ TEST_F(ConsoleInstallation, PasswordOnceThenSavedInstallationReachesTheBoard) {
   ASSERT_EQ(expected.InstallString.substr(expected.InstallString.size() - 3), "450");
   EXPECT_TRUE(QTest::qWaitFor([&] { return sim_->Status()["install_text"] == expected.InstallString; }, 15000))
       << sim_->Status()["install_text"];
+  // The program goes out again after the installation, with line 2's new quality.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return sim_->Status()["line2.limits"] == limitsOf(2); }, 15000));
 
   // Accepted once: no warning and no password the next time.
   w.Action("Impostazione1")->trigger();
