@@ -1,7 +1,7 @@
 // The service windows offscreen, by keys and buttons: every way of closing
 // posts one closing (accepted only by "Salva"/"Aggiorna"), the calibration's
-// sample weight and corrections, the empty-cup limit, the magnet outlets, the
-// tare grid's rows and the oscilloscope's command, coverage and scale.
+// sample weight and corrections, the empty-cup limit, the tare grid's rows
+// and the oscilloscope's command, coverage and scale.
 
 #include <gtest/gtest.h>
 
@@ -106,7 +106,7 @@ TEST_F(Windows, CalibrationStartsOnlyWithAnAcceptedWeightAndCorrectsAllKappas) {
   EXPECT_EQ(Posted<ServiceClosed>()[0].kappas[0], "1090");
 }
 
-TEST_F(Windows, LimitOutletsAndTareRows) {
+TEST_F(Windows, EmptyCupLimitAndTareRows) {
   ServiceOpening o;
   o.multiplier = 2;
   o.limit = "020";
@@ -118,16 +118,6 @@ TEST_F(Windows, LimitOutletsAndTareRows) {
   Click(empty.get(), "Button1");
   ASSERT_EQ(Posted<StartEmptyCups>().size(), 1u);
   EXPECT_EQ(Posted<StartEmptyCups>()[0].limit, "020");
-  empty->Show(EmptyCupRow{3, "0042", "15"});
-  EXPECT_EQ(Text(empty.get(), "NTazza3"), "0042");
-
-  auto magnets = Make<TTestMagneti>();
-  magnets->findChild<QSpinBox*>("UpDownStat")->setValue(7);
-  EXPECT_EQ(Text(magnets.get(), "UscitaStat"), "07");
-  Click(magnets.get(), "InizioStat");
-  ASSERT_EQ(Posted<StartMagnetTest>().size(), 1u);
-  EXPECT_FALSE(Posted<StartMagnetTest>()[0].dynamic);
-  EXPECT_EQ(Posted<StartMagnetTest>()[0].outlet, 7);
 
   auto tare = Make<Ttabtara>(o);
   EXPECT_EQ(tare->Grid()->rowCount(), 300);
