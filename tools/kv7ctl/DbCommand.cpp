@@ -92,6 +92,7 @@ int Backup(Database& db, const Args& a) {
   auto& c = db.Connection();
   Args tables(a.begin() + 2, a.end());
   if (tables.empty()) tables = kv7::store::DatabaseTables(c);
+  if (tables.empty()) return Fail("database " + db.Params().database + " has no tables");
   for (const auto& t : tables)
     if (!c.TableExists(t)) return Fail("table " + t + " does not exist");
   std::string problem;
