@@ -81,9 +81,7 @@ void ConsoleApp::WireCommand(void (ui::TMain::*signal)(), void (supervisor::Supe
 
 void ConsoleApp::Wire() {
   using ui::TMain;
-  // The machine thread drives the cycle and the end-of-batch timer; the
-  // window's own timers would only wake the window thread for nothing.
-  window_.Timer1()->stop();
+  // The machine thread drives the cycle and the end-of-batch timer.
   window_.installEventFilter(this);
   connect(&window_, &TMain::FormShow, this, [this] { StartMachine(); });
   connect(&window_, &TMain::fine2Click, this, [this] {

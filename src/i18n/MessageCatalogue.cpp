@@ -105,7 +105,6 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Giornale delle bolle non disponibile: %1"),
     QT_TRANSLATE_NOOP("Messages", "Esportazione non scritta: %1"),
     QT_TRANSLATE_NOOP("Messages", "Lavorazione precedente n: %1"),
-    QT_TRANSLATE_NOOP("Messages", "%1 bolle in attesa / %2 record in attesa"),
     QT_TRANSLATE_NOOP("Messages", "%1 bolle in attesa"),
     QT_TRANSLATE_NOOP("Messages", "%1 record in attesa"),
     // Service windows: diagnostic tests and the oscilloscope.

@@ -34,13 +34,13 @@ double TotalAsNumber(const std::string& text) {
 // The program number as the batch stores it: two characters, "05" for 5.
 std::string ProgramText(int n) { return n >= 0 && n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
 
-// What the sixth panel shows while ended batches wait.
+// What the sixth panel shows while ended batches wait: the batches not yet
+// archived first (the record of a batch rarely waits alone); short, so the
+// panel fits beside the others on the smallest screen.
 std::string WaitingText(const batches::ReplaySummary& s) {
-  std::string text;
-  if (s.waitingBatches > 0) text = std::to_string(s.waitingBatches) + " bolle in attesa";
-  if (s.waitingRecords > 0)
-    text += (text.empty() ? "" : " / ") + std::to_string(s.waitingRecords) + " record in attesa";
-  return text;
+  if (s.waitingBatches > 0) return std::to_string(s.waitingBatches) + " bolle in attesa";
+  if (s.waitingRecords > 0) return std::to_string(s.waitingRecords) + " record in attesa";
+  return {};
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ namespace {
 // Shares of the status bar's width: the panels as designed (205, 90, 240,
 // 145, 130), the last two a little wider so the longest reject-station and
 // board-state texts fit in the larger console font.
-constexpr int kPanelWidths[TMain::kPanels] = {170, 90, 250, 150, 165, 170};
+constexpr int kPanelWidths[TMain::kPanels] = {165, 90, 262, 150, 160, 140};
 
 // Widest texts the cells must show without clipping: totals are 8
 // characters in grams, shares "100.00", ranges "0000-0000", names 6.
@@ -135,19 +135,6 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   ConnectLanguageEntries();
   SetCaption(QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice")));
   RetranslateUi();
-
-  timer1_ = new QTimer(this);
-  timer1_->setObjectName("Timer1");
-  timer1_->setInterval(100);
-  timer1_->setTimerType(Qt::PreciseTimer);
-  connect(timer1_, &QTimer::timeout, this, &TMain::Timer1Timer);
-  timer1_->start();
-
-  timer2_ = new QTimer(this);
-  timer2_->setObjectName("Timer2");
-  timer2_->setInterval(3000);
-  timer2_->setSingleShot(true);
-  connect(timer2_, &QTimer::timeout, this, &TMain::Timer2Timer);
 
   // Every control that can hold the focus reports its key releases here.
   for (QWidget* w : findChildren<QWidget*>()) {

@@ -72,8 +72,6 @@ class TMain : public QMainWindow {
   QTabWidget* PageControl1() const { return pageControl1_; }
   QStatusBar* StatusBar1() const { return statusBar1_; }
   QLabel* StatusPanel(int i) const;
-  QTimer* Timer1() const { return timer1_; }
-  QTimer* Timer2() const { return timer2_; }
   // Menu entries and menus by their names ("Partita1", "Lavorazione").
   QAction* Action(const QString& name) const;
   QMenu* Menu(const QString& name) const;
@@ -153,8 +151,6 @@ class TMain : public QMainWindow {
  signals:
   void FormShow();  // once, after the window is first shown
   void FormClose();
-  void Timer1Timer();
-  void Timer2Timer();
   void FormKeyUp();  // every key released in the window
   void StatusBar1Click();
   void Image2Click();
@@ -299,8 +295,6 @@ class TMain : public QMainWindow {
   QCheckBox* checkPreview_ = nullptr;
   QTabWidget* pageControl1_ = nullptr;
   QStatusBar* statusBar1_ = nullptr;
-  QTimer* timer1_ = nullptr;
-  QTimer* timer2_ = nullptr;
   QHash<QString, ActionState> actions_;
   QHash<QString, QMenu*> menus_;
   QImage logo_;

@@ -192,9 +192,6 @@ void TMain::showEvent(QShowEvent* event) {
 
 void TMain::closeEvent(QCloseEvent* event) {
   emit FormClose();
-  // No tick may run against links the shutdown has closed.
-  timer1_->stop();
-  timer2_->stop();
   QMainWindow::closeEvent(event);
 }
 

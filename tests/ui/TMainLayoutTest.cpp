@@ -53,6 +53,7 @@ void FillWidest(TMain& m) {
   m.SetStatusPanel(2, "Trasf.  Programma Mb3 = 100 %");
   m.SetStatusPanel(3, "2 - Attesa Encoder");
   m.SetStatusPanel(4, "9 - Ass. Accum. Pos.");
+  m.SetStatusPanel(5, "12 bolle in attesa");
 }
 
 // The label shows its whole text and lies inside the given area.

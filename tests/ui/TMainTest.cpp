@@ -87,12 +87,12 @@ TEST_F(TMainTest, CarriesEveryNamedControlUnderItsName) {
   const QStringList names =
       QString(
           "TotaleG Production Costo numBolla totPartita numtazza tazzebad Label53 Label55 Memo1 LavorPrec "
-          "Image1 Image2 CheckStpTotP CheckPreview StatusBar1 Timer1 Timer2 unit61 unit65 unit66")
+          "Image1 Image2 CheckStpTotP CheckPreview StatusBar1 unit61 unit65 unit66")
           .split(' ');
   const QList<QObject*> objects = {
       m.TotaleG(),  m.Production(),   m.Costo(),        m.numBolla(),   m.totPartita(), m.numtazza(),
       m.tazzebad(), m.Label53(),      m.Label55(),      m.Memo1(),      m.LavorPrec(),  m.Image1(),
-      m.Image2(),   m.CheckStpTotP(), m.CheckPreview(), m.StatusBar1(), m.Timer1(),     m.Timer2(),
+      m.Image2(),   m.CheckStpTotP(), m.CheckPreview(), m.StatusBar1(),
       m.Unit(61),   m.Unit(65),       m.Unit(66)};
   ASSERT_EQ(names.size(), objects.size());
   for (int i = 0; i < names.size(); ++i) {
@@ -104,14 +104,19 @@ TEST_F(TMainTest, CarriesEveryNamedControlUnderItsName) {
   EXPECT_EQ(m.Label53()->text(), "Blocco Alimentazione");
 }
 
-TEST_F(TMainTest, StatusBarHasFivePanelsSetByIndex) {
+TEST_F(TMainTest, StatusBarHasSixPanelsSetByIndex) {
   TMain& m = *main_;
   const auto panels = m.StatusBar1()->findChildren<QLabel*>(QRegularExpression("^StatusBar1Panel\\d$"));
-  ASSERT_EQ(panels.size(), 5);
-  for (int i = 0; i < 5; ++i) {
+  ASSERT_EQ(panels.size(), 6);
+  m.show();
+  EXPECT_FALSE(m.StatusPanel(5)->isVisible()) << "nothing waits";
+  for (int i = 0; i < 6; ++i) {
     m.SetStatusPanel(i, QString("p%1").arg(i));
   }
-  m.SetStatusPanel(5, "ignored");
+  EXPECT_TRUE(m.StatusPanel(5)->isVisible());
+  m.SetStatusPanel(5, "");
+  EXPECT_FALSE(m.StatusPanel(5)->isVisible());
+  m.SetStatusPanel(6, "ignored");
   m.SetStatusPanel(-1, "ignored");
   for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(m.findChild<QLabel*>(QString("StatusBar1Panel%1").arg(i))->text(), QString("p%1").arg(i));
@@ -291,26 +296,7 @@ TEST_F(TMainTest, EveryKeyReleaseClicksOnce) {
   EXPECT_TRUE(m.CheckPreview()->isChecked());  // the box still toggles
 }
 
-TEST_F(TMainTest, TimersAsDesigned) {
-  TMain& m = *main_;
-  EXPECT_EQ(m.Timer1()->interval(), 100);
-  EXPECT_TRUE(m.Timer1()->isActive());
-  EXPECT_EQ(m.Timer2()->interval(), 3000);
-  EXPECT_TRUE(m.Timer2()->isSingleShot());
-  EXPECT_FALSE(m.Timer2()->isActive());
-
-  QSignalSpy ticks(&m, &TMain::Timer1Timer);
-  EXPECT_TRUE(ticks.wait(500));
-  QSignalSpy end(&m, &TMain::Timer2Timer);
-  m.Timer2()->setInterval(20);
-  m.Timer2()->start();
-  EXPECT_TRUE(end.wait(500));
-  QTest::qWait(100);
-  EXPECT_EQ(end.count(), 1);  // fires once and disables itself
-  EXPECT_FALSE(m.Timer2()->isActive());
-}
-
-TEST_F(TMainTest, FormShowOnceFormCloseStopsTheCycle) {
+TEST_F(TMainTest, FormShowOnceAndFormClose) {
   TMain& m = *main_;
   QSignalSpy shown(&m, &TMain::FormShow);
   QSignalSpy closed(&m, &TMain::FormClose);
@@ -322,7 +308,6 @@ TEST_F(TMainTest, FormShowOnceFormCloseStopsTheCycle) {
   EXPECT_EQ(shown.count(), 1);
   m.close();
   EXPECT_EQ(closed.count(), 1);
-  EXPECT_FALSE(m.Timer1()->isActive());
 }
 
 TEST_F(TMainTest, DisplayOperations) {
