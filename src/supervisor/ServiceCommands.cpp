@@ -75,6 +75,7 @@ void Supervisor::ControlloCELLE1Click() {
   if (!ServiceCanOpen(true)) return;
   service::ServiceOpening opening;
   opening.multiplier = config_.xmoltiply;
+  cellsPause_ = 0;
   OpenService(ServiceWindow::Cells, 1, opening);
 }
 
@@ -239,7 +240,15 @@ void Supervisor::ServeServiceMode(int mode) {
   const int m = config_.xmoltiply;
   switch (mode) {
     case 1:
-      if (controller_->RequestValues("Q", cMB90::kValuesTimeout)) {
+      // After an unanswered "Q" the next one waits a poll's time, so the
+      // technician can close the window between the failure boxes.
+      if (cellsPause_ > 0) {
+        --cellsPause_;
+        break;
+      }
+      if (!controller_->RequestValues("Q", cMB90::kValuesTimeout)) {
+        cellsPause_ = kPollEvery - 1;
+      } else {
         rcTestCelle values;
         controller_->GetTestCelle(values);
         service::CellValues cells;

@@ -399,6 +399,7 @@ class Supervisor {
   int magnetTestType_ = 0;  // 0 none, 1 dynamic, 2 static
   int traceLine_ = 1;
   bool saveFrames_ = false;
+  int cellsPause_ = 0;  // ticks before the next "Q" after an unanswered one
   // ---- end of the service windows' block ----
 };
 
