@@ -217,12 +217,6 @@ void ConsoleApp::WireBatches() {
   });
   for (const char* entry : {"Dati1", "Nuova1", "Modifica2", "Cancella2", "nuova2", "Modifica3", "cancella3"})
     window_.SetEntryAvailable(entry, true);
-}
-
-void ConsoleApp::WireReports() {
-  using ui::TMain;
-  using supervisor::Supervisor;
-  WireCommand(&TMain::Stampa3Click, &Supervisor::Stampa3Click);
   WireLifecycle();
 }
 
@@ -245,6 +239,12 @@ void ConsoleApp::WireLifecycle() {
   });
   for (const char* entry : {"Partita1", "ResetCentralina1", "exportfrom1", "esportagiornaliero1"})
     window_.SetEntryAvailable(entry, true);
+}
+
+void ConsoleApp::WireReports() {
+  using ui::TMain;
+  using supervisor::Supervisor;
+  WireCommand(&TMain::Stampa3Click, &Supervisor::Stampa3Click);
   WireCommand(&TMain::Stampa2Click, &Supervisor::Stampa2Click);
   WireCommand(&TMain::Stampa1Click, &Supervisor::Stampa1Click);
   WireCommand(&TMain::stampa4Click, &Supervisor::stampa4Click);

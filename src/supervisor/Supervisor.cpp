@@ -237,13 +237,13 @@ void Supervisor::Tick() {
     st_.timer2Due.reset();
     Timer2Timer();
   }
-}
-
-void Supervisor::StartTimer2() {
   if (journal_ && std::chrono::steady_clock::now() >= st_.nextReplay) {
     st_.nextReplay = std::chrono::steady_clock::now() + std::chrono::minutes(1);
     ReplayJournal();
   }
+}
+
+void Supervisor::StartTimer2() {
   st_.timer2Due = std::chrono::steady_clock::now() + std::chrono::milliseconds(st_.timer2Interval);
 }
 
