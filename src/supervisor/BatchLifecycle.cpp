@@ -32,7 +32,16 @@ double TotalAsNumber(const std::string& text) {
 }
 
 // The program number as the batch stores it: two characters, "05" for 5.
-std::string ProgramText(int n) { return n >= 0 && n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
+std::string ProgramText(int n) {
+  std::string text = n >= 0 && n < 10 ? "0" : "";
+  text += std::to_string(n);
+  return text;
+}
+
+// The cleared processing data, as the next batch starts from them.
+const std::string kNoTotal = "0";
+const std::string kNoCount = "00";
+const std::string kNoLot = "0000000";
 
 // What the sixth panel shows while ended batches wait: the batches not yet
 // archived first (the record of a batch rarely waits alone); short, so the
@@ -165,16 +174,16 @@ void Supervisor::ClearProcessingData() {
   if (!processing_.codice.empty()) st_.savedProducer = processing_.codice;
   processing_.codice.clear();
   processing_.descrizione.clear();
-  processing_.totPartita = "0";
-  processing_.numCasse = "00";
-  processing_.numPedane = "00";
-  processing_.lotto = "0000000";
+  processing_.totPartita = kNoTotal;
+  processing_.numCasse = kNoCount;
+  processing_.numPedane = kNoCount;
+  processing_.lotto = kNoLot;
   processing_.note.clear();
   processing_.numero.clear();
   st_.numBolla.clear();
-  st_.totPartita = "0";
+  st_.totPartita = kNoTotal;
   console_.SetText(Control::numBolla, "");
-  console_.SetText(Control::totPartita, "0");
+  console_.SetText(Control::totPartita, kNoTotal);
 }
 
 void Supervisor::ResetCentralina1Click() {
