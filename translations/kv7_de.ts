@@ -396,10 +396,6 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <translation>Vorherige Verarbeitung Nr: %1</translation>
     </message>
     <message>
-        <source>%1 bolle in attesa / %2 record in attesa</source>
-        <translation>%1 Lieferscheine wartend / %2 Datensätze wartend</translation>
-    </message>
-    <message>
         <source>%1 bolle in attesa</source>
         <translation>%1 Lieferscheine wartend</translation>
     </message>

@@ -396,10 +396,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Προηγούμενη επεξεργασία αρ: %1</translation>
     </message>
     <message>
-        <source>%1 bolle in attesa / %2 record in attesa</source>
-        <translation>%1 δελτία σε αναμονή / %2 εγγραφές σε αναμονή</translation>
-    </message>
-    <message>
         <source>%1 bolle in attesa</source>
         <translation>%1 δελτία σε αναμονή</translation>
     </message>

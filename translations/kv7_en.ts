@@ -396,10 +396,6 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <translation>Previous run no: %1</translation>
     </message>
     <message>
-        <source>%1 bolle in attesa / %2 record in attesa</source>
-        <translation>%1 notes waiting / %2 records waiting</translation>
-    </message>
-    <message>
         <source>%1 bolle in attesa</source>
         <translation>%1 notes waiting</translation>
     </message>

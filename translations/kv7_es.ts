@@ -396,10 +396,6 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <translation>Elaboración anterior n: %1</translation>
     </message>
     <message>
-        <source>%1 bolle in attesa / %2 record in attesa</source>
-        <translation>%1 albaranes en espera / %2 registros en espera</translation>
-    </message>
-    <message>
         <source>%1 bolle in attesa</source>
         <translation>%1 albaranes en espera</translation>
     </message>

@@ -396,10 +396,6 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <translation>Traitement précédent n : %1</translation>
     </message>
     <message>
-        <source>%1 bolle in attesa / %2 record in attesa</source>
-        <translation>%1 bons en attente / %2 enregistrements en attente</translation>
-    </message>
-    <message>
         <source>%1 bolle in attesa</source>
         <translation>%1 bons en attente</translation>
     </message>

@@ -396,10 +396,6 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <translation>Processamento anterior n: %1</translation>
     </message>
     <message>
-        <source>%1 bolle in attesa / %2 record in attesa</source>
-        <translation>%1 guias em espera / %2 registos em espera</translation>
-    </message>
-    <message>
         <source>%1 bolle in attesa</source>
         <translation>%1 guias em espera</translation>
     </message>
