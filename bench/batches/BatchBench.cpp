@@ -14,26 +14,15 @@
 #include <string>
 #include <vector>
 
+#include "Median.h"
 #include "batches/BatchArchive.h"
 #include "batches/TListaBolla.h"
 #include "batches/TNewBolla.h"
 
 namespace {
 
+using kv7::bench::MedianMs;
 using namespace kv7::batches;
-using Clock = std::chrono::steady_clock;
-
-template <typename F>
-double MedianMs(int runs, F&& f) {
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    auto t0 = Clock::now();
-    f();
-    ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
-  }
-  std::sort(ms.begin(), ms.end());
-  return ms[ms.size() / 2];
-}
 
 }  // namespace
 

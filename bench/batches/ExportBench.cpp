@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "Median.h"
 #include "batches/BatchArchive.h"
 #include "batches/BatchJournal.h"
 #include "batches/HostExport.h"
@@ -30,21 +31,9 @@
 
 namespace {
 
+using kv7::bench::MedianMs;
 using namespace kv7;
-using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
-
-template <typename F>
-double MedianMs(int runs, F&& f) {
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    auto t0 = Clock::now();
-    f();
-    ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
-  }
-  std::sort(ms.begin(), ms.end());
-  return ms[ms.size() / 2];
-}
 
 void Fill(store::Database& db) {
   db.InitSchema();
@@ -87,7 +76,8 @@ std::string ClientCommand(const store::DbParams& p, const fs::path& sqlFile, con
 store::BatchRow EndedRow(int i) {
   store::BatchRow row;
   row.programma = "05";
-  row.bolla = "E" + std::to_string(i);
+  row.bolla = "E";
+  row.bolla += std::to_string(i);
   row.produttore = "12";
   row.totpartita = 1500;
   for (int c = 0; c < 15; ++c) row.tot[0][c] = 1000 * (c + 1);

@@ -13,35 +13,28 @@
 #include <string>
 #include <vector>
 
+#include "Median.h"
 #include "programs/ProgramArchive.h"
 #include "programs/TListaProgrammi.h"
 #include "programs/TNewProgram.h"
 
 namespace {
 
+using kv7::bench::MedianMs;
 using namespace kv7::programs;
 using Clock = std::chrono::steady_clock;
 
-template <typename F>
-double MedianMs(int runs, F&& f) {
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    auto t0 = Clock::now();
-    f();
-    ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
-  }
-  std::sort(ms.begin(), ms.end());
-  return ms[ms.size() / 2];
-}
-
 kv7::store::ProgramRecord Sample(int n) {
   kv7::store::ProgramRecord r;
-  r.description = "Programma di prova numero " + std::to_string(n);
-  r.rejectCode = "SC" + std::to_string(n);
+  r.description = "Programma di prova numero ";
+  r.description += std::to_string(n);
+  r.rejectCode = "SC";
+  r.rejectCode += std::to_string(n);
   for (int q = 0; q < 4; ++q) {
     for (int k = 0; k < 16; ++k) r.limit[q][k] = std::to_string(80 + 20 * k + q);
     for (int c = 0; c < 15; ++c) {
-      r.name[q][c] = "C" + std::to_string(c + 1);
+      r.name[q][c] = "C";
+      r.name[q][c] += std::to_string(c + 1);
       r.classCode[q][c] = std::to_string(n * 10000 + c * 10 + q);
     }
   }

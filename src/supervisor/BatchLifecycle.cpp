@@ -115,23 +115,9 @@ void Supervisor::BatchEnded() {
 }
 
 batches::BatchWorkingSet Supervisor::EndedBatch(const store::DbDateTime& ended) {
-  batches::BatchWorkingSet ws = batchWorkingSet_;
-  for (std::size_t q = 0; q < batches::kQualities; ++q)
-    for (std::size_t c = 0; c < batches::kClasses; ++c)
-      ws.totals[q][c] = std::to_string(totals_.sums.classTotal[q][c]);
-  ws.reject = std::to_string(totals_.sums.reject);
+  batches::BatchWorkingSet ws = RunningWorkingSet();
   ws.program = ProgramText(st_.boardProgram);
   ws.date = ended;
-  ws.numero = processing_.numero;
-  ws.totalePart = processing_.totPartita;
-  ws.nomeProd = processing_.descrizione;
-  ws.codProd = processing_.codice;
-  ws.note = batches::NormaliseNote(processing_.note);
-  ws.numCasse = processing_.numCasse;
-  ws.numPedane = processing_.numPedane;
-  ws.operatore = processing_.operatore;
-  ws.lotto = processing_.lotto;
-  ws.codBar.clear();
   if (!memoLines_.empty()) {
     ws.codBar = memoLines_.front();
     memoLines_.pop_front();
@@ -249,17 +235,20 @@ std::filesystem::path Supervisor::ExportDir() const { return batches::ExportDire
 
 // ---- Exports of stored batches ----
 
+void Supervisor::ExportDone(const batches::ExportWritten& written) {
+  if (written.ok)
+    WriteLog("export " + written.path.string() + "\r\n");
+  else
+    operator_.ShowMessage("Esportazione non scritta: " + written.error);
+}
+
 void Supervisor::exportfrom1Click() {
   if (!batchWindows_) return;
   const auto range = batchWindows_->ChooseExportRange();
   if (!range || !DatabaseUsable()) return;
   try {
-    const auto written = batches::ExportRange(*database_, ExportDir(), range->from, range->to, range->header,
-                                              store::DbDateTime::LocalNow(), batches::ExportFormatFrom(store_));
-    if (written.ok)
-      WriteLog("export " + written.path.string() + "\r\n");
-    else
-      operator_.ShowMessage("Esportazione non scritta: " + written.error);
+    ExportDone(batches::ExportRange(*database_, ExportDir(), range->from, range->to, range->header,
+                                    store::DbDateTime::LocalNow(), batches::ExportFormatFrom(store_)));
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());
   }
@@ -270,12 +259,8 @@ void Supervisor::esportagiornaliero1Click() { DailyExport(); }
 void Supervisor::DailyExport() {
   if (!DatabaseUsable()) return;
   try {
-    const auto written =
-        batches::ExportDaily(*database_, ExportDir(), store::DbDateTime::LocalNow(), batches::ExportFormatFrom(store_));
-    if (written.ok)
-      WriteLog("export " + written.path.string() + "\r\n");
-    else
-      operator_.ShowMessage("Esportazione non scritta: " + written.error);
+    ExportDone(
+        batches::ExportDaily(*database_, ExportDir(), store::DbDateTime::LocalNow(), batches::ExportFormatFrom(store_)));
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());
   }

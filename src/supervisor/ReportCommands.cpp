@@ -12,15 +12,8 @@
 #include "supervisor/Supervisor.h"
 
 namespace kv7::supervisor {
-reports::BatchPage Supervisor::RunningBatchPage(const std::string& title, const std::string& registration,
-                                                bool printWeights, bool partita) {
-  reports::BatchPageInput in;
-  in.title = title;
-  in.registration = registration;
-  in.inGrams = config_.totaligrammi == 1;
-  in.partita = partita;
-  in.printWeights = printWeights;
-  auto& ws = in.ws;
+batches::BatchWorkingSet Supervisor::RunningWorkingSet() const {
+  batches::BatchWorkingSet ws;
   for (std::size_t q = 0; q < store::kQualities; ++q)
     for (std::size_t c = 0; c < store::kClasses; ++c) ws.totals[q][c] = std::to_string(totals_.sums.classTotal[q][c]);
   ws.reject = std::to_string(totals_.sums.reject);
@@ -35,8 +28,20 @@ reports::BatchPage Supervisor::RunningBatchPage(const std::string& title, const 
   ws.numPedane = p.numPedane;
   ws.operatore = p.operatore;
   ws.date = store::DbDateTime::LocalNow();
+  return ws;
+}
+
+reports::BatchPage Supervisor::RunningBatchPage(const std::string& title, const std::string& registration,
+                                                bool printWeights, bool partita) {
+  reports::BatchPageInput in;
+  in.title = title;
+  in.registration = registration;
+  in.inGrams = config_.totaligrammi == 1;
+  in.partita = partita;
+  in.printWeights = printWeights;
+  in.ws = RunningWorkingSet();
   if (currentProgram_) {
-    ws.program = currentProgram_->record.code;
+    in.ws.program = currentProgram_->record.code;
     in.classes = reports::ClassesOf(currentProgram_->record);
     in.programDescription = currentProgram_->record.description;
   }

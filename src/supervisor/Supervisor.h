@@ -271,6 +271,8 @@ class Supervisor {
   void PrintEndOfBatch(const std::string& processingNumber);
 
  private:
+  // The running totals and the processing data as a batch, dated now.
+  batches::BatchWorkingSet RunningWorkingSet() const;
   reports::BatchPage RunningBatchPage(const std::string& title, const std::string& registration, bool printWeights,
                                       bool partita);
 
@@ -346,6 +348,8 @@ class Supervisor {
   void KeepCountingBatch();
   void BatchEnded();
   std::filesystem::path ExportDir() const;
+  // A written export goes to the log; a failed one to the operator.
+  void ExportDone(const batches::ExportWritten& written);
 
   std::unique_ptr<batches::BatchJournal> journal_;
   std::deque<std::string> memoLines_;  // Memo1's bar codes, oldest first
