@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 
 #include "store/SideFiles.h"
 
@@ -44,13 +43,19 @@ std::string Rows(const std::string& quoted, std::vector<DbRow> rows) {
   std::sort(rows.begin(), rows.end(), RowBefore);
   std::string head = "INSERT INTO " + quoted + " (";
   const auto& columns = rows.front().Columns();
-  for (std::size_t i = 0; i < columns.size(); ++i) head += (i ? ", " : "") + QuoteIdentifier(columns[i]);
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    if (i) head += ", ";
+    head += QuoteIdentifier(columns[i]);
+  }
   head += ") VALUES\n";
   std::string out;
   for (std::size_t r = 0; r < rows.size(); ++r) {
     if (r % kRowsPerInsert == 0) out += head;
     out += '(';
-    for (std::size_t i = 0; i < rows[r].Size(); ++i) out += (i ? "," : "") + SqlLiteral(rows[r][i]);
+    for (std::size_t i = 0; i < rows[r].Size(); ++i) {
+      if (i) out += ',';
+      out += SqlLiteral(rows[r][i]);
+    }
     const bool last = r + 1 == rows.size() || (r + 1) % kRowsPerInsert == 0;
     out += last ? ");\n" : "),\n";
   }
@@ -104,7 +109,8 @@ std::string DumpTables(DbConnection& connection, const std::vector<std::string>&
   try {
     for (const auto& table : tables) {
       const std::string quoted = QuoteIdentifier(table);
-      out += "\n" + Definition(connection, quoted);
+      out += '\n';
+      out += Definition(connection, quoted);
       out += Rows(quoted, connection.Query("SELECT * FROM " + quoted));
     }
   } catch (const DbError&) {
@@ -120,13 +126,6 @@ std::string DatedBackupName(const std::string& table, const DbDateTime& when) {
   std::snprintf(stamp, sizeof stamp, "-%04d%02d%02d-%02d%02d%02d.sql", when.year, when.month, when.day, when.hour,
                 when.minute, when.second);
   return table + stamp;
-}
-
-DbDateTime LocalNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm t{};
-  ::localtime_r(&now, &t);
-  return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
 }
 
 std::optional<std::uint64_t> EmptyTableAfterBackup(Database& db, const std::string& table,

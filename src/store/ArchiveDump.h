@@ -35,8 +35,6 @@ std::string DumpTables(DbConnection& connection, const std::vector<std::string>&
 
 // "<table>-YYYYMMDD-HHMMSS.sql" for a copy taken at `when`.
 std::string DatedBackupName(const std::string& table, const DbDateTime& when);
-// The local time now.
-DbDateTime LocalNow();
 
 // Empties `table` after writing its dump to `backup` (whole, renamed into
 // place), with the table locked throughout so that no row arrives between

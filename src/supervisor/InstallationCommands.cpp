@@ -152,7 +152,7 @@ void Supervisor::EmptyArchiveTable(const char* table, const std::string& done) {
   if (!DatabaseUsable()) return;
   try {
     if (database_->TableExists(table)) {
-      const auto backup = workDir_ / store::DatedBackupName(table, store::LocalNow());
+      const auto backup = workDir_ / store::DatedBackupName(table, store::DbDateTime::LocalNow());
       const auto removed = store::EmptyTableAfterBackup(*database_, table, backup, ToOperator());
       if (!removed) {
         operator_.ShowMessage("Copia di sicurezza non riuscita: archivio non cancellato.");
