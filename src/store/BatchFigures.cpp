@@ -1,5 +1,6 @@
 #include "store/BatchFigures.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "store/DbSchema.h"
@@ -35,11 +36,18 @@ Fixed2 PlainPercentage(std::int64_t part, std::int64_t total) {
 }
 
 std::string FormatHundredths(std::int64_t h) {
-  unsigned long long a =
+  // Written without printf: the exports format millions of these.
+  const unsigned long long a =
       h < 0 ? 0ULL - static_cast<unsigned long long>(h) : static_cast<unsigned long long>(h);
-  char buf[48];
-  std::snprintf(buf, sizeof buf, "%s%llu.%02llu", h < 0 ? "-" : "", a / 100, a % 100);
-  return buf;
+  char buf[32];
+  char* p = buf;
+  if (h < 0) *p++ = '-';
+  p = std::to_chars(p, buf + sizeof buf, a / 100).ptr;
+  const auto cents = static_cast<char>(a % 100);
+  *p++ = '.';
+  *p++ = static_cast<char>('0' + cents / 10);
+  *p++ = static_cast<char>('0' + cents % 10);
+  return std::string(buf, p);
 }
 
 }  // namespace

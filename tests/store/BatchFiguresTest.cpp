@@ -127,6 +127,13 @@ TEST(BatchFiguresTest, OutputNamesAndOrder) {
   EXPECT_EQ(row.TimeText(), "07:05:00");
 }
 
+TEST(BatchFiguresTest, TwoDecimalTexts) {
+  const std::pair<std::int64_t, const char*> cases[] = {
+      {0, "0.00"}, {5, "0.05"}, {-5, "-0.05"}, {33330, "333.30"}, {-100, "-1.00"},
+      {INT64_MIN, "-92233720368547758.08"}};
+  for (auto [h, text] : cases) EXPECT_EQ(FormatWeightShare({0, h}), text) << h;
+}
+
 TEST(PrintTotalsFiguresTest, PercentagesAreNotRounded) {
   PrintTotalsRow row;
   row.tot[0][0] = 1;
