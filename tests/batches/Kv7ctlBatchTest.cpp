@@ -4,36 +4,24 @@
 // status of failures and bad arguments.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <string>
 
 #include "batches/BatchArchive.h"
 #include "batches/ProducerArchive.h"
 #include "store/TestDatabase.h"
+#include "support/Shell.h"
 
 namespace {
 
 using namespace kv7::batches;
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-};
+using kv7::test::Outcome;
 
 class Kv7ctlBatches : public kv7::test::TestDatabase {
  protected:
   Outcome Run(const std::string& args) {
-    const std::string cmd = "KV7_DB_NAME=" + Name() + " " KV7CTL_PATH " " + args + " 2>/dev/null";
-    Outcome o;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return o;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) o.out.append(buf, n);
-    const int st = ::pclose(p);
-    o.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return o;
+    return kv7::test::Shell("KV7_DB_NAME=" + Name() + " " KV7CTL_PATH " " + args + " 2>/dev/null");
   }
 
   void Batch(std::int64_t n, const char* date, const char* producer, std::int64_t grams, std::int64_t reject) {

@@ -1,16 +1,14 @@
 // kv7ctl board end to end: the real program against a scripted board.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <chrono>
-#include <cstdio>
 #include <string>
 #include <thread>
 
 #include "link/ScriptedBoard.h"
 #include "store/ConfigStore.h"
 #include "support/FileText.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 
 namespace kv7 {
@@ -22,21 +20,11 @@ using test::Reply;
 using test::ScriptedBoard;
 using Lines = std::vector<std::string>;
 
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
+using test::Outcome;
 
 Outcome RunBoard(const std::string& arguments, const test::TempDir& config) {
-  const std::string command = "KV7_CONFIG_DIR='" + config.path().string() + "' " KV7CTL_PATH " board " +
-                              arguments + " 2>'" + (config / "stderr.txt").string() + "'";
-  Outcome o;
-  FILE* p = ::popen(command.c_str(), "r");
-  if (p == nullptr) return o;
-  char buf[512];
-  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) o.out.append(buf, n);
-  const int raw = ::pclose(p);
-  o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  Outcome o = test::Shell("KV7_CONFIG_DIR='" + config.path().string() + "' " KV7CTL_PATH " board " + arguments +
+                          " 2>'" + (config / "stderr.txt").string() + "'");
   o.err = test::Slurp(config / "stderr.txt");
   return o;
 }

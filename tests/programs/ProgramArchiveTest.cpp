@@ -4,15 +4,14 @@
 // stored program with a stored configuration.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <stdexcept>
 
 #include "programs/ProgramArchive.h"
 #include "programs/ProgramBlocks.h"
 #include "store/ConfigStore.h"
 #include "store/TestDatabase.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -107,26 +106,15 @@ TEST_F(ProgramArchive, DeletesAndNewCodeFollowTheCodes) {
   EXPECT_EQ(FillProgramLists(Db()).Count(), 0);
 }
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-};
+using kv7::test::Outcome;
 
 class Kv7ctlProgram : public kv7::test::TestDatabase {
  protected:
   kv7::test::TempDir dir;
 
   Outcome Run(const std::string& args) {
-    std::string cmd = "KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR='" + dir.path().string() +
-                      "' " KV7CTL_PATH " program " + args + " 2>/dev/null";
-    Outcome o;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return o;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) o.out.append(buf, n);
-    int st = ::pclose(p);
-    o.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return o;
+    return kv7::test::Shell("KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR='" + dir.path().string() +
+                            "' " KV7CTL_PATH " program " + args + " 2>/dev/null");
   }
 };
 

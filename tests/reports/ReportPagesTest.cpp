@@ -4,7 +4,6 @@
 // page, a cancelled print dialog, and kv7ctl report's exit status.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,6 +22,7 @@
 #include "reports/PageData.h"
 #include "reports/PageOutput.h"
 #include "store/TestDatabase.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 #include "ui/QtTestApp.h"
 
@@ -34,18 +34,10 @@ QApplication& App() {
   return kv7::test::TestApp();
 }
 
-std::string Shell(const std::string& cmd, int* status = nullptr) {
-  std::string out;
-  FILE* p = ::popen(cmd.c_str(), "r");
-  char buf[4096];
-  for (std::size_t n; p && (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  const int st = p ? ::pclose(p) : -1;
-  if (status) *status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return out;
-}
+using kv7::test::Shell;
 
 std::string PdfText(const std::string& file) {
-  return Shell(std::string(PDFTOTEXT) + " -layout '" + file + "' -");
+  return Shell(std::string(PDFTOTEXT) + " -layout '" + file + "' -").out;
 }
 
 const Page& Blank() {
@@ -261,11 +253,11 @@ TEST_F(ReportPages, Kv7ctlReportExitStatus) {
       {"batch 42 --pdf /nonexistent/dir/k.pdf", 1},
   };
   for (const auto& k : cases) {
-    int status = -1;
-    Shell("KV7_CONFIG_DIR=" + dir_.path().string() + " KV7_DB_NAME=" + Name() + " " KV7CTL_PATH " report " + k.args +
-            " 2>/dev/null",
-        &status);
-    EXPECT_EQ(status, k.status) << k.args;
+    EXPECT_EQ(Shell("KV7_CONFIG_DIR=" + dir_.path().string() + " KV7_DB_NAME=" + Name() + " " KV7CTL_PATH " report " +
+                    k.args + " 2>/dev/null")
+                  .status,
+              k.status)
+        << k.args;
   }
   Shell("KV7_CONFIG_DIR=" + dir_.path().string() + " KV7_DB_NAME=" + Name() + " " KV7CTL_PATH " report batch 42 --pdf " +
       pdf);

@@ -17,6 +17,7 @@
 #include "store/ConfigStore.h"
 #include "support/FileText.h"
 #include "support/TempDir.h"
+#include "support/Until.h"
 #include "supervisor/ConsoleRecorder.h"
 #include "supervisor/Supervisor.h"
 
@@ -68,12 +69,7 @@ class ServiceWithSim : public ::testing::Test {
 
   template <typename Pred>
   bool TickUntil(Pred done, std::chrono::milliseconds limit = 8000ms) {
-    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
-      sup_->Tick();
-      if (done()) return true;
-      std::this_thread::sleep_for(2ms);
-    }
-    return false;
+    return RepeatUntil([&] { sup_->Tick(); }, done, limit);
   }
   int SimTare(int line, int cup) { return Num(simtest::KeyValues(sim_->Control("tare " + std::to_string(line) + " " + std::to_string(cup)))["tare"]); }
   std::string Sim(const std::string& key) { return sim_->Status()[key]; }

@@ -1,25 +1,19 @@
 // Runs the built kv7ctl the way a technician does, against a store and a
 // working directory of its own.
 
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 #include "EmptyStore.h"
 #include "support/FileText.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using kv7::test::Outcome;
 
 std::string Quoted(const std::string& s) {
   std::string q = "'";
@@ -39,13 +33,7 @@ class Kv7ctlConfig : public ::testing::Test {
                       " config";
     for (const auto& a : args) cmd += " " + Quoted(a);
     cmd += " 2>" + Quoted((dir / "stderr").string());
-    Outcome o;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return o;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) o.out.append(buf, n);
-    int st = ::pclose(p);
-    o.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    Outcome o = kv7::test::Shell(cmd);
     o.err = Slurp(dir / "stderr");
     return o;
   }

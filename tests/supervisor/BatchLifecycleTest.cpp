@@ -24,6 +24,7 @@
 #include "supervisor/Supervisor.h"
 #include "support/FileText.h"
 #include "support/TempDir.h"
+#include "support/Until.h"
 
 extern char** environ;
 
@@ -89,12 +90,7 @@ struct Console {
 
   template <typename Pred>
   bool TickUntil(Pred done, std::chrono::milliseconds limit = 15000ms) {
-    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
-      sup->Timer1Timer();
-      if (done()) return true;
-      std::this_thread::sleep_for(2ms);
-    }
-    return false;
+    return RepeatUntil([&] { sup->Timer1Timer(); }, done, limit);
   }
 
   // Program 5 on the board, totals reset, some fruit counted and standing still.

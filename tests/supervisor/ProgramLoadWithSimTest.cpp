@@ -17,6 +17,7 @@
 #include "supervisor/ConsoleRecorder.h"
 #include "supervisor/Supervisor.h"
 #include "support/TempDir.h"
+#include "support/Until.h"
 
 namespace kv7::test {
 namespace {
@@ -73,12 +74,7 @@ class ProgramLoadWithSim : public TestDatabase {
 
   template <typename Pred>
   bool TickUntil(Pred done, std::chrono::milliseconds limit = 10000ms) {
-    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
-      sup_->Tick();
-      if (done()) return true;
-      std::this_thread::sleep_for(2ms);
-    }
-    return false;
+    return RepeatUntil([&] { sup_->Tick(); }, done, limit);
   }
   std::string Sim(const std::string& key) { return sim_->Status()[key]; }
 

@@ -15,6 +15,7 @@
 #include "supervisor/ConsoleRecorder.h"
 #include "supervisor/Supervisor.h"
 #include "support/TempDir.h"
+#include "support/Until.h"
 
 namespace kv7::test {
 namespace {
@@ -50,13 +51,7 @@ class SupervisorWithSim : public ::testing::Test {
   // Ticks (a status poll every 12) until `done` holds or `limit` passes.
   template <typename Pred>
   bool TickUntil(Pred done, std::chrono::milliseconds limit = 8000ms) {
-    auto deadline = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < deadline) {
-      sup_->Timer1Timer();
-      if (done()) return true;
-      std::this_thread::sleep_for(2ms);
-    }
-    return false;
+    return RepeatUntil([&] { sup_->Timer1Timer(); }, done, limit);
   }
 
   std::string Log() const { return Slurp(dir_ / "kv2.log"); }

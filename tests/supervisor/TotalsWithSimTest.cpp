@@ -14,6 +14,7 @@
 #include "supervisor/ConsoleRecorder.h"
 #include "supervisor/Supervisor.h"
 #include "support/TempDir.h"
+#include "support/Until.h"
 
 namespace kv7::test {
 namespace {
@@ -58,12 +59,7 @@ class TotalsWithSim : public TestDatabase {
 
   template <typename Pred>
   bool TickUntil(Pred done, std::chrono::milliseconds limit = 10000ms) {
-    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
-      sup_->Timer1Timer();
-      if (done()) return true;
-      std::this_thread::sleep_for(2ms);
-    }
-    return false;
+    return RepeatUntil([&] { sup_->Timer1Timer(); }, done, limit);
   }
   void Polls(int n) {
     for (int i = 0; i < 12 * n; ++i) sup_->Timer1Timer();
