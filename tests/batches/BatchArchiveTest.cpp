@@ -27,11 +27,7 @@ class Archive : public kv7::test::TestDatabase {
   // One row through the mariadb command-line client, not through our code:
   // column name -> text, as the client prints them.
   std::map<std::string, std::string> ClientRow(const std::string& sql) {
-    auto p = Params();
-    std::string cmd = std::string(MARIADB_CLIENT) + " --no-defaults -B -E -u '" + p.user + "' ";
-    if (!p.socket.empty()) cmd += "--socket='" + p.socket + "' ";
-    cmd += "-h '" + p.host + "' -P " + std::to_string(p.port) + " " + Name() + " -e \"" + sql + "\"";
-    ::setenv("MYSQL_PWD", p.password.c_str(), 1);
+    const std::string cmd = ClientCommand(MARIADB_CLIENT) + " -B -E " + Name() + " -e \"" + sql + "\"";
     std::map<std::string, std::string> row;
     FILE* f = ::popen(cmd.c_str(), "r");
     char line[4096];

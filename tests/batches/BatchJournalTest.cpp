@@ -4,7 +4,6 @@
 // that appears late; the date-range export's boundaries on stored rows.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -14,6 +13,9 @@
 #include "batches/BatchJournal.h"
 #include "batches/HostExport.h"
 #include "store/TestDatabase.h"
+#include "support/FileText.h"
+#include "support/Shell.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -25,14 +27,8 @@ class Journal : public kv7::test::TestDatabase {
  protected:
   void SetUp() override {
     TestDatabase::SetUp();
-    root = fs::temp_directory_path() / ("kv7_journal_" + Name());
-    fs::remove_all(root);
     exportDir = root / "exp";
     fs::create_directories(exportDir);
-  }
-  void TearDown() override {
-    fs::remove_all(root);
-    TestDatabase::TearDown();
   }
   BatchJournal Open() {
     return BatchJournal(BatchJournal::DirectoryIn(root), [this](const std::string& l) { log += l; });
@@ -59,18 +55,13 @@ class Journal : public kv7::test::TestDatabase {
   }
 
   // kv7ctl on this test's database with a configuration of its own.
-  std::pair<int, std::string> Kv7ctl(const std::string& args) {
-    const std::string cmd = "KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR=" + root.string() +
-                            " " KV7CTL_PATH " " + args + " 2>/dev/null";
-    std::string out;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    char buf[4096];
-    for (std::size_t n; p && (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    const int st = p ? ::pclose(p) : -1;
-    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, out};
+  kv7::test::Outcome Kv7ctl(const std::string& args) {
+    return kv7::test::Shell("KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR=" + root.string() + " " KV7CTL_PATH " " +
+                            args + " 2>/dev/null");
   }
 
-  fs::path root, exportDir;
+  kv7::test::TempDir temp;
+  fs::path root = temp.path(), exportDir;
   std::string log;
 };
 
@@ -152,13 +143,6 @@ TEST_F(Journal, DatabaseDownKeepsTheBatchAndTheOrder) {
   EXPECT_EQ(Records(), 2);
 }
 
-std::string Read(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST_F(Journal, RangeExportBoundaries) {
   const DbDateTime from{2026, 5, 4, 8, 0, 0}, to{2026, 5, 4, 17, 30, 0};
   const struct {
@@ -182,7 +166,7 @@ TEST_F(Journal, RangeExportBoundaries) {
   ASSERT_TRUE(written.ok) << written.error;
   EXPECT_EQ(written.path, exportDir / "06_05_2026.txt");
   std::string got, line;
-  std::istringstream lines(Read(written.path));
+  std::istringstream lines(kv7::test::Slurp(written.path));
   while (std::getline(lines, line)) got += line.substr(0, line.find("\"nota\"") + 6);
   EXPECT_EQ(got, expected);
 }
@@ -208,14 +192,14 @@ TEST_F(Journal, Kv7ctlCommands) {
       {"export daily --dir " + (root / "none").string(), 1, ""},
   };
   for (const auto& s : steps) {
-    const auto [status, out] = Kv7ctl(s.args);
-    EXPECT_EQ(status, s.status) << s.args;
-    EXPECT_NE(out.find(s.out), std::string::npos) << s.args << "\n" << out;
+    const auto o = Kv7ctl(s.args);
+    EXPECT_EQ(o.status, s.status) << s.args;
+    EXPECT_NE(o.out.find(s.out), std::string::npos) << s.args << "\n" << o.out;
   }
   EXPECT_EQ(Rows("K1"), 1);
   std::string file;
   for (const auto& e : fs::directory_iterator(exportDir))
-    if (e.path().filename().string().find('_') != std::string::npos) file = Read(e.path());
+    if (e.path().filename().string().find('_') != std::string::npos) file = kv7::test::Slurp(e.path());
   EXPECT_EQ(file.substr(0, 9), "\"lotto\",\"");
   EXPECT_NE(file.find("\r\n,01,,,500,,0,0,\"nota\","), std::string::npos) << file;
 }

@@ -60,11 +60,6 @@ class ArchiveReset : public TestDatabase {
     std::sort(out.begin(), out.end());
     return out;
   }
-  std::string Client() const {
-    std::string cmd = std::string(MARIADB_CLIENT) + " --no-defaults -u '" + Params().user + "' ";
-    if (!Params().socket.empty()) cmd += "--socket='" + Params().socket + "' ";
-    return cmd + "-h '" + Params().host + "' -P " + std::to_string(Params().port);
-  }
 
   TempDir dir_;
   store::ConfigStore store_{store::ConfigStore::kDefaultRoot, dir_ / "store"};
@@ -132,7 +127,7 @@ TEST_F(ArchiveReset, ResetKeepsACopyThatLoadsBackWithTheSameRows) {
 
   loaded_ = Name() + "_loaded";
   Sql().ExecuteSql("CREATE DATABASE " + store::QuoteIdentifier(loaded_));
-  for (const auto& copy : copies) ASSERT_EQ(Shell(Client() + " " + loaded_ + " < '" + copy.string() + "'"), 0);
+  for (const auto& copy : copies) ASSERT_EQ(Shell(ClientCommand(MARIADB_CLIENT) + " " + loaded_ + " < '" + copy.string() + "'"), 0);
   EXPECT_EQ(Rows(loaded_, "bolle"), batches);
   EXPECT_EQ(Rows(loaded_, "produttori"), producers);
 }

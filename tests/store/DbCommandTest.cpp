@@ -13,47 +13,25 @@
 #include <sstream>
 
 #include "TestDatabase.h"
+#include "support/Shell.h"
 
 namespace {
-
-using kv7::store::DbParams;
-
-struct Output {
-  int status = -1;
-  std::string text;
-};
 
 class KvctlDbTest : public kv7::test::TestDatabase {
  protected:
   bool CreateTables() const override { return false; }
   void SetUp() override {
     TestDatabase::SetUp();
-    params_ = Params();
-    name_ = Name();
-    ::setenv("KV7_DB_NAME", name_.c_str(), 1);
+    ::setenv("KV7_DB_NAME", Name().c_str(), 1);
   }
 
-  static std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-  Output Kv7ctl(const std::string& args) {
-    Output out;
-    FILE* p = ::popen((std::string(KV7CTL_PATH) + " db " + args + " 2>&1").c_str(), "r");
-    if (!p) return out;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.text.append(buf, n);
-    int st = ::pclose(p);
-    out.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return out;
+  kv7::test::Outcome Kv7ctl(const std::string& args) {
+    return kv7::test::Shell(std::string(KV7CTL_PATH) + " db " + args + " 2>&1");
   }
 
   // Runs SQL through the mariadb command-line client, not through our code.
   void Client(const std::string& sql) {
-    std::string cmd = std::string(MARIADB_CLIENT) + " --no-defaults -u " + Quote(params_.user) + " ";
-    if (!params_.socket.empty()) cmd += "--socket=" + Quote(params_.socket) + " ";
-    cmd += "-h " + Quote(params_.host) + " -P " + std::to_string(params_.port) + " " + name_;
-    ::setenv("MYSQL_PWD", params_.password.c_str(), 1);
-    FILE* p = ::popen(cmd.c_str(), "w");
+    FILE* p = ::popen((ClientCommand(MARIADB_CLIENT) + " " + Name()).c_str(), "w");
     ASSERT_TRUE(p);
     std::fwrite(sql.data(), 1, sql.size(), p);
     ASSERT_EQ(::pclose(p), 0) << sql;
@@ -70,8 +48,6 @@ class KvctlDbTest : public kv7::test::TestDatabase {
     return m;
   }
 
-  DbParams params_;
-  std::string name_;
 };
 
 // Hundredths of part/total in percent, ties to even, by long division on
@@ -94,7 +70,7 @@ std::string Two(long long hundredths) {
 
 TEST_F(KvctlDbTest, BatchMatchesIndependentFigures) {
   auto init = Kv7ctl("init");
-  ASSERT_EQ(init.status, 0) << init.text;
+  ASSERT_EQ(init.status, 0) << init.out;
   ASSERT_EQ(Kv7ctl("init").status, 0);  // a second run changes nothing
 
   std::mt19937 rng(20240611);
@@ -138,8 +114,8 @@ TEST_F(KvctlDbTest, BatchMatchesIndependentFigures) {
   for (size_t i = 0; i < cases.size(); ++i) {
     const Case& c = cases[i];
     auto out = Kv7ctl("batch " + std::to_string(100 + i));
-    ASSERT_EQ(out.status, 0) << out.text;
-    auto m = Lines(out.text);
+    ASSERT_EQ(out.status, 0) << out.out;
+    auto m = Lines(out.out);
     EXPECT_EQ(m["note"], "a 'quoted' note; x");
     EXPECT_EQ(m["data"], "2023-1" + std::to_string(i % 3) + "-05 08:30:0" + std::to_string(i));
     long long qt[5] = {0, 0, 0, 0, c.totq5}, total = c.totq5;
@@ -163,7 +139,7 @@ TEST_F(KvctlDbTest, BatchMatchesIndependentFigures) {
         EXPECT_EQ(m["ttot" + s], Two((c.totpartita * h * 2 + 100) / 200)) << s << " case " << i;
       }
   }
-  auto t = Lines(Kv7ctl("batch " + std::to_string(100 + cases.size() - 1)).text);
+  auto t = Lines(Kv7ctl("batch " + std::to_string(100 + cases.size() - 1)).out);
   EXPECT_EQ(t["perc1q1"], "12.50");
   EXPECT_EQ(t["perc3q2"], "12.52");
   EXPECT_EQ(t["ttot1q1"], "0.38");  // 3 kg x 12.50 % = 0.375
@@ -178,28 +154,28 @@ TEST_F(KvctlDbTest, ProgramAndSelection) {
       "INSERT INTO programmi (num, codiceprog, descrizione, pesocal1q1, pesocal16q4, nomecal15q4, codiceq5) "
       "VALUES (8, '08', 'Mele \\\\ \"rosse\"', 80, 420, 'XL', 'R5'), (3, '08', 'prima', 1, 2, 'S', 'R');\n");
   auto out = Kv7ctl("program 08");
-  ASSERT_EQ(out.status, 0) << out.text;
-  auto m = Lines(out.text);
+  ASSERT_EQ(out.status, 0) << out.out;
+  auto m = Lines(out.out);
   EXPECT_EQ(m["descrizione"], "prima");
   EXPECT_EQ(m["codiceprog"], "08");
   EXPECT_EQ(m["pesocal16q4"], "2");
   EXPECT_EQ(m["nomecal15q4"], "S");
   EXPECT_EQ(m["pesocal5q2"], "0");
   Client("DELETE FROM programmi WHERE num = 3;\n");
-  m = Lines(Kv7ctl("program 08").text);
+  m = Lines(Kv7ctl("program 08").out);
   EXPECT_EQ(m["descrizione"], "Mele \\ \"rosse\"");
   EXPECT_EQ(m["pesocal1q1"], "80");
   EXPECT_EQ(Kv7ctl("program 8").status, 1);
 
   out = Kv7ctl("selection");
   EXPECT_EQ(out.status, 1);
-  EXPECT_EQ(Lines(out.text)["programma"], "000");
-  EXPECT_EQ(Lines(out.text)["produttore"], "00000");
+  EXPECT_EQ(Lines(out.out)["programma"], "000");
+  EXPECT_EQ(Lines(out.out)["produttore"], "00000");
   ASSERT_EQ(Kv7ctl("selection set 08 00042").status, 0);
   out = Kv7ctl("selection");
   EXPECT_EQ(out.status, 0);
-  EXPECT_EQ(Lines(out.text)["programma"], "8");
-  EXPECT_EQ(Lines(out.text)["produttore"], "42");
+  EXPECT_EQ(Lines(out.out)["programma"], "8");
+  EXPECT_EQ(Lines(out.out)["produttore"], "42");
 }
 
 }  // namespace

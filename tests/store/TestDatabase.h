@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -49,6 +50,15 @@ class TestDatabase : public ::testing::Test {
   store::DbConnection& Sql() { return db_->Connection(); }
   const std::string& Name() const { return name_; }
   const store::DbParams& Params() const { return params_; }
+  // The plain mariadb client at `client` on the private server, not our
+  // code: its command line without a database, the password in the
+  // environment.
+  std::string ClientCommand(const std::string& client) const {
+    ::setenv("MYSQL_PWD", params_.password.c_str(), 1);
+    std::string cmd = client + " --no-defaults -u '" + params_.user + "' ";
+    if (!params_.socket.empty()) cmd += "--socket='" + params_.socket + "' ";
+    return cmd + "-h '" + params_.host + "' -P " + std::to_string(params_.port);
+  }
 
  private:
   // Databases left by test processes that died before cleaning up (the
