@@ -173,19 +173,11 @@ TEST(cSrd12Port, AnUnopenedPortFailsEveryCommandQuicklyAndMappedPortsWork) {
   seen.get();
 }
 
-TEST(RejectErrorMap, ShowsTwelveCodesInTheWindowsOrder) {
-  ASSERT_EQ(kRejectErrorsShown.size(), 12u);
-  EXPECT_EQ(kRejectErrorsShown[0].code, 0);
-  EXPECT_STREQ(kRejectErrorsShown[0].text, "Programma Peso = 0");
-  EXPECT_EQ(kRejectErrorsShown[7].code, 7);
-  EXPECT_EQ(kRejectErrorsShown[8].code, 13);
-  EXPECT_EQ(kRejectErrorsShown[11].code, 11);
-  EXPECT_STREQ(kRejectErrorsShown[11].text, "comandi J/K errati");
+// The window's order and texts are checked through the window itself; here
+// only which codes have a text at all.
+TEST(RejectErrorMap, OnlyTheWindowsCodesHaveAText) {
+  for (int shown : {0, 7, 11, 13, 15}) EXPECT_NE(RejectErrorText(shown), nullptr) << shown;
   for (int hidden : {8, 9, 10, 12, 16, 42, 99}) EXPECT_EQ(RejectErrorText(hidden), nullptr) << hidden;
-  auto table = RejectErrorTable();
-  ASSERT_EQ(table.size(), 12u);
-  EXPECT_EQ(table[8], (std::pair<int, std::string>{13, "Ciclo On Tara valore errato"}));
-  EXPECT_STREQ(kRejectErrorGroupTitle, "Errori Centralina Scarti");
 }
 
 }  // namespace
