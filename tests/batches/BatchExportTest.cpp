@@ -4,15 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "batches/BatchExport.h"
+#include "support/FileText.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -105,16 +103,9 @@ TEST(HostExport, Names) {
   for (const auto& [from, to] : next) EXPECT_EQ(NextSecond(from), to) << from.ToString();
 }
 
-std::string Read(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(HostExport, RecordCollisionAndMissingDirectory) {
-  const fs::path dir = fs::temp_directory_path() / ("kv7_export_" + std::to_string(::getpid()));
-  fs::remove_all(dir);
+  kv7::test::TempDir temp;
+  const fs::path dir = temp / "exp";
   const kv7::store::DbDateTime at{2026, 3, 5, 14, 30, 7};
   auto missing = WriteEndOfBatchRecord(dir, at, "a\r\n");
   EXPECT_FALSE(missing.ok);
@@ -125,14 +116,13 @@ TEST(HostExport, RecordCollisionAndMissingDirectory) {
   ASSERT_TRUE(first.ok && second.ok) << first.error << second.error;
   EXPECT_EQ(first.path, dir / "05143007.txt");
   EXPECT_EQ(second.path, dir / "05143008.txt");
-  EXPECT_EQ(Read(first.path) + Read(second.path), "a\r\nb\r\n");
+  EXPECT_EQ(kv7::test::Slurp(first.path) + kv7::test::Slurp(second.path), "a\r\nb\r\n");
   int files = 0;
   for (const auto& e : fs::directory_iterator(dir)) {
     ++files;
     EXPECT_EQ(e.path().extension(), ".txt");
   }
   EXPECT_EQ(files, 2);
-  fs::remove_all(dir);
 }
 
 }  // namespace

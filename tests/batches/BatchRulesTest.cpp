@@ -1,6 +1,6 @@
-// The batch editor's rules without a server: the worked figures of shares,
-// rounding and weight shares, note normalisation, class ranges, grams and
-// kilograms, the "Partita" recalculation, the save check and log lines.
+// The batch editor's rules without a server: note normalisation, class
+// ranges, grams and kilograms, the "Partita" recalculation, the save check
+// and log lines. The stored figures' rounding is checked with the figures.
 
 #include <gtest/gtest.h>
 
@@ -19,29 +19,6 @@ BatchWorkingSet Counted(std::int64_t c1q1, std::int64_t rest, const std::string&
   ws.reject = std::to_string(rest);
   ws.totalePart = weight;
   return ws;
-}
-
-TEST(BatchRules, StoredFiguresRoundHalfToEvenAndShareTheDeclaredWeight) {
-  const struct {
-    std::int64_t part, total, weight;
-    const char* perc;
-    const char* ttot;
-  } cases[] = {
-      {1, 3, 1000, "33.33", "333.30"},  // 3333.33 hundredths; 1000 kg x 33.33 %
-      {1, 32, 0, "3.12", "0.00"},       // 312.5 goes to the even 312
-      {2501, 20000, 0, "12.50", "0.00"},   // 1250.5 -> 1250
-      {2503, 20000, 0, "12.52", "0.00"},   // 1251.5 -> 1252
-      {0, 0, 500, "0.00", "0.00"},
-  };
-  for (const auto& k : cases) {
-    kv7::store::BatchRow row;
-    row.tot[0][0] = k.part;
-    row.totq5 = k.total - k.part;
-    row.totpartita = k.weight;
-    auto f = kv7::store::ComputeBatchFigures(row);
-    EXPECT_EQ(kv7::store::FormatPercentage(f.perc[0][0]), k.perc) << k.part << "/" << k.total;
-    EXPECT_EQ(kv7::store::FormatWeightShare(f.ttot[0][0]), k.ttot) << k.part << "/" << k.total;
-  }
 }
 
 TEST(BatchRules, TextsOfTheEditor) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <map>
+#include <vector>
 
 #include "store/BatchFigures.h"
 
@@ -41,55 +42,32 @@ TEST(BatchFiguresTest, AllZeroGivesZeroEverywhere) {
   }
 }
 
+// The stored texts by column name: worked examples, ties to the even
+// hundredth, and weight shares taken from the two-decimal percentages.
 TEST(BatchFiguresTest, WorkedExamplesAndTiesToTheEvenHundredth) {
-  BatchRow row;
-  row.tot[0][0] = 1;
-  row.totq5 = 2;
-  auto t = Texts(row);
-  EXPECT_EQ(t["perc1q1"], "33.33");
-  EXPECT_EQ(t["percq5"], "66.67");
-  EXPECT_EQ(t["Percq1"], "33.33");
-  EXPECT_EQ(t.count("percq1"), 0u);  // the first quality's column has a capital P
-  EXPECT_EQ(t["totaleq1"], "1");
-  EXPECT_EQ(t["totale_gen"], "3");
-
-  BatchRow r32;
-  r32.tot[0][0] = 1;
-  r32.totq5 = 31;  // 32 in all: 312.5 hundredths go to the even 312
-  EXPECT_EQ(Texts(r32)["perc1q1"], "3.12");
-
-  // 2501 of 20000 -> 1250.5 hundredths -> 12.50; 2503 of 20000 -> 1251.5 -> 12.52.
-  BatchRow tie;
-  tie.tot[1][4] = 2501;  // tot5q2
-  tie.tot[2][6] = 2503;  // tot7q3
-  tie.totq5 = 20000 - 2501 - 2503;
-  auto f = ComputeBatchFigures(tie);
-  EXPECT_EQ(f.perc[1][4].hundredths, 1250);
-  EXPECT_EQ(f.perc[2][6].hundredths, 1252);
-  EXPECT_DOUBLE_EQ(f.perc[1][4].value, 12.50);
-  t = Texts(tie);
-  EXPECT_EQ(t["perc5q2"], "12.50");
-  EXPECT_EQ(t["perc7q3"], "12.52");
-  EXPECT_EQ(t["percq2"], "12.50");
-}
-
-TEST(BatchFiguresTest, SharesUseTheTwoDecimalPercentages) {
-  BatchRow row;
-  row.tot[0][0] = 1;
-  row.totq5 = 2;
-  row.totpartita = 1000;
-  auto f = ComputeBatchFigures(row);
-  EXPECT_DOUBLE_EQ(f.ttot[0][0].value, 333.3);  // 1000 x 33.33 / 100, not 333.33..
-  auto t = Texts(row);
-  EXPECT_EQ(t["ttot1q1"], "333.30");
-  EXPECT_EQ(t["ttotq1"], "333.30");
-  EXPECT_EQ(t["ttotq5"], "666.70");
-  // A share with a third decimal: 1 kg x 12.50 % = 0.125 -> shown 0.13.
-  BatchRow tie;
-  tie.tot[0][0] = 2501;
-  tie.totq5 = 20000 - 2501;
-  tie.totpartita = 1;
-  EXPECT_EQ(Texts(tie)["ttot1q1"], "0.13");
+  const struct {
+    std::int64_t c1q1, c5q2, c7q3, q5, declared;
+    std::vector<std::pair<std::string, std::string>> texts;
+  } cases[] = {
+      {1, 0, 0, 2, 1000,  // 1000 kg x 33.33 % = 333.30, not 333.33..
+       {{"perc1q1", "33.33"}, {"percq5", "66.67"}, {"Percq1", "33.33"}, {"totaleq1", "1"}, {"totale_gen", "3"},
+        {"ttot1q1", "333.30"}, {"ttotq1", "333.30"}, {"ttotq5", "666.70"}}},
+      {1, 0, 0, 31, 0, {{"perc1q1", "3.12"}}},  // 312.5 hundredths go to the even 312
+      // 2501 and 2503 of 20000: 1250.5 -> 12.50 and 1251.5 -> 12.52.
+      {0, 2501, 2503, 20000 - 2501 - 2503, 0, {{"perc5q2", "12.50"}, {"perc7q3", "12.52"}, {"percq2", "12.50"}}},
+      {2501, 0, 0, 20000 - 2501, 1, {{"ttot1q1", "0.13"}}},  // 1 kg x 12.50 % = 0.125
+  };
+  for (const auto& k : cases) {
+    BatchRow row;
+    row.tot[0][0] = k.c1q1;
+    row.tot[1][4] = k.c5q2;
+    row.tot[2][6] = k.c7q3;
+    row.totq5 = k.q5;
+    row.totpartita = k.declared;
+    auto t = Texts(row);
+    for (const auto& [key, text] : k.texts) EXPECT_EQ(t[key], text) << key << " of case " << k.c1q1 << "/" << k.q5;
+    EXPECT_EQ(t.count("percq1"), 0u);  // the first quality's column has a capital P
+  }
 }
 
 TEST(BatchFiguresTest, LargeTotalsNeedSixtyFourBits) {

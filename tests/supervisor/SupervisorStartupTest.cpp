@@ -164,35 +164,35 @@ TEST_F(StartupWithoutBoards, ABoxOpenOnTheMachineThreadHoldsTheCycleAndNeverStac
   EXPECT_NE(Slurp(dir / "kv2.log").find(" | Stop Mb3\r\n"), std::string::npos);
 }
 
+// "-o" is the old board: no tare table and no tare and magnet suffix. The
+// cost per minute from "w83.cst" rounds half to even; a field that does not
+// convert counts as 0.
 TEST_F(StartupWithoutBoards, OldBoardOptionUnitsAndCosts) {
   NoPorts();
   store.WriteString("kv2", "totaligrammi", "0");
-  // Two persons at 15.00 an hour, one at 20, one at 30: 0.5 + 0.333 + 0.5 = 1.33 a minute.
-  std::ofstream(dir / "w83.cst", std::ios::binary) << " 2    15 1    20 1    30";
-  Supervisor sup(console, op, store, nullptr, dir.path());
-  sup.FormShow({"-o"});
-  EXPECT_TRUE(sup.State().oldBoardMode);
-  EXPECT_FALSE(console.enabled[Control::TabellaTara1]);
-  EXPECT_EQ(console.units, "Kg");
-  EXPECT_EQ(sup.State().costAmount, 1);
-  // Without "-o" the installation text carries the tare and magnet suffix.
-  EXPECT_EQ(sup.Config().InstallString.size(), 119u);
-}
-
-TEST_F(StartupWithoutBoards, CostPerMinuteRoundsHalfToEven) {
-  NoPorts();
-  // 3 persons at 50 an hour: 2.5 a minute rounds to 2; 7 at 30: 3.5 rounds to 4.
-  std::ofstream(dir / "w83.cst", std::ios::binary) << " 3    50 0     0 0     0";
-  {
+  const struct {
+    const char* costs;
+    std::vector<std::string> args;
+    int perMinute;
+  } cases[] = {
+      {" 2    15 1    20 1    30", {"-o"}, 1},  // 0.5 + 0.333 + 0.5 = 1.33
+      {" 3    50 0     0 0     0", {}, 2},      // 2.5 rounds to 2
+      {" 7    30xx     5 0     0", {}, 4},      // 3.5 rounds to 4
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.costs);
+    std::ofstream(dir / "w83.cst", std::ios::binary | std::ios::trunc) << c.costs;
     Supervisor sup(console, op, store, nullptr, dir.path());
-    sup.FormShow({});
-    EXPECT_EQ(sup.State().costAmount, 2);
-    EXPECT_EQ(sup.Config().InstallString.substr(119), "L50");
+    sup.FormShow(c.args);
+    const bool old = !c.args.empty();
+    EXPECT_EQ(sup.State().oldBoardMode, old);
+    EXPECT_EQ(sup.State().costAmount, c.perMinute);
+    EXPECT_EQ(sup.Config().InstallString.substr(119), old ? "" : "L50");
+    if (old) {
+      EXPECT_FALSE(console.enabled[Control::TabellaTara1]);
+    }
+    EXPECT_EQ(console.units, "Kg");
   }
-  std::ofstream(dir / "w83.cst", std::ios::binary | std::ios::trunc) << " 7    30xx     5 0     0";
-  Supervisor sup(console, op, store, nullptr, dir.path());
-  sup.FormShow({});
-  EXPECT_EQ(sup.State().costAmount, 4);  // a field that does not convert counts as 0
 }
 
 }  // namespace
