@@ -33,7 +33,7 @@ kv7::store::ProgramRecord Sample(int n) {
   for (int q = 0; q < 4; ++q) {
     for (int k = 0; k < 16; ++k) r.limit[q][k] = std::to_string(80 + 20 * k + q);
     for (int c = 0; c < 15; ++c) {
-      r.name[q][c] = "C";
+      r.name[q][c].assign(1, 'C');
       r.name[q][c] += std::to_string(c + 1);
       r.classCode[q][c] = std::to_string(n * 10000 + c * 10 + q);
     }

@@ -91,7 +91,8 @@ std::string ClassRangeText(long lower, long upper) {
 std::string TotalText(std::int64_t grams, bool inGrams) {
   if (inGrams) return RightAligned(std::to_string(grams), 8);
   const std::int64_t tenths = store::RoundHalfAway(grams, 100);
-  std::string s = (tenths < 0 ? "-" : "") + std::to_string(std::llabs(tenths) / 10);
+  std::string s = tenths < 0 ? "-" : "";
+  s += std::to_string(std::llabs(tenths) / 10);
   s += '.';
   s += std::to_string(std::llabs(tenths) % 10);
   return RightAligned(std::move(s), 6);
@@ -145,7 +146,7 @@ BatchView RecomputeBatchView(const BatchWorkingSet& ws, bool corr, bool inGrams)
 
 void ResetWorkingSet(BatchWorkingSet& ws) {
   for (auto& quality : ws.totals) quality.fill("0");
-  ws.reject = "0";
+  ws.reject.assign(1, '0');
   ws.note.clear();
 }
 

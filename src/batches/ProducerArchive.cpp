@@ -25,7 +25,11 @@ std::optional<Producer> FirstWithNumber(const std::vector<Producer>& list, std::
 }  // namespace
 
 std::string Producer::ListText() const {
-  return "(" + RightAligned(std::to_string(num), 4) + ") " + descrizione;
+  std::string text(1, '(');
+  text += RightAligned(std::to_string(num), 4);
+  text += ") ";
+  text += descrizione;
+  return text;
 }
 
 std::vector<Producer> FillProducerList(store::Database& db) {

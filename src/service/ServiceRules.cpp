@@ -64,7 +64,9 @@ std::string EmptyCupBoardLimit(const std::string& limitText, int multiplier) {
 }
 
 std::string MagnetTestData(bool dynamic, int outlet) {
-  return std::string(dynamic ? "1" : "2") + ZeroFill(std::clamp(outlet, 0, 99), 2);
+  std::string data(1, dynamic ? '1' : '2');
+  data += ZeroFill(std::clamp(outlet, 0, 99), 2);
+  return data;
 }
 
 TareRequest TareTableRequest(int cups) {
