@@ -3,9 +3,6 @@
 // as soon as the database and the export folder allow, never twice) and the
 // exports of stored batches for the host.
 
-#include <cmath>
-#include <cstdlib>
-
 #include "batches/BatchArchive.h"
 #include "batches/BatchExport.h"
 #include "batches/BatchRules.h"
@@ -15,6 +12,7 @@
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/NoBatchMarker.h"
+#include "supervisor/NumberText.h"
 #include "supervisor/Supervisor.h"
 
 namespace kv7::supervisor {
@@ -22,14 +20,6 @@ namespace {
 
 constexpr const char* kBoardOff = "La centralina è spenta, accenderla per favore!";
 constexpr auto kReplayEvery = std::chrono::minutes(1);
-
-// The batch total as F9 reads it: 0 when the text is not a number.
-double TotalAsNumber(const std::string& text) {
-  char* end = nullptr;
-  const double v = std::strtod(text.c_str(), &end);
-  while (end && *end == ' ') ++end;
-  return end && *end == '\0' && std::isfinite(v) ? v : 0;
-}
 
 // The program number as the batch stores it: two characters, "05" for 5.
 std::string ProgramText(int n) {
@@ -57,7 +47,7 @@ std::string WaitingText(const batches::ReplaySummary& s) {
 void Supervisor::Partita1Click() {
   const std::string& stato = st_.machineState.Stato;
   if (stato != "4" && stato != "5") return;
-  if (st_.checkStpTotP && TotalAsNumber(st_.totPartita) < 1) {
+  if (st_.checkStpTotP && TextToNumber(st_.totPartita) < 1) {
     operator_.ShowMessage("Totale partita deve essere maggiore di zero!");
     return;
   }

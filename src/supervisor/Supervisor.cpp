@@ -1,8 +1,8 @@
 #include "supervisor/Supervisor.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <ctime>
 
 #include "link/cMB90.h"
 #include "link/cPort.h"
@@ -11,35 +11,13 @@
 #include "store/ConfigStore.h"
 #include "store/Database.h"
 #include "store/DbError.h"
+#include "supervisor/NumberText.h"
 
 namespace kv7::supervisor {
 namespace {
 
 // Ports at 99 or above mean the device is not installed.
 constexpr int kNoPort = 99;
-
-// A number as the operator or a file gives it; text that does not convert counts as 0.
-double TextToNumber(const std::string& text) {
-  try {
-    std::size_t used = 0;
-    double v = std::stod(text, &used);
-    for (std::size_t i = used; i < text.size(); ++i)
-      if (text[i] != ' ') return 0;
-    return std::isfinite(v) ? v : 0;
-  } catch (...) {
-    return 0;
-  }
-}
-
-// Local date and time in minutes since the epoch of the day numbers the
-// stored dates use (30/12/1899).
-double NowInMinutes() {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  ::localtime_r(&now, &local);
-  const double localSeconds = static_cast<double>(now) + static_cast<double>(local.tm_gmtoff);
-  return (localSeconds / 86400.0 + 25569.0) * 1440.0;
-}
 
 }  // namespace
 
@@ -109,7 +87,7 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
   OpenJournal();
   ReplayJournal(false);
 
-  st_.startMinutes = NowInMinutes();
+  st_.startMinutes = ClockMinutes();
 
   auxThread_ = std::make_unique<tPolling>(static_cast<std::uint8_t>(std::clamp(config_.porta_aux, 0, 255)), store_);
   auxThread_->Start();
