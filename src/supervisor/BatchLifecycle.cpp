@@ -81,7 +81,7 @@ void Supervisor::EndOfBatch() {
   const store::DbDateTime ended = processing_.forceDate ? processing_.date1 : store::DbDateTime::LocalNow();
   const batches::BatchWorkingSet ws = EndedBatch(ended);
   if (config_.archiviazione == 1) {
-    if (!StoreEndedBatch(ws, ended)) return;
+    if (!StoreEndedBatch(ws)) return;
   } else {
     BatchEnded();
   }
@@ -92,10 +92,9 @@ void Supervisor::EndOfBatch() {
   ++st_.runCounter;
   batches::KillPoint("printed");
   ClearProcessingData();
-  Start1();
   // The routine's own reset clears the board for the next delivery; that
-  // batch counts once the operator resets the totals for it.
-  BatchEnded();
+  // batch counts once the operator resets the totals for it (F8).
+  ResetTotals();
   store::WriteNoBatchMarker(workDir_);
 }
 
@@ -116,7 +115,7 @@ batches::BatchWorkingSet Supervisor::EndedBatch(const store::DbDateTime& ended) 
   return ws;
 }
 
-bool Supervisor::StoreEndedBatch(const batches::BatchWorkingSet& ws, const store::DbDateTime& ended) {
+bool Supervisor::StoreEndedBatch(const batches::BatchWorkingSet& ws) {
   // A header text that is not a number is stored as 0 and kept in the log:
   // the grower's figures must not wait for a typing slip.
   if (const auto bad = batches::CheckBatchTexts(ws))
@@ -125,7 +124,7 @@ bool Supervisor::StoreEndedBatch(const batches::BatchWorkingSet& ws, const store
   batches::JournalEntry entry;
   try {
     if (!journal_) throw batches::JournalError("giornale non disponibile");
-    entry = journal_->Add(batches::BatchRowFromWorkingSet(0, ws), ended);
+    entry = journal_->Add(batches::BatchRowFromWorkingSet(0, ws), ws.date);
     BatchEnded();
   } catch (const batches::JournalError& e) {
     WriteLog(std::string("journal error: ") + e.what() + "\r\n");

@@ -201,7 +201,8 @@ class Supervisor {
   void TotaliCKClick();
   // The display step alone, from the last request.
   void ShowTotals();
-  // Reset of totals (F8): question, reject station zeroed, "V1", totals read zero.
+  // Reset of totals (F8): question, reject station zeroed, "V1", totals read
+  // zero; the batch then counts.
   void Start1();
   // The program name panel 0 shows; while a line does not answer, panel 0
   // tells so instead.
@@ -212,6 +213,8 @@ class Supervisor {
   TotalsState& Totals() { return totals_; }
 
  private:
+  // The reset of totals itself; false when not done (No, or the board off).
+  bool ResetTotals();
   // Asks every line for its block and adds the answers; false when none answered.
   bool RequestLineTotals();
   void WriteSnapshot(const TotalsView& view);
@@ -341,7 +344,7 @@ class Supervisor {
   // Journaled (the batch is safe), then archived and exported as far as
   // the database and the export folder allow; false when it could not even
   // be journaled (the routine stops, the board keeps its totals).
-  bool StoreEndedBatch(const batches::BatchWorkingSet& ws, const store::DbDateTime& ended);
+  bool StoreEndedBatch(const batches::BatchWorkingSet& ws);
   void ClearProcessingData();
   // F8 started counting a batch / the batch has ended: kept beside the
   // journal for the next start, and "bolle.dat" follows.

@@ -134,11 +134,15 @@ void Supervisor::Image2Click() {
 }
 
 void Supervisor::Start1() {
+  if (ResetTotals()) KeepCountingBatch();
+}
+
+bool Supervisor::ResetTotals() {
   operator_.Beep();
-  if (!operator_.AskYesNo("I totali verranno azzerati, vuoi continuare ?")) return;
+  if (!operator_.AskYesNo("I totali verranno azzerati, vuoi continuare ?")) return false;
   if (!st_.controllerOn || !controller_) {
     operator_.ShowMessage("La centralina è spenta, accenderla per favore!");
-    return;
+    return false;
   }
   if (config_.scarti_enab > 0 && rejectStation_) {
     if (rejectStation_->ZeroCounters() < 0)
@@ -156,7 +160,7 @@ void Supervisor::Start1() {
   TotaliClick();
   st_.startMinutes = ClockMinutes();
   totals_.productionRef = 1;
-  KeepCountingBatch();
+  return true;
 }
 
 void Supervisor::SetProgramPanel(const std::string& text) {
