@@ -406,7 +406,10 @@ std::string BoardModel::Execute(const std::string& c, double nowMs) {
         if (state_ == 5) Enter(4, now_);
         return {};
       }
-      if (arg.size() == 2 && arg[0] == '2' && arg[1] >= '0' && arg[1] <= '5') return TotalsBlock(arg[1] - '0');
+      if (arg.size() == 2 && arg[0] == '2' && arg[1] >= '0' && arg[1] <= '5') {
+        if (arg[1] - '0' + 1 == settings_.silentTotalsLine) return {};
+        return TotalsBlock(arg[1] - '0');
+      }
       break;
     case 'F':
       if (ParseProgramBlock(arg)) return {};

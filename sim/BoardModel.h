@@ -58,6 +58,7 @@ class BoardModel {
     WeightDistribution weights;
     double rejectShare = 0.05;  // fruit the quality check rejects
     double emptyShare = 0.0;    // cups that pass without fruit (counted as bad)
+    int silentTotalsLine = 0;   // weighing line (1..6) whose totals block gets no answer; 0 none
     std::uint32_t seed = 1;
   };
 
@@ -88,6 +89,7 @@ class BoardModel {
   void SetWeights(const WeightDistribution& w) { settings_.weights = w; }
   void SetRejectShare(double p) { settings_.rejectShare = p; }
   void SetPhotocells(bool on) { settings_.photocells = on; }
+  void SetSilentTotalsLine(int line) { settings_.silentTotalsLine = line; }
   void SetStreamPeriod(double ms) { settings_.streamPeriodMs = ms; }
 
   // Inspection.

@@ -20,6 +20,7 @@ const char* kHelp =
     "weights normal:M:SD|uniform:MIN:MAX|fixed:G\n"
     "reject-share P              share of fruit rejected to the reject station (0..1)\n"
     "photocells on|off           long or short status replies\n"
+    "totals-silent N|off         no answer to the totals block of weighing line N\n"
     "barcode [CODE]              send a code line now (a generated one without CODE)\n"
     "barcode-every SEC           send generated codes every SEC seconds (0: off)\n"
     "drop-echo P|all|off         drop controller echo bytes with probability P\n"
@@ -196,6 +197,12 @@ std::string Simulator::Command(const std::string& text) {
     bool on = false;
     if (!OnOff(arg(1), on)) return err("photocells on|off");
     board_.SetPhotocells(on);
+    return "ok\n";
+  }
+  if (cmd == "totals-silent") {
+    int n = 0;
+    if (arg(1) != "off" && (!ToInt(arg(1), n) || n < 1 || n > 6)) return err("totals-silent 1..6|off");
+    board_.SetSilentTotalsLine(n);
     return "ok\n";
   }
   if (cmd == "barcode") {

@@ -471,6 +471,14 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Datei %1 kann nicht geschrieben werden: Kurven werden nicht mehr gespeichert.</translation>
     </message>
+    <message>
+        <source>Totali con la bolla archiviata n: %1 (azzerare F8)</source>
+        <translation>Summen mit archiviertem Lieferschein Nr: %1 (nullen F8)</translation>
+    </message>
+    <message>
+        <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
+        <translation>Linie %1 hat keine Summen geliefert: der Lieferschein wurde nicht archiviert. F9 drücken, sobald die Linie antwortet.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

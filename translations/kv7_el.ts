@@ -471,6 +471,14 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Αδύνατη η εγγραφή του αρχείου %1: τα ίχνη δεν αποθηκεύονται πλέον.</translation>
     </message>
+    <message>
+        <source>Totali con la bolla archiviata n: %1 (azzerare F8)</source>
+        <translation>Σύνολα με αρχειοθετημένο δελτίο αρ: %1 (μηδενισμός F8)</translation>
+    </message>
+    <message>
+        <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
+        <translation>Η γραμμή %1 δεν έδωσε σύνολα: το δελτίο δεν αρχειοθετήθηκε. Πατήστε F9 όταν απαντήσει η γραμμή.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

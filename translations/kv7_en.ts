@@ -471,6 +471,14 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Cannot write file %1: traces are no longer saved.</translation>
     </message>
+    <message>
+        <source>Totali con la bolla archiviata n: %1 (azzerare F8)</source>
+        <translation>Totals include stored batch no: %1 (reset F8)</translation>
+    </message>
+    <message>
+        <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
+        <translation>Line %1 gave no totals: the batch was not stored. Press F9 when the line answers.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -471,6 +471,14 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>No se puede escribir el archivo %1: las trazas ya no se guardan.</translation>
     </message>
+    <message>
+        <source>Totali con la bolla archiviata n: %1 (azzerare F8)</source>
+        <translation>Totales con el albarán archivado n: %1 (poner a cero F8)</translation>
+    </message>
+    <message>
+        <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
+        <translation>La línea %1 no ha dado los totales: el albarán no se ha archivado. Pulse F9 cuando la línea responda.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -471,6 +471,14 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Impossible d&apos;écrire le fichier %1 : les traces ne sont plus enregistrées.</translation>
     </message>
+    <message>
+        <source>Totali con la bolla archiviata n: %1 (azzerare F8)</source>
+        <translation>Totaux avec le bon archivé n: %1 (remise à zéro F8)</translation>
+    </message>
+    <message>
+        <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
+        <translation>La ligne %1 n&apos;a pas donné ses totaux : le bon n&apos;a pas été archivé. Appuyez sur F9 quand la ligne répond.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

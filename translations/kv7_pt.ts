@@ -471,6 +471,14 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Não é possível escrever o ficheiro %1: os traços deixam de ser guardados.</translation>
     </message>
+    <message>
+        <source>Totali con la bolla archiviata n: %1 (azzerare F8)</source>
+        <translation>Totais com a guia arquivada n: %1 (zerar F8)</translation>
+    </message>
+    <message>
+        <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
+        <translation>A linha %1 não deu os totais: a guia não foi arquivada. Prima F9 quando a linha responder.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -105,6 +105,9 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Giornale delle bolle non disponibile: %1"),
     QT_TRANSLATE_NOOP("Messages", "Esportazione non scritta: %1"),
     QT_TRANSLATE_NOOP("Messages", "Lavorazione precedente n: %1"),
+    QT_TRANSLATE_NOOP("Messages", "Totali con la bolla archiviata n: %1 (azzerare F8)"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde."),
     QT_TRANSLATE_NOOP("Messages", "%1 bolle in attesa"),
     QT_TRANSLATE_NOOP("Messages", "%1 record in attesa"),
     // Service windows: diagnostic tests and the oscilloscope.

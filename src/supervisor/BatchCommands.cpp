@@ -33,6 +33,8 @@ void Supervisor::Dati1Click() {
   // Without an archive the window still takes the data; "Cambia" lists nothing.
   std::vector<batches::Producer> producers;
   if (database_) producers = ProducerList().value_or(std::vector<batches::Producer>{});
+  // The forced date starts at now, so ticking it changes only what must.
+  if (!processing_.forceDate) processing_.date1 = store::DbDateTime::LocalNow();
   const auto outcome = batchWindows_->EditProcessing(processing_, producers);
   if (!outcome) return;
   processing_ = outcome->data;

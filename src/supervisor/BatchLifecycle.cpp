@@ -3,6 +3,9 @@
 // as soon as the database and the export folder allow, never twice) and the
 // exports of stored batches for the host.
 
+#include <cerrno>
+#include <cstring>
+
 #include "batches/BatchArchive.h"
 #include "batches/BatchExport.h"
 #include "batches/BatchRules.h"
@@ -71,23 +74,35 @@ void Supervisor::EndOfBatch() {
   }
   if (!st_.numBolla.empty()) processing_.numero = st_.numBolla;
   if (!st_.totPartita.empty()) processing_.totPartita = st_.totPartita;
-  console_.SetText(Control::LavorPrec, "");
   ShowProgramClasses(st_.boardProgram);
   TotaliCKClick();
   if (st_.boardProgram == 0) {
     operator_.ShowMessage("nessun programma caricato");
     return;
   }
-  const store::DbDateTime ended = processing_.forceDate ? processing_.date1 : store::DbDateTime::LocalNow();
-  const batches::BatchWorkingSet ws = EndedBatch(ended);
+  // A line that gave no whole reply would be stored without its grams, and
+  // the reset that follows would clear them from the board for good.
+  if (const int line = FirstMissingLine(totals_.lines, config_.numlinee)) {
+    WriteLog("Fine partita sospesa: linea " + std::to_string(line) + " senza totali\r\n");
+    operator_.ShowMessage("La linea " + std::to_string(line) +
+                          " non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.");
+    return;
+  }
+  console_.SetText(Control::LavorPrec, "");
+  // The host picks records by the moment they were written; the batch
+  // itself carries the forced date when there is one.
+  const store::DbDateTime now = store::DbDateTime::LocalNow();
+  const batches::BatchWorkingSet ws = EndedBatch(processing_.forceDate ? processing_.date1 : now);
   if (config_.archiviazione == 1) {
-    if (!StoreEndedBatch(ws)) return;
+    if (!StoreEndedBatch(ws, now)) return;
   } else {
     BatchEnded();
+    KeepBaseline(ws.numero);
   }
+  TakeFirstBarcode();
   if (config_.stampa == 1) {
     WriteLog("print cmd =P" + std::to_string(st_.archiveCounter) + "\r\n");
-    PrintEndOfBatch(std::to_string(st_.runCounter + 1));
+    PrintEndOfBatch(ws, std::to_string(st_.runCounter + 1));
   }
   ++st_.runCounter;
   batches::KillPoint("printed");
@@ -103,19 +118,33 @@ void Supervisor::BatchEnded() {
   if (journal_) journal_->SetCountingBatch("");
 }
 
-batches::BatchWorkingSet Supervisor::EndedBatch(const store::DbDateTime& ended) {
+batches::BatchWorkingSet Supervisor::EndedBatch(const store::DbDateTime& dated) {
   batches::BatchWorkingSet ws = RunningWorkingSet();
   ws.program = ProgramText(st_.boardProgram);
-  ws.date = ended;
-  if (!memoLines_.empty()) {
-    ws.codBar = memoLines_.front();
-    memoLines_.pop_front();
-    console_.RemoveFirstMemoLine();
-  }
+  ws.date = dated;
+  // The code stays in Memo1 until its batch is safe (TakeFirstBarcode).
+  if (!memoLines_.empty()) ws.codBar = memoLines_.front();
   return ws;
 }
 
-bool Supervisor::StoreEndedBatch(const batches::BatchWorkingSet& ws) {
+void Supervisor::TakeFirstBarcode() {
+  if (memoLines_.empty()) return;
+  memoLines_.pop_front();
+  console_.RemoveFirstMemoLine();
+}
+
+void Supervisor::AcceptBarcodeLine(std::string line) {
+  // A reader that keeps sending (a stuck trigger) must not grow the list
+  // without end; the deliveries already waiting keep their codes.
+  if (memoLines_.size() >= kMaxMemoLines) {
+    WriteLog("Barcode scartato, lista piena: " + line + "\r\n");
+    return;
+  }
+  memoLines_.push_back(std::move(line));
+  console_.AppendMemo(memoLines_.back());
+}
+
+bool Supervisor::StoreEndedBatch(const batches::BatchWorkingSet& ws, const store::DbDateTime& ended) {
   // A header text that is not a number is stored as 0 and kept in the log:
   // the grower's figures must not wait for a typing slip.
   if (const auto bad = batches::CheckBatchTexts(ws))
@@ -124,8 +153,11 @@ bool Supervisor::StoreEndedBatch(const batches::BatchWorkingSet& ws) {
   batches::JournalEntry entry;
   try {
     if (!journal_) throw batches::JournalError("giornale non disponibile");
-    entry = journal_->Add(batches::BatchRowFromWorkingSet(0, ws), ws.date);
+    entry = journal_->Add(batches::BatchRowFromWorkingSet(0, ws), ended);
     BatchEnded();
+    // At once: from here on the batch will be stored whatever happens, and
+    // the board still counts it until the reset.
+    KeepBaseline(ws.numero);
   } catch (const batches::JournalError& e) {
     WriteLog(std::string("journal error: ") + e.what() + "\r\n");
     operator_.ShowMessage("La bolla " + ws.numero + " non è stata salvata: " + e.what() +
@@ -145,6 +177,55 @@ bool Supervisor::StoreEndedBatch(const batches::BatchWorkingSet& ws) {
   return true;
 }
 
+// ---- What the board still holds of stored batches ----
+
+std::optional<ClassSums> Supervisor::SumsSinceBaseline() const {
+  LineQualities qualities{};
+  for (int line = 1; line <= kWeighingLines; ++line)
+    qualities[static_cast<std::size_t>(line - 1)] = config_.qualitaL[line];
+  return SumsSince(*baseline_, totals_.lines, totals_.sums.reject, qualities, config_.xmoltiply);
+}
+
+ClassSums Supervisor::BatchSums() const {
+  if (!baseline_) return totals_.sums;
+  return SumsSinceBaseline().value_or(totals_.sums);
+}
+
+void Supervisor::KeepBaseline(const std::string& batch) {
+  baseline_ = BaselineOf(totals_.lines, totals_.sums.reject, batch);
+  if (!SaveBaseline(BaselineFile(batches::BatchJournal::DirectoryIn(workDir_)), baseline_))
+    WriteLog(std::string("baseline error: ") + std::strerror(errno) + "\r\n");
+  ShowBaselineNotice();
+}
+
+void Supervisor::DropBaseline(const std::string& why) {
+  if (!baseline_) return;
+  WriteLog("Totali della bolla " + baseline_->batch + " non più in centralina: " + why + "\r\n");
+  baseline_.reset();
+  if (!SaveBaseline(BaselineFile(batches::BatchJournal::DirectoryIn(workDir_)), std::nullopt))
+    WriteLog(std::string("baseline error: ") + std::strerror(errno) + "\r\n");
+  console_.SetText(Control::LavorPrec, "");
+}
+
+void Supervisor::CheckBaseline() {
+  if (baseline_ && !SumsSinceBaseline()) DropBaseline("centralina azzerata");
+}
+
+void Supervisor::ShowBaselineNotice() {
+  if (baseline_)
+    console_.SetText(Control::LavorPrec, "Totali con la bolla archiviata n: " + baseline_->batch + " (azzerare F8)");
+}
+
+void Supervisor::LoadKeptBaseline() {
+  try {
+    baseline_ = LoadBaseline(BaselineFile(batches::BatchJournal::DirectoryIn(workDir_)));
+  } catch (const std::exception& e) {
+    // Kept as it is for a technician; the totals then count from the board.
+    WriteLog(std::string("baseline error: ") + e.what() + "\r\n");
+  }
+  ShowBaselineNotice();
+}
+
 void Supervisor::ClearProcessingData() {
   if (!processing_.codice.empty()) st_.savedProducer = processing_.codice;
   processing_.codice.clear();
@@ -155,6 +236,7 @@ void Supervisor::ClearProcessingData() {
   processing_.lotto = kNoLot;
   processing_.note.clear();
   processing_.numero.clear();
+  processing_.forceDate = false;  // a forced date is one batch's
   st_.numBolla.clear();
   st_.totPartita = kNoTotal;
   console_.SetText(Control::numBolla, "");
@@ -190,6 +272,7 @@ void Supervisor::OpenJournal() {
     console_.SetText(Control::LavorPrec, "Lavorazione precedente n: " + *counting);
   else
     store::WriteNoBatchMarker(workDir_);
+  LoadKeptBaseline();
   st_.nextReplay = std::chrono::steady_clock::now() + kReplayEvery;
 }
 

@@ -263,10 +263,7 @@ void Supervisor::DownloadStep() {
 void Supervisor::ServeBarcode() {
   // Barcode lines follow the reader's own option: a site with a reader and
   // no reject station must still see its codes.
-  if (auxThread_ && config_.barcode_enab > 0 && auxThread_->count() > 0) {
-    memoLines_.push_back(auxThread_->take());
-    console_.AppendMemo(memoLines_.back());
-  }
+  if (auxThread_ && config_.barcode_enab > 0 && auxThread_->count() > 0) AcceptBarcodeLine(auxThread_->take());
 }
 
 void Supervisor::ServeRejectStation() {

@@ -14,9 +14,10 @@
 namespace kv7::supervisor {
 batches::BatchWorkingSet Supervisor::RunningWorkingSet() const {
   batches::BatchWorkingSet ws;
+  const ClassSums sums = BatchSums();
   for (std::size_t q = 0; q < store::kQualities; ++q)
-    for (std::size_t c = 0; c < store::kClasses; ++c) ws.totals[q][c] = std::to_string(totals_.sums.classTotal[q][c]);
-  ws.reject = std::to_string(totals_.sums.reject);
+    for (std::size_t c = 0; c < store::kClasses; ++c) ws.totals[q][c] = std::to_string(sums.classTotal[q][c]);
+  ws.reject = std::to_string(sums.reject);
   const auto& p = processing_;
   ws.numero = p.numero;
   ws.codProd = p.codice;
@@ -31,21 +32,42 @@ batches::BatchWorkingSet Supervisor::RunningWorkingSet() const {
   return ws;
 }
 
-reports::BatchPage Supervisor::RunningBatchPage(const std::string& title, const std::string& registration,
-                                                bool printWeights, bool partita) {
+reports::BatchPage Supervisor::RunningBatchPage(const batches::BatchWorkingSet& ws, const std::string& title,
+                                                const std::string& registration, bool printWeights, bool partita) {
   reports::BatchPageInput in;
   in.title = title;
   in.registration = registration;
   in.inGrams = config_.totaligrammi == 1;
   in.partita = partita;
   in.printWeights = printWeights;
-  in.ws = RunningWorkingSet();
-  if (currentProgram_) {
-    in.ws.program = currentProgram_->record.code;
-    in.classes = reports::ClassesOf(currentProgram_->record);
-    in.programDescription = currentProgram_->record.description;
-  }
+  in.ws = ws;
+  AddBoardProgram(in);
   return reports::MakeBatchPage(in);
+}
+
+void Supervisor::AddBoardProgram(reports::BatchPageInput& in) {
+  // The page names the program the board grades with, whoever chose it (F2,
+  // the board itself, the restart record); the one last loaded stands in
+  // while the archive is away.
+  const int n = st_.boardProgram;
+  if (n <= 0 || n == 9999) return;
+  std::optional<programs::LoadedProgram> loaded;
+  if (database_ && database_->IsConnected()) {
+    try {
+      loaded = programs::LoadProgramByNumber(*database_, n, config_.xmoltiply);
+    } catch (const store::DbError& e) {
+      ShowDatabaseError(e.what(), true);
+    }
+  }
+  if (!loaded && currentProgram_ && programs::ProgramNumber(currentProgram_->record.code) == n) loaded = currentProgram_;
+  if (!loaded) return;
+  in.ws.program = loaded->record.code;
+  in.classes = reports::ClassesOf(loaded->record);
+  // The ranges as the screen shows them.
+  if (config_.xmoltiply > 0)
+    for (auto& limits : in.classes.limits)
+      for (auto& limit : limits) limit *= config_.xmoltiply;
+  in.programDescription = loaded->record.description;
 }
 
 void Supervisor::Stampa3Click() {
@@ -67,14 +89,16 @@ void Supervisor::Stampa3Click() {
     }
   }
   const bool partita = reportWindows_->PartitaOnRunningTotals();
-  reportWindows_->OutputPage(RunningBatchPage(reports::kBatchTitle, registration, true, partita), config_);
+  reportWindows_->OutputPage(RunningBatchPage(RunningWorkingSet(), reports::kBatchTitle, registration, true, partita),
+                             config_);
 }
 
-void Supervisor::PrintEndOfBatch(const std::string& processingNumber) {
+void Supervisor::PrintEndOfBatch(const batches::BatchWorkingSet& ended, const std::string& processingNumber) {
   if (!reportWindows_) return;
   const bool partita = reportWindows_->PartitaOnRunningTotals();
   reportWindows_->OutputPage(
-      RunningBatchPage(reports::kEndOfBatchTitle, processingNumber, config_.stampagrammi == 1, partita), config_);
+      RunningBatchPage(ended, reports::kEndOfBatchTitle, processingNumber, config_.stampagrammi == 1, partita),
+      config_);
 }
 
 void Supervisor::Stampa2Click() {

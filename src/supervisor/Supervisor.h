@@ -17,10 +17,12 @@
 #include "batches/BatchWorkingSet.h"
 #include "batches/ProcessingData.h"
 #include "programs/ProgramArchive.h"
+#include "reports/PageData.h"
 #include "store/Configuration.h"
 #include "store/SideFiles.h"
 #include "supervisor/Console.h"
 #include "supervisor/BatchWindows.h"
+#include "supervisor/BoardBaseline.h"
 #include "supervisor/EventLog.h"
 #include "supervisor/InstallationWindows.h"
 #include "supervisor/OperatorReporter.h"
@@ -270,14 +272,16 @@ class Supervisor {
   void stampa4Click();
   // "&Installazione" -> "&Azienda": the company header lines.
   void Azienda1Click();
-  // The end-of-batch page ("LAVORAZIONE"), for the end-of-batch routine.
-  void PrintEndOfBatch(const std::string& processingNumber);
+  // The end-of-batch page ("LAVORAZIONE") of the batch as it was stored.
+  void PrintEndOfBatch(const batches::BatchWorkingSet& ended, const std::string& processingNumber);
 
  private:
   // The running totals and the processing data as a batch, dated now.
   batches::BatchWorkingSet RunningWorkingSet() const;
-  reports::BatchPage RunningBatchPage(const std::string& title, const std::string& registration, bool printWeights,
-                                      bool partita);
+  reports::BatchPage RunningBatchPage(const batches::BatchWorkingSet& ws, const std::string& title,
+                                      const std::string& registration, bool printWeights, bool partita);
+  // The program on the board (by its number), for the running pages.
+  void AddBoardProgram(reports::BatchPageInput& in);
 
   ReportWindows* reportWindows_ = nullptr;
 
@@ -340,11 +344,28 @@ class Supervisor {
   void OpenJournal();
   // The ended batch as the archive stores it: running totals, processing
   // data, program on the board, bar code from Memo1.
-  batches::BatchWorkingSet EndedBatch(const store::DbDateTime& ended);
+  batches::BatchWorkingSet EndedBatch(const store::DbDateTime& dated);
   // Journaled (the batch is safe), then archived and exported as far as
   // the database and the export folder allow; false when it could not even
   // be journaled (the routine stops, the board keeps its totals).
-  bool StoreEndedBatch(const batches::BatchWorkingSet& ws);
+  // `ended` is the real moment, which names the host's record.
+  bool StoreEndedBatch(const batches::BatchWorkingSet& ws, const store::DbDateTime& ended);
+  // Memo1's first code leaves with its batch, once that batch is safe.
+  void TakeFirstBarcode();
+  // A clean line from the reader joins Memo1, while the list has room.
+  void AcceptBarcodeLine(std::string line);
+  // The board's figures stay as a baseline after a stored batch until a
+  // reset of totals succeeds (BoardBaseline.h).
+  void KeepBaseline(const std::string& batch);
+  void DropBaseline(const std::string& why);
+  // After each request: a figure below its baseline means the board was reset.
+  void CheckBaseline();
+  void ShowBaselineNotice();
+  void LoadKeptBaseline();
+  // What the running batch counted: the board's figures less the baseline.
+  ClassSums BatchSums() const;
+  // nullopt when a figure fell below the baseline (baseline_ set).
+  std::optional<ClassSums> SumsSinceBaseline() const;
   void ClearProcessingData();
   // F8 started counting a batch / the batch has ended: kept beside the
   // journal for the next start, and "bolle.dat" follows.
@@ -356,6 +377,8 @@ class Supervisor {
 
   std::unique_ptr<batches::BatchJournal> journal_;
   std::deque<std::string> memoLines_;  // Memo1's bar codes, oldest first
+  static constexpr std::size_t kMaxMemoLines = 100;
+  std::optional<BoardBaseline> baseline_;
 
   // ---- Service windows: line calibration, diagnostic tests, tare table,
   //      oscilloscope (ServiceCommands.cpp) ----

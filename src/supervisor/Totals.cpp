@@ -1,5 +1,6 @@
 #include "supervisor/Totals.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -38,17 +39,44 @@ std::string Printf(const char* format, double value) {
 
 }  // namespace
 
-void AddLineBlock(ClassSums& sums, const rcRichiestaTotali& block, int quality, int multiplier) {
+LineCounts CountsOf(const rcRichiestaTotali& block) {
+  LineCounts counts{};
+  for (std::size_t c = 0; c < counts.size(); ++c) counts[c] = ClassValue(block.Tot[c]).value_or(0);
+  return counts;
+}
+
+bool WellFormedTotals(const rcRichiestaTotali& block) {
+  constexpr std::size_t kWidth = 8;
+  for (const std::string& field : block.Tot) {
+    if (field.size() != kWidth) return false;
+    const auto digits = field.find_first_not_of(' ');
+    if (digits == std::string::npos) return false;
+    for (std::size_t i = digits; i < kWidth; ++i)
+      if (field[i] < '0' || field[i] > '9') return false;
+  }
+  return true;
+}
+
+void AddLineCounts(ClassSums& sums, const LineCounts& counts, int quality, int multiplier) {
   if (quality < 0 || quality > kRejectQuality) return;
-  for (int c = 0; c < TotalsView::kClasses; ++c) {
-    auto v = ClassValue(block.Tot[static_cast<std::size_t>(c)]);
-    if (!v) continue;
-    std::int64_t grams = multiplier >= 1 ? *v * multiplier : *v;
+  for (std::size_t c = 0; c < counts.size(); ++c) {
+    const std::int64_t grams = multiplier >= 1 ? counts[c] * multiplier : counts[c];
     if (quality == kRejectQuality)
       sums.reject += grams;
     else
-      sums.classTotal[static_cast<std::size_t>(quality)][static_cast<std::size_t>(c)] += grams;
+      sums.classTotal[static_cast<std::size_t>(quality)][c] += grams;
   }
+}
+
+void AddLineBlock(ClassSums& sums, const rcRichiestaTotali& block, int quality, int multiplier) {
+  AddLineCounts(sums, CountsOf(block), quality, multiplier);
+}
+
+int FirstMissingLine(const LineFigures& figures, int lines) {
+  const int configured = std::clamp(lines, 1, kWeighingLines);
+  for (int line = 1; line <= configured; ++line)
+    if (!figures.answered[static_cast<std::size_t>(line - 1)]) return line;
+  return 0;
 }
 
 std::int64_t QualityTotal(const ClassSums& sums, int q) {

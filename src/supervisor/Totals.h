@@ -23,10 +23,34 @@ struct ClassSums {
 
 // The line's quality as configured, 0-based: 0..3 qualities 1..4, 4 the reject.
 inline constexpr int kRejectQuality = 4;
+inline constexpr int kWeighingLines = 6;
 
-// Adds one line's block: each class value that converts, times `multiplier`
-// when that is 1 or more, into its quality (or the reject).
+// One line's class counts as the board sent them (no multiplier).
+using LineCounts = std::array<std::int64_t, TotalsView::kClasses>;
+using LineQualities = std::array<int, kWeighingLines>;  // 0-based, as `qualitaL1`..`qualitaL6`
+
+// One totals request, line by line: what each line answered, and whether
+// its reply was whole (every class eight characters of digits).
+struct LineFigures {
+  std::array<LineCounts, kWeighingLines> counts{};
+  std::array<bool, kWeighingLines> answered{};
+};
+
+// The class counts of a block; a value that does not convert counts 0.
+LineCounts CountsOf(const rcRichiestaTotali& block);
+// A block is whole when every class field is eight characters: digits,
+// blanks only before them. A short or garbled reply is not a line's total.
+bool WellFormedTotals(const rcRichiestaTotali& block);
+
+// Adds one line's counts, times `multiplier` when that is 1 or more, into
+// its quality (or the reject).
+void AddLineCounts(ClassSums& sums, const LineCounts& counts, int quality, int multiplier);
+// The same for a block: each class value that converts.
 void AddLineBlock(ClassSums& sums, const rcRichiestaTotali& block, int quality, int multiplier);
+
+// The first of the configured lines 1..`lines` that gave no whole reply to
+// the last request; 0 when every one did.
+int FirstMissingLine(const LineFigures& figures, int lines);
 
 std::int64_t QualityTotal(const ClassSums& sums, int q);  // q = 0..3
 std::int64_t GrandTotal(const ClassSums& sums);
@@ -62,6 +86,7 @@ RunCost ComputeRunCost(double minutes, double perMinute, std::int64_t now, std::
 // What the supervisor keeps of the totals between requests.
 struct TotalsState {
   ClassSums sums;  // sums.reject mirrors the supervisor's rejectValue
+  LineFigures lines;  // the last request, line by line
   std::int64_t productionRef = 0;  // grand total where the hourly measure starts (0: not taken)
   std::int64_t productionNow = 0;
   double nowMinutes = 0;

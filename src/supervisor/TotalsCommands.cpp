@@ -16,7 +16,6 @@
 namespace kv7::supervisor {
 namespace {
 
-constexpr int kWeighingLines = 6;
 // The pause around "V1": 4 x 10^-6 of a day.
 constexpr auto kResetPause = std::chrono::microseconds(345600);
 
@@ -37,9 +36,11 @@ void Supervisor::TotaliClick() {
   }
   if (config_.scarti_enab > 0 && rejectStation_) st_.rejectReadRequest = true;
   st_.serviceMode = 99;
-  if (RequestLineTotals()) st_.rejectValue = totals_.sums.reject;
+  const bool answered = RequestLineTotals();
+  if (answered) st_.rejectValue = totals_.sums.reject;
   st_.serviceMode = 0;
   totals_.sums.reject = st_.rejectValue;
+  if (answered) CheckBaseline();
   MeasureProductionAndCost();
   // One picture per request: cells, production and cost arrive together.
   ShowTotals();
@@ -49,8 +50,10 @@ void Supervisor::TotaliClick() {
 bool Supervisor::RequestLineTotals() {
   bool anyAnswered = false;
   int silent = 0;
+  totals_.lines.answered = {};
   for (int line = 1; line <= kWeighingLines; ++line) {
-    rcRichiestaTotali& block = st_.lineTotals[static_cast<std::size_t>(line - 1)];
+    const auto index = static_cast<std::size_t>(line - 1);
+    rcRichiestaTotali& block = st_.lineTotals[index];
     std::string request = "2";
     request += std::to_string(line - 1);
     if (!controller_->RichiestaTotali(cMB90::kTotalsTimeout, request)) {
@@ -60,7 +63,10 @@ bool Supervisor::RequestLineTotals() {
     controller_->GetTotali(block);
     if (!anyAnswered) totals_.sums = {};
     anyAnswered = true;
-    AddLineBlock(totals_.sums, block, config_.qualitaL[line], config_.xmoltiply);
+    totals_.lines.counts[index] = CountsOf(block);
+    totals_.lines.answered[index] = WellFormedTotals(block);
+    if (!totals_.lines.answered[index] && silent == 0) silent = line;
+    AddLineCounts(totals_.sums, totals_.lines.counts[index], config_.qualitaL[line], config_.xmoltiply);
   }
   if (silent != 0) {
     console_.SetStatusPanel(0, "linea " + std::to_string(silent) + " non risponde");
@@ -154,9 +160,10 @@ bool Supervisor::ResetTotals() {
   // progress and start its new count; the cycle does not poll meanwhile.
   st_.serviceMode = 99;
   std::this_thread::sleep_for(kResetPause);
-  controller_->SendLetter('V', "1");
+  const bool reset = controller_->SendLetter('V', "1");
   std::this_thread::sleep_for(kResetPause);
   st_.serviceMode = 0;
+  if (reset) DropBaseline("azzeramento");
   TotaliClick();
   st_.startMinutes = ClockMinutes();
   totals_.productionRef = 1;

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -267,6 +268,92 @@ TEST_F(BatchLifecycle, ABatchWaitsForTheDatabaseAndTheFolderAndArrivesOnce) {
   EXPECT_EQ(c.console.panels[5], "");
 }
 
+// What fails around an end of batch, on one run of the machine: the journal
+// unwritable with a code waiting, a line silent at F9, the reset refused
+// after a stored batch. Each batch is stored once, with its own fruit.
+TEST_F(BatchLifecycle, FaultsAtTheEndOfABatchNeitherLoseNorDoubleFruit) {
+  Console c(dir_.path(), Db());
+  c.CountBatch("S-1");
+  c.sim->Control("barcode CODE-1");
+  ASSERT_TRUE(c.TickUntil([&] { return c.console.memo.size() == 1; }));
+  const auto first = c.BoardTotals();
+  const std::string counted = c.sim->Status()["classed_total"];
+
+  struct Fault {
+    const char* what;
+    std::function<void()> make, mend;
+    const char* message;
+  };
+  const Fault faults[] = {
+      {"journal unwritable",
+       [&] {
+         fs::remove_all(dir_ / "journal");
+         std::ofstream(dir_ / "journal") << "not a folder";
+       },
+       [&] { fs::remove(dir_ / "journal"); }, "La bolla S-1 non è stata salvata"},
+      {"line 3 silent", [&] { c.sim->Control("totals-silent 3"); }, [&] { c.sim->Control("totals-silent off"); },
+       "La linea 3 non ha dato i totali"},
+  };
+  for (const auto& f : faults) {
+    SCOPED_TRACE(f.what);
+    f.make();
+    c.EndBatch();
+    f.mend();
+    ASSERT_FALSE(c.op.messages.empty());
+    EXPECT_EQ(c.op.messages.back().rfind(f.message, 0), 0u) << c.op.messages.back();
+    EXPECT_EQ(Rows("S-1"), 0);
+    EXPECT_EQ(c.sim->Status()["classed_total"], counted) << "the board keeps its totals";
+    EXPECT_EQ(c.console.memo.size(), 1u) << "the code waits for its batch";
+  }
+
+  // F9 again, the batch dated by hand and the reset refused: stored once,
+  // whole, with its code; the record named by the real moment.
+  auto& p = c.sup->Processing();
+  p.forceDate = true;
+  p.date1 = {2020, 1, 2, 10, 0, 0};
+  c.op.answers = {false};
+  c.sup->Partita1Click();
+  store::BatchRow row;
+  ASSERT_TRUE(Db().LoadBatchByNumber(1, row));
+  for (int q = 0; q < 4; ++q)
+    for (int k = 0; k < 15; ++k) EXPECT_EQ(row.tot[q][k], first[q][k]) << q + 1 << "/" << k + 1;
+  EXPECT_EQ(row.codicebarre, "CODE-1");
+  EXPECT_EQ(row.data->ToString(), "2020-01-02 10:00:00");
+  EXPECT_EQ(c.printed.pages.back().date->ToString(), "2020-01-02 10:00:00");
+  EXPECT_TRUE(Files(dir_ / "exp", ".txt").at(0).filename() != "02100000.txt");
+  EXPECT_FALSE(c.sup->Processing().forceDate) << "a forced date is one batch's";
+  EXPECT_TRUE(c.console.memo.empty());
+  EXPECT_EQ(c.sim->Status()["classed_total"], counted) << "No: the board was not reset";
+  const std::string notice = "Totali con la bolla archiviata n: S-1 (azzerare F8)";
+  EXPECT_EQ(c.console.texts[supervisor::Control::LavorPrec], notice);
+  {
+    Console restarted(dir_.path(), Db(), false);
+    EXPECT_EQ(restarted.console.texts[supervisor::Control::LavorPrec], notice);
+  }
+
+  // The next delivery goes on the same count: only its own fruit is stored.
+  c.sup->numBollaEdited("S-2");
+  c.sup->totPartitaEdited("900");
+  c.sim->Control("rate 40");
+  ASSERT_TRUE(c.TickUntil([&] { return std::stoll(c.sim->Status()["classed_total"]) > std::stoll(counted) + 200; }));
+  c.sim->Control("rate 0");
+  c.sim->Settled("classed_total");
+  const auto both = c.BoardTotals();
+  c.EndBatch();
+  ASSERT_TRUE(Db().LoadBatchByNumber(2, row)) << (c.op.messages.empty() ? "" : c.op.messages.back());
+  EXPECT_EQ(row.bolla, "S-2");
+  std::int64_t own = 0;
+  for (int q = 0; q < 4; ++q)
+    for (int k = 0; k < 15; ++k) {
+      EXPECT_EQ(row.tot[q][k], both[q][k] - first[q][k]) << q + 1 << "/" << k + 1;
+      own += row.tot[q][k];
+    }
+  EXPECT_GT(own, 0);
+  EXPECT_EQ(c.sim->Status()["classed_total"], "0");
+  EXPECT_EQ(c.console.texts[supervisor::Control::LavorPrec], "") << "reset: the board holds no stored batch";
+  EXPECT_FALSE(fs::exists(supervisor::BaselineFile(dir_ / "journal")));
+}
+
 // The child of the crash test: one batch ended with KV7_KILL_POINT set.
 TEST_F(BatchLifecycle, CrashChild) {
   const char* dir = std::getenv("KV7_CRASH_DIR");
@@ -305,7 +392,8 @@ TEST_F(BatchLifecycle, EndOfBatchSurvivesAKillAtEveryStep) {
     EXPECT_EQ(Files(work / "exp", ".txt").size(), 1u);
     EXPECT_TRUE(Files(work / "exp", ".t").empty());
     EXPECT_EQ(again.console.panels[5], "");
-    EXPECT_EQ(again.console.texts[supervisor::Control::LavorPrec], "") << "the batch had ended";
+    EXPECT_EQ(again.console.texts[supervisor::Control::LavorPrec], "Totali con la bolla archiviata n: K-1 (azzerare F8)")
+        << "the batch had ended, the board was never reset";
     Sql().ExecuteSql("DELETE FROM bolle");
   }
 }

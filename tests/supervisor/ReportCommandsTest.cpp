@@ -121,9 +121,20 @@ TEST_F(ReportCommands, ProgramProducersRunningAndEndOfBatchPages) {
   EXPECT_EQ(LastBatchPage().numero, "B-5");
   EXPECT_EQ(LastBatchPage().registration, "44");  // the next batch number
 
-  sup_->PrintEndOfBatch("17");
+  // The program the board reported itself, not one loaded here: the
+  // running pages name it, ranges as the screen shows them.
+  sup_->Config().xmoltiply = 10;
+  sup_->State().boardProgram = 7;
+  batches::BatchWorkingSet ended;
+  ended.date = store::DbDateTime{2021, 3, 4, 5, 6, 7};
+  sup_->PrintEndOfBatch(ended, "17");
   EXPECT_EQ(LastBatchPage().title, reports::kEndOfBatchTitle);
   EXPECT_EQ(LastBatchPage().registration, "17");
+  EXPECT_EQ(LastBatchPage().date->ToString(), "2021-03-04 05:06:07") << "the batch's own date";
+  EXPECT_EQ(LastBatchPage().programDescription, "Mele");
+  EXPECT_EQ(LastBatchPage().rows[0][0].range, "0500-0600");
+  sup_->Stampa3Click();
+  EXPECT_EQ(LastBatchPage().programDescription, "Mele");
 }
 
 TEST_F(ReportCommands, CompanyHeaderIsStoredAndReadBack) {

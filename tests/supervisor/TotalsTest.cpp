@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 
+#include "supervisor/BoardBaseline.h"
 #include "supervisor/Totals.h"
+#include "support/TempDir.h"
 
 namespace kv7::supervisor {
 namespace {
@@ -44,6 +47,57 @@ TEST(Totals, LinesAddIntoTheirQualitiesInSixtyFourBits) {
     EXPECT_EQ(sums.reject, c.reject) << c.what;
     EXPECT_EQ(GrandTotal(sums), c.grand) << c.what;
   }
+}
+
+TEST(Totals, OnlyAWholeReplyCountsAsTheLinesTotal) {
+  rcRichiestaTotali whole;
+  whole.Tot.fill("00000000");
+  whole.Tot[3] = "     250";
+  EXPECT_TRUE(WellFormedTotals(whole));
+  for (const char* field : {"", "0000", "   12 34", "0000000x", "        ", "-0000001", "000000001"}) {
+    rcRichiestaTotali bad = whole;
+    bad.Tot[14] = field;
+    EXPECT_FALSE(WellFormedTotals(bad)) << '"' << field << '"';
+  }
+  LineFigures figures;
+  figures.answered = {true, true, false, true, true, true};
+  EXPECT_EQ(FirstMissingLine(figures, 2), 0) << "lines past the configured ones do not count";
+  EXPECT_EQ(FirstMissingLine(figures, 6), 3);
+}
+
+// The board was not reset after a stored batch: the next batch is what the
+// board counted since, and a figure below the baseline drops it.
+TEST(Totals, ABatchStoredWithoutAResetIsTakenOffTheNextOne) {
+  LineFigures stored;
+  stored.answered.fill(true);
+  stored.counts[0][0] = 1000;  // line 1, quality 1
+  stored.counts[1][0] = 500;   // line 2, the reject
+  const LineQualities qualities{0, 4, 0, 0, 0, 0};
+  const BoardBaseline base = BaselineOf(stored, 500 * 2, "S-1");
+
+  LineFigures now = stored;
+  now.counts[0][0] = 1300;
+  now.counts[0][1] = 40;
+  auto since = SumsSince(base, now, 700 * 2, qualities, 2);
+  ASSERT_TRUE(since);
+  EXPECT_EQ(since->classTotal[0][0], 600);
+  EXPECT_EQ(since->classTotal[0][1], 80);
+  EXPECT_EQ(since->reject, 400);
+  EXPECT_EQ(GrandTotal(*since), 1080);
+
+  now.counts[0][0] = 200;  // reset some other way, then counted again
+  EXPECT_FALSE(SumsSince(base, now, 1400, qualities, 2));
+  EXPECT_FALSE(SumsSince(base, stored, 0, qualities, 2)) << "the reject below its baseline";
+
+  test::TempDir dir;
+  const auto file = BaselineFile(dir.path());
+  EXPECT_FALSE(LoadBaseline(file));
+  ASSERT_TRUE(SaveBaseline(file, base));
+  EXPECT_EQ(LoadBaseline(file), base);
+  ASSERT_TRUE(SaveBaseline(file, std::nullopt));
+  EXPECT_FALSE(LoadBaseline(file));
+  std::ofstream(file) << "batch S-1\nreject";
+  EXPECT_THROW(LoadBaseline(file), std::runtime_error) << "a damaged file is never read as no baseline";
 }
 
 TEST(Totals, CellsInGramsAndKilogramsAndTheirShares) {
