@@ -107,6 +107,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Lavorazione precedente n: %1"),
     QT_TRANSLATE_NOOP("Messages", "%1 bolle in attesa"),
     QT_TRANSLATE_NOOP("Messages", "%1 record in attesa"),
+    QT_TRANSLATE_NOOP("Messages", "%1 bolle rifiutate"),
+    QT_TRANSLATE_NOOP("Messages", "La bolla %1 è stata rifiutata dall'archivio: %2. Resta nel giornale tra le bolle rifiutate."),
     // Service windows: diagnostic tests and the oscilloscope.
     QT_TRANSLATE_NOOP("Messages", "Termine Memorizzato non accettato!"),
     QT_TRANSLATE_NOOP("Messages", "Fine funzione oscilloscopio... non eseguita!"),

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "batches/ReaderText.h"
 #include "link/cMB90.h"
 #include "link/cSrd12.h"
 #include "link/tPolling.h"
@@ -264,7 +265,9 @@ void Supervisor::ServeBarcode() {
   // Barcode lines follow the reader's own option: a site with a reader and
   // no reject station must still see its codes.
   if (auxThread_ && config_.barcode_enab > 0 && auxThread_->count() > 0) {
-    memoLines_.push_back(auxThread_->take());
+    std::string code = batches::CleanBarcode(auxThread_->take());
+    if (code.empty()) return;  // a bare line end is no code: it must not take a batch's place
+    memoLines_.push_back(std::move(code));
     console_.AppendMemo(memoLines_.back());
   }
 }
