@@ -471,6 +471,14 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Datei %1 kann nicht geschrieben werden: Kurven werden nicht mehr gespeichert.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 Lieferscheine abgelehnt</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>Das Archiv hat den Lieferschein %1 abgelehnt: %2. Er bleibt im Journal bei den abgelehnten Lieferscheinen.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -471,6 +471,14 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Αδύνατη η εγγραφή του αρχείου %1: τα ίχνη δεν αποθηκεύονται πλέον.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 δελτία απορρίφθηκαν</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>Το αρχείο απέρριψε το δελτίο %1: %2. Παραμένει στο ημερολόγιο μαζί με τα απορριφθέντα δελτία.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -471,6 +471,14 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Cannot write file %1: traces are no longer saved.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 notes refused</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>The archive refused delivery note %1: %2. It stays in the journal among the refused notes.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -471,6 +471,14 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>No se puede escribir el archivo %1: las trazas ya no se guardan.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 albaranes rechazados</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>El archivo ha rechazado el albarán %1: %2. Queda en el diario entre los albaranes rechazados.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -471,6 +471,14 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Impossible d&apos;écrire le fichier %1 : les traces ne sont plus enregistrées.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 bons refusés</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>L&apos;archive a refusé le bon %1 : %2. Il reste dans le journal parmi les bons refusés.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

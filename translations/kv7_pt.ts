@@ -471,6 +471,14 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Não é possível escrever o ficheiro %1: os traços deixam de ser guardados.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 guias recusadas</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>O arquivo recusou a guia %1: %2. Fica no diário entre as guias recusadas.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
