@@ -479,6 +479,14 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
         <translation>Linie %1 hat keine Summen geliefert: der Lieferschein wurde nicht archiviert. F9 drücken, sobald die Linie antwortet.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 Lieferscheine abgelehnt</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>Das Archiv hat den Lieferschein %1 abgelehnt: %2. Er bleibt im Journal bei den abgelehnten Lieferscheinen.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

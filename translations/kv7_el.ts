@@ -479,6 +479,14 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
         <translation>Η γραμμή %1 δεν έδωσε σύνολα: το δελτίο δεν αρχειοθετήθηκε. Πατήστε F9 όταν απαντήσει η γραμμή.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 δελτία απορρίφθηκαν</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>Το αρχείο απέρριψε το δελτίο %1: %2. Παραμένει στο ημερολόγιο μαζί με τα απορριφθέντα δελτία.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -479,6 +479,14 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
         <translation>Line %1 gave no totals: the batch was not stored. Press F9 when the line answers.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 notes refused</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>The archive refused delivery note %1: %2. It stays in the journal among the refused notes.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

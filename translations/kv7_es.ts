@@ -479,6 +479,14 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
         <translation>La línea %1 no ha dado los totales: el albarán no se ha archivado. Pulse F9 cuando la línea responda.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 albaranes rechazados</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>El archivo ha rechazado el albarán %1: %2. Queda en el diario entre los albaranes rechazados.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

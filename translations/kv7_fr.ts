@@ -479,6 +479,14 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
         <translation>La ligne %1 n&apos;a pas donné ses totaux : le bon n&apos;a pas été archivé. Appuyez sur F9 quand la ligne répond.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 bons refusés</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>L&apos;archive a refusé le bon %1 : %2. Il reste dans le journal parmi les bons refusés.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -479,6 +479,14 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde.</source>
         <translation>A linha %1 não deu os totais: a guia não foi arquivada. Prima F9 quando a linha responder.</translation>
     </message>
+    <message>
+        <source>%1 bolle rifiutate</source>
+        <translation>%1 guias recusadas</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
+        <translation>O arquivo recusou a guia %1: %2. Fica no diário entre as guias recusadas.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

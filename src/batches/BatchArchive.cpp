@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "batches/BatchRules.h"
+#include "batches/ReaderText.h"
 #include "programs/ProgramArchive.h"
 #include "store/DbSchema.h"
 
@@ -181,6 +182,27 @@ const std::vector<TextColumn>& BatchTextColumns() {
   return columns;
 }
 
+bool FitForArchive(store::BatchRow& row, const std::string& what, const LogSink& log) {
+  std::string* texts[] = {&row.programma, &row.bolla, &row.codicebarre, &row.produttore,
+                          &row.note,      &row.lotto, &row.operatore};
+  const auto& columns = BatchTextColumns();
+  bool changed = false;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    std::string& text = *texts[i];
+    std::string fit = &text == &row.codicebarre ? CleanBarcode(text) : Utf8OrLatin1(text);
+    if (CharCount(fit) > columns[i].width) {
+      WriteLog(log, LogLines(what + ", " + columns[i].name + " tagliato a " + std::to_string(columns[i].width) +
+                                 " caratteri",
+                             {{"testo", fit}}));
+      fit = FirstChars(fit, columns[i].width);
+    }
+    if (fit == text) continue;
+    text = std::move(fit);
+    changed = true;
+  }
+  return changed;
+}
+
 store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws) {
   store::BatchRow row;
   row.num = n;
@@ -205,17 +227,7 @@ std::optional<BadField> SaveBatch(store::Database& db, std::int64_t n, const Bat
                                   const LogSink& log) {
   if (auto bad = CheckBatchTexts(ws)) return bad;
   store::BatchRow row = BatchRowFromWorkingSet(n, ws);
-  std::string* texts[] = {&row.programma, &row.bolla, &row.codicebarre, &row.produttore,
-                          &row.note,      &row.lotto, &row.operatore};
-  const auto& columns = BatchTextColumns();
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    std::string& text = *texts[i];
-    if (CharCount(text) <= columns[i].width) continue;
-    WriteLog(log, LogLines("Bolla " + std::to_string(n) + ", " + columns[i].name + " tagliato a " +
-                               std::to_string(columns[i].width) + " caratteri",
-                           {{"testo", text}}));
-    text = FirstChars(text, columns[i].width);
-  }
+  FitForArchive(row, "Bolla " + std::to_string(n), log);
   db.SaveBatchRow(row);
   return std::nullopt;
 }

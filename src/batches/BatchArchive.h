@@ -92,6 +92,12 @@ struct TextColumn {
 };
 const std::vector<TextColumn>& BatchTextColumns();
 
+// The row as the archive keeps it: every text valid UTF-8 (bytes that are
+// not are read as Latin-1), the barcode without control characters, each
+// text cut to its column's width with the whole text in the log under
+// `what`. Returns whether anything changed; a fitted row stays as it is.
+bool FitForArchive(store::BatchRow& row, const std::string& what, const LogSink& log);
+
 // SaveBatch(n): the row with number n gets the working set (inserted when
 // there is none). A text wider than its column is stored cut to the width
 // and the full text goes to the log. With a bad field nothing is written.

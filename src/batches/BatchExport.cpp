@@ -25,6 +25,22 @@ std::string WithSeparator(std::string text, const ExportFormat& format) {
   return text;
 }
 
+// A text as an export field: a control character (CR, LF, NUL ...) becomes
+// a blank, a double quote "'", and outside quotes the field separator ";".
+// One character for one, so the fixed widths hold.
+std::string FieldText(std::string text, bool quoted = false) {
+  for (char& ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (byte < 0x20 || byte == 0x7F)
+      ch = ' ';
+    else if (ch == '"')
+      ch = '\'';
+    else if (ch == ',' && !quoted)
+      ch = ';';
+  }
+  return text;
+}
+
 std::string Share(const Fixed2& v, const ExportFormat& f) {
   return WithSeparator(store::FormatWeightShare(v), f);
 }
@@ -113,9 +129,10 @@ ExportFormat ExportFormatFrom(const store::ConfigStore& config) {
 
 std::vector<std::string> FixedWidthFields(const store::BatchRow& row, const ExportFormat& format) {
   const auto fig = store::ComputeBatchFigures(row);
-  std::vector<std::string> f{RightAligned(row.bolla, w::kBolla), RightAligned(row.programma, w::kProgramma),
-                             RightAligned(row.codicebarre, w::kCodiceBarre),
-                             RightAligned(row.produttore, w::kProduttore),
+  std::vector<std::string> f{RightAligned(FieldText(row.bolla), w::kBolla),
+                             RightAligned(FieldText(row.programma), w::kProgramma),
+                             RightAligned(FieldText(row.codicebarre), w::kCodiceBarre),
+                             RightAligned(FieldText(row.produttore), w::kProduttore),
                              RightAligned(std::to_string(row.totpartita), w::kTotPartita)};
   for (int c = 0; c < 10; ++c)
     f.push_back(RightAligned(Share(fig.ttot[0][std::size_t(c)], format), w::kShare));
@@ -154,21 +171,21 @@ std::string RangeHeader() {
 std::string RangeLine(const store::BatchRow& row, const std::optional<store::ProgramRecord>& program,
                       const ExportFormat& format) {
   const auto fig = store::ComputeBatchFigures(row);
-  std::vector<std::string> f{row.lotto,
-                             row.programma,
-                             row.codicebarre,
-                             row.produttore,
+  std::vector<std::string> f{FieldText(row.lotto),
+                             FieldText(row.programma),
+                             FieldText(row.codicebarre),
+                             FieldText(row.produttore),
                              std::to_string(row.totpartita),
-                             row.operatore,
+                             FieldText(row.operatore),
                              std::to_string(row.numeropedane),
                              std::to_string(row.numerocasse),
-                             '"' + row.note + '"'};
+                             '"' + FieldText(row.note, true) + '"'};
   for (std::size_t q = 0; q < store::kQualities; ++q)
     for (std::size_t c = 0; c < store::kClasses; ++c) {
-      f.push_back(program ? program->classCode[q][c] : std::string());
+      f.push_back(program ? FieldText(program->classCode[q][c]) : std::string());
       f.push_back(Share(fig.ttot[q][c], format));
     }
-  f.push_back(program ? program->rejectCode : std::string());
+  f.push_back(program ? FieldText(program->rejectCode) : std::string());
   f.push_back(Share(fig.ttotq[4], format));
   return Joined(f, false);
 }

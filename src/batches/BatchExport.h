@@ -4,7 +4,9 @@
 // builders are pure functions of a batch row; the writers put them into the
 // export directory so that a reader of the directory only ever sees whole
 // files. The fixed widths are the host's contract (docs/exports.md): never
-// change them.
+// change them. No text field ever carries a control character (CR, LF,
+// NUL ...), a double quote, or the field separator outside the quoted note:
+// each becomes a blank, "'" or ";", one character for one.
 
 #include <cstddef>
 #include <filesystem>

@@ -76,7 +76,8 @@ std::vector<std::pair<std::string, std::string>> Fields(const JournalEntry& e) {
                                                      {"numerocasse", std::to_string(r.numerocasse)},
                                                      {"numeropedane", std::to_string(r.numeropedane)},
                                                      {"lotto", r.lotto},
-                                                     {"operatore", r.operatore}};
+                                                     {"operatore", r.operatore},
+                                                     {"refused", e.refusal}};
   for (std::size_t q = 0; q < store::kQualities; ++q)
     for (std::size_t c = 0; c < store::kClasses; ++c)
       f.emplace_back(ClassKey(c, q), std::to_string(r.tot[q][c]));
@@ -112,6 +113,7 @@ bool Parse(const std::string& text, JournalEntry& e) {
   e.stored = m["stored"] == "1";
   e.exported = m["exported"] == "1";
   e.exportAt = store::DbDateTime::Parse(m["exportat"]);
+  e.refusal = m["refused"];
   auto& r = e.row;
   r.num = Number(m, "num");
   r.data = store::DbDateTime::Parse(m["data"]);
@@ -149,20 +151,14 @@ void SyncDir(const fs::path& dir) {
   }
 }
 
-// Texts wider than their column are cut as the batch editor's save cuts
-// them, the full text to the log.
-void CutToColumns(store::BatchRow& row, const std::string& id, const LogSink& log) {
-  std::string* texts[] = {&row.programma, &row.bolla, &row.codicebarre, &row.produttore,
-                          &row.note,      &row.lotto, &row.operatore};
-  const auto& columns = BatchTextColumns();
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    if (CharCount(*texts[i]) <= columns[i].width) continue;
-    WriteLog(log, LogLines("Giornale " + id + ", " + columns[i].name + " tagliato a " +
-                               std::to_string(columns[i].width) + " caratteri",
-                           {{"testo", *texts[i]}}));
-    *texts[i] = FirstChars(*texts[i], columns[i].width);
-  }
+std::string LogLabel(const std::string& id) {
+  return "Giornale " + id;
 }
+
+// Back-off of the connection attempts while the archive stays away: the
+// first retry comes with the next minute's replay, then ever more rarely.
+constexpr std::chrono::seconds kFirstBackoff{30};
+constexpr std::chrono::seconds kLongestBackoff{600};
 
 constexpr const char* kCountingFile = "lavorprec";
 
@@ -204,7 +200,8 @@ void BatchJournal::Log(const std::string& text) const {
 }
 
 void BatchJournal::Write(const JournalEntry& e) const {
-  const auto temp = dir_ / (e.file.filename().string() + ".tmp");
+  const auto folder = e.file.parent_path();
+  const auto temp = folder / (e.file.filename().string() + ".tmp");
   const std::string content = Serialised(e);
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   bool ok = fd >= 0 && store::WriteAll(fd, content) && ::fsync(fd) == 0;
@@ -216,19 +213,23 @@ void BatchJournal::Write(const JournalEntry& e) const {
     Log("Giornale: scrittura di " + e.file.string() + " fallita: " + why);
     throw JournalError("cannot write " + e.file.string() + ": " + why);
   }
-  SyncDir(dir_);
+  SyncDir(folder);
 }
 
 JournalEntry BatchJournal::Add(const store::BatchRow& row, const store::DbDateTime& ended) {
   std::error_code ec;
   fs::create_directories(dir_, ec);
   JournalEntry e;
-  const auto pending = Entries();
-  e.seq = pending.empty() ? 1 : pending.back().seq + 1;
+  // Refused entries keep their numbers: a new one comes after them all.
+  for (const auto& list : {Entries(), Refused()})
+    if (!list.empty()) e.seq = std::max(e.seq, list.back().seq);
+  ++e.seq;
   e.id = NewIdentity();
   e.ended = ended;
   e.row = row;
   e.row.num = 0;
+  // The journal holds the batch as the archive and the record will hold it.
+  FitForArchive(e.row, LogLabel(e.id), log_);
   e.file = dir_ / FileName(e.seq, e.id);
   Write(e);
   Log("Giornale: bolla " + e.row.bolla + " in attesa (" + e.id + ")");
@@ -236,9 +237,17 @@ JournalEntry BatchJournal::Add(const store::BatchRow& row, const store::DbDateTi
 }
 
 std::vector<JournalEntry> BatchJournal::Entries() const {
+  return EntriesIn(dir_);
+}
+
+std::vector<JournalEntry> BatchJournal::Refused() const {
+  return EntriesIn(RefusedDir());
+}
+
+std::vector<JournalEntry> BatchJournal::EntriesIn(const fs::path& dir) const {
   std::vector<JournalEntry> list;
   std::error_code ec;
-  for (const auto& item : fs::directory_iterator(dir_, ec)) {
+  for (const auto& item : fs::directory_iterator(dir, ec)) {
     const auto name = item.path().filename().string();
     if (item.path().extension() != kSuffix) continue;
     std::ifstream in(item.path(), std::ios::binary);
@@ -259,7 +268,7 @@ std::vector<JournalEntry> BatchJournal::Entries() const {
 
 std::int64_t BatchJournal::Store(store::Database& db, JournalEntry& e) {
   store::BatchRow row = e.row;
-  CutToColumns(row, e.id, log_);
+  FitForArchive(row, LogLabel(e.id), log_);
   auto& c = db.Connection();
   c.ExecuteSql(
       std::string("CREATE TABLE IF NOT EXISTS `") + kJournalTable +
@@ -285,11 +294,12 @@ std::int64_t BatchJournal::Store(store::Database& db, JournalEntry& e) {
     KillPoint("stored");
     c.ExecuteSql("UNLOCK TABLES");
     c.ExecuteSql("SET autocommit = 1");
-  } catch (const store::DbError&) {
+  } catch (const store::DbError& err) {
     Quietly(c, "ROLLBACK");
     Quietly(c, "UNLOCK TABLES");
     Quietly(c, "SET autocommit = 1");
-    db.Disconnect();  // the next attempt starts on a clean connection
+    // A refused row leaves a sound connection; anything else may not.
+    if (!err.IsContentError()) db.Disconnect();
     throw;
   }
   e.stored = true;
@@ -351,6 +361,58 @@ std::optional<std::string> BatchJournal::CountingBatch() const {
   return number;
 }
 
+void BatchJournal::Refuse(JournalEntry& e, const std::string& message) {
+  e.refusal = message;
+  Log("Giornale: bolla " + e.row.bolla + " rifiutata dall'archivio (" + e.id + "): " + message);
+  const fs::path target = RefusedDir() / e.file.filename();
+  std::error_code ec;
+  fs::create_directories(RefusedDir(), ec);
+  try {
+    Write(e);  // the message goes with the entry
+  } catch (const JournalError&) {
+    return;  // still in the journal: the next replay refuses it again
+  }
+  if (::rename(e.file.c_str(), target.c_str()) != 0) {
+    Log("Giornale: voce " + e.file.string() + " non spostata: " + std::strerror(errno));
+    return;
+  }
+  SyncDir(RefusedDir());
+  SyncDir(dir_);
+  e.file = target;
+}
+
+bool BatchJournal::Retry(const std::string& id) {
+  for (auto& e : Refused()) {
+    if (e.id != id) continue;
+    const fs::path target = dir_ / e.file.filename();
+    e.refusal.clear();
+    try {
+      Write(e);
+    } catch (const JournalError&) {
+      return false;
+    }
+    if (::rename(e.file.c_str(), target.c_str()) != 0) {
+      Log("Giornale: voce " + e.file.string() + " non spostata: " + std::strerror(errno));
+      return false;
+    }
+    SyncDir(dir_);
+    SyncDir(RefusedDir());
+    Log("Giornale: bolla " + e.row.bolla + " di nuovo in attesa (" + e.id + ")");
+    return true;
+  }
+  return false;
+}
+
+bool BatchJournal::ArchiveWorthTrying(const store::Database& db) const {
+  return db.IsConnected() || clock_() >= nextConnect_;
+}
+
+void BatchJournal::ArchiveAway() {
+  backoff_ = std::clamp(backoff_ * 2, kFirstBackoff, kLongestBackoff);
+  nextConnect_ = clock_() + backoff_;
+  Log("Giornale: archivio non raggiungibile, nuovo tentativo fra " + std::to_string(backoff_.count()) + " s");
+}
+
 ReplaySummary BatchJournal::Replay(store::Database& db, const fs::path& exportDir,
                                    const ExportFormat& format) {
   ReplaySummary s;
@@ -360,20 +422,30 @@ ReplaySummary BatchJournal::Replay(store::Database& db, const fs::path& exportDi
       s.waitingBatches += e.stored ? 0 : 1;
       s.waitingRecords += e.exported ? 0 : 1;
     }
+    s.refusedBatches = static_cast<int>(Refused().size());
     return s;
   }
-  bool dbUp = true;
+  bool dbUp = ArchiveWorthTrying(db);
   for (auto& e : Entries()) {
     const bool wasStored = e.stored, wasExported = e.exported;
+    // An entry journaled before its texts were fitted is fitted now, once.
+    const bool fitted = FitForArchive(e.row, LogLabel(e.id), log_);
     if (!e.stored && dbUp) {
       try {
         const auto num = Store(db, e);
         ++s.stored;
+        backoff_ = std::chrono::seconds{0};
         Log("Giornale: bolla " + e.row.bolla + " archiviata come num " + std::to_string(num) + " (" + e.id +
             ")");
       } catch (const store::DbError& err) {
+        if (err.IsContentError()) {
+          Refuse(e, err.what());
+          s.refused.push_back({e.id, e.row.bolla, err.what()});
+          continue;
+        }
         dbUp = false;
         Log("Giornale: bolla " + e.row.bolla + " non archiviata (" + e.id + "): " + err.what());
+        if (!db.IsConnected()) ArchiveAway();
       }
     }
     if (!e.exported && Export(e, exportDir, format)) ++s.exported;
@@ -384,13 +456,14 @@ ReplaySummary BatchJournal::Replay(store::Database& db, const fs::path& exportDi
     }
     s.waitingBatches += e.stored ? 0 : 1;
     s.waitingRecords += e.exported ? 0 : 1;
-    if (e.stored != wasStored || e.exported != wasExported) {
+    if (fitted || e.stored != wasStored || e.exported != wasExported) {
       try {
         Write(e);  // keeps what is done; the identity table guards the rest
       } catch (const JournalError&) {
       }
     }
   }
+  s.refusedBatches = static_cast<int>(Refused().size());
   return s;
 }
 

@@ -10,10 +10,18 @@
 //  - writes its end-of-batch record from the batch itself (pending while the
 //    export directory cannot be written);
 //  - retires the entry once both are done.
+// A batch the archive refuses for its content (a value too long, out of
+// range, a character it cannot hold) moves to the journal's "refused"
+// folder with the server's message and waits there for a person; later
+// entries go on. An archive that cannot be reached makes entries wait in
+// order, and the next connection attempts back off while it stays away.
+// Nothing is ever deleted before it is stored and exported.
 // Every failure and every replay goes to the log. Plain C++, machine thread.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -39,6 +47,8 @@ struct JournalEntry {
   // The record was prepared under the ".t" name of this moment and only
   // waits for its ".txt" name.
   std::optional<store::DbDateTime> exportAt;
+  // The server's message when the archive refused the batch.
+  std::string refusal;
 };
 
 // The journal could not be written: the batch is not safe yet.
@@ -47,11 +57,21 @@ class JournalError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A batch the archive refused in this replay.
+struct RefusedBatch {
+  std::string id;
+  std::string bolla;
+  std::string message;  // the server's
+  bool operator==(const RefusedBatch&) const = default;
+};
+
 struct ReplaySummary {
   int stored = 0;          // batches that reached `bolle` in this replay
   int exported = 0;        // records written in this replay
   int waitingBatches = 0;  // entries not yet in `bolle`
   int waitingRecords = 0;  // entries whose record is not yet written
+  int refusedBatches = 0;  // entries in the refused folder
+  std::vector<RefusedBatch> refused;  // newly refused in this replay
   bool operator==(const ReplaySummary&) const = default;
 };
 
@@ -71,11 +91,20 @@ class BatchJournal {
   // Every entry still waiting, in journal order. An unreadable file is
   // logged and left in place.
   std::vector<JournalEntry> Entries() const;
+  // The entries the archive refused, in journal order.
+  std::vector<JournalEntry> Refused() const;
+  // Puts refused entry `id` back in the journal for the next replay (after
+  // a repair); false when no refused entry has that identity.
+  bool Retry(const std::string& id);
 
   // One pass over the journal; a pass already running (another process on
-  // the same journal) makes this one do nothing but count. The database part stops at the first batch
-  // that cannot be stored (later ones wait, keeping the numbers in order);
-  // the records are tried for every entry.
+  // the same journal) makes this one do nothing but count. The database
+  // part stops at the first batch that cannot be stored because the archive
+  // cannot be reached (later ones wait, keeping the numbers in order); a
+  // batch refused for its content moves to the refused folder and the pass
+  // goes on. While the archive stays away a pass that finds it disconnected
+  // does not try to connect before the back-off has passed. The records are
+  // tried for every entry that is not refused.
   ReplaySummary Replay(store::Database& db, const std::filesystem::path& exportDir,
                        const ExportFormat& format);
 
@@ -84,6 +113,8 @@ class BatchJournal {
   // throws store::DbError.
   std::int64_t Store(store::Database& db, JournalEntry& entry);
   bool Export(JournalEntry& entry, const std::filesystem::path& exportDir, const ExportFormat& format);
+  // Moves an entry to the refused folder with the server's message.
+  void Refuse(JournalEntry& entry, const std::string& message);
   // Removes a finished entry's file.
   void Retire(const JournalEntry& entry);
 
@@ -94,12 +125,24 @@ class BatchJournal {
   // The number kept; nullopt when no batch was counting.
   std::optional<std::string> CountingBatch() const;
 
+  // The clock of the connection back-off (tests give their own).
+  using Clock = std::function<std::chrono::steady_clock::time_point()>;
+  void SetClock(Clock clock) { clock_ = std::move(clock); }
+
  private:
   void Write(const JournalEntry& entry) const;
   void Log(const std::string& text) const;
+  std::vector<JournalEntry> EntriesIn(const std::filesystem::path& dir) const;
+  std::filesystem::path RefusedDir() const { return dir_ / "refused"; }
+  // Whether this pass may use the archive: connected, or the back-off over.
+  bool ArchiveWorthTrying(const store::Database& db) const;
+  void ArchiveAway();
 
   std::filesystem::path dir_;
   LogSink log_;
+  Clock clock_ = [] { return std::chrono::steady_clock::now(); };
+  std::chrono::seconds backoff_{0};
+  std::chrono::steady_clock::time_point nextConnect_{};
 };
 
 }  // namespace kv7::batches

@@ -110,6 +110,8 @@ const char* const kTexts[] = {
                       "La linea %1 non ha dato i totali: la bolla non è stata archiviata. Premere F9 quando la linea risponde."),
     QT_TRANSLATE_NOOP("Messages", "%1 bolle in attesa"),
     QT_TRANSLATE_NOOP("Messages", "%1 record in attesa"),
+    QT_TRANSLATE_NOOP("Messages", "%1 bolle rifiutate"),
+    QT_TRANSLATE_NOOP("Messages", "La bolla %1 è stata rifiutata dall'archivio: %2. Resta nel giornale tra le bolle rifiutate."),
     // Service windows: diagnostic tests and the oscilloscope.
     QT_TRANSLATE_NOOP("Messages", "Termine Memorizzato non accettato!"),
     QT_TRANSLATE_NOOP("Messages", "Fine funzione oscilloscopio... non eseguita!"),

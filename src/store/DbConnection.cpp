@@ -262,6 +262,9 @@ DbConnection::DbConnection(const DbParams& params) {
   if (!mysql_) throw DbError("MySQL client: out of memory");
   unsigned timeout = params.timeoutSeconds;
   mysql_options(mysql_, MYSQL_OPT_CONNECT_TIMEOUT, &timeout);
+  unsigned io = params.ioTimeoutSeconds;
+  mysql_options(mysql_, MYSQL_OPT_READ_TIMEOUT, &io);
+  mysql_options(mysql_, MYSQL_OPT_WRITE_TIMEOUT, &io);
   mysql_options(mysql_, MYSQL_SET_CHARSET_NAME, "utf8mb4");
   const char* db = params.database.empty() ? nullptr : params.database.c_str();
   const char* socket = params.socket.empty() ? nullptr : params.socket.c_str();

@@ -24,6 +24,27 @@ class DbError : public std::runtime_error {
            code_ == 2055 || code_ == 1045 || code_ == 1049;
   }
 
+  // The server refused a value of the row itself (too long, out of range,
+  // not a valid value or character for the column): the same row fails
+  // again however often it is sent, while other rows go in.
+  bool IsContentError() const {
+    if (sqlState_.rfind("22", 0) == 0) return true;  // the standard's "data exception" class
+    switch (code_) {
+      case 1048:  // column cannot be null
+      case 1264:  // out of range
+      case 1265:  // data truncated
+      case 1292:  // incorrect value
+      case 1300:  // invalid character string
+      case 1366:  // incorrect string (character set) or number
+      case 1367:  // illegal value for the type
+      case 1406:  // data too long
+      case 4025:  // check constraint
+        return true;
+      default:
+        return false;
+    }
+  }
+
  private:
   unsigned code_;
   std::string sqlState_;

@@ -21,6 +21,9 @@ struct DbParams {
   // Empty: connect without choosing a database.
   std::string database = "kv2";
   unsigned timeoutSeconds = 30;
+  // Longest wait for the server during a statement, each way: a hung server
+  // fails the statement as a lost connection instead of holding the caller.
+  unsigned ioTimeoutSeconds = 10;
 
   // The fixed values with the KV7_DB_* overrides applied. A KV7_DB_PORT
   // that is not a port number is ignored.

@@ -42,6 +42,7 @@ const std::string kNoLot = "0000000";
 std::string WaitingText(const batches::ReplaySummary& s) {
   if (s.waitingBatches > 0) return std::to_string(s.waitingBatches) + " bolle in attesa";
   if (s.waitingRecords > 0) return std::to_string(s.waitingRecords) + " record in attesa";
+  if (s.refusedBatches > 0) return std::to_string(s.refusedBatches) + " bolle rifiutate";
   return {};
 }
 
@@ -289,7 +290,12 @@ batches::ReplaySummary Supervisor::ReplayJournal(bool connect) {
       s.waitingBatches += e.stored ? 0 : 1;
       s.waitingRecords += e.exported ? 0 : 1;
     }
+    s.refusedBatches = static_cast<int>(journal_->Refused().size());
   }
+  // Told once, when the archive refuses it; the later batches go on.
+  for (const auto& r : s.refused)
+    operator_.ShowMessage("La bolla " + r.bolla + " è stata rifiutata dall'archivio: " + r.message +
+                          ". Resta nel giornale tra le bolle rifiutate.");
   const std::string text = WaitingText(s);
   console_.SetStatusPanel(5, text);
   return s;

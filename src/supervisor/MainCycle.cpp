@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "batches/ReaderText.h"
 #include "link/cMB90.h"
 #include "link/cSrd12.h"
 #include "link/tPolling.h"
@@ -263,7 +264,10 @@ void Supervisor::DownloadStep() {
 void Supervisor::ServeBarcode() {
   // Barcode lines follow the reader's own option: a site with a reader and
   // no reject station must still see its codes.
-  if (auxThread_ && config_.barcode_enab > 0 && auxThread_->count() > 0) AcceptBarcodeLine(auxThread_->take());
+  if (auxThread_ && config_.barcode_enab > 0 && auxThread_->count() > 0) {
+    std::string code = batches::CleanBarcode(auxThread_->take());
+    if (!code.empty()) AcceptBarcodeLine(std::move(code));  // a bare line end is no code
+  }
 }
 
 void Supervisor::ServeRejectStation() {

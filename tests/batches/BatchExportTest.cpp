@@ -85,11 +85,11 @@ TEST(HostExport, RangeHeaderAndLine) {
   kv7::store::ProgramRecord program;
   program.classCode[0][0] = "A11";
   program.rejectCode = "SC";
-  std::string expected = "L7,05,8001234,P1,1000,OP,3,40,\"uno, \"due\"\"";
+  std::string expected = "L7,05,8001234,P1,1000,OP,3,40,\"uno, 'due'\"";
   for (int i = 0; i < 60; ++i) expected += i == 0 ? ",A11,333.30" : ",,0.00";
   EXPECT_EQ(RangeLine(row, program, {}), expected + ",SC,666.70\r\n");
   const std::string unknown = RangeLine(row, std::nullopt, {});
-  EXPECT_NE(unknown.find("\"due\"\",,333.30,,0.00,"), std::string::npos);
+  EXPECT_NE(unknown.find("'due'\",,333.30,,0.00,"), std::string::npos);
   EXPECT_EQ(unknown.substr(unknown.size() - 10), ",,666.70\r\n");
 }
 
@@ -123,6 +123,50 @@ TEST(HostExport, RecordCollisionAndMissingDirectory) {
     EXPECT_EQ(e.path().extension(), ".txt");
   }
   EXPECT_EQ(files, 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HostExport, FieldsNeverBreakTheLine) {
+  // Each dirty text and what its field must read instead, one character
+  // for one so the fixed widths hold.
+  const struct {
+    const char* what;
+    std::string kv7::store::BatchRow::*field;
+    std::string text, fixed, range;
+  } cases[] = {
+      {"CR LF in the barcode", &kv7::store::BatchRow::codicebarre, "80\r\n12", "80  12", "80  12"},
+      {"separator and quote in the delivery note", &kv7::store::BatchRow::bolla, "A,B\"C", "A;B'C", ""},
+      {"NUL in the producer", &kv7::store::BatchRow::produttore, std::string("P\0" "1", 3), "P 1", "P 1"},
+      {"separator kept, quote and CR replaced in the note", &kv7::store::BatchRow::note, "a\rb, \"c\"", "",
+       "\"a b, 'c'\""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto row = Third("9");
+    row.*c.field = c.text;
+    const auto fields = FixedWidthFields(row, {});
+    const std::size_t widths[] = {exportwidth::kBolla, exportwidth::kProgramma, exportwidth::kCodiceBarre,
+                                  exportwidth::kProduttore};
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(fields[i].size(), widths[i]) << fields[i];
+    const std::string fixed = EndOfBatchLine(row, {});
+    if (!c.fixed.empty()) {
+      EXPECT_NE(fixed.find(c.fixed), std::string::npos) << fixed;
+    }
+    const std::string range = RangeLine(row, std::nullopt, {});
+    if (!c.range.empty()) {
+      EXPECT_NE(range.find(c.range), std::string::npos) << range;
+    }
+    const std::pair<std::string, long> lines[] = {{fixed, 0}, {DailyLine(row, {}), 0}, {range, 2}};
+    for (const auto& [line, quotes] : lines) {
+      EXPECT_EQ(line.find_first_of(std::string("\r\n\0", 3)), line.size() - 2) << line;
+      EXPECT_EQ(std::count(line.begin(), line.end(), '"'), quotes) << line;
+    }
+    EXPECT_EQ(std::count(fixed.begin(), fixed.end(), ','), 29);
+    EXPECT_EQ(std::count(range.begin(), range.end(), ','), 130 + (c.field == &kv7::store::BatchRow::note ? 1 : 0));
+  }
 }
 
 }  // namespace

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "batches/BatchJournal.h"
+#include "batches/BatchRules.h"
 #include "batches/HostExport.h"
 #include "store/TestDatabase.h"
 #include "support/FileText.h"
@@ -22,6 +24,14 @@ namespace {
 using namespace kv7::batches;
 namespace fs = std::filesystem;
 using kv7::store::DbDateTime;
+
+// What a replay did and what waits after it; the newly refused are looked at apart.
+ReplaySummary Counts(int stored, int exported, int waitingBatches, int waitingRecords, int refused = 0) {
+  ReplaySummary s;
+  s.stored = stored, s.exported = exported, s.refusedBatches = refused;
+  s.waitingBatches = waitingBatches, s.waitingRecords = waitingRecords;
+  return s;
+}
 
 class Journal : public kv7::test::TestDatabase {
  protected:
@@ -70,8 +80,8 @@ TEST_F(Journal, ReplayStoresOnceWithTheNextNumber) {
   auto j = Open();
   j.Add(Batch("B1"), {2026, 5, 4, 10, 0, 0});
   j.Add(Batch("B2"), {2026, 5, 4, 10, 0, 0});
-  EXPECT_EQ(j.Replay(Db(), exportDir, {}), (ReplaySummary{2, 2, 0, 0}));
-  EXPECT_EQ(j.Replay(Db(), exportDir, {}), (ReplaySummary{0, 0, 0, 0}));
+  EXPECT_EQ(j.Replay(Db(), exportDir, {}), Counts(2, 2, 0, 0));
+  EXPECT_EQ(j.Replay(Db(), exportDir, {}), Counts(0, 0, 0, 0));
   auto nums = Sql().Query("SELECT `num` FROM `bolle` WHERE `bolla` IN ('B1', 'B2') ORDER BY `bolla`");
   ASSERT_EQ(nums.size(), 2u);
   EXPECT_EQ(kv7::store::ToInteger(nums[0][0]), 42);
@@ -93,7 +103,7 @@ TEST_F(Journal, CrashBeforeRetirement) {
     bool exported;
     ReplaySummary replay;
     const char* logged;
-  } cases[] = {{"C1", false, {1, 1, 0, 0}, "gia' archiviata"}, {"C2", true, {0, 1, 0, 0}, "gia' scritto"}};
+  } cases[] = {{"C1", false, Counts(1, 1, 0, 0), "gia' archiviata"}, {"C2", true, Counts(0, 1, 0, 0), "gia' scritto"}};
   int records = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.bolla);
@@ -118,10 +128,10 @@ TEST_F(Journal, ExportDirectoryMissingThenAppearing) {
   fs::remove_all(exportDir);
   auto j = Open();
   j.Add(Batch("E1"), {2026, 5, 4, 12, 0, 0});
-  EXPECT_EQ(j.Replay(Db(), exportDir, {}), (ReplaySummary{1, 0, 0, 1}));
+  EXPECT_EQ(j.Replay(Db(), exportDir, {}), Counts(1, 0, 0, 1));
   EXPECT_NE(log.find("in attesa"), std::string::npos) << log;
   fs::create_directories(exportDir);
-  EXPECT_EQ(j.Replay(Db(), exportDir, {}), (ReplaySummary{0, 1, 0, 0}));
+  EXPECT_EQ(j.Replay(Db(), exportDir, {}), Counts(0, 1, 0, 0));
   EXPECT_EQ(Rows("E1"), 1);
   EXPECT_EQ(Records(), 1);
 }
@@ -134,13 +144,136 @@ TEST_F(Journal, DatabaseDownKeepsTheBatchAndTheOrder) {
   auto j = Open();
   j.Add(Batch("D1"), {2026, 5, 4, 13, 0, 0});
   j.Add(Batch("D2"), {2026, 5, 4, 13, 0, 0});
-  EXPECT_EQ(j.Replay(down, exportDir, {}), (ReplaySummary{0, 2, 2, 0}));
+  EXPECT_EQ(j.Replay(down, exportDir, {}), Counts(0, 2, 2, 0));
   EXPECT_NE(log.find("non archiviata"), std::string::npos) << log;
-  EXPECT_EQ(Open().Replay(Db(), exportDir, {}), (ReplaySummary{2, 0, 0, 0}));
+  EXPECT_EQ(Open().Replay(Db(), exportDir, {}), Counts(2, 0, 0, 0));
   auto nums = Sql().Query("SELECT `bolla` FROM `bolle` ORDER BY `num`");
   ASSERT_EQ(nums.size(), 2u);
   EXPECT_EQ(kv7::store::ToText(nums[0][0]) + kv7::store::ToText(nums[1][0]), "D1D2");
   EXPECT_EQ(Records(), 2);
+}
+
+TEST_F(Journal, BarcodeStoredAndExportedClean) {
+  // The reader's bytes, how the code is stored and written in the record,
+  // and whether the log must keep the whole code. "old" entries were
+  // journaled raw, before the texts were fitted.
+  const struct {
+    const char* what;
+    std::string raw, stored;
+    bool old, logged;
+  } cases[] = {
+      {"Latin-1 byte and CR", "80\xE9" "12\r", "80\xC3\xA9" "12", false, false},
+      {"longer than its column", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ABCDEFGHIJKLMNOPQR", false, true},
+      {"old entry with CR LF and a Latin-1 byte", "A\r\nB\xE8", "AB\xC3\xA8", true, false},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    log.clear();
+    const std::string bolla = "BC" + std::to_string(++n);
+    auto row = Batch(bolla);
+    row.codicebarre = c.raw;
+    auto j = Open();
+    const auto e = j.Add(row, {2026, 5, 4, 15, 0, n});
+    if (c.old) {  // the file as an earlier version wrote it
+      std::string text = kv7::test::Slurp(e.file);
+      const auto at = text.find("codicebarre=") + 12;
+      text.replace(at, text.find('\n', at) - at, "A\\r\\nB\xE8");
+      std::ofstream(e.file, std::ios::binary | std::ios::trunc) << text;
+    }
+    EXPECT_EQ(j.Replay(Db(), exportDir, {}), Counts(1, 1, 0, 0));
+    const auto stored = Sql().QueryFirst("SELECT `codicebarre` FROM `bolle` WHERE `bolla` = ?", {bolla});
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(kv7::store::ToText((*stored)[0]), c.stored);
+    std::string record;
+    for (const auto& f : fs::directory_iterator(exportDir)) {
+      const auto text = kv7::test::Slurp(f.path());
+      if (text.find(bolla + ",") != std::string::npos) record = text;
+    }
+    EXPECT_NE(record.find("," + RightAligned(c.stored, 18) + ","), std::string::npos) << record;
+    EXPECT_EQ(record.find_first_of("\r\n"), record.size() - 2) << record;
+    EXPECT_EQ(log.find("testo=" + c.raw) != std::string::npos, c.logged) << log;
+  }
+}
+
+TEST_F(Journal, RefusedBatchWaitsApartAndTheOthersGoOn) {
+  // A site whose archive differs from ours: the server refuses one batch
+  // for its content until the table is repaired.
+  const struct {
+    const char* what;
+    const char* narrowed;  // the site's column
+    void (*spoil)(kv7::store::BatchRow&);
+    const char* repaired;
+    const char* message;  // part of the server's
+  } cases[] = {
+      {"value out of range", nullptr, [](kv7::store::BatchRow& r) { r.totpartita = 3000000000; },
+       "MODIFY `totpartita` BIGINT NULL", "Out of range"},
+      {"text too long", "MODIFY `lotto` VARCHAR(4) NULL", [](kv7::store::BatchRow& r) { r.lotto = "L123456"; },
+       "MODIFY `lotto` VARCHAR(15) NULL", "too long"},
+      {"character set", "MODIFY `note` VARCHAR(90) CHARACTER SET latin1 NULL",
+       [](kv7::store::BatchRow& r) { r.note = "\xCE\xA9mega"; }, "MODIFY `note` VARCHAR(90) CHARACTER SET utf8mb4 NULL",
+       "Incorrect string value"},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.narrowed) Sql().ExecuteSql(std::string("ALTER TABLE `bolle` ") + c.narrowed);
+    const std::string bad = "R" + std::to_string(++n), good = "G" + std::to_string(n);
+    auto row = Batch(bad);
+    c.spoil(row);
+    auto j = Open();
+    const auto refused = j.Add(row, {2026, 5, 4, 16, 0, n});
+    j.Add(Batch(good), {2026, 5, 4, 16, 1, n});
+    auto s = j.Replay(Db(), exportDir, {});
+    ASSERT_EQ(s.refused.size(), 1u);
+    EXPECT_EQ(s.refused[0].id, refused.id);
+    EXPECT_NE(s.refused[0].message.find(c.message), std::string::npos) << s.refused[0].message;
+    s.refused.clear();
+    EXPECT_EQ(s, Counts(1, 1, 0, 0, 1));
+    EXPECT_EQ(Rows(good), 1);
+    EXPECT_EQ(Rows(bad), 0);
+    EXPECT_NE(log.find("rifiutata dall'archivio (" + refused.id + "): "), std::string::npos) << log;
+    // Told once: the next pass leaves it where it is.
+    EXPECT_EQ(j.Replay(Db(), exportDir, {}), Counts(0, 0, 0, 0, 1));
+    const auto list = Kv7ctl("journal list --work " + root.string());
+    EXPECT_NE(list.out.find(refused.id + "\t2026-05-04 16:00:0" + std::to_string(n) + "\t" + bad + "\trifiutata: "),
+              std::string::npos)
+        << list.out;
+
+    Sql().ExecuteSql(std::string("ALTER TABLE `bolle` ") + c.repaired);
+    const std::string retry = "journal retry " + refused.id + " --work " + root.string() + " --dir " + exportDir.string();
+    EXPECT_EQ(Kv7ctl(retry).status, 0);
+    EXPECT_EQ(Rows(bad), 1);
+    EXPECT_TRUE(Open().Refused().empty());
+    EXPECT_EQ(Kv7ctl(retry).status, 1);  // nothing left to retry
+  }
+  EXPECT_EQ(Records(), 6);
+}
+
+TEST_F(Journal, HungArchiveReleasesTheReplayAndBacksOff) {
+  // Another session holds `bolle`: to this client the archive hangs.
+  auto params = Params();
+  params.ioTimeoutSeconds = 1;
+  kv7::store::Database hung(params);
+  kv7::store::DbConnection holder(Params());
+  holder.ExecuteSql("LOCK TABLES `bolle` WRITE");
+  auto now = std::chrono::steady_clock::now();
+  auto j = Open();
+  j.SetClock([&now] { return now; });
+  j.Add(Batch("H1"), {2026, 5, 4, 17, 0, 0});
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(j.Replay(hung, exportDir, {}), Counts(0, 1, 1, 0));
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(8));
+  EXPECT_NE(log.find("non archiviata"), std::string::npos) << log;
+  holder.ExecuteSql("UNLOCK TABLES");
+
+  // The back-off holds the next attempt, then lets it through.
+  log.clear();
+  EXPECT_EQ(j.Replay(hung, exportDir, {}), Counts(0, 0, 1, 0));
+  EXPECT_EQ(log, "");
+  now += std::chrono::seconds(31);
+  EXPECT_EQ(j.Replay(hung, exportDir, {}).stored, 1);
+  EXPECT_EQ(Rows("H1"), 1);
 }
 
 TEST_F(Journal, RangeExportBoundaries) {
@@ -180,7 +313,7 @@ TEST_F(Journal, Kv7ctlCommands) {
     std::string out;  // what the output must hold
   } steps[] = {
       {"journal list" + work, 0, "K1\tarchivio in attesa\trecord in attesa\n"},
-      {"journal replay" + work + dir, 0, "archiviate 1, record scritti 1, in attesa: bolle 0, record 0\n"},
+      {"journal replay" + work + dir, 0, "archiviate 1, record scritti 1, in attesa: bolle 0, record 0, rifiutate 0\n"},
       {"journal list" + work, 0, ""},
       {"journal flush", 2, ""},
       {"export daily" + dir, 0, ".txt\n"},
