@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "batches/BatchNumbering.h"
 #include "batches/BatchRules.h"
 #include "programs/ProgramArchive.h"
 #include "store/DbSchema.h"
@@ -147,12 +148,14 @@ BatchEditorInput PrepareNewBatch(store::Database& db, BatchWorkingSet current, b
 
 BatchEditorInput PrepareEditBatch(store::Database& db, std::int64_t n, BatchWorkingSet current, bool inGrams) {
   store::BatchRow row;
-  if (db.LoadBatchByNumber(n, row)) {
+  const bool found = db.LoadBatchByNumber(n, row);
+  if (found) {
     std::string name = current.nomeProd;
     current = WorkingSetFromRow(row);
     current.nomeProd = name;
   }
   BatchEditorInput in = EditorInput(db, std::move(current), inGrams);
+  if (found) in.loaded = row;
   in.number = n;
   in.isNew = false;
   in.ws.nomeProd = LookupProducerByCode(in.producers, in.ws.codProd).value_or(in.ws.nomeProd);
@@ -201,23 +204,51 @@ store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws
   return row;
 }
 
-std::optional<BadField> SaveBatch(store::Database& db, std::int64_t n, const BatchWorkingSet& ws,
-                                  const LogSink& log) {
-  if (auto bad = CheckBatchTexts(ws)) return bad;
-  store::BatchRow row = BatchRowFromWorkingSet(n, ws);
+std::vector<CutText> CutToColumnWidths(store::BatchRow& row) {
   std::string* texts[] = {&row.programma, &row.bolla, &row.codicebarre, &row.produttore,
                           &row.note,      &row.lotto, &row.operatore};
   const auto& columns = BatchTextColumns();
+  std::vector<CutText> cuts;
   for (std::size_t i = 0; i < columns.size(); ++i) {
     std::string& text = *texts[i];
     if (CharCount(text) <= columns[i].width) continue;
-    WriteLog(log, LogLines("Bolla " + std::to_string(n) + ", " + columns[i].name + " tagliato a " +
-                               std::to_string(columns[i].width) + " caratteri",
-                           {{"testo", text}}));
+    cuts.push_back({columns[i].name, columns[i].width, text});
     text = FirstChars(text, columns[i].width);
   }
-  db.SaveBatchRow(row);
-  return std::nullopt;
+  return cuts;
+}
+
+void LogCuts(const LogSink& log, const std::string& who, const std::vector<CutText>& cuts) {
+  for (const auto& cut : cuts)
+    WriteLog(log, LogLines(who + ", " + cut.column + " tagliato a " + std::to_string(cut.width) + " caratteri",
+                           {{"testo", cut.text}}));
+}
+
+SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log) {
+  if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, 0, bad};
+  store::BatchRow row = BatchRowFromWorkingSet(0, ws);
+  const auto cuts = CutToColumnWidths(row);
+  LockedBatches locked(db);
+  locked.InsertUnderNextNumber(row);
+  locked.Commit();
+  LogCuts(log, "Bolla " + std::to_string(row.num), cuts);
+  return {SaveResult::Status::Saved, row.num, std::nullopt};
+}
+
+SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, const BatchWorkingSet& ws,
+                           const LogSink& log) {
+  if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, loaded.num, bad};
+  store::BatchRow row = BatchRowFromWorkingSet(loaded.num, ws);
+  const auto cuts = CutToColumnWidths(row);
+  LockedBatches locked(db);
+  store::BatchRow now;
+  const bool found = locked.Load(loaded.num, now);
+  if (found && now == loaded) locked.Update(row);
+  locked.Commit();
+  if (!found) return {SaveResult::Status::Deleted, loaded.num, std::nullopt};
+  if (now != loaded) return {SaveResult::Status::Changed, loaded.num, std::nullopt};
+  LogCuts(log, "Bolla " + std::to_string(row.num), cuts);
+  return {SaveResult::Status::Saved, row.num, std::nullopt};
 }
 
 bool DeleteBatch(store::Database& db, std::int64_t n, const LogSink& log) {

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "batches/BatchArchive.h"
+#include "batches/BatchNumbering.h"
 #include "batches/BatchRules.h"
 #include "batches/KillPoint.h"
 #include "store/FileIo.h"
@@ -149,21 +150,6 @@ void SyncDir(const fs::path& dir) {
   }
 }
 
-// Texts wider than their column are cut as the batch editor's save cuts
-// them, the full text to the log.
-void CutToColumns(store::BatchRow& row, const std::string& id, const LogSink& log) {
-  std::string* texts[] = {&row.programma, &row.bolla, &row.codicebarre, &row.produttore,
-                          &row.note,      &row.lotto, &row.operatore};
-  const auto& columns = BatchTextColumns();
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    if (CharCount(*texts[i]) <= columns[i].width) continue;
-    WriteLog(log, LogLines("Giornale " + id + ", " + columns[i].name + " tagliato a " +
-                               std::to_string(columns[i].width) + " caratteri",
-                           {{"testo", *texts[i]}}));
-    *texts[i] = FirstChars(*texts[i], columns[i].width);
-  }
-}
-
 constexpr const char* kCountingFile = "lavorprec";
 
 // One replay at a time on a journal, across processes (console and kv7ctl).
@@ -184,13 +170,6 @@ class PassLock {
   int fd_;
   bool held_ = false;
 };
-
-void Quietly(store::DbConnection& c, const char* sql) {
-  try {
-    c.ExecuteSql(sql);
-  } catch (const store::DbError&) {
-  }
-}
 
 }  // namespace
 
@@ -259,39 +238,27 @@ std::vector<JournalEntry> BatchJournal::Entries() const {
 
 std::int64_t BatchJournal::Store(store::Database& db, JournalEntry& e) {
   store::BatchRow row = e.row;
-  CutToColumns(row, e.id, log_);
-  auto& c = db.Connection();
-  c.ExecuteSql(
+  LogCuts(log_, "Giornale " + e.id, CutToColumnWidths(row));
+  db.Connection().ExecuteSql(
       std::string("CREATE TABLE IF NOT EXISTS `") + kJournalTable +
       "` (`id` VARCHAR(40) NOT NULL PRIMARY KEY, `num` INTEGER NOT NULL, `applied` DATETIME NOT NULL)"
       " ENGINE=InnoDB DEFAULT CHARSET=utf8mb4");
-  // Locking the table is what keeps two consoles on one server from taking
-  // the same number; the lock needs autocommit off to stay transactional.
-  try {
-    c.ExecuteSql("SET autocommit = 0");
-    c.ExecuteSql(std::string("LOCK TABLES `bolle` WRITE, `") + kJournalTable + "` WRITE");
+  {
+    LockedBatches locked(db, {kJournalTable});
+    auto& c = locked.Connection();
     auto done = c.QueryFirst(std::string("SELECT `num` FROM `") + kJournalTable + "` WHERE `id` = ?", {e.id});
     if (done) {
       row.num = store::ToInteger((*done)[0]);
       Log("Giornale: bolla " + e.id + " gia' archiviata come num " + std::to_string(row.num));
     } else {
-      row.num = store::ToInteger((*c.QueryFirst("SELECT COALESCE(MAX(`num`), 0) FROM `bolle`"))[0]) + 1;
-      store::DbTable(c, "bolle", {"num"}).Insert(store::Database::BatchAssignments(row));
+      locked.InsertUnderNextNumber(row);
       c.Execute(
           std::string("INSERT INTO `") + kJournalTable + "` (`id`, `num`, `applied`) VALUES (?, ?, NOW())",
           {e.id, row.num});
     }
-    c.ExecuteSql("COMMIT");
-    KillPoint("stored");
-    c.ExecuteSql("UNLOCK TABLES");
-    c.ExecuteSql("SET autocommit = 1");
-  } catch (const store::DbError&) {
-    Quietly(c, "ROLLBACK");
-    Quietly(c, "UNLOCK TABLES");
-    Quietly(c, "SET autocommit = 1");
-    db.Disconnect();  // the next attempt starts on a clean connection
-    throw;
+    locked.Commit();
   }
+  KillPoint("stored");
   e.stored = true;
   e.row.num = row.num;
   return row.num;
