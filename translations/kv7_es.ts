@@ -471,6 +471,22 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>No se puede escribir el archivo %1: las trazas ya no se guardan.</translation>
     </message>
+    <message>
+        <source>La bolla è stata registrata con il numero %1: il numero %2 è stato preso nel frattempo da un&apos;altra bolla.</source>
+        <translation>El albarán se ha registrado con el número %1: otro albarán tomó entretanto el número %2.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cancellata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>El albarán %1 se borró después de abrirlo: los cambios no se han guardado.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cambiata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>El albarán %1 se modificó después de abrirlo: los cambios no se han guardado.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 non esiste più.</source>
+        <translation>El albarán %1 ya no existe.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1996,6 +2012,13 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Prueba ima&amp;nes</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::WholeNumberField</name>
+    <message>
+        <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
+        <translation>&quot;%1&quot; no es un número entero: el campo solo acepta números enteros.</translation>
     </message>
 </context>
 </TS>
