@@ -184,14 +184,12 @@ TEST_F(BatchCommands, NewBatchTakesItsNumberWhenSavedWhileKv7ctlReplaysTheJourna
   store::BatchRow ended;
   ended.bolla = "J1";
   batches::BatchJournal(batches::BatchJournal::DirectoryIn(work), {}).Add(ended, {2026, 5, 4, 10, 0, 0});
-  Outcome replay;
   windows_.edits.push_back([&](BatchWorkingSet& ws) {
-    replay = Shell("KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR=" + work.string() + " " KV7CTL_PATH
-                   " journal replay --work " + work.string() + " --dir " + work.string() + " 2>&1");
     ws.numero = "N1";
+    EXPECT_EQ(Shell("KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR=" + work.string() + " " KV7CTL_PATH
+                    " journal replay --work " + work.string() + " --dir " + work.string() + " 2>&1").status, 0);
   });
   sup_->Nuova1Click();
-  EXPECT_EQ(replay.status, 0) << replay.out;
   EXPECT_EQ(windows_.editorInputs.at(0).number, 1);
   EXPECT_EQ(Column("SELECT CONCAT_WS('/', num, bolla) FROM bolle ORDER BY num"),
             (std::vector<std::string>{"1/J1", "2/N1"}));
@@ -202,8 +200,7 @@ TEST_F(BatchCommands, NewBatchTakesItsNumberWhenSavedWhileKv7ctlReplaysTheJourna
 TEST_F(BatchCommands, ModifyRefusesARowDeletedOrChangedSinceItWasRead) {
   const struct {
     std::int64_t picked;
-    const char* meanwhile;  // SQL run while the editor is open
-    const char* message;
+    const char *meanwhile, *message;  // SQL run while the editor is open
     std::vector<std::string> rows;
   } cases[] = {
       {1, "DELETE FROM bolle WHERE num = 1",
@@ -217,10 +214,7 @@ TEST_F(BatchCommands, ModifyRefusesARowDeletedOrChangedSinceItWasRead) {
     Sql().Execute("INSERT INTO bolle (num, bolla) VALUES (1, 'N1')");
     op_.messages.clear();
     windows_.batchChoices = {c.picked};
-    windows_.edits = {[&](BatchWorkingSet& ws) {
-      Sql().Execute(c.meanwhile);
-      ws.numero = "MIA";
-    }};
+    windows_.edits = {[&](BatchWorkingSet& ws) { Sql().Execute(c.meanwhile); ws.numero = "MIA"; }};
     sup_->Modifica2Click();
     EXPECT_EQ(op_.messages, std::vector<std::string>{c.message});
     EXPECT_EQ(Column("SELECT CONCAT_WS('/', num, bolla) FROM bolle"), c.rows) << c.message;
