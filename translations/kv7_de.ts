@@ -487,6 +487,22 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
         <translation>Das Archiv hat den Lieferschein %1 abgelehnt: %2. Er bleibt im Journal bei den abgelehnten Lieferscheinen.</translation>
     </message>
+    <message>
+        <source>La bolla è stata registrata con il numero %1: il numero %2 è stato preso nel frattempo da un&apos;altra bolla.</source>
+        <translation>Der Lieferschein wurde unter der Nummer %1 registriert: ein anderer Lieferschein hat inzwischen die Nummer %2 erhalten.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cancellata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>Der Lieferschein %1 wurde nach dem Öffnen gelöscht: die Änderungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cambiata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>Der Lieferschein %1 wurde nach dem Öffnen geändert: die Änderungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 non esiste più.</source>
+        <translation>Der Lieferschein %1 existiert nicht mehr.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -2012,6 +2028,13 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Ma&amp;gnettest</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::WholeNumberField</name>
+    <message>
+        <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
+        <translation>„%1“ ist keine ganze Zahl: das Feld nimmt nur ganze Zahlen an.</translation>
     </message>
 </context>
 </TS>

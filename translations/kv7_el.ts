@@ -487,6 +487,22 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
         <translation>Το αρχείο απέρριψε το δελτίο %1: %2. Παραμένει στο ημερολόγιο μαζί με τα απορριφθέντα δελτία.</translation>
     </message>
+    <message>
+        <source>La bolla è stata registrata con il numero %1: il numero %2 è stato preso nel frattempo da un&apos;altra bolla.</source>
+        <translation>Το δελτίο καταχωρίστηκε με αριθμό %1: ένα άλλο δελτίο πήρε στο μεταξύ τον αριθμό %2.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cancellata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>Το δελτίο %1 διαγράφηκε μετά το άνοιγμα: οι αλλαγές δεν αποθηκεύτηκαν.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cambiata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>Το δελτίο %1 άλλαξε μετά το άνοιγμα: οι αλλαγές δεν αποθηκεύτηκαν.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 non esiste più.</source>
+        <translation>Το δελτίο %1 δεν υπάρχει πια.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -2012,6 +2028,13 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Έλεγχος μα&amp;γνητών</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::WholeNumberField</name>
+    <message>
+        <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
+        <translation>Το «%1» δεν είναι ακέραιος αριθμός: το πεδίο δέχεται μόνο ακέραιους αριθμούς.</translation>
     </message>
 </context>
 </TS>

@@ -487,6 +487,22 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
         <translation>The archive refused delivery note %1: %2. It stays in the journal among the refused notes.</translation>
     </message>
+    <message>
+        <source>La bolla è stata registrata con il numero %1: il numero %2 è stato preso nel frattempo da un&apos;altra bolla.</source>
+        <translation>The delivery note was registered as number %1: another delivery note took number %2 meanwhile.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cancellata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>Delivery note %1 was deleted after it was opened: the changes were not saved.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cambiata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>Delivery note %1 was changed after it was opened: the changes were not saved.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 non esiste più.</source>
+        <translation>Delivery note %1 no longer exists.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -2012,6 +2028,13 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Ma&amp;gnet test</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::WholeNumberField</name>
+    <message>
+        <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
+        <translation>&quot;%1&quot; is not a whole number: the field takes whole numbers only.</translation>
     </message>
 </context>
 </TS>

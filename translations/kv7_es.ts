@@ -487,6 +487,22 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
         <translation>El archivo ha rechazado el albarán %1: %2. Queda en el diario entre los albaranes rechazados.</translation>
     </message>
+    <message>
+        <source>La bolla è stata registrata con il numero %1: il numero %2 è stato preso nel frattempo da un&apos;altra bolla.</source>
+        <translation>El albarán se ha registrado con el número %1: otro albarán tomó entretanto el número %2.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cancellata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>El albarán %1 se borró después de abrirlo: los cambios no se han guardado.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cambiata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>El albarán %1 se modificó después de abrirlo: los cambios no se han guardado.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 non esiste più.</source>
+        <translation>El albarán %1 ya no existe.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -2012,6 +2028,13 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Prueba ima&amp;nes</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::WholeNumberField</name>
+    <message>
+        <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
+        <translation>&quot;%1&quot; no es un número entero: el campo solo acepta números enteros.</translation>
     </message>
 </context>
 </TS>

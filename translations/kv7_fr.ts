@@ -487,6 +487,22 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
         <translation>L&apos;archive a refusé le bon %1 : %2. Il reste dans le journal parmi les bons refusés.</translation>
     </message>
+    <message>
+        <source>La bolla è stata registrata con il numero %1: il numero %2 è stato preso nel frattempo da un&apos;altra bolla.</source>
+        <translation>Le bon a été enregistré sous le numéro %1 : un autre bon a pris entre-temps le numéro %2.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cancellata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>Le bon %1 a été supprimé après son ouverture : les modifications n&apos;ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cambiata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>Le bon %1 a été modifié après son ouverture : les modifications n&apos;ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 non esiste più.</source>
+        <translation>Le bon %1 n&apos;existe plus.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -2012,6 +2028,13 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Test ai&amp;mants</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::WholeNumberField</name>
+    <message>
+        <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
+        <translation>« %1 » n&apos;est pas un nombre entier : le champ n&apos;accepte que des nombres entiers.</translation>
     </message>
 </context>
 </TS>

@@ -487,6 +487,22 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>La bolla %1 è stata rifiutata dall&apos;archivio: %2. Resta nel giornale tra le bolle rifiutate.</source>
         <translation>O arquivo recusou a guia %1: %2. Fica no diário entre as guias recusadas.</translation>
     </message>
+    <message>
+        <source>La bolla è stata registrata con il numero %1: il numero %2 è stato preso nel frattempo da un&apos;altra bolla.</source>
+        <translation>A guia foi registada com o número %1: entretanto outra guia ficou com o número %2.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cancellata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>A guia %1 foi apagada depois de aberta: as alterações não foram guardadas.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 è stata cambiata dopo l&apos;apertura: le modifiche non sono state salvate.</source>
+        <translation>A guia %1 foi alterada depois de aberta: as alterações não foram guardadas.</translation>
+    </message>
+    <message>
+        <source>La bolla %1 non esiste più.</source>
+        <translation>A guia %1 já não existe.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -2012,6 +2028,13 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Teste í&amp;manes</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::ui::WholeNumberField</name>
+    <message>
+        <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
+        <translation>&quot;%1&quot; não é um número inteiro: o campo só aceita números inteiros.</translation>
     </message>
 </context>
 </TS>

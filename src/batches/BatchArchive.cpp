@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "batches/BatchNumbering.h"
 #include "batches/BatchRules.h"
 #include "batches/ReaderText.h"
 #include "programs/ProgramArchive.h"
@@ -148,12 +149,14 @@ BatchEditorInput PrepareNewBatch(store::Database& db, BatchWorkingSet current, b
 
 BatchEditorInput PrepareEditBatch(store::Database& db, std::int64_t n, BatchWorkingSet current, bool inGrams) {
   store::BatchRow row;
-  if (db.LoadBatchByNumber(n, row)) {
+  const bool found = db.LoadBatchByNumber(n, row);
+  if (found) {
     std::string name = current.nomeProd;
     current = WorkingSetFromRow(row);
     current.nomeProd = name;
   }
   BatchEditorInput in = EditorInput(db, std::move(current), inGrams);
+  if (found) in.loaded = row;
   in.number = n;
   in.isNew = false;
   in.ws.nomeProd = LookupProducerByCode(in.producers, in.ws.codProd).value_or(in.ws.nomeProd);
@@ -182,24 +185,34 @@ const std::vector<TextColumn>& BatchTextColumns() {
   return columns;
 }
 
-bool FitForArchive(store::BatchRow& row, const std::string& what, const LogSink& log) {
+std::vector<CutText> FitTexts(store::BatchRow& row, bool* changed) {
   std::string* texts[] = {&row.programma, &row.bolla, &row.codicebarre, &row.produttore,
                           &row.note,      &row.lotto, &row.operatore};
   const auto& columns = BatchTextColumns();
-  bool changed = false;
+  std::vector<CutText> cuts;
   for (std::size_t i = 0; i < columns.size(); ++i) {
     std::string& text = *texts[i];
     std::string fit = &text == &row.codicebarre ? CleanBarcode(text) : Utf8OrLatin1(text);
     if (CharCount(fit) > columns[i].width) {
-      WriteLog(log, LogLines(what + ", " + columns[i].name + " tagliato a " + std::to_string(columns[i].width) +
-                                 " caratteri",
-                             {{"testo", fit}}));
+      cuts.push_back({columns[i].name, columns[i].width, fit});
       fit = FirstChars(fit, columns[i].width);
     }
     if (fit == text) continue;
     text = std::move(fit);
-    changed = true;
+    if (changed) *changed = true;
   }
+  return cuts;
+}
+
+void LogCuts(const LogSink& log, const std::string& who, const std::vector<CutText>& cuts) {
+  for (const auto& cut : cuts)
+    WriteLog(log, LogLines(who + ", " + cut.column + " tagliato a " + std::to_string(cut.width) + " caratteri",
+                           {{"testo", cut.text}}));
+}
+
+bool FitForArchive(store::BatchRow& row, const std::string& what, const LogSink& log) {
+  bool changed = false;
+  LogCuts(log, what, FitTexts(row, &changed));
   return changed;
 }
 
@@ -223,13 +236,31 @@ store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws
   return row;
 }
 
-std::optional<BadField> SaveBatch(store::Database& db, std::int64_t n, const BatchWorkingSet& ws,
-                                  const LogSink& log) {
-  if (auto bad = CheckBatchTexts(ws)) return bad;
-  store::BatchRow row = BatchRowFromWorkingSet(n, ws);
-  FitForArchive(row, "Bolla " + std::to_string(n), log);
-  db.SaveBatchRow(row);
-  return std::nullopt;
+SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log) {
+  if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, 0, bad};
+  store::BatchRow row = BatchRowFromWorkingSet(0, ws);
+  const auto cuts = FitTexts(row);
+  LockedBatches locked(db);
+  locked.InsertUnderNextNumber(row);
+  locked.Commit();
+  LogCuts(log, "Bolla " + std::to_string(row.num), cuts);
+  return {SaveResult::Status::Saved, row.num, std::nullopt};
+}
+
+SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, const BatchWorkingSet& ws,
+                           const LogSink& log) {
+  if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, loaded.num, bad};
+  store::BatchRow row = BatchRowFromWorkingSet(loaded.num, ws);
+  const auto cuts = FitTexts(row);
+  LockedBatches locked(db);
+  store::BatchRow now;
+  const bool found = locked.Load(loaded.num, now);
+  if (found && now == loaded) locked.Update(row);
+  locked.Commit();
+  if (!found) return {SaveResult::Status::Deleted, loaded.num, std::nullopt};
+  if (now != loaded) return {SaveResult::Status::Changed, loaded.num, std::nullopt};
+  LogCuts(log, "Bolla " + std::to_string(row.num), cuts);
+  return {SaveResult::Status::Saved, row.num, std::nullopt};
 }
 
 bool DeleteBatch(store::Database& db, std::int64_t n, const LogSink& log) {

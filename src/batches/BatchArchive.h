@@ -60,18 +60,21 @@ struct BatchEditorInput {
   programs::ProgramLists programs;
   std::vector<ProgramClasses> classes;  // parallel to programs.entries
   std::vector<Producer> producers;
+  // Modify: the row as it was read, which the save must find unchanged.
+  std::optional<store::BatchRow> loaded;
 
   // The list position (0-based) of the program NProgramma names; -1 if none.
   int ProgramIndex(const std::string& program) const;
 };
 
-// New ("&Nuova"): number BatchMaxNumber + 1; `current` reset as
+// New ("&Nuova"): shows BatchMaxNumber + 1, the number the batch expects
+// (it takes its own when saved); `current` reset as
 // ResetBatchEditor does (totals "0", no note) and shown with the first
 // listed program, dated `now`.
 BatchEditorInput PrepareNewBatch(store::Database& db, BatchWorkingSet current, bool inGrams,
                                  const store::DbDateTime& now);
-// Modify ("&Modifica"): batch n as stored. When it no longer exists the
-// editor keeps `current` (saving then inserts the batch under n).
+// Modify ("&Modifica"): batch n as stored, kept in `loaded`. When it no
+// longer exists `loaded` is empty and the editor keeps `current`.
 BatchEditorInput PrepareEditBatch(store::Database& db, std::int64_t n, BatchWorkingSet current, bool inGrams);
 
 // A text of the working set that a save cannot store as a number: the
@@ -92,18 +95,40 @@ struct TextColumn {
 };
 const std::vector<TextColumn>& BatchTextColumns();
 
+// A text cut to its column's width, with the text as it was (cleaned).
+struct CutText {
+  const char* column;
+  std::size_t width;
+  std::string text;
+};
 // The row as the archive keeps it: every text valid UTF-8 (bytes that are
 // not are read as Latin-1), the barcode without control characters, each
-// text cut to its column's width with the whole text in the log under
-// `what`. Returns whether anything changed; a fitted row stays as it is.
+// text cut to its column's width. Returns the cuts; `changed` tells whether
+// any text changed (a fitted row stays as it is).
+std::vector<CutText> FitTexts(store::BatchRow& row, bool* changed = nullptr);
+// One log line per cut, headed by `who` ("Bolla 42").
+void LogCuts(const LogSink& log, const std::string& who, const std::vector<CutText>& cuts);
+// FitTexts with the cuts logged under `what`; true when anything changed.
 bool FitForArchive(store::BatchRow& row, const std::string& what, const LogSink& log);
 
-// SaveBatch(n): the row with number n gets the working set (inserted when
-// there is none). A text wider than its column is stored cut to the width
-// and the full text goes to the log. With a bad field nothing is written.
-std::optional<BadField> SaveBatch(store::Database& db, std::int64_t n, const BatchWorkingSet& ws,
-                                  const LogSink& log);
-// The row SaveBatch writes, before the cut to the column widths.
+// What a save of the editor came to. Only Saved has written anything.
+struct SaveResult {
+  enum class Status { Saved, BadField, Deleted, Changed };
+  Status status = Status::Saved;
+  std::int64_t number = 0;  // the batch's registration number
+  std::optional<BadField> bad;
+};
+
+// New: the batch takes its number (highest + 1) in the transaction that
+// inserts it, by the journal's own numbering; `number` is the one given.
+// Texts are fitted (FitTexts) and the cuts logged.
+SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log);
+// Modify: writes over `loaded.num` only while that row is still exactly
+// `loaded`; a row deleted or changed since is left as it is (Deleted,
+// Changed).
+SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, const BatchWorkingSet& ws,
+                           const LogSink& log);
+// The row a save writes, before the texts are fitted.
 store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws);
 
 // Delete ("&Cancella"): batch n, written whole to the log first; false when

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "batches/BatchArchive.h"
+#include "batches/BatchNumbering.h"
 #include "batches/BatchRules.h"
 #include "batches/KillPoint.h"
 #include "store/FileIo.h"
@@ -181,13 +182,6 @@ class PassLock {
   bool held_ = false;
 };
 
-void Quietly(store::DbConnection& c, const char* sql) {
-  try {
-    c.ExecuteSql(sql);
-  } catch (const store::DbError&) {
-  }
-}
-
 }  // namespace
 
 BatchJournal::BatchJournal(fs::path dir, LogSink log) : dir_(std::move(dir)), log_(std::move(log)) {
@@ -269,39 +263,26 @@ std::vector<JournalEntry> BatchJournal::EntriesIn(const fs::path& dir) const {
 std::int64_t BatchJournal::Store(store::Database& db, JournalEntry& e) {
   store::BatchRow row = e.row;
   FitForArchive(row, LogLabel(e.id), log_);
-  auto& c = db.Connection();
-  c.ExecuteSql(
+  db.Connection().ExecuteSql(
       std::string("CREATE TABLE IF NOT EXISTS `") + kJournalTable +
       "` (`id` VARCHAR(40) NOT NULL PRIMARY KEY, `num` INTEGER NOT NULL, `applied` DATETIME NOT NULL)"
       " ENGINE=InnoDB DEFAULT CHARSET=utf8mb4");
-  // Locking the table is what keeps two consoles on one server from taking
-  // the same number; the lock needs autocommit off to stay transactional.
-  try {
-    c.ExecuteSql("SET autocommit = 0");
-    c.ExecuteSql(std::string("LOCK TABLES `bolle` WRITE, `") + kJournalTable + "` WRITE");
+  {
+    LockedBatches locked(db, {kJournalTable});
+    auto& c = locked.Connection();
     auto done = c.QueryFirst(std::string("SELECT `num` FROM `") + kJournalTable + "` WHERE `id` = ?", {e.id});
     if (done) {
       row.num = store::ToInteger((*done)[0]);
       Log("Giornale: bolla " + e.id + " gia' archiviata come num " + std::to_string(row.num));
     } else {
-      row.num = store::ToInteger((*c.QueryFirst("SELECT COALESCE(MAX(`num`), 0) FROM `bolle`"))[0]) + 1;
-      store::DbTable(c, "bolle", {"num"}).Insert(store::Database::BatchAssignments(row));
+      locked.InsertUnderNextNumber(row);
       c.Execute(
           std::string("INSERT INTO `") + kJournalTable + "` (`id`, `num`, `applied`) VALUES (?, ?, NOW())",
           {e.id, row.num});
     }
-    c.ExecuteSql("COMMIT");
-    KillPoint("stored");
-    c.ExecuteSql("UNLOCK TABLES");
-    c.ExecuteSql("SET autocommit = 1");
-  } catch (const store::DbError& err) {
-    Quietly(c, "ROLLBACK");
-    Quietly(c, "UNLOCK TABLES");
-    Quietly(c, "SET autocommit = 1");
-    // A refused row leaves a sound connection; anything else may not.
-    if (!err.IsContentError()) db.Disconnect();
-    throw;
+    locked.Commit();
   }
+  KillPoint("stored");
   e.stored = true;
   e.row.num = row.num;
   return row.num;

@@ -14,6 +14,7 @@
 
 #include "batches/EnterKey.h"
 #include "batches/TListaProduttori.h"
+#include "ui/WholeNumberField.h"
 
 
 namespace kv7::batches {
@@ -73,6 +74,7 @@ TModDati::TModDati(QWidget* parent) : QDialog(parent) {
   connect(save_, &QPushButton::clicked, this, &QDialog::accept);
   connect(change_, &QPushButton::clicked, this, &TModDati::PickProducer);
 
+  for (QLineEdit* e : {total, casse, pedane}) ui::WholeNumberField::Attach(e);
   for (QLineEdit* e : {numero, lotto, casse, pedane, operatore})
     new EnterKey(e, [total] { total->setFocus(); });
   new EnterKey(total, [this] { save_->setFocus(); });

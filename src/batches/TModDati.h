@@ -3,8 +3,9 @@
 // ProcessingData and the producers; hands the data back when it closes.
 // Enter walks the fields to "Totale Partita kg:" and from there to "Salva";
 // Enter in the producer code looks the producer up; "Cambia" picks one from
-// the list. On Cancel the code, description, note and number get back what
-// they held when the window was shown; the other fields keep what was typed.
+// the list. The batch total, crates and pallets take whole numbers only. On
+// Cancel the code, description, note and number get back what they held
+// when the window was shown; the other fields keep what was typed.
 
 #include <QDialog>
 

@@ -24,6 +24,7 @@
 #include "batches/TListaProduttori.h"
 #include "i18n/Numbers.h"
 #include "programs/TListaProgrammi.h"
+#include "ui/WholeNumberField.h"
 
 namespace kv7::batches {
 namespace {
@@ -92,6 +93,7 @@ TNewBolla::TNewBolla(QWidget* parent) : QDialog(parent) {
   for (const char* name : {"Numero", "Lotto", "CodProd", "NomeProd", "TotalePart", "numcasse", "numpedane",
                            "Operatore"})
     new EnterKey(Field(name), [this] { focusNextChild(); });
+  for (const char* name : {"TotalePart", "numcasse", "numpedane"}) ui::WholeNumberField::Attach(Field(name));
   connect(programma_, &QComboBox::currentIndexChanged, this, &TNewBolla::ProgrammaChange);
   connect(corr_, &QCheckBox::clicked, this, &TNewBolla::CorrClick);
   connect(note_, &QPlainTextEdit::textChanged, this, [this] { NoteChange(note_); });

@@ -94,6 +94,10 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Tutti i codici da 01 a 98 sono già usati: cancellare un programma."),
     // Batch commands.
     QT_TRANSLATE_NOOP("Messages", "Il campo %1 non contiene un numero intero: \"%2\". La bolla non è stata salvata."),
+    QT_TRANSLATE_NOOP("Messages", "La bolla è stata registrata con il numero %1: il numero %2 è stato preso nel frattempo da un'altra bolla."),
+    QT_TRANSLATE_NOOP("Messages", "La bolla %1 è stata cancellata dopo l'apertura: le modifiche non sono state salvate."),
+    QT_TRANSLATE_NOOP("Messages", "La bolla %1 è stata cambiata dopo l'apertura: le modifiche non sono state salvate."),
+    QT_TRANSLATE_NOOP("Messages", "La bolla %1 non esiste più."),
     // The end of a batch, its journal and the exports for the host.
     QT_TRANSLATE_NOOP("Messages", "Totale partita deve essere maggiore di zero!"),
     QT_TRANSLATE_NOOP("Messages", "azzione scarti!"),

@@ -58,6 +58,8 @@ struct BatchRow {
   // "HH:MM:SS" ("" when `data` is NULL).
   std::string DateText() const;
   std::string TimeText() const;
+
+  bool operator==(const BatchRow&) const = default;
 };
 
 // The calculated columns of `bolle`. Percentages are R(part x 10000 / total)

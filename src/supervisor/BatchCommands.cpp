@@ -57,20 +57,44 @@ void Supervisor::EditAndSaveBatch(batches::BatchEditorInput input) {
   for (;;) {
     const auto result = batchWindows_->EditBatch(input);
     if (!result) return;
+    batches::SaveResult saved;
     try {
-      const auto bad = batches::SaveBatch(*database_, input.number, *result, ArchiveLog());
-      batchWorkingSet_ = *result;
-      if (!bad) return;
-      // The editor refuses such a total itself; should one get through, the
-      // row stays as it was and the batch comes back as typed.
-      operator_.ShowMessage("Il campo " + bad->field + " non contiene un numero intero: \"" + bad->text +
-                            "\". La bolla non è stata salvata.");
-      input.ws = *result;
+      saved = input.isNew ? batches::SaveNewBatch(*database_, *result, ArchiveLog())
+                          : batches::SaveEditedBatch(*database_, *input.loaded, *result, ArchiveLog());
     } catch (const store::DbError& e) {
       ShowDatabaseError(e.what());
       return;
     }
+    batchWorkingSet_ = *result;
+    if (!ReportBatchSave(saved, input.number)) return;
+    input.ws = *result;
   }
+}
+
+bool Supervisor::ReportBatchSave(const batches::SaveResult& saved, std::int64_t shownNumber) {
+  using Status = batches::SaveResult::Status;
+  const std::string n = std::to_string(saved.number);
+  switch (saved.status) {
+    case Status::Saved:
+      // Another batch (a journal replay) took the number shown meanwhile.
+      if (saved.number != shownNumber)
+        operator_.ShowMessage("La bolla è stata registrata con il numero " + n + ": il numero " +
+                              std::to_string(shownNumber) + " è stato preso nel frattempo da un'altra bolla.");
+      return false;
+    case Status::Deleted:
+      operator_.ShowMessage("La bolla " + n + " è stata cancellata dopo l'apertura: le modifiche non sono state salvate.");
+      return false;
+    case Status::Changed:
+      operator_.ShowMessage("La bolla " + n + " è stata cambiata dopo l'apertura: le modifiche non sono state salvate.");
+      return false;
+    case Status::BadField:
+      // The editor refuses such a figure itself; should one get through, the
+      // row stays as it was and the batch comes back as typed.
+      operator_.ShowMessage("Il campo " + saved.bad->field + " non contiene un numero intero: \"" + saved.bad->text +
+                            "\". La bolla non è stata salvata.");
+      return true;
+  }
+  return false;
 }
 
 void Supervisor::Nuova1Click() {
@@ -105,6 +129,11 @@ void Supervisor::Modifica2Click() {
     input = batches::PrepareEditBatch(*database_, *n, batchWorkingSet_, config_.totaligrammi == 1);
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());
+    return;
+  }
+  // Deleted since the list was read: there is nothing to change.
+  if (!input.loaded) {
+    operator_.ShowMessage("La bolla " + std::to_string(*n) + " non esiste più.");
     return;
   }
   EditAndSaveBatch(std::move(input));

@@ -253,6 +253,9 @@ class Supervisor {
   std::optional<batches::Producer> PickProducer();
   // The editor until the batch is saved or the editor cancelled.
   void EditAndSaveBatch(batches::BatchEditorInput input);
+  // Tells the person what a save of the editor came to; true when the
+  // editor must come back with what was typed.
+  bool ReportBatchSave(const batches::SaveResult& saved, std::int64_t shownNumber);
 
   BatchWindows* batchWindows_ = nullptr;
   // The editor's working copy: its header texts carry over to the next batch.

@@ -28,6 +28,7 @@
 
 #include "i18n/MessageCatalogue.h"
 #include "ui/TranslatedText.h"
+#include "ui/WholeNumberField.h"
 
 namespace kv7::ui {
 namespace {
@@ -197,6 +198,7 @@ QWidget* TMain::BuildHeader() {
   totPartita_->setObjectName("totPartita");
   totPartita_->setMaxLength(6);
   totPartita_->setText("0");
+  WholeNumberField::Attach(totPartita_);
   for (QLineEdit* e : {numBolla_, totPartita_}) {
     e->setAlignment(Qt::AlignRight);
   }

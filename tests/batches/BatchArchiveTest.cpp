@@ -17,6 +17,7 @@
 namespace {
 
 using namespace kv7::batches;
+namespace store = kv7::store;
 
 class Archive : public kv7::test::TestDatabase {
  protected:
@@ -65,7 +66,8 @@ BatchWorkingSet Sample() {
 }
 
 TEST_F(Archive, SavedBatchReadsBackColumnByColumnWithTheBarcodeCutAndLogged) {
-  ASSERT_FALSE(SaveBatch(Db(), 42, Sample(), Log()));
+  Sql().Execute("INSERT INTO `bolle` (`num`, `bolla`) VALUES (41, 'old')");
+  ASSERT_EQ(SaveNewBatch(Db(), Sample(), Log()).number, 42);
   auto row = ClientRow("SELECT * FROM bolle WHERE num = 42");
   std::map<std::string, std::string> expected{
       {"num", "42"},        {"data", "2024-03-05 14:30:07"}, {"programma", "05"},
@@ -77,14 +79,19 @@ TEST_F(Archive, SavedBatchReadsBackColumnByColumnWithTheBarcodeCutAndLogged) {
     for (int c = 1; c <= 15; ++c)
       expected["tot" + std::to_string(c) + "q" + std::to_string(q)] = std::to_string(1000 * (q - 1) + c - 1);
   EXPECT_EQ(row, expected);
-  EXPECT_NE(log.find("codicebarre tagliato a 18 caratteri: testo=" + Sample().codBar), std::string::npos) << log;
+  EXPECT_NE(log.find("Bolla 42, codicebarre tagliato a 18 caratteri: testo=" + Sample().codBar), std::string::npos)
+      << log;
 
   // A bad total: nothing written, the stored row unchanged.
   BatchWorkingSet bad = Sample();
   bad.totals[2][4] = "12,5";
   bad.numero = "CHANGED";
-  EXPECT_EQ(SaveBatch(Db(), 42, bad, Log()), (BadField{"TotC5Q3", "12,5"}));
+  store::BatchRow loaded;
+  ASSERT_TRUE(Db().LoadBatchByNumber(42, loaded));
+  EXPECT_EQ(SaveEditedBatch(Db(), loaded, bad, Log()).bad, (BadField{"TotC5Q3", "12,5"}));
+  EXPECT_EQ(SaveNewBatch(Db(), bad, Log()).status, SaveResult::Status::BadField);
   EXPECT_EQ(ClientRow("SELECT * FROM bolle WHERE num = 42"), expected);
+  EXPECT_EQ(ClientRow("SELECT COUNT(*) AS n FROM bolle")["n"], "2");
 
   // Deleted: the row goes to the log whole first.
   log.clear();
@@ -97,11 +104,11 @@ TEST_F(Archive, SavedBatchReadsBackColumnByColumnWithTheBarcodeCutAndLogged) {
 
 TEST_F(Archive, NextNumberListAndProducersOfTheBatches) {
   const BatchWorkingSet ws = Sample();
-  for (int n : {1, 2, 3}) ASSERT_FALSE(SaveBatch(Db(), n, ws, {}));
+  for (int n : {1, 2, 3}) ASSERT_EQ(SaveNewBatch(Db(), ws, {}).number, n);
   ASSERT_TRUE(SaveProducer(Db(), 12, "Rossi Mario"));
   BatchWorkingSet other = ws;
   other.codProd = "13";
-  ASSERT_FALSE(SaveBatch(Db(), 4, other, {}));
+  ASSERT_EQ(SaveNewBatch(Db(), other, {}).number, 4);
 
   BatchList list = FillBatchList(Db());
   EXPECT_EQ(list.count, 4);

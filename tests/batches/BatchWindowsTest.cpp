@@ -1,7 +1,8 @@
 // The batch and producer windows through their widgets on the offscreen
 // platform: limits, kilograms typed with either decimal mark, "Partita",
 // the refused save, the note, the program's classes, the processing-data
-// window's Enter keys and Cancel rule, and the batch picker on 100 001
+// window's Enter keys and Cancel rule, whole figures refused as typed in
+// the three windows that take them, and the batch picker on 100 001
 // batches, where Enter on batch 100000 edits that batch.
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -23,6 +25,7 @@
 #include "batches/TNewBolla.h"
 #include "batches/Texpfiltdata.h"
 #include "store/TestDatabase.h"
+#include "ui/TMain.h"
 #include "ui/QtTestApp.h"
 
 namespace {
@@ -164,6 +167,31 @@ TEST(ProcessingDataWindow, EnterKeysLookupAndTheCancelRule) {
   EXPECT_EQ(after.lotto, "L5");  // typed fields other than the four stay
 }
 
+TEST(WholeFigures, ATextThatIsNoWholeNumberIsRefusedAsTypedWithAMessage) {
+  kv7::test::TestApp();
+  TModDati data;
+  TNewBolla editor;
+  kv7::ui::TMain console;
+  const struct {
+    QWidget* window;
+    const char *field, *typed, *after, *refused;  // refused: named in the message; nullptr when taken
+  } cases[] = {
+      {&data, "totPartita", "12,5", "125", "12,"}, {&data, "numcasse", "3.", "3", "3."},
+      {&data, "numpedane", "00", "00", nullptr},   {&editor, "TotalePart", "1e3", "13", "1e"},
+      {&editor, "numcasse", "-2", "2", "-"},        {&editor, "numpedane", " 4 ", " 4 ", nullptr},
+      {&console, "totPartita", "9x", "9", "9x"},    {&console, "totPartita", "007", "007", nullptr},
+  };
+  for (const auto& c : cases) {
+    auto* field = c.window->findChild<QLineEdit*>(c.field);
+    field->clear();
+    QTest::keyClicks(field, c.typed);
+    EXPECT_EQ(field->text(), c.after) << c.field;
+    std::unique_ptr<QMessageBox> box(c.window->findChild<QMessageBox*>());
+    const QString message("\"%1\" non è un numero intero: il campo accetta solo numeri interi.");
+    EXPECT_EQ(box ? box->text() : QString(), c.refused ? message.arg(c.refused) : QString()) << c.field;
+  }
+}
+
 TEST(ProducerList, ClickOrEnterPicksTheProducerOfTheEntry) {
   kv7::test::TestApp();
   for (bool byKey : {false, true}) {
@@ -205,12 +233,13 @@ TEST_F(BigArchive, EnterOnBatch100000EditsThatBatch) {
   ASSERT_EQ(picker.Selected(), 100000);
 
   TNewBolla editor;
-  editor.Fill(PrepareEditBatch(Db(), *picker.Selected(), {}, true));
+  const BatchEditorInput input = PrepareEditBatch(Db(), *picker.Selected(), {}, true);
+  editor.Fill(input);
   EXPECT_EQ(editor.windowTitle(), "Modifica Bolla N:100000");
   EXPECT_EQ(editor.Field("Numero")->text(), "B100000");  // longer than its field: kept whole
   editor.Field("Numero")->setText("NUOVA");
   editor.accept();
-  ASSERT_FALSE(SaveBatch(Db(), 100000, editor.Result(), {}));
+  ASSERT_EQ(SaveEditedBatch(Db(), *input.loaded, editor.Result(), {}).status, SaveResult::Status::Saved);
   auto changed = Sql().Query("SELECT `num` FROM `bolle` WHERE `bolla` = 'NUOVA'");
   ASSERT_EQ(changed.size(), 1u);
   EXPECT_EQ(kv7::store::ToInteger(changed[0][0]), 100000);

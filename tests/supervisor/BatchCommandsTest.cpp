@@ -1,18 +1,22 @@
 // The batch, producer and processing-data commands on the private server,
 // with scripted windows: F3 OK and Cancel and the main window's fields, the
 // Enter keys, a batch and a producer made, changed and deleted through the
-// commands (rows read back), and the restart record the exit routine writes
-// with the producer of the processing data.
+// commands (rows read back), a new batch numbered when saved while kv7ctl
+// replays the journal, a change refused on a row deleted or changed while it
+// was open, and the restart record the exit routine writes with the producer
+// of the processing data.
 
 #include <gtest/gtest.h>
 
 #include <deque>
 
+#include "batches/BatchJournal.h"
 #include "batches/ProducerArchive.h"
 #include "programs/ProgramArchive.h"
 #include "store/ConfigStore.h"
 #include "store/TestDatabase.h"
 #include "support/FileText.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 #include "supervisor/ConsoleRecorder.h"
 #include "supervisor/Supervisor.h"
@@ -173,6 +177,48 @@ TEST_F(BatchCommands, BatchIsMadeChangedAndDeletedThroughTheEditor) {
   sup_->Cancella2Click();
   EXPECT_TRUE(Column("SELECT num FROM bolle").empty());
   EXPECT_NE(Log().find("Bolla cancellata: num=1;"), std::string::npos) << Log();
+}
+
+TEST_F(BatchCommands, NewBatchTakesItsNumberWhenSavedWhileKv7ctlReplaysTheJournal) {
+  const auto work = dir_ / "other";
+  store::BatchRow ended;
+  ended.bolla = "J1";
+  batches::BatchJournal(batches::BatchJournal::DirectoryIn(work), {}).Add(ended, {2026, 5, 4, 10, 0, 0});
+  windows_.edits.push_back([&](BatchWorkingSet& ws) {
+    ws.numero = "N1";
+    EXPECT_EQ(Shell("KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR=" + work.string() + " " KV7CTL_PATH
+                    " journal replay --work " + work.string() + " --dir " + work.string() + " 2>&1").status, 0);
+  });
+  sup_->Nuova1Click();
+  EXPECT_EQ(windows_.editorInputs.at(0).number, 1);
+  EXPECT_EQ(Column("SELECT CONCAT_WS('/', num, bolla) FROM bolle ORDER BY num"),
+            (std::vector<std::string>{"1/J1", "2/N1"}));
+  EXPECT_EQ(op_.messages, std::vector<std::string>{"La bolla è stata registrata con il numero 2: il numero 1 è stato "
+                                                   "preso nel frattempo da un'altra bolla."});
+}
+
+TEST_F(BatchCommands, ModifyRefusesARowDeletedOrChangedSinceItWasRead) {
+  const struct {
+    std::int64_t picked;
+    const char *meanwhile, *message;  // SQL run while the editor is open
+    std::vector<std::string> rows;
+  } cases[] = {
+      {1, "DELETE FROM bolle WHERE num = 1",
+       "La bolla 1 è stata cancellata dopo l'apertura: le modifiche non sono state salvate.", {}},
+      {1, "UPDATE bolle SET bolla = 'ALTRA' WHERE num = 1",
+       "La bolla 1 è stata cambiata dopo l'apertura: le modifiche non sono state salvate.", {"1/ALTRA"}},
+      {7, nullptr, "La bolla 7 non esiste più.", {"1/N1"}},
+  };
+  for (const auto& c : cases) {
+    Sql().Execute("DELETE FROM bolle");
+    Sql().Execute("INSERT INTO bolle (num, bolla) VALUES (1, 'N1')");
+    op_.messages.clear();
+    windows_.batchChoices = {c.picked};
+    windows_.edits = {[&](BatchWorkingSet& ws) { Sql().Execute(c.meanwhile); ws.numero = "MIA"; }};
+    sup_->Modifica2Click();
+    EXPECT_EQ(op_.messages, std::vector<std::string>{c.message});
+    EXPECT_EQ(Column("SELECT CONCAT_WS('/', num, bolla) FROM bolle"), c.rows) << c.message;
+  }
 }
 
 TEST_F(BatchCommands, ProducerIsMadeChangedAndDeletedByTheSelectedRow) {
