@@ -7,6 +7,7 @@
 #include <atomic>
 #include <future>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 
 #include "supervisor/MachineThread.h"
@@ -60,6 +61,36 @@ TEST(MachineThread, CommandsRunInOrderBetweenTicksAndAStopClosesAfterTheRunningJ
   EXPECT_EQ(letters, "SabcdefC");
   machine.Post([&] { job('y'); });  // after the stop: never runs
   EXPECT_EQ(trace.back(), 'C');
+}
+
+// Whatever a job throws, from start-up, a tick or a command, is handed to
+// the failure handler and the thread stops in order: closing, then stopped.
+TEST(MachineThread, AThrowingJobIsReportedAndTheThreadClosesInOrder) {
+  // Start-up, tick, command, and a command throwing something that is no exception.
+  for (char thrower : std::string("STcn")) {
+    std::string trace;  // machine thread only until the join
+    std::promise<void> failed;
+    auto job = [&](char c) {
+      trace += c;
+      if (c == thrower && c == 'n') throw 42;
+      if (c == thrower) throw std::runtime_error(std::string("guasto ") + c);
+    };
+    MachineThread machine(2ms);
+    machine.SetFailureHandler([&](const std::string& what) {
+      trace += "[" + what + "]";
+      failed.set_value();
+    });
+    machine.Start({[&] { job('S'); }, [&] { job('T'); }, [&] { job('C'); }, [&] { job('.'); }});
+    machine.Post([&] { job('c'); });
+    machine.Post([&] { job('n'); });
+    ASSERT_EQ(failed.get_future().wait_for(5s), std::future_status::ready);
+    machine.Stop();
+    const std::string what = thrower == 'n' ? "unknown exception" : std::string("guasto ") + thrower;
+    const std::string failure = thrower + std::string("[") + what + "]C.";
+    ASSERT_GE(trace.size(), failure.size()) << trace;
+    EXPECT_EQ(trace.substr(trace.size() - failure.size()), failure) << trace;
+    EXPECT_TRUE(machine.Stopped());
+  }
 }
 
 TEST(MachineThread, NeverStartedStopsAtOnce) {
