@@ -471,6 +471,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Datei %1 kann nicht geschrieben werden: Kurven werden nicht mehr gespeichert.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Unerwarteter Fehler: %1. Das Programm wird beendet.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

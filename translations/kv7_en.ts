@@ -471,6 +471,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Cannot write file %1: traces are no longer saved.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Unexpected error: %1. The program is closing.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

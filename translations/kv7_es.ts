@@ -471,6 +471,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>No se puede escribir el archivo %1: las trazas ya no se guardan.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Error inesperado: %1. El programa se cierra.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

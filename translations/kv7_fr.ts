@@ -471,6 +471,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Impossible d&apos;écrire le fichier %1 : les traces ne sont plus enregistrées.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Erreur inattendue : %1. Le programme se ferme.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -471,6 +471,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Impossibile scrivere il file %1: le tracce non vengono più salvate.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Errore imprevisto: %1. Il programma viene chiuso.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

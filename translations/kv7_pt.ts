@@ -471,6 +471,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Não é possível escrever o ficheiro %1: os traços deixam de ser guardados.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Erro inesperado: %1. O programa será fechado.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
