@@ -148,5 +148,28 @@ TEST_F(WatchWhileWaiting, AnExceptionIsLoggedToldOnceAndTheConsoleClosesInOrder)
   EXPECT_EQ(person_.boxes.size(), 2u) << "told once";
 }
 
+// A box the watch raises under an open one is held, the same text once with
+// its beep, and shown once that box has closed; a question there gets No.
+TEST(HoldingOperator, HoldsWhatTheWatchRaisesUntilTheOpenBoxHasClosed) {
+  ScriptedOperator person;
+  person.answers = {true};
+  supervisor::HoldingOperator holding(person);
+  holding.Hold(true);
+  holding.Beep();
+  holding.ShowMessage("Il comando di versione non ha ricevuto una risposta corretta");
+  holding.ShowMessage("Il comando di versione non ha ricevuto una risposta corretta");
+  holding.ShowMessage("errore ciclo on scarti");
+  EXPECT_FALSE(holding.AskYesNo("I totali verranno azzerati, vuoi continuare ?"));
+  EXPECT_TRUE(person.messages.empty());
+  EXPECT_EQ(person.beeps, 0);
+  holding.Hold(false);
+  holding.ShowHeld();
+  EXPECT_EQ(person.messages, (std::vector<std::string>{"Il comando di versione non ha ricevuto una risposta corretta",
+                                                       "errore ciclo on scarti"}));
+  EXPECT_EQ(person.beeps, 1);
+  EXPECT_TRUE(person.questions.empty());
+  EXPECT_TRUE(holding.AskYesNo("I totali verranno azzerati, vuoi continuare ?")) << "passes through again";
+}
+
 }  // namespace
 }  // namespace kv7::test
