@@ -19,10 +19,10 @@ class HoldingOperator final : public Operator {
 
   void ShowMessage(const std::string& text) override {
     if (!holding_) return inner_.ShowMessage(text);
+    const bool beep = std::exchange(beepPending_, false);
     for (const Held& h : held_)
       if (h.text == text) return;
-    held_.push_back({text, beepPending_});
-    beepPending_ = false;
+    held_.push_back({text, beep});
   }
   bool AskYesNo(const std::string& question) override { return holding_ ? false : inner_.AskYesNo(question); }
   void Beep() override {

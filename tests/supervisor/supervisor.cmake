@@ -19,10 +19,3 @@ kv7_add_test(program_load_sim_tests LABELS "supervisor;sim;db;nogui;programs"
   LIBS kv7_supervisor)
 target_compile_definitions(program_load_sim_tests PRIVATE KV7_SIM_BINARY="$<TARGET_FILE:kv7-sim>")
 add_dependencies(program_load_sim_tests kv7-sim)
-
-# The machine watched while a box waits, and the last-resort closing.
-kv7_add_test(supervisor_watch_tests LABELS "supervisor;sim;db;nogui;threads"
-  SOURCES WatchWhileWaitingTest.cpp
-  LIBS kv7_supervisor)
-target_compile_definitions(supervisor_watch_tests PRIVATE KV7_SIM_BINARY="$<TARGET_FILE:kv7-sim>")
-add_dependencies(supervisor_watch_tests kv7-sim)
