@@ -36,7 +36,6 @@ class HoldingOperator final : public Operator {
     holding_ = on;
     beepPending_ = false;
   }
-  bool Holding() const { return holding_; }
 
   // The held messages, oldest first, each after its beep.
   void ShowHeld() {
