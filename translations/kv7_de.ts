@@ -503,6 +503,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>La bolla %1 non esiste più.</source>
         <translation>Der Lieferschein %1 existiert nicht mehr.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Unerwarteter Fehler: %1. Das Programm wird beendet.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -503,6 +503,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>La bolla %1 non esiste più.</source>
         <translation>Το δελτίο %1 δεν υπάρχει πια.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Απρόσμενο σφάλμα: %1. Το πρόγραμμα κλείνει.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -503,6 +503,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>La bolla %1 non esiste più.</source>
         <translation>Delivery note %1 no longer exists.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Unexpected error: %1. The program is closing.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -503,6 +503,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>La bolla %1 non esiste più.</source>
         <translation>El albarán %1 ya no existe.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Error inesperado: %1. El programa se cierra.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

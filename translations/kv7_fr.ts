@@ -503,6 +503,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>La bolla %1 non esiste più.</source>
         <translation>Le bon %1 n&apos;existe plus.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Erreur inattendue : %1. Le programme se ferme.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -503,6 +503,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>La bolla %1 non esiste più.</source>
         <translation>La bolla %1 non esiste più.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Errore imprevisto: %1. Il programma viene chiuso.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

@@ -503,6 +503,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>La bolla %1 non esiste più.</source>
         <translation>A guia %1 já não existe.</translation>
     </message>
+    <message>
+        <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
+        <translation>Erro inesperado: %1. O programa será fechado.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>

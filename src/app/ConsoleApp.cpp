@@ -15,6 +15,9 @@
 namespace kv7::app {
 
 namespace {
+// The pace of the watch under a box: the cycle's own tick.
+constexpr std::chrono::milliseconds kWatchPeriod{100};
+
 std::vector<std::string> Words(const QStringList& list) {
   std::vector<std::string> out;
   for (const QString& s : list) out.push_back(s.toStdString());
@@ -48,6 +51,13 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
   supervisor_->SetInstallationWindows(&installationWindows_);
   // The program parameters' OK carries a new weight unit to the batch editor.
   supervisor_->SetUnitsChangedHook([this](bool grams) { batchWindows_.SetUnits(grams); });
+  // While the machine thread waits for the person, the machine stays watched.
+  auto* sup = supervisor_.get();
+  gate_.SetWatch(
+      [this, sup] {
+        if (machine_.OnMachineThread()) sup->WatchWhileWaiting();
+      },
+      kWatchPeriod);
   Wire();
 }
 
@@ -64,6 +74,9 @@ void ConsoleApp::OnWindowThread(std::function<void()> call) {
 
 void ConsoleApp::StartMachine() {
   auto* sup = supervisor_.get();
+  // Nothing ends the console abruptly: the machine thread stops in order
+  // after this, and its stop closes the window.
+  machine_.SetFailureHandler([sup](const std::string& what) { sup->UnexpectedError(what); });
   machine_.Start({
       [this, sup] { sup->FormShow(Words(args_)); },
       [sup] { sup->Tick(); },

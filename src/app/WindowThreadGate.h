@@ -4,22 +4,36 @@
 // reach the person while the window stays live. Only one call waits at a
 // time, since the machine thread is the only caller off the window thread.
 // Called on the window thread itself, it calls straight through.
+//
+// While it waits, the caller runs the watch every period (the machine is
+// watched under an open box). A call the watch itself makes never opens a
+// second box: it gets its fallback at once. What the watch throws waits for
+// the answer and is then thrown to the caller.
 
 #include <QObject>
 #include <QPointer>
 #include <QThread>
 
+#include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 namespace kv7::app {
 
 class WindowThreadGate {
  public:
   explicit WindowThreadGate(QObject& windowSide) : side_(&windowSide) {}
+
+  // Set before the first call from another thread.
+  void SetWatch(std::function<void()> watch, std::chrono::milliseconds period) {
+    watch_ = std::move(watch);
+    watchPeriod_ = period;
+  }
 
   // `call`'s result, or `fallback` once the gate is closed.
   template <class T>
@@ -29,14 +43,28 @@ class WindowThreadGate {
     auto answer = std::make_shared<Answer<T>>();
     {
       std::lock_guard lock(mutex_);
-      if (closed_ || !side) return fallback;
+      if (closed_ || !side || waiting_ == std::this_thread::get_id()) return fallback;
       cancel_ = [answer, fallback] { answer->Give(fallback); };
+      waiting_ = std::this_thread::get_id();
     }
     QMetaObject::invokeMethod(
         side, [answer, call = std::move(call)] { answer->Give(call()); }, Qt::QueuedConnection);
-    T result = answer->Wait();
-    std::lock_guard lock(mutex_);
-    cancel_ = nullptr;
+    std::exception_ptr failure;
+    while (!answer->WaitFor(watchPeriod_)) {
+      if (failure || !watch_) continue;
+      try {
+        watch_();
+      } catch (...) {
+        failure = std::current_exception();
+      }
+    }
+    T result = answer->Take();
+    {
+      std::lock_guard lock(mutex_);
+      cancel_ = nullptr;
+      waiting_ = {};
+    }
+    if (failure) std::rethrow_exception(failure);
     return result;
   }
 
@@ -79,9 +107,12 @@ class WindowThreadGate {
       }
       given.notify_all();
     }
-    T Wait() {
+    bool WaitFor(std::chrono::milliseconds period) {
       std::unique_lock lock(mutex);
-      given.wait(lock, [this] { return value.has_value(); });
+      return given.wait_for(lock, period, [this] { return value.has_value(); });
+    }
+    T Take() {
+      std::lock_guard lock(mutex);
       return *value;
     }
   };
@@ -90,6 +121,9 @@ class WindowThreadGate {
   mutable std::mutex mutex_;
   bool closed_ = false;
   std::function<void()> cancel_;
+  std::thread::id waiting_;  // the thread waiting for an answer, if any
+  std::function<void()> watch_;
+  std::chrono::milliseconds watchPeriod_{100};
 };
 
 }  // namespace kv7::app

@@ -79,6 +79,7 @@ const char* const kTexts[] = {
     // Messages and questions of the supervisor.
     QT_TRANSLATE_NOOP("Messages", "Bolla temporanea non presente!"),
     QT_TRANSLATE_NOOP("Messages", "Vuoi esportare i dati verso AS400 ?"),
+    QT_TRANSLATE_NOOP("Messages", "Errore imprevisto: %1. Il programma viene chiuso."),
     // Totals and the reset of totals.
     QT_TRANSLATE_NOOP("Messages", "La centralina è spenta, accenderla per favore!"),
     QT_TRANSLATE_NOOP("Messages", "I totali verranno azzerati, vuoi continuare ?"),

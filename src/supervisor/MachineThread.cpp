@@ -1,5 +1,7 @@
 #include "supervisor/MachineThread.h"
 
+#include <exception>
+
 namespace kv7::supervisor {
 
 using Clock = std::chrono::steady_clock;
@@ -73,20 +75,43 @@ bool MachineThread::NextJob(Job& job, Clock::time_point& nextTick) {
   }
 }
 
+void MachineThread::RunGuarded(const Job& job) {
+  if (!job) return;
+  try {
+    job();
+  } catch (const std::exception& e) {
+    Failed(e.what());
+  } catch (...) {
+    Failed("unknown exception");
+  }
+}
+
+void MachineThread::Failed(const std::string& what) {
+  // No further command or tick: the state the job left is not trusted.
+  RequestStop();
+  if (!failed_) return;
+  try {
+    failed_(what);
+  } catch (...) {
+    // The handler is the last resort; the closing goes on regardless.
+  }
+}
+
 void MachineThread::Run() {
-  if (jobs_.start) jobs_.start();
+  runningId_ = std::this_thread::get_id();
+  RunGuarded(jobs_.start);
   auto nextTick = Clock::now() + period_;
   Job job;
   while (NextJob(job, nextTick)) {
-    if (job) job();
+    RunGuarded(job);
     job = nullptr;
   }
-  if (jobs_.close) jobs_.close();
+  RunGuarded(jobs_.close);
   {
     std::lock_guard lock(mutex_);
     stopped_ = true;
   }
-  if (jobs_.stopped) jobs_.stopped();
+  RunGuarded(jobs_.stopped);
 }
 
 }  // namespace kv7::supervisor

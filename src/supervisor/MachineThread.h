@@ -10,12 +10,18 @@
 // questions the closing job may still ask: RequestStop() ends the ticks once
 // the running job is over, drops the commands not yet started, runs the
 // closing job and calls the stopped callback on the machine thread.
+//
+// Nothing a job throws leaves the thread: the failure handler hears of it
+// (at most once per failure) and the thread stops in order, running the
+// closing job and the stopped callback as for any stop.
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 
 namespace kv7::supervisor {
@@ -30,6 +36,7 @@ class MachineThread {
     Job close;    // once, after the last tick
     Job stopped;  // after close, still on the machine thread
   };
+  using FailureHandler = std::function<void(const std::string& what)>;
 
   explicit MachineThread(std::chrono::milliseconds period = std::chrono::milliseconds(100));
   ~MachineThread();  // stops and joins, as Stop()
@@ -37,6 +44,9 @@ class MachineThread {
   MachineThread& operator=(const MachineThread&) = delete;
 
   void Start(Jobs jobs);
+  // Before Start: told on the machine thread what a job threw. The thread
+  // then stops; a failure while closing comes here too.
+  void SetFailureHandler(FailureHandler handler) { failed_ = std::move(handler); }
   // Runs `job` on the machine thread between ticks. Ignored once a stop has
   // been requested.
   void Post(Job job);
@@ -47,15 +57,19 @@ class MachineThread {
 
   bool Running() const;
   bool Stopped() const;
-  bool OnMachineThread() const { return std::this_thread::get_id() == thread_.get_id(); }
+  bool OnMachineThread() const { return std::this_thread::get_id() == runningId_.load(); }
 
  private:
   void Run();
+  // Runs `job`; whatever it throws goes to the failure handler and stops the thread.
+  void RunGuarded(const Job& job);
+  void Failed(const std::string& what);
   // Waits for a command or the next tick; false when a stop was requested.
   bool NextJob(Job& job, std::chrono::steady_clock::time_point& nextTick);
 
   const std::chrono::milliseconds period_;
   Jobs jobs_;
+  FailureHandler failed_;
   mutable std::mutex mutex_;
   std::condition_variable wake_;
   std::deque<Job> commands_;
@@ -63,6 +77,8 @@ class MachineThread {
   bool stopRequested_ = false;
   bool stopped_ = false;
   std::thread thread_;
+  // Set by the thread itself, so asking never races with Start's assignment.
+  std::atomic<std::thread::id> runningId_{};
 };
 
 }  // namespace kv7::supervisor

@@ -38,15 +38,7 @@ const char* ProcessingStateText(const std::string& stato) {
 
 void Supervisor::Timer1Timer() {
   if (closed_) return;
-  if (st_.controllerOn) {
-    console_.SetEnabled(Control::Lavorazione, true);
-    console_.SetEnabled(Control::Assistenza1, true);
-  } else {
-    st_.boardKnown = false;
-    console_.SetEnabled(Control::Lavorazione, false);
-    console_.SetEnabled(Control::Assistenza1, false);
-  }
-  console_.SetEnabled(Control::Cancella2, true);
+  ShowControllerMenus();
 
   if (controller_) {
     if (st_.parenPending && controller_->SendSetParen(cMB90::kSetParenTimeout, st_.pendingParen))
@@ -79,13 +71,54 @@ void Supervisor::Timer1Timer() {
   ServeRejectStation();
 }
 
-void Supervisor::StatusPoll() {
+void Supervisor::WatchWhileWaiting() {
+  if (closed_ || failed_ || watching_) return;
+  watching_ = true;
+  holding_.Hold(true);
+  struct EndWatch {
+    Supervisor& s;
+    ~EndWatch() {
+      s.holding_.Hold(false);
+      s.watching_ = false;
+    }
+  } endWatch{*this};
+  // The waiting routine holds the board: none of its exchanges may
+  // interleave with a poll.
+  const bool boardHeld = st_.serviceMode != 0 || st_.downloadJob != 0;
+  if (!boardHeld) {
+    ShowControllerMenus();
+    if (controller_) {
+      if (st_.pollDivider < kPollEvery) {
+        ++st_.pollDivider;
+      } else {
+        st_.pollDivider = 1;
+        if (PollAndShowState()) ShowPollFigures();
+      }
+    }
+  }
+  ServeBarcode();
+  if (!boardHeld) ServeRejectStation();
+}
+
+void Supervisor::ShowControllerMenus() {
+  if (st_.controllerOn) {
+    console_.SetEnabled(Control::Lavorazione, true);
+    console_.SetEnabled(Control::Assistenza1, true);
+  } else {
+    st_.boardKnown = false;
+    console_.SetEnabled(Control::Lavorazione, false);
+    console_.SetEnabled(Control::Assistenza1, false);
+  }
+  console_.SetEnabled(Control::Cancella2, true);
+}
+
+bool Supervisor::PollAndShowState() {
   ReopenLostController();
   if (!controller_->PollState(cMB90::kPollTimeout)) {
     console_.SetStatusAlignment(3, Align::Right);
     console_.SetStatusPanel(3, "0 - Centralina off ");
     st_.controllerOn = false;
-    return;
+    return false;
   }
   st_.controllerOn = true;
   controller_->GetState(st_.machineState);
@@ -101,14 +134,23 @@ void Supervisor::StatusPoll() {
     SetUpBoard();
   }
   ShowProcessingState();
+  return true;
+}
 
-  if (m.Stato == "4" || m.Stato == "5") WatchProgramOnBoard();
+void Supervisor::ShowPollFigures() {
+  const rcStateMachine& m = st_.machineState;
   if (!m.Stato.empty() && m.Stato[0] >= '0' && m.Stato[0] <= '9') st_.machineStateNo = m.Stato[0] - '0';
-
   const std::string& rate = m.Cadenza;
   console_.SetStatusPanel(1, rate.substr(0, 2) + "," + (rate.size() > 2 ? rate.substr(2, 1) : "") + "tz/s");
   console_.SetText(Control::tazzebad, m.TazzeBad);
   console_.SetText(Control::numtazza, m.NumTazza.substr(0, 3));
+}
+
+void Supervisor::StatusPoll() {
+  if (!PollAndShowState()) return;
+  const rcStateMachine& m = st_.machineState;
+  if (m.Stato == "4" || m.Stato == "5") WatchProgramOnBoard();
+  ShowPollFigures();
 
   if (auto n = AsNumber(m.NumProgramma); n && *n != st_.boardProgram) {
     st_.boardProgram = *n;

@@ -24,8 +24,9 @@ constexpr int kNoPort = 99;
 Supervisor::Supervisor(Console& console, Operator& op, store::ConfigStore& store, store::Database* database,
                        std::filesystem::path workDir)
     : console_(console),
-      operator_(op),
-      reporter_(op),
+      holding_(op),
+      operator_(holding_),
+      reporter_(holding_),
       store_(store),
       database_(database),
       workDir_(std::move(workDir)),
@@ -173,28 +174,50 @@ void Supervisor::ReadRestartRecord(bool archive) {
 void Supervisor::fine2() {
   if (operator_.AskYesNo("Vuoi esportare i dati verso AS400 ?")) DailyExport();
   if (st_.controllerOn) TotaliClick();
-  if (st_.boardProgram > 0 && st_.boardProgram != 9999) {
-    st_.savedProgram = st_.boardProgram;
-    if (DatabaseUsable()) {
-      try {
-        // The producer of the batch being worked, as "Dati Bolla" holds it;
-        // a code that is not a whole number is refused, shown and logged.
-        // After an end of batch the data are cleared: the batch just ended
-        // names the producer.
-        const std::string& producer = processing_.codice.empty() ? st_.savedProducer : processing_.codice;
-        database_->SaveCurrentSelection(std::to_string(st_.savedProgram), producer);
-      } catch (const store::DbError& e) {
-        ShowDatabaseError(e.what());
-      }
-    }
+  SaveRestartRecord();
+}
+
+void Supervisor::SaveRestartRecord() {
+  if (st_.boardProgram <= 0 || st_.boardProgram == 9999) return;
+  st_.savedProgram = st_.boardProgram;
+  if (!DatabaseUsable()) return;
+  try {
+    // The producer of the batch being worked, as "Dati Bolla" holds it;
+    // a code that is not a whole number is refused, shown and logged.
+    // After an end of batch the data are cleared: the batch just ended
+    // names the producer.
+    const std::string& producer = processing_.codice.empty() ? st_.savedProducer : processing_.codice;
+    database_->SaveCurrentSelection(std::to_string(st_.savedProgram), producer);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
   }
+}
+
+void Supervisor::UnexpectedError(const std::string& what) {
+  WriteLog("unexpected error: " + what + "\r\n");
+  if (failed_) return;
+  failed_ = true;
+  // A box the watch held would now only delay the closing.
+  for (const std::string& text : holding_.TakeHeldTexts()) WriteLog("not shown: " + text + "\r\n");
+  try {
+    SaveRestartRecord();
+  } catch (const std::exception& e) {
+    WriteLog("restart record not written: " + std::string(e.what()) + "\r\n");
+  }
+  operator_.ShowMessage("Errore imprevisto: " + what + ". Il programma viene chiuso.");
 }
 
 void Supervisor::FormClose() {
   if (closed_) return;
   closed_ = true;
-  // Service windows: no board is left in a test mode.
-  EndServiceSession();
+  for (const std::string& text : holding_.TakeHeldTexts()) WriteLog("not shown: " + text + "\r\n");
+  // Service windows: no board is left in a test mode. A board that fails
+  // here must not keep the ports open.
+  try {
+    EndServiceSession();
+  } catch (const std::exception& e) {
+    WriteLog("unexpected error: " + std::string(e.what()) + "\r\n");
+  }
   if (auxThread_) auxThread_->Terminate();
   console_.SetStatusPanel(3, "0 - Centralina off ");
   WriteLog("Stop Mb3\r\n");
@@ -210,6 +233,8 @@ void Supervisor::FormClose() {
 }
 
 void Supervisor::Tick() {
+  // The box the watch held them for has closed: the routine that waited is over.
+  holding_.ShowHeld();
   Timer1Timer();
   if (st_.timer2Due && std::chrono::steady_clock::now() >= *st_.timer2Due) {
     st_.timer2Due.reset();

@@ -24,6 +24,7 @@
 #include "supervisor/BatchWindows.h"
 #include "supervisor/BoardBaseline.h"
 #include "supervisor/EventLog.h"
+#include "supervisor/HoldingOperator.h"
 #include "supervisor/InstallationWindows.h"
 #include "supervisor/OperatorReporter.h"
 #include "supervisor/ProgramWindows.h"
@@ -59,9 +60,23 @@ class Supervisor {
   // Start-up sequence, run once when the main window is first shown.
   // `args` are the command-line words after the program name.
   void FormShow(const std::vector<std::string>& args);
-  // What the machine thread runs every 100 ms: the cycle, then the
-  // end-of-batch timer when it is due.
+  // What the machine thread runs every 100 ms: messages held by the watch,
+  // the cycle, then the end-of-batch timer when it is due.
   void Tick();
+  // What the machine thread runs every 100 ms instead of Tick while a
+  // routine waits for the operator (a message, a question, a modal window):
+  // the status poll at its usual pace with the board's identification and
+  // the state panels, the reject station's watch and the bar codes into
+  // Memo1. Nothing that starts work (downloads, the end of batch, totals,
+  // the board's initialisation, service modes); while the waiting routine
+  // holds the board (serviceMode set, a download going) only the bar codes.
+  // A box it would raise is held until the next Tick. Safe to call again
+  // from inside itself (it does nothing then).
+  void WatchWhileWaiting();
+  // The last resort for an exception nothing else caught: logged, the
+  // restart record written as the exit command does, the operator told
+  // once. The caller then stops the machine thread, which runs FormClose.
+  void UnexpectedError(const std::string& what);
   // One 100 ms tick.
   void Timer1Timer();
   // Arms the one-shot end-of-batch timer with its current interval.
@@ -71,6 +86,8 @@ class Supervisor {
   // The exit command: export question, final totals, restart record. The
   // window closes afterwards, which runs FormClose.
   void fine2();
+  // The restart record: the program on the board and the batch's producer.
+  void SaveRestartRecord();
   // Shutdown; safe to call more than once.
   void FormClose();
 
@@ -150,6 +167,12 @@ class Supervisor {
   void ShowDatabaseError(const std::string& text, bool periodic = false);
 
   // Cycle steps.
+  void ShowControllerMenus();
+  // The poll's part the watch shares: the board's answer, identification
+  // and set-up, the state panel; false when the board did not answer.
+  bool PollAndShowState();
+  // Cup rate, cups and the state number from the last good poll.
+  void ShowPollFigures();
   void StatusPoll();
   void IdentifyBoard();
   void SetUpBoard();
@@ -173,6 +196,7 @@ class Supervisor {
   void SaveEditedProgram(const EditedProgram& edited);
 
   Console& console_;
+  HoldingOperator holding_;
   Operator& operator_;
   OperatorReporter reporter_;
   store::ConfigStore& store_;
@@ -195,6 +219,8 @@ class Supervisor {
   std::string lastPeriodicDbError_;
   std::chrono::steady_clock::time_point lastPeriodicDbErrorShown_;
   bool closed_ = false;
+  bool watching_ = false;
+  bool failed_ = false;
   int reopenCountdown_ = 0;
 
   // ---- Live totals, production, cost and the quality alarm (TotalsCommands.cpp) ----

@@ -18,3 +18,10 @@ kv7_add_test(console_program_tests LABELS "app;ui;sim;db;programs"
   LIBS kv7_app_glue Qt6::Test)
 target_compile_definitions(console_program_tests PRIVATE KV7_SIM_BINARY="$<TARGET_FILE:kv7-sim>")
 add_dependencies(console_program_tests kv7-sim)
+
+# The machine watched while the start-up message waits for the person.
+kv7_add_test(console_watch_tests LABELS "app;ui;sim;db"
+  SOURCES ConsoleWatchTest.cpp
+  LIBS kv7_app_glue Qt6::Test)
+target_compile_definitions(console_watch_tests PRIVATE KV7_SIM_BINARY="$<TARGET_FILE:kv7-sim>")
+add_dependencies(console_watch_tests kv7-sim)

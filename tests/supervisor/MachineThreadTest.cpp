@@ -7,6 +7,7 @@
 #include <atomic>
 #include <future>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 
 #include "supervisor/MachineThread.h"
@@ -60,6 +61,27 @@ TEST(MachineThread, CommandsRunInOrderBetweenTicksAndAStopClosesAfterTheRunningJ
   EXPECT_EQ(letters, "SabcdefC");
   machine.Post([&] { job('y'); });  // after the stop: never runs
   EXPECT_EQ(trace.back(), 'C');
+}
+
+// Whatever start-up, a tick or a command throws (an exception or not) goes
+// to the failure handler, then the thread closes in order.
+TEST(MachineThread, AThrowingJobIsReportedAndTheThreadClosesInOrder) {
+  for (char thrower : std::string("STcn")) {
+    std::string trace;  // machine thread only until the join
+    std::promise<void> failed;
+    auto job = [&](char c) {
+      trace += c;
+      if (c == thrower) c == 'n' ? throw 42 : throw std::runtime_error(std::string("guasto ") + c);
+    };
+    MachineThread machine(2ms);
+    machine.SetFailureHandler([&](const std::string& what) { trace += "[" + what + "]", failed.set_value(); });
+    machine.Start({[&] { job('S'); }, [&] { job('T'); }, [&] { job('C'); }, [&] { job('.'); }});
+    for (char c : std::string("cn")) machine.Post([&job, c] { job(c); });
+    ASSERT_EQ(failed.get_future().wait_for(5s), std::future_status::ready);
+    machine.Stop();
+    const std::string what = thrower == 'n' ? "unknown exception" : std::string("guasto ") + thrower;
+    EXPECT_TRUE(trace.ends_with(thrower + ("[" + what + "]C."))) << trace;
+  }
 }
 
 TEST(MachineThread, NeverStartedStopsAtOnce) {

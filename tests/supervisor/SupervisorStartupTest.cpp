@@ -164,6 +164,24 @@ TEST_F(StartupWithoutBoards, ABoxOpenOnTheMachineThreadHoldsTheCycleAndNeverStac
   EXPECT_NE(Slurp(dir / "kv2.log").find(" | Stop Mb3\r\n"), std::string::npos);
 }
 
+// Under an open box, what the watch raises is held (the same text once, its
+// beep kept) until that box has closed; a question there gets No.
+TEST(HoldingOperator, HoldsWhatTheWatchRaisesUntilTheOpenBoxHasClosed) {
+  ScriptedOperator person;
+  supervisor::HoldingOperator holding(person);
+  holding.Hold(true);
+  for (const char* text : {"errore ciclo on scarti", "errore ciclo on scarti", "0 - Centralina off "}) {
+    holding.Beep();
+    holding.ShowMessage(text);
+  }
+  EXPECT_FALSE(holding.AskYesNo("I totali verranno azzerati, vuoi continuare ?"));
+  EXPECT_TRUE(person.messages.empty() && person.questions.empty() && person.beeps == 0);
+  holding.Hold(false);
+  holding.ShowHeld();
+  EXPECT_EQ(person.messages, (std::vector<std::string>{"errore ciclo on scarti", "0 - Centralina off "}));
+  EXPECT_EQ(person.beeps, 2);
+}
+
 // "-o" is the old board: no tare table and no tare and magnet suffix. The
 // cost per minute from "w83.cst" rounds half to even; a field that does not
 // convert counts as 0.
