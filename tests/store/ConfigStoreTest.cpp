@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <fstream>
+
+#include "store/Configuration.h"
 
 #include "support/FileText.h"
 #include "support/TempDir.h"
@@ -13,6 +18,15 @@ using kv7::store::ValueType;
 using kv7::test::Slurp;
 
 namespace {
+
+// The bytes as they are, whatever the permissions (a test may run as root).
+std::string ReadAsRoot(const std::filesystem::path& file) {
+  const auto perms = std::filesystem::status(file).permissions();
+  std::filesystem::permissions(file, perms | std::filesystem::perms::owner_read);
+  std::string bytes = Slurp(file);
+  std::filesystem::permissions(file, perms);
+  return bytes;
+}
 
 TEST(ConfigStore, DefaultsAndTypedValuesSurviveReopen) {
   kv7::test::TempDir dir;
@@ -98,6 +112,94 @@ TEST(ConfigStore, UnwritableDirectoryFailsWithoutTouchingMemory) {
   ConfigStore store(ConfigStore::kDefaultRoot, blocked);
   EXPECT_FALSE(store.WriteString("kv2", "porta_com", "3"));
   EXPECT_EQ(store.ReadString("kv2", "porta_com", "1"), "1");
+}
+
+// A file that exists but cannot be read: the store says so, keeps no
+// values, refuses every write and leaves the file exactly as it was; the
+// record is not loaded from defaults in its place.
+TEST(ConfigStore, UnreadableFileIsReportedAndNeverWrittenOver) {
+  const bool root = ::geteuid() == 0;
+  const struct {
+    const char* name;
+    void (*make)(const std::filesystem::path&);
+  } cases[] = {
+      {"a folder in its place", [](const std::filesystem::path& f) { std::filesystem::create_directory(f); }},
+      {"NUL bytes of a torn write",
+       [](const std::filesystem::path& f) {
+         std::ofstream(f, std::ios::binary) << "[kv2]\ntext \"porta_com\" \"4\"\n" << std::string(512, '\0');
+       }},
+      {"no read permission",
+       [](const std::filesystem::path& f) {
+         std::ofstream(f) << "[kv2]\ntext \"porta_com\" \"4\"\n";
+         std::filesystem::permissions(f, std::filesystem::perms::none);
+       }},
+  };
+  for (const auto& k : cases) {
+    if (root && std::string(k.name) == "no read permission") {
+      std::printf("skipped \"%s\": permissions do not stop root\n", k.name);
+      continue;
+    }
+    kv7::test::TempDir dir;
+    const auto file = dir / "Brem elettronica snc.conf";
+    k.make(file);
+    const bool folder = std::filesystem::is_directory(file);
+    const std::string before = folder ? "" : ReadAsRoot(file);
+
+    ConfigStore store(ConfigStore::kDefaultRoot, dir.path());
+    ASSERT_TRUE(store.ReadError().has_value()) << k.name;
+    EXPECT_NE(store.ReadError()->find(file.string()), std::string::npos) << *store.ReadError();
+    EXPECT_EQ(store.ReadString("kv2", "porta_com", "1"), "1") << k.name;
+    EXPECT_FALSE(store.WriteString("kv2", "numlinee", "3")) << k.name;
+
+    kv7::store::Configuration c;
+    c.numlinee = 5;
+    std::vector<std::string> told;
+    EXPECT_FALSE(kv7::store::LoadConfiguration(c, store, [&](const std::string& m) { told.push_back(m); }));
+    EXPECT_EQ(c.numlinee, 5) << k.name;
+    EXPECT_EQ(told, std::vector<std::string>{*store.ReadError()}) << k.name;
+    EXPECT_FALSE(kv7::store::SaveConfiguration(c, store, dir.path())) << k.name;
+
+    EXPECT_EQ(std::filesystem::is_directory(file), folder) << k.name;
+    if (!folder) {
+      EXPECT_EQ(ReadAsRoot(file), before) << k.name;
+    }
+  }
+}
+
+// A line the store cannot parse is kept, as it was, by every later write,
+// and the file as it was goes aside once before the first of them.
+TEST(ConfigStore, DamagedLinesSurviveWritesAndTheFileIsCopiedAsideOnce) {
+  kv7::test::TempDir dir;
+  const auto file = dir / "Brem elettronica snc.conf";
+  const std::string original =
+      "stray line before any section\n"
+      "[kv2]\n"
+      "text \"porta_com\" \"4\"\n"
+      "text \"numlinee\" 3\n"  // the value lost its quotes
+      "[ports\n"
+      "text \"COM1\" \"/dev/ttyUSB0\"\n";
+  std::ofstream(file, std::ios::binary) << original;
+  int warnings = 0;
+  ConfigStore store(ConfigStore::kDefaultRoot, dir.path(), [&](const std::string&) { ++warnings; });
+  EXPECT_EQ(warnings, 4);
+  EXPECT_FALSE(store.ReadError().has_value());
+
+  ASSERT_TRUE(store.WriteString("kv2", "numtazze", "120"));
+  ASSERT_TRUE(store.WriteString("kv2", "porta_com", "5"));
+  const std::string written = Slurp(file);
+  for (const char* line : {"stray line before any section\n", "text \"numlinee\" 3\n", "[ports\n",
+                           "text \"COM1\" \"/dev/ttyUSB0\"\n"})
+    EXPECT_NE(written.find(line), std::string::npos) << line << " missing from\n" << written;
+
+  ConfigStore again(ConfigStore::kDefaultRoot, dir.path());
+  EXPECT_EQ(again.ReadString("kv2", "porta_com", ""), "5");
+  EXPECT_EQ(again.ReadString("kv2", "numtazze", ""), "120");
+
+  std::vector<std::filesystem::path> copies;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+    if (e.path().extension() == ".copy") copies.push_back(e.path());
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(Slurp(copies[0]), original);
 }
 
 StoredValue Text(const std::string& name, const std::string& text) {
