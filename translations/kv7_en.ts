@@ -471,6 +471,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Cannot write file %1: traces are no longer saved.</translation>
     </message>
+    <message>
+        <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
+        <translation>Configuration unreadable (%1): the program ends without changing it.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1107,6 +1111,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Salva</source>
         <translation>Save</translation>
     </message>
+    <message>
+        <source>Copia PDF della bolla</source>
+        <translation>PDF copy of the delivery note</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::PagePainter</name>
@@ -1390,6 +1398,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Salva PDF</source>
         <translation>Save PDF</translation>
+    </message>
+    <message>
+        <source>File PDF non scritto: %1</source>
+        <translation>PDF file not written: %1</translation>
     </message>
 </context>
 <context>
@@ -1996,6 +2008,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Ma&amp;gnet test</translation>
+    </message>
+    <message>
+        <source>Impostazioni di stampa non salvate: %1</source>
+        <translation>Print settings not saved: %1</translation>
     </message>
 </context>
 </TS>

@@ -471,6 +471,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>No se puede escribir el archivo %1: las trazas ya no se guardan.</translation>
     </message>
+    <message>
+        <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
+        <translation>Configuración ilegible (%1): el programa termina sin modificarla.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1107,6 +1111,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Salva</source>
         <translation>Guardar</translation>
     </message>
+    <message>
+        <source>Copia PDF della bolla</source>
+        <translation>Copia PDF del albarán</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::PagePainter</name>
@@ -1390,6 +1398,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Salva PDF</source>
         <translation>Guardar PDF</translation>
+    </message>
+    <message>
+        <source>File PDF non scritto: %1</source>
+        <translation>Archivo PDF no escrito: %1</translation>
     </message>
 </context>
 <context>
@@ -1996,6 +2008,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Prueba ima&amp;nes</translation>
+    </message>
+    <message>
+        <source>Impostazioni di stampa non salvate: %1</source>
+        <translation>Ajustes de impresión no guardados: %1</translation>
     </message>
 </context>
 </TS>

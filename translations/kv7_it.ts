@@ -471,6 +471,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Impossibile scrivere il file %1: le tracce non vengono più salvate.</source>
         <translation>Impossibile scrivere il file %1: le tracce non vengono più salvate.</translation>
     </message>
+    <message>
+        <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
+        <translation>Configurazione non leggibile (%1): il programma termina senza modificarla.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1107,6 +1111,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Salva</source>
         <translation>Salva</translation>
     </message>
+    <message>
+        <source>Copia PDF della bolla</source>
+        <translation>Copia PDF della bolla</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::PagePainter</name>
@@ -1390,6 +1398,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Salva PDF</source>
         <translation>Salva PDF</translation>
+    </message>
+    <message>
+        <source>File PDF non scritto: %1</source>
+        <translation>File PDF non scritto: %1</translation>
     </message>
 </context>
 <context>
@@ -1996,6 +2008,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Test Ma&amp;gneti</translation>
+    </message>
+    <message>
+        <source>Impostazioni di stampa non salvate: %1</source>
+        <translation>Impostazioni di stampa non salvate: %1</translation>
     </message>
 </context>
 </TS>

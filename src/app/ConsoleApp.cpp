@@ -31,7 +31,7 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
       operator_(op ? *op : *ownOperator_, gate_),
       programWindows_(window_, gate_),
       batchWindows_(window_, gate_),
-      reportWindows_(window_, gate_),
+      reportWindows_(window_, gate_, workDir),
       serviceWindows_(window_, gate_),
       installationWindows_(window_, gate_),
       store_(store::ConfigStore::kDefaultRoot, store::ConfigStore::DefaultDirectory(),
@@ -65,7 +65,10 @@ void ConsoleApp::OnWindowThread(std::function<void()> call) {
 void ConsoleApp::StartMachine() {
   auto* sup = supervisor_.get();
   machine_.Start({
-      [this, sup] { sup->FormShow(Words(args_)); },
+      [this, sup] {
+        // A start that stopped ends the program the way closing it does.
+        if (!sup->FormShow(Words(args_))) OnWindowThread([this] { window_.close(); });
+      },
       [sup] { sup->Tick(); },
       [sup] { sup->FormClose(); },
       // The console closes for good once the links are closed, with any

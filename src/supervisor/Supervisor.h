@@ -55,8 +55,11 @@ class Supervisor {
   Supervisor& operator=(const Supervisor&) = delete;
 
   // Start-up sequence, run once when the main window is first shown.
-  // `args` are the command-line words after the program name.
-  void FormShow(const std::vector<std::string>& args);
+  // `args` are the command-line words after the program name. False when
+  // the start stopped (the configuration exists but cannot be read): the
+  // operator has been told, nothing was opened or written, and the caller
+  // ends the program.
+  bool FormShow(const std::vector<std::string>& args);
   // What the machine thread runs every 100 ms: the cycle, then the
   // end-of-batch timer when it is due.
   void Tick();
@@ -193,6 +196,7 @@ class Supervisor {
   std::string lastPeriodicDbError_;
   std::chrono::steady_clock::time_point lastPeriodicDbErrorShown_;
   bool closed_ = false;
+  bool startStopped_ = false;  // FormShow stopped: no cycle runs
   int reopenCountdown_ = 0;
 
   // ---- Live totals, production, cost and the quality alarm (TotalsCommands.cpp) ----

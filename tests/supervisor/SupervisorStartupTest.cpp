@@ -104,6 +104,33 @@ TEST_F(StartupWithoutBoards, MissingDevicesLeaveTheBoardOffAndPollsFailQuietly) 
   EXPECT_TRUE(op.messages.empty()) << op.messages.front();
 }
 
+// Settings that exist but cannot be read stop the start: one message, no
+// link, no cycle, and nothing written over them.
+TEST(StartupWithUnreadableConfiguration, StopsWithTheMessageAndChangesNothing) {
+  TempDir dir;
+  const auto file = dir / "config" / "Brem elettronica snc.conf";
+  std::filesystem::create_directories(file);  // a folder where the file belongs: unreadable even for root
+  store::ConfigStore store(store::ConfigStore::kDefaultRoot, dir / "config");
+  ConsoleRecorder console;
+  ScriptedOperator op;
+  {
+    Supervisor sup(console, op, store, nullptr, dir.path());
+    EXPECT_FALSE(sup.FormShow({}));
+    ASSERT_EQ(op.messages.size(), 1u);
+    EXPECT_EQ(op.messages[0].rfind("Configurazione non leggibile (" + file.string(), 0), 0u) << op.messages[0];
+    EXPECT_EQ(sup.controller(), nullptr);
+    EXPECT_EQ(sup.rejectStation(), nullptr);
+    for (int i = 0; i < 13; ++i) sup.Tick();
+    EXPECT_EQ(console.panels.count(3), 0u) << "the cycle ran";
+    EXPECT_FALSE(store.WriteString("kv2", "porta_com", "3"));
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(file));
+  EXPECT_TRUE(std::filesystem::is_empty(file));
+  EXPECT_FALSE(std::filesystem::exists(dir / "w83.cfg"));
+  const std::string log = Slurp(dir / "kv2.log");
+  EXPECT_NE(log.find(" | configuration unreadable: " + file.string()), std::string::npos) << log;
+}
+
 // A message box that stays open until the test closes it.
 class SlowOperator : public ScriptedOperator {
  public:
