@@ -203,9 +203,10 @@ ConfigStore::Loaded ConfigStore::LoadFile(const StoreWarning& warn) const {
   if (ec) loadedTime_.reset();
   loadedSize_ = result.bytes.size();
 
-  auto complain = [&](int lineNo, const std::string& what) {
+  // A kept line is reported once: it is read again after every write.
+  auto complain = [&](int lineNo, const std::string& raw, const std::string& what) {
     result.damaged = true;
-    if (warn) warn(path_.string() + ":" + std::to_string(lineNo) + ": " + what);
+    if (warn && reported_.insert(raw).second) warn(path_.string() + ":" + std::to_string(lineNo) + ": " + what);
   };
   Sections& all = result.sections;
   // Indexes, not pointers: the vector grows while it is read.
@@ -233,7 +234,7 @@ ConfigStore::Loaded ConfigStore::LoadFile(const StoreWarning& warn) const {
       current = -1;
       unplaced = -1;
       if (close == std::string::npos || close <= pos) {
-        complain(lineNo, "damaged section header, kept with the lines below it");
+        complain(lineNo, raw, "damaged section header, kept with the lines below it");
         keepUnplaced(raw);
         continue;
       }
@@ -247,14 +248,14 @@ ConfigStore::Loaded ConfigStore::LoadFile(const StoreWarning& warn) const {
       continue;
     }
     if (current < 0) {
-      complain(lineNo, "value outside any section, kept as it is");
+      complain(lineNo, raw, "value outside any section, kept as it is");
       keepUnplaced(raw);
       continue;
     }
     Section& section = all[static_cast<std::size_t>(current)];
     auto v = ParseValueLine(line, pos);
     if (!v) {
-      complain(lineNo, "damaged value line, kept as it is");
+      complain(lineNo, raw, "damaged value line, kept as it is");
       section.kept.push_back(raw);
       continue;
     }

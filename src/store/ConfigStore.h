@@ -9,14 +9,16 @@
 // never writes over what it could not read: a file that exists but cannot be
 // read (no permission, not a regular file, bytes no text file holds) makes
 // ReadError() say so and every write fail; a line it cannot parse is
-// reported, kept and written back by every later write, and the file as it
-// was is copied aside ("<file>.<date>-<time>.copy") before the first write.
+// reported (once), kept and written back by every later write, and the file
+// as it was is copied aside ("<file>.<date>-<time>.copy") before this
+// store's first write.
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -116,6 +118,7 @@ class ConfigStore {
   mutable std::optional<std::filesystem::file_time_type> loadedTime_;
   mutable std::uintmax_t loadedSize_ = 0;
   mutable std::optional<std::string> readError_;
+  mutable std::set<std::string> reported_;  // damaged lines already warned about
   bool copiedAside_ = false;
 };
 

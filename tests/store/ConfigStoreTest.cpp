@@ -186,6 +186,8 @@ TEST(ConfigStore, DamagedLinesSurviveWritesAndTheFileIsCopiedAsideOnce) {
 
   ASSERT_TRUE(store.WriteString("kv2", "numtazze", "120"));
   ASSERT_TRUE(store.WriteString("kv2", "porta_com", "5"));
+  store.Reload();
+  EXPECT_EQ(warnings, 4) << "kept lines are reported once";
   const std::string written = Slurp(file);
   for (const char* line : {"stray line before any section\n", "text \"numlinee\" 3\n", "[ports\n",
                            "text \"COM1\" \"/dev/ttyUSB0\"\n"})
