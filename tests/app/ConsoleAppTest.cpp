@@ -99,26 +99,6 @@ TEST_F(ConsoleAppWithSim, TitleStatusBarBarcodeAndErrorMapFollowTheMachine) {
   EXPECT_EQ(app_->Supervisor().controller(), nullptr);
 }
 
-// Settings that exist but cannot be read: the operator is told once and the
-// console ends as if closed, the file untouched.
-TEST(ConsoleAppStart, UnreadableConfigurationEndsTheConsole) {
-  TestApp();
-  TempDir dir;
-  const auto file = dir / "config" / "Brem elettronica snc.conf";
-  std::filesystem::create_directories(file);
-  qputenv("KV7_CONFIG_DIR", QByteArray::fromStdString((dir / "config").string()));
-  ScriptedOperator op;
-  store::DbParams noDatabase;
-  noDatabase.socket = (dir / "none.sock").string();
-  app::ConsoleApp app(QStringList{}, dir.path(), &op, noDatabase);
-  app.Window().show();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !app.Window().isVisible(); }, 10000)) << "the console kept running";
-  ASSERT_EQ(op.messages.size(), 1u);
-  EXPECT_EQ(op.messages[0].rfind("Configurazione non leggibile (" + file.string(), 0), 0u) << op.messages[0];
-  EXPECT_TRUE(std::filesystem::is_empty(file));
-  EXPECT_NE(Slurp(dir / "kv2.log").find("Stop Mb3\r\n"), std::string::npos);
-}
-
 TEST(AboutBox, VersionTextsAndCustomerPicture) {
   TestApp();
   TempDir dir;

@@ -2,12 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <fstream>
-
-#include "store/Configuration.h"
 
 #include "support/FileText.h"
 #include "support/TempDir.h"
@@ -18,15 +13,6 @@ using kv7::store::ValueType;
 using kv7::test::Slurp;
 
 namespace {
-
-// The bytes as they are, whatever the permissions (a test may run as root).
-std::string ReadAsRoot(const std::filesystem::path& file) {
-  const auto perms = std::filesystem::status(file).permissions();
-  std::filesystem::permissions(file, perms | std::filesystem::perms::owner_read);
-  std::string bytes = Slurp(file);
-  std::filesystem::permissions(file, perms);
-  return bytes;
-}
 
 TEST(ConfigStore, DefaultsAndTypedValuesSurviveReopen) {
   kv7::test::TempDir dir;
@@ -112,58 +98,6 @@ TEST(ConfigStore, UnwritableDirectoryFailsWithoutTouchingMemory) {
   ConfigStore store(ConfigStore::kDefaultRoot, blocked);
   EXPECT_FALSE(store.WriteString("kv2", "porta_com", "3"));
   EXPECT_EQ(store.ReadString("kv2", "porta_com", "1"), "1");
-}
-
-// A file that exists but cannot be read: the store says so, keeps no
-// values, refuses every write and leaves the file exactly as it was; the
-// record is not loaded from defaults in its place.
-TEST(ConfigStore, UnreadableFileIsReportedAndNeverWrittenOver) {
-  const bool root = ::geteuid() == 0;
-  const struct {
-    const char* name;
-    void (*make)(const std::filesystem::path&);
-  } cases[] = {
-      {"a folder in its place", [](const std::filesystem::path& f) { std::filesystem::create_directory(f); }},
-      {"NUL bytes of a torn write",
-       [](const std::filesystem::path& f) {
-         std::ofstream(f, std::ios::binary) << "[kv2]\ntext \"porta_com\" \"4\"\n" << std::string(512, '\0');
-       }},
-      {"no read permission",
-       [](const std::filesystem::path& f) {
-         std::ofstream(f) << "[kv2]\ntext \"porta_com\" \"4\"\n";
-         std::filesystem::permissions(f, std::filesystem::perms::none);
-       }},
-  };
-  for (const auto& k : cases) {
-    if (root && std::string(k.name) == "no read permission") {
-      std::printf("skipped \"%s\": permissions do not stop root\n", k.name);
-      continue;
-    }
-    kv7::test::TempDir dir;
-    const auto file = dir / "Brem elettronica snc.conf";
-    k.make(file);
-    const bool folder = std::filesystem::is_directory(file);
-    const std::string before = folder ? "" : ReadAsRoot(file);
-
-    ConfigStore store(ConfigStore::kDefaultRoot, dir.path());
-    ASSERT_TRUE(store.ReadError().has_value()) << k.name;
-    EXPECT_NE(store.ReadError()->find(file.string()), std::string::npos) << *store.ReadError();
-    EXPECT_EQ(store.ReadString("kv2", "porta_com", "1"), "1") << k.name;
-    EXPECT_FALSE(store.WriteString("kv2", "numlinee", "3")) << k.name;
-
-    kv7::store::Configuration c;
-    c.numlinee = 5;
-    std::vector<std::string> told;
-    EXPECT_FALSE(kv7::store::LoadConfiguration(c, store, [&](const std::string& m) { told.push_back(m); }));
-    EXPECT_EQ(c.numlinee, 5) << k.name;
-    EXPECT_EQ(told, std::vector<std::string>{*store.ReadError()}) << k.name;
-    EXPECT_FALSE(kv7::store::SaveConfiguration(c, store, dir.path())) << k.name;
-
-    EXPECT_EQ(std::filesystem::is_directory(file), folder) << k.name;
-    if (!folder) {
-      EXPECT_EQ(ReadAsRoot(file), before) << k.name;
-    }
-  }
 }
 
 // A line the store cannot parse is kept, as it was, by every later write,

@@ -113,23 +113,4 @@ TEST_F(Kv7ctlConfig, ErrorsGiveOneLineAndTheirStatus) {
   EXPECT_NE(show.err.find("\"lots\""), std::string::npos);
 }
 
-// A store file that cannot be read: every command stops with one line
-// naming it, shows no defaults and writes nothing.
-TEST_F(Kv7ctlConfig, UnreadableStoreStopsEveryCommand) {
-  const auto file = dir / "store" / "Brem elettronica snc.conf";
-  std::filesystem::create_directories(file);
-  for (const std::vector<std::string>& command : {std::vector<std::string>{"show"},
-                                                  {"get", "kv2", "porta_com"},
-                                                  {"set", "kv2", "porta_com", "3"},
-                                                  {"save"}}) {
-    Outcome o = Run(command);
-    EXPECT_EQ(o.status, 1) << command[0];
-    EXPECT_EQ(o.out, "") << command[0];
-    EXPECT_NE(o.err.find(file.string()), std::string::npos) << o.err;
-    EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
-  }
-  EXPECT_TRUE(std::filesystem::is_empty(file));
-  EXPECT_FALSE(std::filesystem::exists(dir / "w83.cfg"));
-}
-
 }  // namespace
