@@ -507,6 +507,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
         <translation>Unerwarteter Fehler: %1. Das Programm wird beendet.</translation>
     </message>
+    <message>
+        <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
+        <translation>Konfiguration nicht lesbar (%1): das Programm endet, ohne sie zu ändern.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1143,6 +1147,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Salva</source>
         <translation>Speichern</translation>
     </message>
+    <message>
+        <source>Copia PDF della bolla</source>
+        <translation>PDF-Kopie des Lieferscheins</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::PagePainter</name>
@@ -1426,6 +1434,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Salva PDF</source>
         <translation>PDF speichern</translation>
+    </message>
+    <message>
+        <source>File PDF non scritto: %1</source>
+        <translation>PDF-Datei nicht geschrieben: %1</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2044,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Ma&amp;gnettest</translation>
+    </message>
+    <message>
+        <source>Impostazioni di stampa non salvate: %1</source>
+        <translation>Druckeinstellungen nicht gespeichert: %1</translation>
     </message>
 </context>
 <context>

@@ -507,6 +507,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
         <translation>Απρόσμενο σφάλμα: %1. Το πρόγραμμα κλείνει.</translation>
     </message>
+    <message>
+        <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
+        <translation>Μη αναγνώσιμη διαμόρφωση (%1): το πρόγραμμα τερματίζει χωρίς να την τροποποιήσει.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1143,6 +1147,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Salva</source>
         <translation>Αποθήκευση</translation>
     </message>
+    <message>
+        <source>Copia PDF della bolla</source>
+        <translation>Αντίγραφο PDF του δελτίου</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::PagePainter</name>
@@ -1426,6 +1434,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Salva PDF</source>
         <translation>Αποθήκευση PDF</translation>
+    </message>
+    <message>
+        <source>File PDF non scritto: %1</source>
+        <translation>Το αρχείο PDF δεν γράφτηκε: %1</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2044,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Έλεγχος μα&amp;γνητών</translation>
+    </message>
+    <message>
+        <source>Impostazioni di stampa non salvate: %1</source>
+        <translation>Οι ρυθμίσεις εκτύπωσης δεν αποθηκεύτηκαν: %1</translation>
     </message>
 </context>
 <context>

@@ -507,6 +507,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
         <translation>Unexpected error: %1. The program is closing.</translation>
     </message>
+    <message>
+        <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
+        <translation>Configuration unreadable (%1): the program ends without changing it.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1143,6 +1147,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Salva</source>
         <translation>Save</translation>
     </message>
+    <message>
+        <source>Copia PDF della bolla</source>
+        <translation>PDF copy of the delivery note</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::PagePainter</name>
@@ -1426,6 +1434,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Salva PDF</source>
         <translation>Save PDF</translation>
+    </message>
+    <message>
+        <source>File PDF non scritto: %1</source>
+        <translation>PDF file not written: %1</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2044,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Ma&amp;gnet test</translation>
+    </message>
+    <message>
+        <source>Impostazioni di stampa non salvate: %1</source>
+        <translation>Print settings not saved: %1</translation>
     </message>
 </context>
 <context>

@@ -507,6 +507,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
         <translation>Error inesperado: %1. El programa se cierra.</translation>
     </message>
+    <message>
+        <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
+        <translation>Configuración ilegible (%1): el programa termina sin modificarla.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1143,6 +1147,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Salva</source>
         <translation>Guardar</translation>
     </message>
+    <message>
+        <source>Copia PDF della bolla</source>
+        <translation>Copia PDF del albarán</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::PagePainter</name>
@@ -1426,6 +1434,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Salva PDF</source>
         <translation>Guardar PDF</translation>
+    </message>
+    <message>
+        <source>File PDF non scritto: %1</source>
+        <translation>Archivo PDF no escrito: %1</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2044,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Prueba ima&amp;nes</translation>
+    </message>
+    <message>
+        <source>Impostazioni di stampa non salvate: %1</source>
+        <translation>Ajustes de impresión no guardados: %1</translation>
     </message>
 </context>
 <context>

@@ -507,6 +507,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
         <translation>Erreur inattendue : %1. Le programme se ferme.</translation>
     </message>
+    <message>
+        <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
+        <translation>Configuration illisible (%1) : le programme se termine sans la modifier.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1143,6 +1147,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Salva</source>
         <translation>Enregistrer</translation>
     </message>
+    <message>
+        <source>Copia PDF della bolla</source>
+        <translation>Copie PDF du bon</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::PagePainter</name>
@@ -1426,6 +1434,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Salva PDF</source>
         <translation>Enregistrer PDF</translation>
+    </message>
+    <message>
+        <source>File PDF non scritto: %1</source>
+        <translation>Fichier PDF non écrit : %1</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2044,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Test ai&amp;mants</translation>
+    </message>
+    <message>
+        <source>Impostazioni di stampa non salvate: %1</source>
+        <translation>Paramètres d&apos;impression non enregistrés : %1</translation>
     </message>
 </context>
 <context>

@@ -507,6 +507,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
         <translation>Errore imprevisto: %1. Il programma viene chiuso.</translation>
     </message>
+    <message>
+        <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
+        <translation>Configurazione non leggibile (%1): il programma termina senza modificarla.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1143,6 +1147,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Salva</source>
         <translation>Salva</translation>
     </message>
+    <message>
+        <source>Copia PDF della bolla</source>
+        <translation>Copia PDF della bolla</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::PagePainter</name>
@@ -1426,6 +1434,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Salva PDF</source>
         <translation>Salva PDF</translation>
+    </message>
+    <message>
+        <source>File PDF non scritto: %1</source>
+        <translation>File PDF non scritto: %1</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2044,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Test Ma&amp;gneti</translation>
+    </message>
+    <message>
+        <source>Impostazioni di stampa non salvate: %1</source>
+        <translation>Impostazioni di stampa non salvate: %1</translation>
     </message>
 </context>
 <context>

@@ -507,6 +507,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>Errore imprevisto: %1. Il programma viene chiuso.</source>
         <translation>Erro inesperado: %1. O programa será fechado.</translation>
     </message>
+    <message>
+        <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
+        <translation>Configuração ilegível (%1): o programa termina sem a modificar.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1143,6 +1147,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>Salva</source>
         <translation>Guardar</translation>
     </message>
+    <message>
+        <source>Copia PDF della bolla</source>
+        <translation>Cópia PDF da guia</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::PagePainter</name>
@@ -1426,6 +1434,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Salva PDF</source>
         <translation>Guardar PDF</translation>
+    </message>
+    <message>
+        <source>File PDF non scritto: %1</source>
+        <translation>Ficheiro PDF não escrito: %1</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2044,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Teste í&amp;manes</translation>
+    </message>
+    <message>
+        <source>Impostazioni di stampa non salvate: %1</source>
+        <translation>Definições de impressão não guardadas: %1</translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,7 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
       operator_(op ? *op : *ownOperator_, gate_),
       programWindows_(window_, gate_),
       batchWindows_(window_, gate_),
-      reportWindows_(window_, gate_),
+      reportWindows_(window_, gate_, workDir),
       serviceWindows_(window_, gate_),
       installationWindows_(window_, gate_),
       store_(store::ConfigStore::kDefaultRoot, store::ConfigStore::DefaultDirectory(),
@@ -78,7 +78,10 @@ void ConsoleApp::StartMachine() {
   // after this, and its stop closes the window.
   machine_.SetFailureHandler([sup](const std::string& what) { sup->UnexpectedError(what); });
   machine_.Start({
-      [this, sup] { sup->FormShow(Words(args_)); },
+      [this, sup] {
+        // A start that stopped ends the program the way closing it does.
+        if (!sup->FormShow(Words(args_))) OnWindowThread([this] { window_.close(); });
+      },
       [sup] { sup->Tick(); },
       [sup] { sup->FormClose(); },
       // The console closes for good once the links are closed, with any

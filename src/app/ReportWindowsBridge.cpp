@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QPrinter>
 
 #include "batches/TListaBolla.h"
@@ -13,13 +14,16 @@
 
 namespace kv7::app {
 
-ReportWindowsBridge::ReportWindowsBridge(ui::TMain& main, WindowThreadGate& gate)
+ReportWindowsBridge::ReportWindowsBridge(ui::TMain& main, WindowThreadGate& gate, std::filesystem::path workDir)
     : main_(main),
       gate_(gate),
+      workDir_(std::move(workDir)),
       batches_(new batches::TListaBolla(&main)),
       programs_(new programs::TListaProgrammi(&main)),
       preview_(new reports::TPrint_boll(&main)),
-      company_(new reports::TImpAzienda(&main)) {}
+      company_(new reports::TImpAzienda(&main)) {
+  preview_->SetWorkDir(workDir_);
+}
 
 std::optional<supervisor::BatchPrintChoice> ReportWindowsBridge::ChooseBatchForPrint(const batches::BatchList& list) {
   using Result = std::optional<supervisor::BatchPrintChoice>;
@@ -54,16 +58,28 @@ bool ReportWindowsBridge::PartitaOnRunningTotals() {
 
 bool ReportWindowsBridge::OutputPage(const reports::Page& page, const store::Configuration& config) {
   const auto font = i18n::PrintSettings::FromConfiguration(config);
+  const bool keepCopy = config.copia_pdf == 1;
   return gate_.Call<bool>(
-      [this, page, font] {
+      [this, page, font, keepCopy] {
+        // The house copy first: whatever becomes of the print, it exists.
+        std::string error;
+        if (!reports::KeepTicketCopy(page, keepCopy, workDir_, font, &error)) Warn(error);
         if (main_.CheckPreview()->isChecked()) {
           preview_->Preview(page, font);
           return preview_->result() == QDialog::Accepted;
         }
-        auto printer = reports::MakePrinter();
-        return reports::PrintWithDialog(&main_, *printer, page, font);
+        error.clear();
+        const bool printed = reports::PrintPage(&main_, page, font, workDir_, &error);
+        if (!error.empty()) Warn(error);
+        return printed;
       },
       false);
+}
+
+void ReportWindowsBridge::Warn(const std::string& failure) {
+  QMessageBox::warning(&main_, main_.windowTitle(),
+                       QCoreApplication::translate("kv7::reports::TPrint_boll", "File PDF non scritto: %1")
+                           .arg(QString::fromStdString(failure)));
 }
 
 std::optional<store::CompanyHeader> ReportWindowsBridge::EditCompanyHeader(const store::CompanyHeader& header) {

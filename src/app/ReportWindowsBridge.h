@@ -1,10 +1,14 @@
 #pragma once
 // The report commands' windows on the window thread: the batch and program
 // pickers for printing, the preview or print dialog (as the console's
-// "Preview stampa" box says) and the company header window. The machine
-// thread waits for each call.
+// "Preview stampa" box says; a PDF file of its own without a printer), the
+// PDF copy of each end-of-batch ticket and the company header window. The
+// machine thread waits for each call.
 
 #include <QWidget>
+
+#include <filesystem>
+#include <string>
 
 #include "app/WindowThreadGate.h"
 #include "supervisor/ReportWindows.h"
@@ -28,7 +32,8 @@ namespace kv7::app {
 class ReportWindowsBridge final : public supervisor::ReportWindows {
  public:
   // Construct on the window thread: the windows are created here.
-  ReportWindowsBridge(ui::TMain& main, WindowThreadGate& gate);
+  // Printed files go to folders of `workDir`.
+  ReportWindowsBridge(ui::TMain& main, WindowThreadGate& gate, std::filesystem::path workDir);
 
   std::optional<supervisor::BatchPrintChoice> ChooseBatchForPrint(const batches::BatchList& list) override;
   std::optional<std::string> ChooseProgramForPrint(const programs::ProgramLists& lists) override;
@@ -41,8 +46,11 @@ class ReportWindowsBridge final : public supervisor::ReportWindows {
   reports::TImpAzienda& Company() { return *company_; }
 
  private:
+  void Warn(const std::string& failure);
+
   ui::TMain& main_;
   WindowThreadGate& gate_;
+  std::filesystem::path workDir_;
   batches::TListaBolla* batches_;
   programs::TListaProgrammi* programs_;
   reports::TPrint_boll* preview_;

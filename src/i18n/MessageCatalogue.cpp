@@ -134,6 +134,7 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Com Scarti non disponibile nel computer, il programma terminera!"),
     QT_TRANSLATE_NOOP("Messages", "Dischetto sul floppy non presente o non leggibile!"),
     QT_TRANSLATE_NOOP("Messages", "Salvataggio effettuato!"),
+    QT_TRANSLATE_NOOP("Messages", "Configurazione non leggibile (%1): il programma termina senza modificarla."),
     QT_TRANSLATE_NOOP("Messages", "Ripristino effettuato!"),
     QT_TRANSLATE_NOOP("Messages", "Cancellazione non possibile, Bolla precedente in corso."),
     QT_TRANSLATE_NOOP("Messages", "Cancellare archivio Bolle? non sarà possibile recuperarlo."),

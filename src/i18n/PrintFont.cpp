@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
 #include "store/Configuration.h"
+#include "store/FileIo.h"
 
 namespace kv7::i18n {
 namespace {
@@ -37,19 +37,6 @@ bool IsSection(const std::string& line, std::string* name = nullptr) {
   if (t.size() < 2 || t.front() != '[' || t.back() != ']') return false;
   if (name) *name = Lower(Trim(t.substr(1, t.size() - 2)));
   return true;
-}
-
-bool WriteWhole(const std::filesystem::path& file, const std::string& text) {
-  std::filesystem::path temp = file;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!(out << text) || !out.flush()) return false;
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, file, ec);
-  if (ec) std::filesystem::remove(temp, ec);
-  return !ec;
 }
 
 }  // namespace
@@ -130,21 +117,25 @@ std::string SetIniValue(const std::string& ini, const std::string& section, cons
 }
 
 bool SavePrintFontIni(const PrintSettings& settings, const std::filesystem::path& workDir,
-                      const std::filesystem::path& configDir) {
+                      const std::filesystem::path& configDir, std::string* error) {
   const std::filesystem::path file = PrintSettingsFile(workDir, configDir);
+  auto fail = [&](const std::error_code& e) {
+    if (error) *error = file.string() + ": " + e.message();
+    return false;
+  };
   std::string text;
-  if (std::ifstream in(file, std::ios::binary); in) {
-    std::ostringstream all;
-    all << in.rdbuf();
-    text = all.str();
-  }
+  // Other programs' sections live in this file too: one that cannot be read
+  // is not replaced by the four keys alone.
+  if (const auto unread = store::ReadWholeFile(file, text); unread && unread != std::errc::no_such_file_or_directory)
+    return fail(unread);
   text = SetIniValue(text, "print", "font_name", settings.fontName);
   text = SetIniValue(text, "print", "font_size", std::to_string(settings.fontSize));
   text = SetIniValue(text, "print", "font_set", StyleText(settings.styles));
   text = SetIniValue(text, "custom", "autorefresh", std::to_string(settings.autorefresh));
   std::error_code ec;
   std::filesystem::create_directories(file.parent_path(), ec);
-  return WriteWhole(file, text);
+  if (const auto failed = store::WriteFileDurably(file, text)) return fail(failed);
+  return true;
 }
 
 }  // namespace kv7::i18n

@@ -44,10 +44,11 @@ std::filesystem::path PrintSettingsFile(const std::filesystem::path& workDir,
                                         const std::filesystem::path& configDir);
 
 // Writes [print] font_name, font_size, font_set and [custom] autorefresh
-// into that file, keeping its other sections and keys. False when the file
-// cannot be written.
+// into that file, keeping its other sections and keys; the file is whole on
+// the disk when this returns true. False, with "<file>: <reason>" in *error,
+// when it cannot be written.
 bool SavePrintFontIni(const PrintSettings& settings, const std::filesystem::path& workDir,
-                      const std::filesystem::path& configDir);
+                      const std::filesystem::path& configDir, std::string* error = nullptr);
 
 // Sets one key of an ini text (creating the section or key when missing)
 // and returns the new text; lines end with "\r\n" as such files do.

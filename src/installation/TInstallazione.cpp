@@ -349,8 +349,11 @@ void TInstallazione::Print() {
     preview.Preview(page, font);
     return;
   }
-  auto printer = reports::MakePrinter();
-  reports::PrintWithDialog(this, *printer, page, font);
+  std::string error;
+  if (!reports::PrintPage(this, page, font, std::filesystem::current_path(), &error) && !error.empty())
+    QMessageBox::warning(this, windowTitle(),
+                         QCoreApplication::translate("kv7::reports::TPrint_boll", "File PDF non scritto: %1")
+                             .arg(QString::fromStdString(error)));
 }
 
 void TInstallazione::changeEvent(QEvent* e) {

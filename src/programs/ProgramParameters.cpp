@@ -57,6 +57,7 @@ ProgramParameters ParametersFromConfiguration(const store::Configuration& c) {
   ProgramParameters p;
   p.archiviazione = c.archiviazione == 1;
   p.stampa = c.stampa == 1;
+  p.copiaPdf = c.copia_pdf == 1;
   p.txremoto = c.txremoto == 1;
   p.stampagrammi = c.stampagrammi == 1;
   p.fine_part_auto = c.fine_part_auto == 1;
@@ -72,6 +73,7 @@ ProgramParameters ParametersFromConfiguration(const store::Configuration& c) {
 void ApplyParameters(const ProgramParameters& p, store::Configuration& c) {
   c.archiviazione = p.archiviazione ? 1 : 0;
   c.stampa = p.stampa ? 1 : 0;
+  c.copia_pdf = p.copiaPdf ? 1 : 0;
   c.txremoto = p.txremoto ? 1 : 0;
   c.stampagrammi = p.stampagrammi ? 1 : 0;
   c.fine_part_auto = p.fine_part_auto ? 1 : 0;

@@ -32,6 +32,7 @@ void ApplyFontStyleText(const std::string& text, PrintFont& font);
 struct ProgramParameters {
   bool archiviazione = true;
   bool stampa = true;
+  bool copiaPdf = true;  // `copia_pdf`: a PDF copy of every end-of-batch ticket
   bool txremoto = false;
   bool stampagrammi = true;
   bool fine_part_auto = true;

@@ -69,10 +69,11 @@ TParProg::TParProg(QWidget* parent) : QDialog(parent) {
 
   archiviazione_ = Check("Archiviazione", tr("Archiviazione"), this);
   stampaBolla_ = Check("StampaBolla", tr("Stampa Bolla"), this);
+  copiaPdf_ = Check("CopiaPdf", tr("Copia PDF della bolla"), this);
   txRemoto_ = Check("TxRemoto", tr("Trasmis. al remoto"), this);
   stpGrammi_ = Check("StpGrammi", tr("Stampa grammature"), this);
   finePartita_ = Check("FinePartita", tr("Fine Partita Autom."), this);
-  for (QCheckBox* b : {archiviazione_, stampaBolla_, txRemoto_, stpGrammi_, finePartita_})
+  for (QCheckBox* b : {archiviazione_, stampaBolla_, copiaPdf_, txRemoto_, stpGrammi_, finePartita_})
     layout->addWidget(b);
 
   auto* form = new QFormLayout;
@@ -124,6 +125,7 @@ TParProg::TParProg(QWidget* parent) : QDialog(parent) {
 void TParProg::SetParameters(const ProgramParameters& p) {
   archiviazione_->setChecked(p.archiviazione);
   stampaBolla_->setChecked(p.stampa);
+  copiaPdf_->setChecked(p.copiaPdf);
   txRemoto_->setChecked(p.txremoto);
   stpGrammi_->setChecked(p.stampagrammi);
   finePartita_->setChecked(p.fine_part_auto);
@@ -140,6 +142,7 @@ ProgramParameters TParProg::Parameters() const {
   ProgramParameters p;
   p.archiviazione = archiviazione_->isChecked();
   p.stampa = stampaBolla_->isChecked();
+  p.copiaPdf = copiaPdf_->isChecked();
   p.txremoto = txRemoto_->isChecked();
   p.stampagrammi = stpGrammi_->isChecked();
   p.fine_part_auto = finePartita_->isChecked();

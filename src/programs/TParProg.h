@@ -1,7 +1,7 @@
 #pragma once
-// "Parametri  Programma": archiving, printing, units of the totals, copies,
-// export directory, percentage warnings, the automatic refresh of the totals
-// and the report font. Filled from ProgramParameters, returns them on OK;
+// "Parametri  Programma": archiving, printing and the PDF copy of the ticket,
+// units of the totals, copies, export directory, percentage warnings, the
+// automatic refresh of the totals and the report font. Filled from ProgramParameters, returns them on OK;
 // the caller stores them.
 
 #include <QDialog>
@@ -38,6 +38,7 @@ class TParProg : public QDialog {
 
   QCheckBox* archiviazione_;
   QCheckBox* stampaBolla_;
+  QCheckBox* copiaPdf_;
   QCheckBox* txRemoto_;
   QCheckBox* stpGrammi_;
   QCheckBox* finePartita_;

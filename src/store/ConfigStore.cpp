@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 
@@ -96,6 +97,36 @@ std::optional<std::int32_t> ParseDecimal(std::string_view s) {
   return v;
 }
 
+// One "text" or "dword" line from pos (after leading blanks); nullopt when
+// the line is not one the store wrote.
+std::optional<StoredValue> ParseValueLine(const std::string& line, std::size_t pos) {
+  std::size_t kwEnd = line.find(' ', pos);
+  std::string kind = line.substr(pos, kwEnd == std::string::npos ? std::string::npos : kwEnd - pos);
+  pos = kwEnd == std::string::npos ? line.size() : kwEnd;
+  SkipBlanks(line, pos);
+  auto name = Unquote(line, pos);
+  SkipBlanks(line, pos);
+  if (!name || (kind != "text" && kind != "dword")) return std::nullopt;
+  StoredValue v;
+  v.name = *name;
+  if (kind == "text") {
+    auto text = Unquote(line, pos);
+    if (!text) return std::nullopt;
+    v.text = *text;
+  } else {
+    v.type = ValueType::Dword;
+    std::size_t end = pos;
+    while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
+    auto num = ParseDecimal(std::string_view(line).substr(pos, end - pos));
+    if (!num) return std::nullopt;
+    v.dword = *num;
+    pos = end;
+  }
+  SkipBlanks(line, pos);
+  if (pos != line.size()) return std::nullopt;
+  return v;
+}
+
 // Held for the whole read-modify-write so that two processes writing the
 // store at once (the console and kv7ctl, say) do not lose each other's values.
 class FileLock {
@@ -132,109 +163,116 @@ ConfigStore::ConfigStore(std::string root, std::filesystem::path directory, Stor
 }
 
 void ConfigStore::Reload() const {
-  sections_ = LoadFile(warn_);
+  Take(LoadFile(warn_));
+}
+
+void ConfigStore::Take(Loaded&& loaded) const {
+  readError_ = std::move(loaded.error);
+  if (!readError_) sections_ = std::move(loaded.sections);
 }
 
 void ConfigStore::RefreshIfChanged() const {
   std::error_code ec;
   auto t = std::filesystem::last_write_time(path_, ec);
   if (ec) {
-    if (loadedTime_) Reload();
+    if (loadedTime_ || readError_) Reload();
     return;
   }
   auto size = std::filesystem::file_size(path_, ec);
   if (!loadedTime_ || *loadedTime_ != t || loadedSize_ != size) Reload();
 }
 
-ConfigStore::Sections ConfigStore::LoadFile(const StoreWarning& warn) const {
-  Sections result;
+ConfigStore::Loaded ConfigStore::LoadFile(const StoreWarning& warn) const {
+  Loaded result;
   std::error_code ec;
   loadedTime_.reset();
   loadedSize_ = 0;
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) return result;
+  if (auto error = ReadWholeFile(path_, result.bytes)) {
+    // No file yet (or no folder for it): a new installation, on defaults.
+    if (error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory)
+      result.error = path_.string() + ": " + error.message();
+    return result;
+  }
+  // The store writes every control byte escaped; NUL bytes are what a write
+  // torn by a power loss leaves on some file systems.
+  if (result.bytes.find('\0') != std::string::npos) {
+    result.error = path_.string() + ": holds NUL bytes, not a configuration text";
+    return result;
+  }
   loadedTime_ = std::filesystem::last_write_time(path_, ec);
   if (ec) loadedTime_.reset();
-  loadedSize_ = std::filesystem::file_size(path_, ec);
+  loadedSize_ = result.bytes.size();
 
-  auto complain = [&](int lineNo, const std::string& what) {
-    if (warn) warn(path_.string() + ":" + std::to_string(lineNo) + ": " + what);
+  // A kept line is reported once: it is read again after every write.
+  auto complain = [&](int lineNo, const std::string& raw, const std::string& what) {
+    result.damaged = true;
+    if (warn && reported_.insert(raw).second) warn(path_.string() + ":" + std::to_string(lineNo) + ": " + what);
   };
-  std::string line;
+  Sections& all = result.sections;
+  // Indexes, not pointers: the vector grows while it is read.
+  int current = -1;   // the section values go to
+  int unplaced = -1;  // where lines outside any readable section are kept
+  auto keepUnplaced = [&](const std::string& raw) {
+    if (unplaced < 0) {
+      all.push_back({{}, {}, {}, false});
+      unplaced = static_cast<int>(all.size()) - 1;
+    }
+    all[static_cast<std::size_t>(unplaced)].kept.push_back(raw);
+  };
+  std::istringstream in(result.bytes);
+  std::string raw;
   int lineNo = 0;
-  Section* current = nullptr;
-  while (std::getline(in, line)) {
+  while (std::getline(in, raw)) {
     ++lineNo;
+    std::string line = raw;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     std::size_t pos = 0;
     SkipBlanks(line, pos);
     if (pos == line.size() || line[pos] == '#') continue;
     if (line[pos] == '[') {
       auto close = line.rfind(']');
+      current = -1;
+      unplaced = -1;
       if (close == std::string::npos || close <= pos) {
-        complain(lineNo, "damaged section header, skipped");
-        current = nullptr;
+        complain(lineNo, raw, "damaged section header, kept with the lines below it");
+        keepUnplaced(raw);
         continue;
       }
       std::string name = line.substr(pos + 1, close - pos - 1);
-      current = nullptr;
-      for (auto& s : result)
-        if (s.name == name) current = &s;
-      if (!current) {
-        result.push_back({name, {}});
-        current = &result.back();
+      for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i].header && all[i].name == name) current = static_cast<int>(i);
+      if (current < 0) {
+        all.push_back({name, {}, {}, true});
+        current = static_cast<int>(all.size()) - 1;
       }
       continue;
     }
-    if (!current) {
-      complain(lineNo, "value outside any section, skipped");
+    if (current < 0) {
+      complain(lineNo, raw, "value outside any section, kept as it is");
+      keepUnplaced(raw);
       continue;
     }
-    std::size_t kwEnd = line.find(' ', pos);
-    std::string kind = line.substr(pos, kwEnd == std::string::npos ? std::string::npos : kwEnd - pos);
-    pos = kwEnd == std::string::npos ? line.size() : kwEnd;
-    SkipBlanks(line, pos);
-    auto name = Unquote(line, pos);
-    SkipBlanks(line, pos);
-    StoredValue v;
-    bool ok = name.has_value() && (kind == "text" || kind == "dword");
-    if (ok) {
-      v.name = *name;
-      if (kind == "text") {
-        v.type = ValueType::Text;
-        auto text = Unquote(line, pos);
-        ok = text.has_value();
-        if (ok) v.text = *text;
-      } else {
-        v.type = ValueType::Dword;
-        std::size_t end = pos;
-        while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
-        auto num = ParseDecimal(std::string_view(line).substr(pos, end - pos));
-        ok = num.has_value();
-        if (ok) v.dword = *num;
-        pos = end;
-      }
-      SkipBlanks(line, pos);
-      ok = ok && pos == line.size();
-    }
-    if (!ok) {
-      complain(lineNo, "damaged value line, skipped");
+    Section& section = all[static_cast<std::size_t>(current)];
+    auto v = ParseValueLine(line, pos);
+    if (!v) {
+      complain(lineNo, raw, "damaged value line, kept as it is");
+      section.kept.push_back(raw);
       continue;
     }
     bool replaced = false;
-    for (auto& existing : current->values)
-      if (existing.name == v.name) {
-        existing = v;
+    for (auto& existing : section.values)
+      if (existing.name == v->name) {
+        existing = *v;
         replaced = true;
       }
-    if (!replaced) current->values.push_back(std::move(v));
+    if (!replaced) section.values.push_back(std::move(*v));
   }
   return result;
 }
 
 const ConfigStore::Section* ConfigStore::FindSection(const Sections& s, const std::string& name) {
   for (const auto& sec : s)
-    if (sec.name == name) return &sec;
+    if (sec.header && sec.name == name) return &sec;
   return nullptr;
 }
 
@@ -274,9 +312,9 @@ bool ConfigStore::WriteValues(const std::vector<SectionValue>& values) {
     for (const auto& [section, v] : values) {
       Section* target = nullptr;
       for (auto& s : all)
-        if (s.name == section) target = &s;
+        if (s.header && s.name == section) target = &s;
       if (!target) {
-        all.push_back({section, {}});
+        all.push_back({section, {}, {}, true});
         target = &all.back();
       }
       bool replaced = false;
@@ -293,13 +331,13 @@ bool ConfigStore::WriteValues(const std::vector<SectionValue>& values) {
 bool ConfigStore::DeleteValue(const std::string& section, const std::string& key) {
   return Modify([&](Sections& all) {
     for (auto& s : all)
-      if (s.name == section) std::erase_if(s.values, [&](const StoredValue& v) { return v.name == key; });
+      if (s.header && s.name == section) std::erase_if(s.values, [&](const StoredValue& v) { return v.name == key; });
   });
 }
 
 bool ConfigStore::CreateSection(const std::string& section) {
   return Modify([&](Sections& all) {
-    if (!FindSection(all, section)) all.push_back({section, {}});
+    if (!FindSection(all, section)) all.push_back({section, {}, {}, true});
   });
 }
 
@@ -320,16 +358,40 @@ bool ConfigStore::Modify(const std::function<void(Sections&)>& change) {
   FileLock lock(path_.string() + ".lock");
   // Start from what is on disk now: another process may have written since
   // this one loaded. Its warnings were already given on the first load.
-  Sections fresh = LoadFile({});
-  change(fresh);
-  if (!WriteFile(fresh)) {
+  Loaded fresh = LoadFile({});
+  if (fresh.error) {
+    // Writing now would put the few values in hand over everything else.
+    readError_ = std::move(fresh.error);
+    return false;
+  }
+  if (fresh.damaged && !CopyAside(fresh.bytes)) {
     Reload();
     return false;
   }
-  sections_ = std::move(fresh);
+  change(fresh.sections);
+  if (!WriteFile(fresh.sections)) {
+    Reload();
+    return false;
+  }
+  sections_ = std::move(fresh.sections);
+  readError_.reset();
   loadedTime_ = std::filesystem::last_write_time(path_, ec);
   if (ec) loadedTime_.reset();
   loadedSize_ = std::filesystem::file_size(path_, ec);
+  return true;
+}
+
+bool ConfigStore::CopyAside(const std::string& bytes) {
+  if (copiedAside_) return true;
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char stamp[32];
+  std::strftime(stamp, sizeof stamp, ".%Y%m%d-%H%M%S", &local);
+  const std::string name = path_.filename().string() + stamp;
+  // The copy may hold the installation password: for the owner only.
+  if (WriteNewFile(path_.parent_path(), name, ".copy", bytes, 0600)) return false;
+  copiedAside_ = true;
   return true;
 }
 
@@ -338,33 +400,17 @@ bool ConfigStore::WriteFile(const Sections& sections) const {
   out << "# KV7 configuration store \"" << root_ << "\".\n"
       << "# One value a line:  text \"name\" \"value\"   or   dword \"name\" 123\n";
   for (const auto& s : sections) {
-    out << "\n[" << s.name << "]\n";
+    out << '\n';
+    if (s.header) out << '[' << s.name << "]\n";
     for (const auto& v : s.values) {
       if (v.type == ValueType::Text)
         out << "text " << Quote(v.name) << ' ' << Quote(v.text) << '\n';
       else
         out << "dword " << Quote(v.name) << ' ' << v.dword << '\n';
     }
+    for (const auto& line : s.kept) out << line << '\n';
   }
-  const std::string data = out.str();
-  const std::string tmp = path_.string() + ".tmp";
-  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, data);
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (!ok || ::rename(tmp.c_str(), path_.c_str()) != 0) {
-    ::unlink(tmp.c_str());
-    return false;
-  }
-  // The rename itself must reach the disk, or a power loss could bring back
-  // the old file after the caller was told the value was stored.
-  int dir = ::open(path_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return true;
+  return !WriteFileDurably(path_, out.str());
 }
 
 }  // namespace kv7::store

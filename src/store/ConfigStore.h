@@ -4,12 +4,21 @@
 // it was the registry; here it is one readable text file per root, replaced
 // atomically on every write so that a power loss leaves the old or the new
 // file, never a torn one.
+//
+// The file is the installation's only copy of its settings, so the store
+// never writes over what it could not read: a file that exists but cannot be
+// read (no permission, not a regular file, bytes no text file holds) makes
+// ReadError() say so and every write fail; a line it cannot parse is
+// reported (once), kept and written back by every later write, and the file
+// as it was is copied aside ("<file>.<date>-<time>.copy") before this
+// store's first write.
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -75,15 +84,29 @@ class ConfigStore {
   // Picks up changes other processes (kv7ctl, the simulator) made on disk.
   void Reload() const;
 
+  // "<file>: <reason>" while the file exists but cannot be read; the values
+  // read last stay in memory (none when it never could be read).
+  const std::optional<std::string>& ReadError() const { return readError_; }
+
  private:
   struct Section {
     std::string name;
     std::vector<StoredValue> values;
+    std::vector<std::string> kept;  // lines that could not be parsed, as they were
+    bool header = true;             // false: lines before any (readable) section header
   };
   using Sections = std::vector<Section>;
+  struct Loaded {
+    Sections sections;
+    std::optional<std::string> error;  // the file exists but cannot be read
+    std::string bytes;                 // as read
+    bool damaged = false;              // some line could not be parsed
+  };
 
   void RefreshIfChanged() const;
-  Sections LoadFile(const StoreWarning& warn) const;
+  Loaded LoadFile(const StoreWarning& warn) const;
+  void Take(Loaded&& loaded) const;
+  bool CopyAside(const std::string& bytes);
   bool Modify(const std::function<void(Sections&)>& change);
   bool WriteFile(const Sections& sections) const;
   static const Section* FindSection(const Sections& s, const std::string& name);
@@ -94,6 +117,9 @@ class ConfigStore {
   mutable Sections sections_;
   mutable std::optional<std::filesystem::file_time_type> loadedTime_;
   mutable std::uintmax_t loadedSize_ = 0;
+  mutable std::optional<std::string> readError_;
+  mutable std::set<std::string> reported_;  // damaged lines already warned about
+  bool copiedAside_ = false;
 };
 
 }  // namespace kv7::store

@@ -168,6 +168,7 @@ std::vector<ConfigurationField> ConfigurationFields(Configuration& c) {
   add("ncopie", "ncopie", kMain, FieldKind::Dword, &c.ncopie);
   add("direxp", "direxp", kMain, FieldKind::Text, &c.direxp);
   add("fine_part_auto", "fine_part_auto", kMain, FieldKind::Dword, &c.fine_part_auto);
+  integer("copia_pdf", c.copia_pdf);
   return f;
 }
 
@@ -180,6 +181,12 @@ std::vector<std::pair<std::string, std::string>> ConfigurationValues(const Confi
 }
 
 bool LoadConfiguration(Configuration& c, const ConfigStore& store, const ReportSink& report) {
+  // Defaults in place of settings that exist but cannot be read would be
+  // saved over them at the next save.
+  if (const auto& error = store.ReadError()) {
+    Tell(report, *error);
+    return false;
+  }
   Configuration loaded;
   const Configuration defaults;
   const auto fields = ConfigurationFields(loaded);
@@ -305,6 +312,7 @@ bool SaveConfiguration(Configuration& c, ConfigStore& store, const std::filesyst
   dword("ncopie", c.ncopie);
   text("direxp", c.direxp);
   dword("fine_part_auto", c.fine_part_auto);
+  number("copia_pdf", c.copia_pdf);
 
   if (!store.WriteValues(w)) {
     Tell(report, store.FilePath().string() + ": cannot be written; the configuration was not saved");

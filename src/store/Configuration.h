@@ -93,6 +93,9 @@ struct Configuration {
   std::int32_t ncopie = 1;
   std::string direxp = "c:\\camp";
   std::int32_t fine_part_auto = 1;
+  // 1: every end-of-batch ticket is also kept as a PDF file of its own, the
+  // packing house's copy of what the producer got.
+  std::int32_t copia_pdf = 1;
 
   // Not a store key: the installation text sent to the board with "C".
   std::string InstallString;
@@ -131,7 +134,8 @@ std::vector<std::pair<std::string, std::string>> ConfigurationValues(const Confi
 // Reads every key of the record from the store (missing keys give their
 // defaults) and rebuilds InstallString. A stored integer that is not a number
 // is reported once with its text and takes its default; the other keys are
-// still read. Returns false when anything was reported.
+// still read. Returns false when anything was reported. A store whose file
+// cannot be read is reported and leaves `c` as it was.
 bool LoadConfiguration(Configuration& c, const ConfigStore& store, const ReportSink& report = {});
 
 // Rebuilds InstallString, writes the legacy record "w83.cfg" in workDir, then

@@ -17,27 +17,9 @@ bool Fail(const ReportSink& report, const std::filesystem::path& file, int err) 
   return false;
 }
 
-// Writes content to a temporary file beside the target and renames it over
-// the target: readers see the old or the new file, never a torn one.
 bool Replace(const std::filesystem::path& file, const std::string& content, mode_t mode,
              const ReportSink& report) {
-  std::string tmp = file.string() + ".XXXXXX";
-  int fd = ::mkstemp(tmp.data());
-  if (fd < 0) return Fail(report, file, errno);
-  bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
-  int err = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    err = errno;
-  }
-  if (ok && ::rename(tmp.c_str(), file.c_str()) != 0) {
-    ok = false;
-    err = errno;
-  }
-  if (!ok) {
-    ::unlink(tmp.c_str());
-    return Fail(report, file, err);
-  }
+  if (auto error = WriteFileDurably(file, content, mode)) return Fail(report, file, error.value());
   return true;
 }
 

@@ -2,9 +2,11 @@
 // The small fixed-layout files kept beside the configuration store in the
 // working directory: the company header "mb3.az" and the processing costs
 // "w83.cst". Also the file writing they share with the legacy record and the
-// installation backup: every write goes to a temporary file that replaces the
-// old one, so a failed write leaves the old file whole. A failure is reported
-// as "<file>: <reason>" and leaves the values in memory as they were.
+// installation backup: every write goes whole to a temporary file that
+// replaces the old one and reaches the disk, folder included, before the call
+// returns true (WriteFileDurably), so a failed write leaves the old file whole
+// and a success survives a power loss. A failure is reported as
+// "<file>: <reason>" and leaves the values in memory as they were.
 
 #include <array>
 #include <filesystem>

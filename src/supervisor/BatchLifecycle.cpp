@@ -3,9 +3,6 @@
 // as soon as the database and the export folder allow, never twice) and the
 // exports of stored batches for the host.
 
-#include <cerrno>
-#include <cstring>
-
 #include "batches/BatchArchive.h"
 #include "batches/BatchExport.h"
 #include "batches/BatchRules.h"
@@ -194,8 +191,9 @@ ClassSums Supervisor::BatchSums() const {
 
 void Supervisor::KeepBaseline(const std::string& batch) {
   baseline_ = BaselineOf(totals_.lines, totals_.sums.reject, batch);
-  if (!SaveBaseline(BaselineFile(batches::BatchJournal::DirectoryIn(workDir_)), baseline_))
-    WriteLog(std::string("baseline error: ") + std::strerror(errno) + "\r\n");
+  if (const auto error = SaveBaseline(BaselineFile(batches::BatchJournal::DirectoryIn(workDir_)), baseline_);
+      !error.empty())
+    WriteLog("baseline error: " + error + "\r\n");
   ShowBaselineNotice();
 }
 
@@ -203,8 +201,9 @@ void Supervisor::DropBaseline(const std::string& why) {
   if (!baseline_) return;
   WriteLog("Totali della bolla " + baseline_->batch + " non più in centralina: " + why + "\r\n");
   baseline_.reset();
-  if (!SaveBaseline(BaselineFile(batches::BatchJournal::DirectoryIn(workDir_)), std::nullopt))
-    WriteLog(std::string("baseline error: ") + std::strerror(errno) + "\r\n");
+  if (const auto error = SaveBaseline(BaselineFile(batches::BatchJournal::DirectoryIn(workDir_)), std::nullopt);
+      !error.empty())
+    WriteLog("baseline error: " + error + "\r\n");
   console_.SetText(Control::LavorPrec, "");
 }
 

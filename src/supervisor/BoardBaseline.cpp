@@ -1,9 +1,5 @@
 #include "supervisor/BoardBaseline.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -55,16 +51,6 @@ std::string Serialised(const BoardBaseline& b) {
   return out.str();
 }
 
-bool SyncedRename(const fs::path& temp, const fs::path& file) {
-  if (::rename(temp.c_str(), file.c_str()) != 0) return false;
-  const int dir = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return true;
-}
-
 }  // namespace
 
 std::optional<BoardBaseline> LoadBaseline(const fs::path& file) {
@@ -84,22 +70,15 @@ std::optional<BoardBaseline> LoadBaseline(const fs::path& file) {
   return b;
 }
 
-bool SaveBaseline(const fs::path& file, const std::optional<BoardBaseline>& baseline) {
+std::string SaveBaseline(const fs::path& file, const std::optional<BoardBaseline>& baseline) {
+  std::error_code ec;
   if (!baseline) {
-    std::error_code ec;
     fs::remove(file, ec);
-    return !ec;
+    if (!ec) ec = store::SyncDirectory(file.parent_path());
+  } else {
+    ec = store::WriteFileDurably(file, Serialised(*baseline));
   }
-  const fs::path temp = file.string() + ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  bool ok = store::WriteAll(fd, Serialised(*baseline)) && ::fsync(fd) == 0;
-  const int saved = errno;
-  ok = ::close(fd) == 0 && ok;
-  if (ok && SyncedRename(temp, file)) return true;
-  ::unlink(temp.c_str());
-  errno = saved;
-  return false;
+  return ec ? ec.message() : std::string();
 }
 
 }  // namespace kv7::supervisor

@@ -36,8 +36,8 @@ std::filesystem::path BaselineFile(const std::filesystem::path& journalDir);
 // nullopt when there is no file; throws std::runtime_error when it exists but
 // cannot be read, so a damaged file never silently doubles a batch.
 std::optional<BoardBaseline> LoadBaseline(const std::filesystem::path& file);
-// Written whole, synced and renamed into place; nullopt removes it. False
-// (errno set) when it could not be written.
-bool SaveBaseline(const std::filesystem::path& file, const std::optional<BoardBaseline>& baseline);
+// Written whole, synced and renamed into place; nullopt removes it. Empty
+// when done, otherwise why not.
+std::string SaveBaseline(const std::filesystem::path& file, const std::optional<BoardBaseline>& baseline);
 
 }  // namespace kv7::supervisor

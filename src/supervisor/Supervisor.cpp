@@ -36,7 +36,7 @@ Supervisor::~Supervisor() { FormClose(); }
 
 bool Supervisor::WriteLog(const std::string& text) { return log_.WriteLog(text); }
 
-void Supervisor::FormShow(const std::vector<std::string>& args) {
+bool Supervisor::FormShow(const std::vector<std::string>& args) {
   console_.SetAvailablePorts(cPort::AvailablePorts(store_));
 
   st_.autoTotalsPeriod = 0;
@@ -47,6 +47,15 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
   }
   st_.versionText = "-----";
   WriteLog("start MB3\r\n");
+  // Running on defaults would write them over the installation's settings
+  // at the first save: the start stops and the file stays as it is.
+  if (const auto& unreadable = store_.ReadError()) {
+    WriteLog("configuration unreadable: " + *unreadable + "\r\n");
+    operator_.ShowMessage("Configurazione non leggibile (" + *unreadable +
+                          "): il programma termina senza modificarla.");
+    startStopped_ = true;
+    return false;
+  }
 
   store::ApplyConfiguration(config_, store_, st_.oldBoardMode,
                             [this](const std::string& m) { operator_.ShowMessage(m); });
@@ -94,6 +103,7 @@ void Supervisor::FormShow(const std::vector<std::string>& args) {
   auxThread_->Start();
 
   console_.PrepareBatchEntry();
+  return true;
 }
 
 void Supervisor::CreateLinks() {
@@ -233,6 +243,7 @@ void Supervisor::FormClose() {
 }
 
 void Supervisor::Tick() {
+  if (startStopped_) return;
   // The box the watch held them for has closed: the routine that waited is over.
   holding_.ShowHeld();
   Timer1Timer();

@@ -58,8 +58,11 @@ class Supervisor {
   Supervisor& operator=(const Supervisor&) = delete;
 
   // Start-up sequence, run once when the main window is first shown.
-  // `args` are the command-line words after the program name.
-  void FormShow(const std::vector<std::string>& args);
+  // `args` are the command-line words after the program name. False when
+  // the start stopped (the configuration exists but cannot be read): the
+  // operator has been told, nothing was opened or written, and the caller
+  // ends the program.
+  bool FormShow(const std::vector<std::string>& args);
   // What the machine thread runs every 100 ms: messages held by the watch,
   // the cycle, then the end-of-batch timer when it is due.
   void Tick();
@@ -221,6 +224,7 @@ class Supervisor {
   bool closed_ = false;
   bool watching_ = false;
   bool failed_ = false;
+  bool startStopped_ = false;  // FormShow stopped: no cycle runs
   int reopenCountdown_ = 0;
 
   // ---- Live totals, production, cost and the quality alarm (TotalsCommands.cpp) ----

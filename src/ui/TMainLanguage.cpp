@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -56,9 +57,11 @@ void TMain::SwitchLanguage(const QString& entry, bool fromMenu) {
     // on the language still in force.
     Action(ToQString(i18n::CurrentLanguage().entry))->setChecked(true);
   }
-  if (fromMenu && print_)
-    i18n::SavePrintFontIni(*print_, QDir::currentPath().toStdString(),
-                           store::ConfigStore::DefaultDirectory());
+  std::string error;
+  if (fromMenu && print_ &&
+      !i18n::SavePrintFontIni(*print_, QDir::currentPath().toStdString(), store::ConfigStore::DefaultDirectory(),
+                              &error))
+    QMessageBox::warning(this, windowTitle(), tr("Impostazioni di stampa non salvate: %1").arg(ToQString(error)));
 }
 
 QString TMain::LanguageCode() const {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -186,6 +187,7 @@ TEST(ProgramParametersWindow, ShowsAndReturnsEveryValue) {
   ProgramParameters p;
   p.archiviazione = false;
   p.txremoto = true;
+  p.copiaPdf = false;
   p.totaliGrammi = false;
   p.ncopie = 4;
   p.direxp = "/srv/export";
@@ -199,6 +201,8 @@ TEST(ProgramParametersWindow, ShowsAndReturnsEveryValue) {
   EXPECT_EQ(w.findChild<QComboBox*>("TotaliSmb1")->currentText(), "Kilogrammi");
   w.findChild<QComboBox*>("NumCopie")->setCurrentText("3");
   EXPECT_EQ(w.Parameters().ncopie, 2);
+  w.findChild<QCheckBox*>("CopiaPdf")->setChecked(true);
+  EXPECT_TRUE(w.Parameters().copiaPdf);
   EXPECT_EQ(TParProg::FolderOf("/srv/export/day/file.txt"), "/srv/export/day");
 }
 

@@ -100,6 +100,44 @@ TEST(ConfigStore, UnwritableDirectoryFailsWithoutTouchingMemory) {
   EXPECT_EQ(store.ReadString("kv2", "porta_com", "1"), "1");
 }
 
+// A line the store cannot parse is kept, as it was, by every later write,
+// and the file as it was goes aside once before the first of them.
+TEST(ConfigStore, DamagedLinesSurviveWritesAndTheFileIsCopiedAsideOnce) {
+  kv7::test::TempDir dir;
+  const auto file = dir / "Brem elettronica snc.conf";
+  const std::string original =
+      "stray line before any section\n"
+      "[kv2]\n"
+      "text \"porta_com\" \"4\"\n"
+      "text \"numlinee\" 3\n"  // the value lost its quotes
+      "[ports\n"
+      "text \"COM1\" \"/dev/ttyUSB0\"\n";
+  std::ofstream(file, std::ios::binary) << original;
+  int warnings = 0;
+  ConfigStore store(ConfigStore::kDefaultRoot, dir.path(), [&](const std::string&) { ++warnings; });
+  EXPECT_EQ(warnings, 4);
+  EXPECT_FALSE(store.ReadError().has_value());
+
+  ASSERT_TRUE(store.WriteString("kv2", "numtazze", "120"));
+  ASSERT_TRUE(store.WriteString("kv2", "porta_com", "5"));
+  store.Reload();
+  EXPECT_EQ(warnings, 4) << "kept lines are reported once";
+  const std::string written = Slurp(file);
+  for (const char* line : {"stray line before any section\n", "text \"numlinee\" 3\n", "[ports\n",
+                           "text \"COM1\" \"/dev/ttyUSB0\"\n"})
+    EXPECT_NE(written.find(line), std::string::npos) << line << " missing from\n" << written;
+
+  ConfigStore again(ConfigStore::kDefaultRoot, dir.path());
+  EXPECT_EQ(again.ReadString("kv2", "porta_com", ""), "5");
+  EXPECT_EQ(again.ReadString("kv2", "numtazze", ""), "120");
+
+  std::vector<std::filesystem::path> copies;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+    if (e.path().extension() == ".copy") copies.push_back(e.path());
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(Slurp(copies[0]), original);
+}
+
 StoredValue Text(const std::string& name, const std::string& text) {
   return {name, ValueType::Text, text, 0};
 }

@@ -364,7 +364,9 @@ TEST_F(ConfigurationSave, SaveThenLoadGivesTheSameRecord) {
   c.ritfc = 3;
   c.direxp = "/data/export";
   c.fine_part_auto = 0;
+  c.copia_pdf = 0;
   Save(c);
+  EXPECT_EQ(Stored("copia_pdf"), "0");
   store.WriteString("kv", "langinterface", "pt");  // read from "kv", written to "kv2"
   Configuration back = Loaded();
   EXPECT_TRUE(reports.empty());
@@ -377,7 +379,7 @@ TEST_F(ConfigurationSave, SaveThenLoadGivesTheSameRecord) {
 TEST(ConfigurationFields, EveryKeyOnce) {
   Configuration c;
   auto fields = kv7::store::ConfigurationFields(c);
-  ASSERT_EQ(fields.size(), 97u);
+  ASSERT_EQ(fields.size(), 98u);
   std::set<std::string> keys;
   for (const auto& f : fields) EXPECT_TRUE(keys.insert(f.key).second) << f.key;
   EXPECT_THROW(c.inenc[7], std::out_of_range);

@@ -23,7 +23,8 @@ inline std::string EmptyStoreValues() {
        "prn_font_set=fsBold.\nlev_dtara=1\ntaratazza=0\ntarainc=0\nxmoltiply=0\ndurata magneti=50\n"
        "copyrigth=KV7 Campionatrice - supervisore di linea\ndelay tara=0\ndistanza fc=0\npoint gest=0\n"
        "password_inst=0\nprod-oraria=1\nv_tazzebad=0\nrx_osc=0\n";
-  return s + each("limpercq", 2, 5, "0") + "ritfc=1\nncopie=1\ndirexp=c:\\camp\nfine_part_auto=1\n";
+  return s + each("limpercq", 2, 5, "0") + "ritfc=1\nncopie=1\ndirexp=c:\\camp\nfine_part_auto=1\n"
+                                             "copia_pdf=1\n";
 }
 
 // Lines, outlets, cups, zero, six encoder windows 20-80, six weight factors

@@ -1,3 +1,3 @@
 kv7_add_test(configstore_tests LABELS "store;nogui"
-  SOURCES ConfigStoreTest.cpp
+  SOURCES ConfigStoreTest.cpp FileIoTest.cpp
   LIBS kv7_store)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <condition_variable>
 #include <fstream>
 #include <mutex>
@@ -102,6 +103,51 @@ TEST_F(StartupWithoutBoards, MissingDevicesLeaveTheBoardOffAndPollsFailQuietly) 
   EXPECT_EQ(console.panels[4], "0-SCARTI off ");
   EXPECT_FALSE(sup.State().controllerOn);
   EXPECT_TRUE(op.messages.empty()) << op.messages.front();
+}
+
+// Settings that exist but cannot be read stop the start: one message, no
+// link, no cycle, and the file stays exactly as it was.
+TEST(StartupWithUnreadableConfiguration, StopsWithTheMessageAndChangesNothing) {
+  const struct {
+    const char* name;
+    void (*make)(const std::filesystem::path&);
+  } cases[] = {
+      {"a folder in its place", [](const std::filesystem::path& f) { std::filesystem::create_directory(f); }},
+      {"NUL bytes of a torn write",
+       [](const std::filesystem::path& f) { std::ofstream(f) << "[kv2]\n" << std::string(64, '\0'); }},
+      {"no read permission",
+       [](const std::filesystem::path& f) {
+         std::ofstream(f) << "[kv2]\n";
+         std::filesystem::permissions(f, std::filesystem::perms::none);
+       }},
+  };
+  for (const auto& k : cases) {
+    TempDir dir;
+    const auto file = dir / "Brem elettronica snc.conf";
+    k.make(file);
+    if (std::string(k.name) == "no read permission" && std::ifstream(file).good()) {
+      std::printf("skipped \"%s\": permissions do not stop this user (root)\n", k.name);
+      continue;
+    }
+    const auto type = std::filesystem::status(file).type();
+    const std::string bytes = Slurp(file);
+    store::ConfigStore store(store::ConfigStore::kDefaultRoot, dir.path());
+    ConsoleRecorder console;
+    ScriptedOperator op;
+    {
+      Supervisor sup(console, op, store, nullptr, dir.path());
+      EXPECT_FALSE(sup.FormShow({})) << k.name;
+      ASSERT_EQ(op.messages.size(), 1u) << k.name;
+      EXPECT_EQ(op.messages[0].rfind("Configurazione non leggibile (" + file.string(), 0), 0u) << op.messages[0];
+      EXPECT_EQ(sup.controller(), nullptr);
+      for (int i = 0; i < 13; ++i) sup.Tick();
+      EXPECT_EQ(console.panels.count(3), 0u) << k.name << ": the cycle ran";
+      EXPECT_FALSE(store.WriteString("kv2", "porta_com", "3")) << k.name;
+    }
+    EXPECT_EQ(std::filesystem::status(file).type(), type) << k.name;
+    EXPECT_EQ(Slurp(file), bytes) << k.name;
+    EXPECT_FALSE(std::filesystem::exists(dir / "w83.cfg")) << k.name;
+  }
 }
 
 // A message box that stays open until the test closes it.

@@ -2,6 +2,7 @@
 // configuration record, through the same functions the console uses.
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "Command.h"
@@ -27,8 +28,15 @@ int Usage() {
   return UsageError(std::string("config: usage: kv7ctl config ") + kUsage);
 }
 
+// A store file that exists but cannot be read ends the command: showing
+// defaults as the installation's settings would mislead the technician.
 ConfigStore OpenStore() {
-  return ConfigStore(ConfigStore::kDefaultRoot, ConfigStore::DefaultDirectory(), &Warn);
+  ConfigStore store(ConfigStore::kDefaultRoot, ConfigStore::DefaultDirectory(), &Warn);
+  if (store.ReadError()) {
+    Warn(*store.ReadError());
+    std::exit(1);
+  }
+  return store;
 }
 
 int Get(const Args& a) {
