@@ -99,8 +99,10 @@ std::error_code WriteNewFile(const std::filesystem::path& folder, const std::str
   constexpr int kMostTries = 100;
   std::error_code error;
   for (int n = 1; n <= kMostTries; ++n) {
-    const std::string suffix = n == 1 ? std::string() : "-" + std::to_string(n);
-    const std::filesystem::path file = folder / (stem + suffix + extension);
+    std::string name = stem;
+    if (n > 1) name.append("-").append(std::to_string(n));
+    name.append(extension);
+    const std::filesystem::path file = folder / name;
     error = WriteFileDurably(file, bytes, mode, Existing::Keep);
     if (error != std::errc::file_exists) {
       if (!error && written) *written = file;
