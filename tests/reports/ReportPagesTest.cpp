@@ -134,6 +134,38 @@ TEST_F(ReportPages, MissingBatchOrProgramIsNotPrinted) {
   EXPECT_EQ(orphan.programMissing, "55");
 }
 
+TEST_F(ReportPages, ProgramStoredUnderAnotherSpellingIsPrintedByItsValue) {
+  Sql().ExecuteSql("UPDATE `programmi` SET `codiceprog` = '7'");
+  for (const char* code : {"7", "07"}) {
+    const auto page = LoadProgramPage(Db(), code);
+    ASSERT_TRUE(page) << code;
+    EXPECT_EQ(page->number, "07");
+    EXPECT_EQ(page->description, "Mele prova");
+  }
+}
+
+TEST(InstallationPage, TareTypeInTheWordsOfTheWindow) {
+  App();
+  const struct {
+    bool cup, incremental;
+    int step;
+    const char* shown;
+  } cases[] = {{false, true, 4, "TARA/LINEA"},
+               {true, false, 4, "TARA/TAZZA"},
+               {true, true, 4, "TARA INC.(4gr)"},
+               {true, true, 0, "TARA INC.(1gr)"}};  // as the window shows a step out of 1..6
+  kv7::test::TempDir dir;
+  const std::string file = (dir.path() / "i.pdf").string();
+  for (const auto& tc : cases) {
+    kv7::store::Configuration c;
+    c.taratazza = tc.cup;
+    c.tarainc = tc.incremental;
+    c.lev_dtara = tc.step;
+    ASSERT_TRUE(WritePdf(MakeInstallationPage(c), QString::fromStdString(file), {}));
+    EXPECT_NE(PdfText(file).find(std::string("Tipo Tara:") + tc.shown), std::string::npos) << tc.shown;
+  }
+}
+
 // Partita: every amount is W x class / T with one decimal, in kilograms.
 TEST(PartitaPage, AmountsOnTheDeclaredWeight) {
   App();
