@@ -16,6 +16,7 @@
 
 #include <cstdio>
 #include <regex>
+#include <tuple>
 
 #include "batches/ProducerArchive.h"
 #include "programs/ProgramArchive.h"
@@ -134,35 +135,17 @@ TEST_F(ReportPages, MissingBatchOrProgramIsNotPrinted) {
   EXPECT_EQ(orphan.programMissing, "55");
 }
 
-TEST_F(ReportPages, ProgramStoredUnderAnotherSpellingIsPrintedByItsValue) {
-  Sql().ExecuteSql("UPDATE `programmi` SET `codiceprog` = '7'");
-  for (const char* code : {"7", "07"}) {
-    const auto page = LoadProgramPage(Db(), code);
-    ASSERT_TRUE(page) << code;
-    EXPECT_EQ(page->number, "07");
-    EXPECT_EQ(page->description, "Mele prova");
-  }
-}
-
 TEST(InstallationPage, TareTypeInTheWordsOfTheWindow) {
   App();
-  const struct {
-    bool cup, incremental;
-    int step;
-    const char* shown;
-  } cases[] = {{false, true, 4, "TARA/LINEA"},
-               {true, false, 4, "TARA/TAZZA"},
-               {true, true, 4, "TARA INC.(4gr)"},
-               {true, true, 0, "TARA INC.(1gr)"}};  // as the window shows a step out of 1..6
   kv7::test::TempDir dir;
   const std::string file = (dir.path() / "i.pdf").string();
-  for (const auto& tc : cases) {
+  // Cup tare, by increments, step: a step out of 1..6 shows as the window shows it.
+  for (auto [cup, inc, step, shown] : {std::tuple{false, true, 4, "TARA/LINEA"}, {true, false, 4, "TARA/TAZZA"},
+                                        {true, true, 4, "TARA INC.(4gr)"}, {true, true, 0, "TARA INC.(1gr)"}}) {
     kv7::store::Configuration c;
-    c.taratazza = tc.cup;
-    c.tarainc = tc.incremental;
-    c.lev_dtara = tc.step;
+    c.taratazza = cup, c.tarainc = inc, c.lev_dtara = step;
     ASSERT_TRUE(WritePdf(MakeInstallationPage(c), QString::fromStdString(file), {}));
-    EXPECT_NE(PdfText(file).find(std::string("Tipo Tara:") + tc.shown), std::string::npos) << tc.shown;
+    EXPECT_NE(PdfText(file).find(std::string("Tipo Tara:") + shown), std::string::npos) << shown;
   }
 }
 
