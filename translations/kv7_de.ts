@@ -987,6 +987,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
         <translation>Das Feld „%1“ muss eine ganze Zahl enthalten.</translation>
     </message>
+    <message>
+        <source>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</source>
+        <translation>Das Feld „%1“ muss eine Zahl von 0 bis %2 enthalten: die Steuerung nimmt keine anderen an.</translation>
+    </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
@@ -1075,6 +1079,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>minimo</source>
         <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Il codice programma deve essere un numero da 1 a 98: la centralina non carica programmi con altri numeri. Il programma non è stato salvato.</source>
+        <translation>Der Programmcode muss eine Zahl von 1 bis 98 sein: die Steuerung lädt keine Programme mit anderen Nummern. Das Programm wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>

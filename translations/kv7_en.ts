@@ -987,6 +987,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
         <translation>The field &quot;%1&quot; must hold a whole number.</translation>
     </message>
+    <message>
+        <source>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</source>
+        <translation>The field &quot;%1&quot; must hold a number from 0 to %2: the controller takes no other.</translation>
+    </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
@@ -1075,6 +1079,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>minimo</source>
         <translation>minimum</translation>
+    </message>
+    <message>
+        <source>Il codice programma deve essere un numero da 1 a 98: la centralina non carica programmi con altri numeri. Il programma non è stato salvato.</source>
+        <translation>The program code must be a number from 1 to 98: the controller does not load programs with other numbers. The program has not been saved.</translation>
     </message>
 </context>
 <context>

@@ -987,6 +987,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
         <translation>El campo &quot;%1&quot; debe contener un número entero.</translation>
     </message>
+    <message>
+        <source>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</source>
+        <translation>El campo &quot;%1&quot; debe contener un número de 0 a %2: el controlador no recibe otros.</translation>
+    </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
@@ -1075,6 +1079,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>minimo</source>
         <translation>mínimo</translation>
+    </message>
+    <message>
+        <source>Il codice programma deve essere un numero da 1 a 98: la centralina non carica programmi con altri numeri. Il programma non è stato salvato.</source>
+        <translation>El código de programa debe ser un número de 1 a 98: el controlador no carga programas con otros números. El programa no se ha guardado.</translation>
     </message>
 </context>
 <context>

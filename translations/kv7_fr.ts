@@ -987,6 +987,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
         <translation>Le champ « %1 » doit contenir un nombre entier.</translation>
     </message>
+    <message>
+        <source>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</source>
+        <translation>Le champ « %1 » doit contenir un nombre de 0 à %2 : le contrôleur n&apos;en reçoit pas d&apos;autres.</translation>
+    </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
@@ -1075,6 +1079,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>minimo</source>
         <translation>minimum</translation>
+    </message>
+    <message>
+        <source>Il codice programma deve essere un numero da 1 a 98: la centralina non carica programmi con altri numeri. Il programma non è stato salvato.</source>
+        <translation>Le code programme doit être un nombre de 1 à 98 : le contrôleur ne charge pas de programmes avec d&apos;autres numéros. Le programme n&apos;a pas été enregistré.</translation>
     </message>
 </context>
 <context>

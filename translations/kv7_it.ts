@@ -987,6 +987,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
         <translation>Il campo &quot;%1&quot; deve contenere un numero intero.</translation>
     </message>
+    <message>
+        <source>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</source>
+        <translation>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</translation>
+    </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
@@ -1075,6 +1079,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>minimo</source>
         <translation>minimo</translation>
+    </message>
+    <message>
+        <source>Il codice programma deve essere un numero da 1 a 98: la centralina non carica programmi con altri numeri. Il programma non è stato salvato.</source>
+        <translation>Il codice programma deve essere un numero da 1 a 98: la centralina non carica programmi con altri numeri. Il programma non è stato salvato.</translation>
     </message>
 </context>
 <context>

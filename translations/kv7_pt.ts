@@ -987,6 +987,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
         <translation>O campo &quot;%1&quot; deve conter um número inteiro.</translation>
     </message>
+    <message>
+        <source>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</source>
+        <translation>O campo &quot;%1&quot; deve conter um número de 0 a %2: o controlador não recebe outros.</translation>
+    </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
@@ -1075,6 +1079,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>minimo</source>
         <translation>mínimo</translation>
+    </message>
+    <message>
+        <source>Il codice programma deve essere un numero da 1 a 98: la centralina non carica programmi con altri numeri. Il programma non è stato salvato.</source>
+        <translation>O código do programa deve ser um número de 1 a 98: o controlador não carrega programas com outros números. O programa não foi guardado.</translation>
     </message>
 </context>
 <context>

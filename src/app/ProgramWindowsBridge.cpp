@@ -34,13 +34,13 @@ std::optional<std::string> ProgramWindowsBridge::ChooseProgram(const programs::P
 }
 
 std::optional<EditedProgram> ProgramWindowsBridge::EditProgram(const programs::ProgramEditorTexts& texts,
-                                                               int multiplier, const std::string& modifyCode) {
+                                                               int multiplier, const std::string& captionCode) {
   using Result = std::optional<EditedProgram>;
   return gate_.Call<Result>(
-      [this, texts, multiplier, modifyCode]() -> Result {
+      [this, texts, multiplier, captionCode]() -> Result {
         const QString designed = editor_->windowTitle();
-        if (!modifyCode.empty())
-          editor_->setWindowTitle(programs::TNewProgram::EditCaption(QString::fromStdString(modifyCode)));
+        if (!captionCode.empty())
+          editor_->setWindowTitle(programs::TNewProgram::EditCaption(QString::fromStdString(captionCode)));
         editor_->SetMultiplier(multiplier);
         editor_->Fill(texts);
         const bool ok = editor_->exec() == QDialog::Accepted;

@@ -24,7 +24,7 @@ class ProgramWindowsBridge final : public supervisor::ProgramWindows {
   std::optional<std::string> ChooseProgram(const programs::ProgramLists& lists,
                                            supervisor::ProgramListUse use) override;
   std::optional<supervisor::EditedProgram> EditProgram(const programs::ProgramEditorTexts& texts, int multiplier,
-                                                       const std::string& modifyCode) override;
+                                                       const std::string& captionCode) override;
   std::optional<programs::ProgramParameters> EditParameters(const programs::ProgramParameters& p) override;
 
   programs::TListaProgrammi& List() { return *list_; }

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "programs/ProgramArchive.h"
+
 namespace kv7::batches {
 namespace {
 
@@ -21,9 +23,9 @@ class ProgramCache {
   const std::optional<store::ProgramRecord>& Find(const std::string& code) {
     auto it = cache_.find(code);
     if (it != cache_.end()) return it->second;
-    store::ProgramRecord record;
+    // By the code's value, as the console finds programs everywhere.
     std::optional<store::ProgramRecord> found;
-    if (db_.LoadProgramByCode(code, record)) found = std::move(record);
+    if (auto loaded = programs::LoadProgramIntoEditor(db_, code, 0)) found = std::move(loaded->record);
     return cache_.emplace(code, std::move(found)).first->second;
   }
 

@@ -22,30 +22,42 @@ std::string Shown(std::int64_t v, std::size_t width) {
   return s.size() >= width ? s : std::string(width - s.size(), '0') + s;
 }
 
-// One checked control: its caption, its number (0 when single) and where its value goes.
+// One checked control: its caption, its number (0 when single), where its
+// value goes and how many digits the installation text gives it (0: it is
+// not sent, any whole number does).
 struct Checked {
   const char* caption;
   int index;
   const std::string& text;
   std::int32_t& key;
+  int digits;
 };
 
 std::vector<Checked> CheckedFields(const InstallationForm& f, store::Configuration& c) {
-  std::vector<Checked> out{{"Numero linee", 0, f.lines, c.numlinee},
-                           {"Numero Uscite", 0, f.outlets, c.numuscite},
-                           {"Numero Tazze/L.", 0, f.cups, c.numtazze},
-                           {"Fase Zero Encoder", 0, f.encoderZero, c.zeroencoder},
-                           {"Apertura Magneti", 0, f.magnetOpening, c.apermagn},
-                           {"ritardo FC", 0, f.photocellDelay, c.ritfc}};
+  std::vector<Checked> out{{"Numero linee", 0, f.lines, c.numlinee, 1},
+                           {"Numero Uscite", 0, f.outlets, c.numuscite, 2},
+                           {"Numero Tazze/L.", 0, f.cups, c.numtazze, 3},
+                           {"Fase Zero Encoder", 0, f.encoderZero, c.zeroencoder, 2},
+                           {"Apertura Magneti", 0, f.magnetOpening, c.apermagn, 2},
+                           {"ritardo FC", 0, f.photocellDelay, c.ritfc, 0}};
   for (int n = 1; n <= store::kLines; ++n) {
     const auto i = static_cast<std::size_t>(n - 1);
-    out.push_back({"Lettura I/F", n, f.windowStart[i], c.inenc[n]});
-    out.push_back({"Lettura I/F", n, f.windowEnd[i], c.fienc[n]});
-    out.push_back({"K-peso", n, f.kappa[i], c.kpeso[n]});
+    out.push_back({"Lettura I/F", n, f.windowStart[i], c.inenc[n], 2});
+    out.push_back({"Lettura I/F", n, f.windowEnd[i], c.fienc[n], 2});
+    out.push_back({"K-peso", n, f.kappa[i], c.kpeso[n], 4});
   }
   for (int n = 1; n <= store::kOutlets; ++n)
-    out.push_back({"Distanza Uscite", n, f.outletDistance[static_cast<std::size_t>(n - 1)], c.uscita[n]});
+    out.push_back({"Distanza Uscite", n, f.outletDistance[static_cast<std::size_t>(n - 1)], c.uscita[n], 2});
   return out;
+}
+
+// A value the installation text can carry in `digits` places: 0..99.. (a
+// wider or negative one would shift every field after it).
+std::optional<BadNumber> OutOfPlaces(const char* caption, int index, std::int32_t value, int digits) {
+  if (digits == 0) return std::nullopt;
+  const std::int32_t largest = store::LargestInPlaces(digits);
+  if (value >= 0 && value <= largest) return std::nullopt;
+  return BadNumber{caption, index, largest};
 }
 
 void TakeTare(int index, store::Configuration& c) {
@@ -127,8 +139,13 @@ InstallationForm FormFromConfiguration(const store::Configuration& c, bool three
 
 std::optional<BadNumber> FirstBadNumber(const InstallationForm& form) {
   store::Configuration scratch;
-  for (const Checked& f : CheckedFields(form, scratch))
-    if (!Number(f.text)) return BadNumber{f.caption, f.index};
+  for (const Checked& f : CheckedFields(form, scratch)) {
+    const auto v = Number(f.text);
+    if (!v) return BadNumber{f.caption, f.index};
+    if (auto bad = OutOfPlaces(f.caption, f.index, *v, f.digits)) return bad;
+  }
+  // Not a number counts as 0 here; a number must still fit.
+  if (const auto v = Number(form.magnetTime)) return OutOfPlaces("Durata Att.", 0, *v, 2);
   return std::nullopt;
 }
 

@@ -59,16 +59,21 @@ std::optional<int> PortOfEntry(std::string_view entry);
 // The controls for the record. `threeStep`: the console's three-step magnet flag.
 InstallationForm FormFromConfiguration(const store::Configuration& c, bool threeStep);
 
-// A control whose text must be a whole number and is not: its Italian
-// caption and, for the per-line and per-outlet controls, the number (else 0).
+// A control whose text must be a whole number and is not, or whose number
+// does not fit its places in the installation text sent to the board: its
+// Italian caption, for the per-line and per-outlet controls the number (else
+// 0), and the largest value it takes (0: the text is not a whole number; the
+// smallest is always 0).
 struct BadNumber {
   std::string caption;
   int index = 0;
+  int largest = 0;
   bool operator==(const BadNumber&) const = default;
 };
 // The first such control; nullopt when "Salva" may go on. The end-of-sample
-// distance and duration, the tare delay and the magnet time are not checked:
-// a text that is not a number counts as 0 there.
+// distance and duration, the tare delay and the magnet time are not checked
+// for being numbers: a text that is not one counts as 0 there; a magnet time
+// that is a number must fit its two places.
 std::optional<BadNumber> FirstBadNumber(const InstallationForm& form);
 
 // What taking the form changed beyond the record.

@@ -336,7 +336,13 @@ void TInstallazione::Save() {
   }
   QString field = Tr(bad->caption.c_str());
   if (bad->index > 0) field += " " + QString::number(bad->index);
-  QMessageBox::warning(this, windowTitle(), tr("Il campo \"%1\" deve contenere un numero intero.").arg(field));
+  const QString text =
+      bad->largest > 0
+          ? tr("Il campo \"%1\" deve contenere un numero da 0 a %2: la centralina non ne riceve altri.")
+                .arg(field)
+                .arg(bad->largest)
+          : tr("Il campo \"%1\" deve contenere un numero intero.").arg(field);
+  QMessageBox::warning(this, windowTitle(), text);
 }
 
 void TInstallazione::Print() {

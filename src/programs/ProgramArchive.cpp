@@ -38,6 +38,20 @@ DbTable Programs(store::Database& db) {
   return db.Table(store::table::kPrograms);
 }
 
+// The code `code` is stored under: for an integer code, the first stored
+// code (in `num` order) with its value, so "7" and "007" written by other
+// tools are the same program as "07"; any other code as it is. nullopt when
+// no stored code has that value.
+std::optional<std::string> StoredCode(store::Database& db, const std::string& code) {
+  const auto n = ProgramNumber(code);
+  if (!n) return code;
+  for (const auto& row : db.Connection().Query("SELECT `codiceprog` FROM `programmi` ORDER BY `num`")) {
+    std::string stored = store::ToText(row[0]);
+    if (ProgramNumber(stored) == n) return stored;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 ProgramLists FillProgramLists(store::Database& db) {
@@ -54,7 +68,8 @@ ProgramLists FillProgramLists(store::Database& db) {
 std::optional<LoadedProgram> LoadProgramIntoEditor(store::Database& db, const std::string& code,
                                                    int multiplier) {
   LoadedProgram p;
-  if (!db.LoadProgramByCode(LookupCode(code), p.record)) return std::nullopt;
+  const auto stored = StoredCode(db, code);
+  if (!stored || !db.LoadProgramByCode(*stored, p.record)) return std::nullopt;
   p.texts = ShowProgram(p.record, multiplier);
   return p;
 }
@@ -80,9 +95,10 @@ SaveOutcome SaveProgram(store::Database& db, const store::ProgramRecord& record,
   store::DbTransaction t(connection);
   DbTable programs(connection, store::table::kPrograms, {"num"});
   SaveOutcome outcome = SaveOutcome::Replaced;
-  // `num` is the table's key and equals the code's value: a row holding that
-  // number under another spelling of the code is the same program.
-  if (!programs.UpdateFirst("codiceprog", stored, values) &&
+  // A stored code with the same value, or a row whose `num` (the table's
+  // key, the code's value) is that value, is the same program.
+  const auto existing = StoredCode(db, code);
+  if (!(existing && programs.UpdateFirst("codiceprog", *existing, values)) &&
       !(number && programs.UpdateFirst("num", static_cast<std::int64_t>(*number), values))) {
     if (!number) throw std::invalid_argument("program code \"" + code + "\" is not a number");
     DbAssignments row = values;

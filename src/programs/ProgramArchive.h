@@ -23,11 +23,12 @@ struct LoadedProgram {
   store::ProgramRecord record;
   ProgramEditorTexts texts;
 };
-// The program whose code is `code` (an integer code is looked up in its
-// two-digit form); nullopt when there is none.
+// The program whose code is `code` (an integer code is found by its value:
+// the first program in `num` order whose code has it); nullopt when there is
+// none.
 std::optional<LoadedProgram> LoadProgramIntoEditor(store::Database& db, const std::string& code,
                                                    int multiplier);
-// Program number n (its code written with two digits).
+// Program number n (the program whose code has the value n).
 std::optional<LoadedProgram> LoadProgramByNumber(store::Database& db, int n, int multiplier);
 
 // What LoadProgram needs to put program n on the board: the program (its
@@ -44,9 +45,9 @@ std::optional<BoardProgram> PrepareBoardProgram(store::Database& db, int n,
 
 enum class SaveOutcome { Replaced, Inserted };
 // Stores `record` under `code` in one transaction. An integer code is stored
-// in its two-digit form and replaces the program with that code (or the row
-// whose `num` is its value); otherwise a row is inserted with `num` = the
-// code's value. A code that is not an integer can only replace a program
+// in its two-digit form and replaces the first program whose code has its
+// value (or the row whose `num` is its value); otherwise a row is inserted
+// with `num` = the code's value. A code that is not an integer can only replace a program
 // that has exactly that code; with none, std::invalid_argument.
 SaveOutcome SaveProgram(store::Database& db, const store::ProgramRecord& record, const std::string& code);
 

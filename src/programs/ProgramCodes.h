@@ -1,8 +1,8 @@
 #pragma once
 // Program codes and numbers. A program is known to the board, the batches and
 // the reports by one number: the integer value of its code. Programs are
-// looked up by that number written with two digits ("07"), which is also the
-// form the new-program command gives a code.
+// looked up by that value, whatever the spelling stored ("7", "07", "007");
+// the console itself writes codes with two digits ("07").
 
 #include <optional>
 #include <string>
@@ -24,8 +24,8 @@ std::optional<int> ProgramNumber(std::string_view code);
 std::string ProgramCodeText(int n);
 // The number a code has on the board: its value when 1..98, else nullopt.
 std::optional<int> BoardProgramNumber(std::string_view code);
-// The text a code is looked up by: an integer code in its two-digit form,
-// any other text unchanged.
+// The form the console writes and prints a code in: an integer code with
+// two digits, any other text unchanged.
 std::string LookupCode(std::string_view code);
 
 // One program of the list: its code and description as stored.

@@ -188,11 +188,19 @@ bool TNewProgram::ReadForSave() {
   return false;
 }
 
+bool TNewProgram::CodeLoadable() {
+  if (BoardProgramNumber(Code())) return true;
+  showError_(tr("Il codice programma deve essere un numero da 1 a 98: la centralina non carica programmi con "
+                "altri numeri. Il programma non è stato salvato."));
+  code_->setFocus();
+  return false;
+}
+
 void TNewProgram::done(int result) {
   // OK by the keyboard leaves the field being edited without a focus change.
   if (auto* w = dynamic_cast<FieldEdit*>(focusWidget())) w->Leave();
   if (!FormCloseQuery()) return;
-  if (result == QDialog::Accepted && !ReadForSave()) return;
+  if (result == QDialog::Accepted && (!CodeLoadable() || !ReadForSave())) return;
   QDialog::done(result);
 }
 

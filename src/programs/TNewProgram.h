@@ -70,7 +70,9 @@ class TNewProgram : public QDialog {
   QWidget* BuildPage(int q);
   void WeightChanged(int q, int c, bool isMax);
   void LeaveWeight(FieldEdit* field);
-  // The check of OK: every weight converts; otherwise the field is named.
+  // The checks of OK: a code the board can load (1..98), then every weight
+  // converts; otherwise the person is told why.
+  bool CodeLoadable();
   bool ReadForSave();
 
   QTabWidget* pages_ = nullptr;

@@ -1,5 +1,6 @@
 #include "reports/PageData.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "batches/BatchRules.h"
@@ -150,12 +151,19 @@ std::optional<ProgramPage> LoadProgramPage(store::Database& db, const std::strin
   return MakeProgramPage(programs::LookupCode(code), loaded->record);
 }
 
+// The tare type in the words of the installation window's "Tipo Tara".
+std::string TareTypeText(const store::Configuration& c) {
+  if (!c.taratazza) return "TARA/LINEA";
+  if (!c.tarainc) return "TARA/TAZZA";
+  return "TARA INC.(" + std::to_string(std::clamp(c.lev_dtara, 1, 6)) + "gr)";
+}
+
 InstallationPage MakeInstallationPage(const store::Configuration& config) {
   InstallationPage page;
   page.lines = std::to_string(config.numlinee);
   page.cups = std::to_string(config.numtazze);
   page.tareDelay = std::to_string(config.delay_tara);
-  page.tareType = std::to_string(config.lev_dtara);
+  page.tareType = TareTypeText(config);
   page.encoderDirection = std::to_string(config.rotdirection);
   page.encoderZero = std::to_string(config.zeroencoder);
   for (int n = 1; n <= 6; ++n)

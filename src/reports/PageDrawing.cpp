@@ -242,7 +242,8 @@ void PagePainter::DrawOne(const InstallationPage& p) {
   At(10, 30, tr("Numero linee: ") + Q(p.lines));
   At(450, 30, tr("Numero tazze: ") + Q(p.cups));
   At(10, 60, tr("Ritardo Tara:") + Q(p.tareDelay));
-  At(10, 90, tr("Tipo Tara:") + Q(p.tareType));
+  // In the words (and translation) of the installation window's "Tipo Tara".
+  At(10, 90, tr("Tipo Tara:") + QCoreApplication::translate("kv7::installation::TInstallazione", p.tareType.c_str()));
   At(10, 110, tr("dir encoder:") + Q(p.encoderDirection));
   At(500, 110, tr("zero encoder:") + Q(p.encoderZero));
   // Two rows of three boxes, one per line, below the header texts.

@@ -79,7 +79,8 @@ struct InstallationLine {
 };
 
 struct InstallationPage {
-  std::string lines, cups, tareDelay, tareType, encoderDirection, encoderZero;
+  std::string lines, cups, tareDelay, encoderDirection, encoderZero;
+  std::string tareType;  // "TARA/LINEA", "TARA/TAZZA", "TARA INC.(1gr)".."(6gr)"; translated when drawn
   std::array<InstallationLine, 6> line{};
   std::optional<store::DbDateTime> printed;  // "Data: "; now when empty
   bool operator==(const InstallationPage&) const = default;

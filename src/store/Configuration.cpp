@@ -1,5 +1,6 @@
 #include "store/Configuration.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -211,14 +212,28 @@ bool ApplyConfiguration(Configuration& c, const ConfigStore& store, bool oldBoar
   return LoadConfiguration(c, store, report);
 }
 
+std::int32_t LargestInPlaces(int digits) {
+  std::int32_t largest = 0;
+  for (int i = 0; i < digits; ++i) largest = largest * 10 + 9;
+  return largest;
+}
+
+namespace {
+// `value` in exactly `digits` places, zero-filled, kept within them.
+std::string InPlaces(std::int64_t value, int digits) {
+  const auto places = static_cast<std::size_t>(digits);
+  return ZeroPadded(std::clamp<std::int64_t>(value, 0, LargestInPlaces(digits)), places);
+}
+}  // namespace
+
 std::string BuildInstallString(const Configuration& c) {
-  std::string s = ZeroPadded(c.numlinee, 1) + ZeroPadded(c.numuscite, 2) + ZeroPadded(c.numtazze, 3) +
-                  ZeroPadded(c.zeroencoder, 2);
-  for (int n = 1; n <= kLines; ++n) s += ZeroPadded(c.inenc[n], 2) + ZeroPadded(c.fienc[n], 2);
-  for (int n = 1; n <= kLines; ++n) s += ZeroPadded(c.kpeso[n], 4);
+  std::string s = InPlaces(c.numlinee, 1) + InPlaces(c.numuscite, 2) + InPlaces(c.numtazze, 3) +
+                  InPlaces(c.zeroencoder, 2);
+  for (int n = 1; n <= kLines; ++n) s += InPlaces(c.inenc[n], 2) + InPlaces(c.fienc[n], 2);
+  for (int n = 1; n <= kLines; ++n) s += InPlaces(c.kpeso[n], 4);
   s += c.tipoatt == 2 ? "1" : "0";
-  s += ZeroPadded(c.apermagn, 2);
-  for (int n = 1; n <= kOutlets; ++n) s += ZeroPadded(c.uscita[n], 2);
+  s += InPlaces(c.apermagn, 2);
+  for (int n = 1; n <= kOutlets; ++n) s += InPlaces(c.uscita[n], 2);
   return s;
 }
 
@@ -230,7 +245,7 @@ std::string InstallSuffix(const Configuration& c) {
     tare = "T";
   else
     tare = "L";
-  return tare + ZeroPadded(c.durata_magneti, 2);
+  return tare + InPlaces(c.durata_magneti, 2);
 }
 
 std::string BuildLegacyRecord(const Configuration& c) {

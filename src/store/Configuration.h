@@ -155,9 +155,16 @@ bool ApplyConfiguration(Configuration& c, const ConfigStore& store, bool oldBoar
 // optional sign, digits and nothing after, within 32 bits.
 std::optional<std::int32_t> ParseStoredNumber(std::string_view text);
 
-// The installation text without the suffix (119 characters with values in range).
+// The largest value `digits` places hold (9, 99, 999, ...).
+std::int32_t LargestInPlaces(int digits);
+
+// The installation text without the suffix: always 119 characters, the board
+// reading each field at a fixed place. A value that does not fit its places
+// (negative, or wider) is sent as the nearest that does (0, or all nines);
+// the installation window refuses such values before they are saved.
 std::string BuildInstallString(const Configuration& c);
-// The tare character and the magnet time the newer board takes after it.
+// The tare character and the magnet time the newer board takes after it
+// (the time kept within its two places likewise).
 std::string InstallSuffix(const Configuration& c);
 // The legacy record as built (167 characters with one-digit ports); only the
 // first kLegacyRecordWritten reach "w83.cfg".

@@ -56,6 +56,7 @@ bool Supervisor::LoadProgram(int n) {
       return false;
     }
     currentProgram_ = std::move(prepared->program);
+    editorTexts_ = currentProgram_->texts;
     st_.programBlocks = prepared->blocks;
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());
@@ -93,6 +94,14 @@ void Supervisor::Programma1Click() {
   LoadProgram(*n);
 }
 
+std::optional<EditedProgram> Supervisor::ShowProgramEditor(const programs::ProgramEditorTexts& texts,
+                                                           const std::string& code) {
+  editorTexts_ = texts;
+  auto edited = programWindows_->EditProgram(texts, config_.xmoltiply, code);
+  if (edited) editorTexts_ = programs::ShowProgram(edited->record, config_.xmoltiply);
+  return edited;
+}
+
 void Supervisor::SaveEditedProgram(const EditedProgram& edited) {
   try {
     programs::SaveProgram(*database_, edited.record, edited.code);
@@ -127,8 +136,7 @@ void Supervisor::ModificaPU1Click() {
     operator_.ShowMessage(ProgramMissing(programs::ProgramCodeText(st_.boardProgram)));
     return;
   }
-  const auto edited = programWindows_->EditProgram(loaded->texts, config_.xmoltiply,
-                                                   programs::ProgramCodeText(st_.boardProgram));
+  const auto edited = ShowProgramEditor(loaded->texts, programs::ProgramCodeText(st_.boardProgram));
   if (edited) SaveEditedProgram(*edited);
 }
 
@@ -141,9 +149,8 @@ void Supervisor::Nuovo1Click() {
     operator_.ShowMessage("Tutti i codici da 01 a 98 sono già usati: cancellare un programma.");
     return;
   }
-  // Class codes carry over from the program last shown, as operators expect.
-  const programs::ProgramEditorTexts last = currentProgram_ ? currentProgram_->texts : programs::ProgramEditorTexts{};
-  const auto edited = programWindows_->EditProgram(programs::ClearedForNewProgram(last, *code), config_.xmoltiply, "");
+  // Class codes carry over from the program last in the editor, as operators expect.
+  const auto edited = ShowProgramEditor(programs::ClearedForNewProgram(editorTexts_, *code), *code);
   if (edited) SaveEditedProgram(*edited);
 }
 
@@ -161,7 +168,7 @@ void Supervisor::Modifica1Click() {
     return;
   }
   if (!loaded) return;
-  const auto edited = programWindows_->EditProgram(loaded->texts, config_.xmoltiply, *code);
+  const auto edited = ShowProgramEditor(loaded->texts, *code);
   if (edited) SaveEditedProgram(*edited);
 }
 

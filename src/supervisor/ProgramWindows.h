@@ -27,10 +27,10 @@ class ProgramWindows {
   virtual ~ProgramWindows() = default;
   // The code of the chosen program; nullopt on Cancel.
   virtual std::optional<std::string> ChooseProgram(const programs::ProgramLists& lists, ProgramListUse use) = 0;
-  // The editor on `texts` with the weight multiplier; `modifyCode` empty for
-  // a new program, else the code its caption names. What to save on OK.
+  // The editor on `texts` with the weight multiplier, its caption naming
+  // `captionCode` ("Modifica programma N. " + code). What to save on OK.
   virtual std::optional<EditedProgram> EditProgram(const programs::ProgramEditorTexts& texts, int multiplier,
-                                                   const std::string& modifyCode) = 0;
+                                                   const std::string& captionCode) = 0;
   virtual std::optional<programs::ProgramParameters> EditParameters(const programs::ProgramParameters& p) = 0;
 };
 

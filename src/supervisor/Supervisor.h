@@ -195,6 +195,10 @@ class Supervisor {
   bool ControllerOnOrSay();
   std::optional<programs::ProgramLists> ProgramLists();
   void StartDownload();
+  // The editor on `texts`, its caption naming `code`; what it showed is
+  // remembered for the next new program.
+  std::optional<EditedProgram> ShowProgramEditor(const programs::ProgramEditorTexts& texts,
+                                                 const std::string& code);
   // Saves, shows and (when it is the program on the board) sends again.
   void SaveEditedProgram(const EditedProgram& edited);
 
@@ -216,6 +220,9 @@ class Supervisor {
   std::unique_ptr<tPolling> auxThread_;
   ProgramWindows* programWindows_ = nullptr;
   std::optional<programs::LoadedProgram> currentProgram_;
+  // The program last put in the editor (loaded for the board, opened or
+  // saved there): a new program starts from its class and reject codes.
+  programs::ProgramEditorTexts editorTexts_;
   batches::ProcessingData processing_;
   programs::ProgramCodes programCodes_;
   std::function<void(bool)> unitsChangedHook_;

@@ -1,9 +1,12 @@
 // F2 from the keyboard on the whole console: the program list opens on the
 // window thread while the machine thread waits, Enter picks the highlighted
-// program and the simulated board receives it.
+// program and the simulated board receives it; the copies chosen in the
+// program parameters reach the configuration store.
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -12,6 +15,8 @@
 #include "app/ConsoleApp.h"
 #include "programs/ProgramArchive.h"
 #include "programs/TListaProgrammi.h"
+#include "programs/TParProg.h"
+#include "store/ConfigStore.h"
 #include "sim/SimProcess.h"
 #include "store/TestDatabase.h"
 #include "supervisor/ConsoleRecorder.h"
@@ -70,6 +75,26 @@ TEST_F(ConsoleProgram, F2ListPickedWithEnterPutsTheProgramOnTheBoard) {
   EXPECT_TRUE(liveWhileListed);
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.StatusPanelText(0) == "Susine"; }, 15000));
   EXPECT_EQ(w.PesoCal(1, 1)->text(), "0040-0050");
+
+  // Program parameters: the third entry of "Numero Copie Bolle" is stored as 2.
+  programs::TParProg& parameters = app.ProgramWindows().Parameters();
+  QTimer parameterKeys;
+  QObject::connect(&parameterKeys, &QTimer::timeout, [&] {
+    if (!parameters.isVisible()) return;
+    parameters.findChild<QComboBox*>("NumCopie")->setCurrentText("3");
+    QTest::keyClick(parameters.findChild<QPushButton*>("Button1"), Qt::Key_Return);
+    parameterKeys.stop();
+  });
+  parameterKeys.start(50);
+  w.Programma2Click();
+  const store::ConfigStore stored(store::ConfigStore::kDefaultRoot, dir_ / "config");
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        stored.Reload();
+        const auto v = stored.Find("kv2", "ncopie");
+        return v && v->dword == 2;
+      },
+      10000));
   w.close();
   EXPECT_TRUE(QTest::qWaitFor([&] { return app.MachineStopped(); }, 15000));
 }

@@ -87,6 +87,14 @@ TEST(InstallationRules, TextsThatMustBeNumbersAreNamed) {
   EXPECT_EQ(bad([](auto& f) { f.photocellDelay = "1.5"; }), (BadNumber{"ritardo FC", 0}));
   EXPECT_EQ(bad([](auto& f) { f.kappa[3] = ""; }), (BadNumber{"K-peso", 4}));
   EXPECT_EQ(bad([](auto& f) { f.outletDistance[11] = "1a"; }), (BadNumber{"Distanza Uscite", 12}));
+  // Numbers that would not fit their places in the installation text.
+  EXPECT_EQ(bad([](auto& f) { f.cups = "1000"; }), (BadNumber{"Numero Tazze/L.", 0, 999}));
+  EXPECT_EQ(bad([](auto& f) { f.cups = "0999"; }), std::nullopt);
+  EXPECT_EQ(bad([](auto& f) { f.kappa[5] = "-1"; }), (BadNumber{"K-peso", 6, 9999}));
+  EXPECT_EQ(bad([](auto& f) { f.windowEnd[0] = "100"; }), (BadNumber{"Lettura I/F", 1, 99}));
+  EXPECT_EQ(bad([](auto& f) { f.outletDistance[29] = "123"; }), (BadNumber{"Distanza Uscite", 30, 99}));
+  EXPECT_EQ(bad([](auto& f) { f.magnetTime = "100"; }), (BadNumber{"Durata Att.", 0, 99}));
+  EXPECT_EQ(bad([](auto& f) { f.photocellDelay = "12345"; }), std::nullopt);  // not sent to the board
 }
 
 TEST(BackupFolder, TheMountedStickOfTheUserElseHome) {

@@ -76,6 +76,23 @@ TEST_F(ProgramArchive, SavedProgramReadsBackInTheEditorWithTheMultiplier) {
   EXPECT_EQ(Codes(), std::vector<std::string>{"07"});
 }
 
+TEST_F(ProgramArchive, CodesWrittenByOtherToolsAreFoundByTheirValue) {
+  SaveProgram(Db(), Sample(7, "Mele"), "07");
+  SaveProgram(Db(), Sample(5, "Pere"), "05");
+  // No leading zero, three digits, a `num` that is not the code's value.
+  Sql().ExecuteSql("UPDATE `programmi` SET `num` = 40, `codiceprog` = '7' WHERE `num` = 7");
+  Sql().ExecuteSql("UPDATE `programmi` SET `num` = 41, `codiceprog` = '005' WHERE `num` = 5");
+  for (const char* code : {"7", "07", "007"})
+    EXPECT_EQ(LoadProgramIntoEditor(Db(), code, 0).value().record.description, "Mele") << code;
+  auto board = PrepareBoardProgram(Db(), 5, kv7::store::Configuration{});
+  ASSERT_TRUE(board);
+  EXPECT_EQ(board->blocks[0].substr(0, 6), "050065");
+
+  EXPECT_EQ(SaveProgram(Db(), Sample(7, "Mele bis"), "07"), SaveOutcome::Replaced);
+  EXPECT_EQ(Codes(), (std::vector<std::string>{"07", "005"}));
+  EXPECT_EQ(LoadProgramByNumber(Db(), 7, 0)->record.description, "Mele bis");
+}
+
 TEST_F(ProgramArchive, DeletesAndNewCodeFollowTheCodes) {
   EXPECT_EQ(FillProgramLists(Db()).Count(), 0);
   EXPECT_EQ(ProposeNewCode(FillProgramLists(Db()).codes), "01");

@@ -115,12 +115,14 @@ TEST_F(Editor, OkHandsBackStoredUnits) {
   Type("PesoCalMin5Q3", "9999");
   Type("PesoCalMin7Q2", "1.5");
   EXPECT_EQ(Text("PesoCalMin7Q2"), "1.5");
+  Type("codprog", "98", false);
   QTest::mouseClick(w.findChild<QPushButton*>("Button1"), Qt::LeftButton);
   ASSERT_EQ(w.result(), QDialog::Accepted);
   EXPECT_EQ(w.Result().limit[0][1], "123");
   EXPECT_EQ(w.Result().limit[2][4], "999");
   EXPECT_EQ(w.Result().limit[1][6], "150");
   EXPECT_EQ(w.Result().limit[1][5], "150");  // the chained maximum of class 6
+  EXPECT_EQ(w.Code(), "98");
   EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -134,6 +136,10 @@ TEST_F(Editor, ABadWeightOrCodeKeepsTheWindowOpen) {
       {"PesoCalMax15Q3", "", "Qualita 3, calibro 15: il peso massimo"},
       {"PesoCalMin2Q4", "1.5", "Qualita 4, calibro 2: il peso minimo"},
       {"codprog", "A1", "il campo codice programma deve essere un numero di max 2 cifre!"},
+      // Codes the board can never load.
+      {"codprog", "00", "Il codice programma deve essere un numero da 1 a 98"},
+      {"codprog", "99", "Il codice programma deve essere un numero da 1 a 98"},
+      {"codprog", "999", "Il codice programma deve essere un numero da 1 a 98"},
   };
   for (const auto& tc : cases) {
     SCOPED_TRACE(tc.field);

@@ -16,6 +16,7 @@
 
 #include <cstdio>
 #include <regex>
+#include <tuple>
 
 #include "batches/ProducerArchive.h"
 #include "programs/ProgramArchive.h"
@@ -132,6 +133,20 @@ TEST_F(ReportPages, MissingBatchOrProgramIsNotPrinted) {
   EXPECT_TRUE(orphan.found);
   EXPECT_FALSE(orphan.page);
   EXPECT_EQ(orphan.programMissing, "55");
+}
+
+TEST(InstallationPage, TareTypeInTheWordsOfTheWindow) {
+  App();
+  kv7::test::TempDir dir;
+  const std::string file = (dir.path() / "i.pdf").string();
+  // Cup tare, by increments, step: a step out of 1..6 shows as the window shows it.
+  for (auto [cup, inc, step, shown] : {std::tuple{false, true, 4, "TARA/LINEA"}, {true, false, 4, "TARA/TAZZA"},
+                                        {true, true, 4, "TARA INC.(4gr)"}, {true, true, 0, "TARA INC.(1gr)"}}) {
+    kv7::store::Configuration c;
+    c.taratazza = cup, c.tarainc = inc, c.lev_dtara = step;
+    ASSERT_TRUE(WritePdf(MakeInstallationPage(c), QString::fromStdString(file), {}));
+    EXPECT_NE(PdfText(file).find(std::string("Tipo Tara:") + shown), std::string::npos) << shown;
+  }
 }
 
 // Partita: every amount is W x class / T with one decimal, in kilograms.

@@ -172,11 +172,11 @@ TEST_F(ConfigurationLoad, NonNumericIntegerIsReportedOnceAndTakesItsDefaultTheRe
 }
 
 // The newer board's suffix: "4" (tare by increments at step 4), "T" (tare) or
-// "L" (neither), then the magnet time in at least two digits.
+// "L" (neither), then the magnet time in its two places.
 TEST_F(ConfigurationLoad, TareAndMagnetSuffixOfTheNewerBoard) {
   store.WriteString("kv2", "lev_dtara", "4");
   for (auto [taratazza, tarainc, magnets, suffix] : std::vector<std::array<std::string, 4>>{
-           {"S", "s", "7", "407"}, {"S", "N", "7", "T07"}, {"N", "S", "100", "L100"}}) {
+           {"S", "s", "7", "407"}, {"S", "N", "7", "T07"}, {"N", "S", "100", "L99"}}) {
     store.WriteString("kv2", "taratazza", taratazza);
     store.WriteString("kv2", "tarainc", tarainc);
     store.WriteString("kv2", "durata magneti", magnets);
@@ -187,7 +187,7 @@ TEST_F(ConfigurationLoad, TareAndMagnetSuffixOfTheNewerBoard) {
   EXPECT_TRUE(reports.empty());
 }
 
-TEST(InstallString, FieldsInOrderWithZeroPaddingAndWideNumbersInFull) {
+TEST(InstallString, FieldsInOrderWithZeroPaddingAndEveryValueInItsPlaces) {
   Configuration c;
   c.numlinee = 6;
   c.numuscite = 30;
@@ -201,13 +201,23 @@ TEST(InstallString, FieldsInOrderWithZeroPaddingAndWideNumbersInFull) {
   c.tipoatt = 2;
   c.apermagn = 5;
   for (int n = 1; n <= 30; ++n) c.uscita[n] = n;
-  c.uscita[30] = 123;  // wider than its two places
   // lines, outlets, cups, zero | encoder windows | weight factors | drive, magnets | outlets
   const std::string expected = std::string("63000507") + "019102920393049405950696" +
-                               "100120023003400450056006" + "105" + Outlets().substr(0, 58) + "123";
+                               "100120023003400450056006" + "105" + Outlets();
   EXPECT_EQ(kv7::store::BuildInstallString(c), expected);
   c.tipoatt = 1;
   EXPECT_EQ(kv7::store::BuildInstallString(c)[56], '0');
+
+  // Out of their places, values never shift the fields after them.
+  c.tipoatt = 2;
+  c.numtazze = 1200;    // cups: 3 places
+  c.kpeso[2] = -5;
+  c.uscita[30] = 123;
+  const std::string kept = kv7::store::BuildInstallString(c);
+  EXPECT_EQ(kept.size(), 119u);
+  EXPECT_EQ(kept.substr(3, 3), "999");
+  EXPECT_EQ(kept.substr(36, 4), "0000");
+  EXPECT_EQ(kept.substr(56), expected.substr(56, 61) + "99");
 }
 
 TEST_F(ConfigurationSave, ClampsAndOmissionsOfTheSpecialKeys) {

@@ -33,24 +33,38 @@ class ScriptedProgramWindows : public supervisor::ProgramWindows {
     choices.pop_front();
     return c;
   }
-  std::optional<supervisor::EditedProgram> EditProgram(const programs::ProgramEditorTexts&, int,
-                                                       const std::string&) override {
-    return std::nullopt;
+  std::optional<supervisor::EditedProgram> EditProgram(const programs::ProgramEditorTexts& texts, int,
+                                                       const std::string& caption) override {
+    shown.push_back({texts, caption});
+    if (saves.empty()) return std::nullopt;
+    auto e = saves.front();
+    saves.pop_front();
+    return e;
   }
   std::optional<programs::ProgramParameters> EditParameters(const programs::ProgramParameters&) override {
     return std::nullopt;
   }
   std::deque<std::optional<std::string>> choices;
   int listed = 0;
+  struct Shown {
+    programs::ProgramEditorTexts texts;
+    std::string caption;
+  };
+  std::vector<Shown> shown;
+  std::deque<supervisor::EditedProgram> saves;  // the editor's OKs, in order; then Cancel
 };
 
 // Limits that tell program, quality and limit apart.
 store::ProgramRecord Sample(int n, const std::string& description) {
   store::ProgramRecord r;
   r.description = description;
+  r.rejectCode = "SC" + std::to_string(n);
   for (int q = 1; q <= 4; ++q) {
     for (int k = 1; k <= 16; ++k) r.limit[q - 1][k - 1] = std::to_string(n + 10 * q + 50 * k);
-    for (int c = 1; c <= 15; ++c) r.name[q - 1][c - 1] = "C" + std::to_string(c) + "Q" + std::to_string(q);
+    for (int c = 1; c <= 15; ++c) {
+      r.name[q - 1][c - 1] = "C" + std::to_string(c) + "Q" + std::to_string(q);
+      r.classCode[q - 1][c - 1] = std::to_string(n * 1000 + c * 10 + q);
+    }
   }
   return r;
 }
@@ -144,6 +158,33 @@ TEST_F(ProgramLoadWithSim, ChosenProgramReachesTheBoardLimitForLimitAndFillsTheC
   EXPECT_EQ(console_.classes.range[0][0], "0065-0115");
   ASSERT_TRUE(sup_->CurrentProgram());
   EXPECT_EQ(sup_->CurrentProgram()->record.description, "Pere");
+
+  // The running program is not deleted.
+  windows_.choices = {"05"};
+  sup_->Cancella1Click();
+  EXPECT_EQ(op_.messages.back(), "Il programma è quello corrente; non è possibile cancellarlo!");
+  EXPECT_EQ(programs::FillProgramLists(Db()).Count(), 3);
+
+  // Modified, it goes to the board again.
+  store::ProgramRecord changed = Sample(5, "Pere");
+  changed.limit[0][0] = "40";
+  windows_.choices = {"05"};
+  windows_.saves = {{changed, "05"}};
+  sup_->Modifica1Click();
+  EXPECT_EQ(windows_.shown.back().caption, "05");
+  ASSERT_TRUE(TickUntil([&] { return Sim("line1.limits").rfind("40,115,", 0) == 0; })) << Sim("line1.limits");
+
+  // Another program opened and left: New keeps its class and reject codes,
+  // not those of the program on the board.
+  windows_.choices = {"01"};
+  sup_->Modifica1Click();
+  sup_->Nuovo1Click();
+  const auto& fresh = windows_.shown.back();
+  EXPECT_EQ(fresh.caption, "02");
+  EXPECT_EQ(fresh.texts.code, "02");
+  EXPECT_EQ(fresh.texts.classCode, Sample(1, "Mele").classCode);
+  EXPECT_EQ(fresh.texts.rejectCode, "SC1");
+  EXPECT_EQ(fresh.texts.name[3][14], "");
 }
 
 TEST_F(ProgramLoadWithSim, SavedProgramIsReloadedOnlyWhenTheArchiveHasItsCode) {
