@@ -21,6 +21,7 @@
 #include "programs/ProgramArchive.h"
 #include "reports/PageData.h"
 #include "reports/PageOutput.h"
+#include "store/Configuration.h"
 #include "store/TestDatabase.h"
 #include "support/Shell.h"
 #include "support/TempDir.h"
@@ -216,6 +217,31 @@ TEST(PageLayout, BatchPageFollowsTheRules) {
   EXPECT_EQ(at("Prima Qualita"), QPoint(q1.left(), q1.top() - drawn.rowHeight));
   EXPECT_EQ(at("Tot.PrimaQ"), QPoint(drawn.boxes[5].left() + drawn.boxes[5].width() * 20 / 1000,
                                      drawn.boxes[5].top() + drawn.boxes[5].height() * 220 / 1000));
+}
+
+// The styles stored for the report font are those of every printed text.
+TEST(PageLayout, StoredFontStylesReachEveryText) {
+  App();
+  const struct {
+    const char* stored;
+    bool italic, underline, strikeout;
+  } cases[] = {{"fsBold,fsUnderline.", false, true, false},
+               {",fsItalic,fsStrikeout.", true, false, true},
+               {"fsBold.", false, false, false}};
+  for (const auto& tc : cases) {
+    kv7::store::Configuration config;
+    config.prn_font_set = tc.stored;
+    QImage image(QSize(1191, 1684), QImage::Format_RGB32);
+    QPainter painter(&image);
+    const DrawnPage drawn =
+        DrawPage(painter, QSize(11906, 16838), Blank(), kv7::i18n::PrintSettings::FromConfiguration(config));
+    ASSERT_FALSE(drawn.texts.empty());
+    for (const auto& t : drawn.texts) {
+      EXPECT_EQ(t.font.italic(), tc.italic) << tc.stored;
+      EXPECT_EQ(t.font.underline(), tc.underline) << tc.stored;
+      EXPECT_EQ(t.font.strikeOut(), tc.strikeout) << tc.stored;
+    }
+  }
 }
 
 // With "Preview stampa" clear a cancelled print dialog prints nothing and

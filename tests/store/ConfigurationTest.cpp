@@ -76,6 +76,21 @@ TEST_F(ConfigurationLoad, EmptyStoreGivesTheDefaultsAndTheirInstallString) {
   EXPECT_EQ(c.InstallString, install);
 }
 
+TEST_F(ConfigurationLoad, LanguageOfAnOlderStoreIsStillRead) {
+  const struct {
+    const char* kv;
+    const char* kv2;
+    const char* loaded;
+  } cases[] = {{"es", nullptr, "es"}, {nullptr, "el", "el"}, {nullptr, nullptr, "it"}};
+  for (const auto& tc : cases) {
+    store.DeleteValue("kv", "langinterface");
+    store.DeleteValue("kv2", "langinterface");
+    if (tc.kv) store.WriteString("kv", "langinterface", tc.kv);
+    if (tc.kv2) store.WriteString("kv2", "langinterface", tc.kv2);
+    EXPECT_EQ(Loaded().langinterface, tc.loaded);
+  }
+}
+
 TEST_F(ConfigurationLoad, ConversionsOfTheTable) {
   store.WriteString("kv2", "numlinee", "  4");  // leading blanks are allowed
   store.WriteInteger("kv2", "numuscite", 12);   // a number stored as an integer value is a number
@@ -87,7 +102,7 @@ TEST_F(ConfigurationLoad, ConversionsOfTheTable) {
   store.WriteString("kv2", "v_tazzebad", "si");
   store.WriteString("log", "rx_osc", "s");
   store.WriteString("kv", "langinterface", "de");
-  store.WriteString("kv2", "langinterface", "fr");  // only section "kv" is read
+  store.WriteString("kv2", "langinterface", "fr");  // where it is saved wins
   store.WriteString("custom", "autorefresh", "30");
   store.WriteString("kv2", "durata magneti", " 77");
   store.WriteInteger("kv2", "limpercq5", 40);
@@ -103,7 +118,7 @@ TEST_F(ConfigurationLoad, ConversionsOfTheTable) {
   EXPECT_FALSE(c.prod_oraria);
   EXPECT_TRUE(c.v_tazzebad);
   EXPECT_TRUE(c.rx_osc);
-  EXPECT_EQ(c.langinterface, "de");
+  EXPECT_EQ(c.langinterface, "fr");
   EXPECT_EQ(c.autorefresh, 30);
   EXPECT_EQ(c.durata_magneti, 77);
   EXPECT_EQ(c.limpercq[5], 40);
@@ -365,7 +380,7 @@ TEST_F(ConfigurationSave, SaveThenLoadGivesTheSameRecord) {
   c.direxp = "/data/export";
   c.fine_part_auto = 0;
   Save(c);
-  store.WriteString("kv", "langinterface", "pt");  // read from "kv", written to "kv2"
+  store.WriteString("kv", "langinterface", "de");  // an older store's key does not hide the saved one
   Configuration back = Loaded();
   EXPECT_TRUE(reports.empty());
   EXPECT_EQ(kv7::store::ConfigurationValues(back), kv7::store::ConfigurationValues(c));

@@ -37,7 +37,7 @@ class ScriptedProgramWindows : public supervisor::ProgramWindows {
                                                        const std::string&) override {
     return std::nullopt;
   }
-  std::optional<programs::ProgramParameters> EditParameters(const programs::ProgramParameters&) override {
+  std::optional<supervisor::ParametersChoice> EditParameters(const programs::ProgramParameters&) override {
     return std::nullopt;
   }
   std::deque<std::optional<std::string>> choices;
