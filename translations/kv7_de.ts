@@ -557,6 +557,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Scarto</source>
         <translation>Ausschuss</translation>
     </message>
+    <message>
+        <source>&lt;nuovo produttore&gt;</source>
+        <translation>&lt;neuer Erzeuger&gt;</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TListaProduttori</name>
@@ -978,6 +982,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
         <translation>Das Feld „%1“ muss eine ganze Zahl enthalten.</translation>
+    </message>
+    <message>
+        <source>Distanza Uscite</source>
+        <translation>Auslassabstand</translation>
     </message>
 </context>
 <context>
@@ -1425,6 +1433,13 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::service::ServiceDialog</name>
+    <message>
+        <source>L %1</source>
+        <translation>L %1</translation>
+    </message>
+</context>
+<context>
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
@@ -1678,6 +1693,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Rinfresca</source>
         <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>Nr.</translation>
     </message>
 </context>
 <context>
@@ -2028,6 +2047,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Ma&amp;gnettest</translation>
+    </message>
+    <message>
+        <source>Costo al Kg. L. %1 %2</source>
+        <translation>Kosten pro Kg. L. %1 %2</translation>
     </message>
 </context>
 <context>

@@ -557,6 +557,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Scarto</source>
         <translation>Απόρριψη</translation>
     </message>
+    <message>
+        <source>&lt;nuovo produttore&gt;</source>
+        <translation>&lt;νέος παραγωγός&gt;</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TListaProduttori</name>
@@ -978,6 +982,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
         <translation>Το πεδίο «%1» πρέπει να περιέχει ακέραιο αριθμό.</translation>
+    </message>
+    <message>
+        <source>Distanza Uscite</source>
+        <translation>Απόσταση εξόδων</translation>
     </message>
 </context>
 <context>
@@ -1425,6 +1433,13 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::service::ServiceDialog</name>
+    <message>
+        <source>L %1</source>
+        <translation>Γ %1</translation>
+    </message>
+</context>
+<context>
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
@@ -1678,6 +1693,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Rinfresca</source>
         <translation>Ανανέωση</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>Α/Α</translation>
     </message>
 </context>
 <context>
@@ -2028,6 +2047,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Έλεγχος μα&amp;γνητών</translation>
+    </message>
+    <message>
+        <source>Costo al Kg. L. %1 %2</source>
+        <translation>Κόστος ανά Kg. L. %1 %2</translation>
     </message>
 </context>
 <context>

@@ -557,6 +557,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Scarto</source>
         <translation>Reject</translation>
     </message>
+    <message>
+        <source>&lt;nuovo produttore&gt;</source>
+        <translation>&lt;new producer&gt;</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TListaProduttori</name>
@@ -978,6 +982,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
         <translation>The field &quot;%1&quot; must hold a whole number.</translation>
+    </message>
+    <message>
+        <source>Distanza Uscite</source>
+        <translation>Outlet distance</translation>
     </message>
 </context>
 <context>
@@ -1425,6 +1433,13 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::service::ServiceDialog</name>
+    <message>
+        <source>L %1</source>
+        <translation>L %1</translation>
+    </message>
+</context>
+<context>
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
@@ -1678,6 +1693,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Rinfresca</source>
         <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>No.</translation>
     </message>
 </context>
 <context>
@@ -2028,6 +2047,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Ma&amp;gnet test</translation>
+    </message>
+    <message>
+        <source>Costo al Kg. L. %1 %2</source>
+        <translation>Cost per Kg. L. %1 %2</translation>
     </message>
 </context>
 <context>

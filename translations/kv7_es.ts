@@ -557,6 +557,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Scarto</source>
         <translation>Descarte</translation>
     </message>
+    <message>
+        <source>&lt;nuovo produttore&gt;</source>
+        <translation>&lt;nuevo productor&gt;</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TListaProduttori</name>
@@ -978,6 +982,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero intero.</source>
         <translation>El campo &quot;%1&quot; debe contener un número entero.</translation>
+    </message>
+    <message>
+        <source>Distanza Uscite</source>
+        <translation>Distancia salidas</translation>
     </message>
 </context>
 <context>
@@ -1425,6 +1433,13 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::service::ServiceDialog</name>
+    <message>
+        <source>L %1</source>
+        <translation>L %1</translation>
+    </message>
+</context>
+<context>
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
@@ -1678,6 +1693,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Rinfresca</source>
         <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>N.</translation>
     </message>
 </context>
 <context>
@@ -2028,6 +2047,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Test Ma&amp;gneti</source>
         <translation>Prueba ima&amp;nes</translation>
+    </message>
+    <message>
+        <source>Costo al Kg. L. %1 %2</source>
+        <translation>Coste por Kg. L. %1 %2</translation>
     </message>
 </context>
 <context>

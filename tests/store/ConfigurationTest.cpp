@@ -76,21 +76,6 @@ TEST_F(ConfigurationLoad, EmptyStoreGivesTheDefaultsAndTheirInstallString) {
   EXPECT_EQ(c.InstallString, install);
 }
 
-TEST_F(ConfigurationLoad, LanguageOfAnOlderStoreIsStillRead) {
-  const struct {
-    const char* kv;
-    const char* kv2;
-    const char* loaded;
-  } cases[] = {{"es", nullptr, "es"}, {nullptr, "el", "el"}, {nullptr, nullptr, "it"}};
-  for (const auto& tc : cases) {
-    store.DeleteValue("kv", "langinterface");
-    store.DeleteValue("kv2", "langinterface");
-    if (tc.kv) store.WriteString("kv", "langinterface", tc.kv);
-    if (tc.kv2) store.WriteString("kv2", "langinterface", tc.kv2);
-    EXPECT_EQ(Loaded().langinterface, tc.loaded);
-  }
-}
-
 TEST_F(ConfigurationLoad, ConversionsOfTheTable) {
   store.WriteString("kv2", "numlinee", "  4");  // leading blanks are allowed
   store.WriteInteger("kv2", "numuscite", 12);   // a number stored as an integer value is a number
