@@ -565,6 +565,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Scarto</source>
         <translation>Ausschuss</translation>
     </message>
+    <message>
+        <source>&lt;nuovo produttore&gt;</source>
+        <translation>&lt;neuer Erzeuger&gt;</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TListaProduttori</name>
@@ -990,6 +994,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</source>
         <translation>Das Feld „%1“ muss eine Zahl von 0 bis %2 enthalten: die Steuerung nimmt keine anderen an.</translation>
+    </message>
+    <message>
+        <source>Distanza Uscite</source>
+        <translation>Auslassabstand</translation>
     </message>
 </context>
 <context>
@@ -1449,6 +1457,13 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::service::ServiceDialog</name>
+    <message>
+        <source>L %1</source>
+        <translation>L %1</translation>
+    </message>
+</context>
+<context>
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
@@ -1702,6 +1717,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Rinfresca</source>
         <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>Nr.</translation>
     </message>
 </context>
 <context>
@@ -2056,6 +2075,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Impostazioni di stampa non salvate: %1</source>
         <translation>Druckeinstellungen nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Costo al Kg. L. %1 %2</source>
+        <translation>Kosten pro Kg. L. %1 %2</translation>
     </message>
 </context>
 <context>

@@ -565,6 +565,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Scarto</source>
         <translation>Απόρριψη</translation>
     </message>
+    <message>
+        <source>&lt;nuovo produttore&gt;</source>
+        <translation>&lt;νέος παραγωγός&gt;</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TListaProduttori</name>
@@ -990,6 +994,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</source>
         <translation>Το πεδίο «%1» πρέπει να περιέχει αριθμό από 0 έως %2: ο ελεγκτής δεν δέχεται άλλους.</translation>
+    </message>
+    <message>
+        <source>Distanza Uscite</source>
+        <translation>Απόσταση εξόδων</translation>
     </message>
 </context>
 <context>
@@ -1449,6 +1457,13 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::service::ServiceDialog</name>
+    <message>
+        <source>L %1</source>
+        <translation>Γ %1</translation>
+    </message>
+</context>
+<context>
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
@@ -1702,6 +1717,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Rinfresca</source>
         <translation>Ανανέωση</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>Α/Α</translation>
     </message>
 </context>
 <context>
@@ -2056,6 +2075,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Impostazioni di stampa non salvate: %1</source>
         <translation>Οι ρυθμίσεις εκτύπωσης δεν αποθηκεύτηκαν: %1</translation>
+    </message>
+    <message>
+        <source>Costo al Kg. L. %1 %2</source>
+        <translation>Κόστος ανά Kg. L. %1 %2</translation>
     </message>
 </context>
 <context>

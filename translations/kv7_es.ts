@@ -565,6 +565,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Scarto</source>
         <translation>Descarte</translation>
     </message>
+    <message>
+        <source>&lt;nuovo produttore&gt;</source>
+        <translation>&lt;nuevo productor&gt;</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TListaProduttori</name>
@@ -990,6 +994,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</source>
         <translation>El campo &quot;%1&quot; debe contener un número de 0 a %2: el controlador no recibe otros.</translation>
+    </message>
+    <message>
+        <source>Distanza Uscite</source>
+        <translation>Distancia salidas</translation>
     </message>
 </context>
 <context>
@@ -1449,6 +1457,13 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::service::ServiceDialog</name>
+    <message>
+        <source>L %1</source>
+        <translation>L %1</translation>
+    </message>
+</context>
+<context>
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
@@ -1702,6 +1717,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Rinfresca</source>
         <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>N.</translation>
     </message>
 </context>
 <context>
@@ -2056,6 +2075,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Impostazioni di stampa non salvate: %1</source>
         <translation>Ajustes de impresión no guardados: %1</translation>
+    </message>
+    <message>
+        <source>Costo al Kg. L. %1 %2</source>
+        <translation>Coste por Kg. L. %1 %2</translation>
     </message>
 </context>
 <context>

@@ -565,6 +565,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Scarto</source>
         <translation>Rebut</translation>
     </message>
+    <message>
+        <source>&lt;nuovo produttore&gt;</source>
+        <translation>&lt;nouveau producteur&gt;</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TListaProduttori</name>
@@ -990,6 +994,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</source>
         <translation>Le champ « %1 » doit contenir un nombre de 0 à %2 : le contrôleur n&apos;en reçoit pas d&apos;autres.</translation>
+    </message>
+    <message>
+        <source>Distanza Uscite</source>
+        <translation>Distance sorties</translation>
     </message>
 </context>
 <context>
@@ -1449,6 +1457,13 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::service::ServiceDialog</name>
+    <message>
+        <source>L %1</source>
+        <translation>L %1</translation>
+    </message>
+</context>
+<context>
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
@@ -1702,6 +1717,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Rinfresca</source>
         <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>N°</translation>
     </message>
 </context>
 <context>
@@ -2056,6 +2075,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Impostazioni di stampa non salvate: %1</source>
         <translation>Paramètres d&apos;impression non enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>Costo al Kg. L. %1 %2</source>
+        <translation>Coût au Kg. L. %1 %2</translation>
     </message>
 </context>
 <context>

@@ -565,6 +565,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Scarto</source>
         <translation>Scarto</translation>
     </message>
+    <message>
+        <source>&lt;nuovo produttore&gt;</source>
+        <translation>&lt;nuovo produttore&gt;</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TListaProduttori</name>
@@ -990,6 +994,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</source>
         <translation>Il campo &quot;%1&quot; deve contenere un numero da 0 a %2: la centralina non ne riceve altri.</translation>
+    </message>
+    <message>
+        <source>Distanza Uscite</source>
+        <translation>Distanza Uscite</translation>
     </message>
 </context>
 <context>
@@ -1449,6 +1457,13 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     </message>
 </context>
 <context>
+    <name>kv7::service::ServiceDialog</name>
+    <message>
+        <source>L %1</source>
+        <translation>L %1</translation>
+    </message>
+</context>
+<context>
     <name>kv7::service::TCalibrazione_Linee</name>
     <message>
         <source>Calibrazione Linee</source>
@@ -1702,6 +1717,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Rinfresca</source>
         <translation>Rinfresca</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>N.</translation>
     </message>
 </context>
 <context>
@@ -2056,6 +2075,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Impostazioni di stampa non salvate: %1</source>
         <translation>Impostazioni di stampa non salvate: %1</translation>
+    </message>
+    <message>
+        <source>Costo al Kg. L. %1 %2</source>
+        <translation>Costo al Kg. L. %1 %2</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,10 @@ void ConsoleBridge::ApplyLanguage(const store::Configuration& config) {
   });
 }
 
+void ConsoleBridge::SetPrintSettings(const store::Configuration& config) {
+  OnWindowThread([this, print = i18n::PrintSettings::FromConfiguration(config)] { window_.SetPrintSettings(print); });
+}
+
 void ConsoleBridge::SetStatusPanel(int panel, const std::string& text) {
   OnWindowThread([this, panel, t = Text(text)] { window_.SetStatusPanel(panel, t); });
 }
@@ -101,6 +105,10 @@ void ConsoleBridge::ShowProgramClasses(const programs::ProgramClassView& view) {
 void ConsoleBridge::ShowTotals(const supervisor::TotalsView& view) {
   // A copy travels with the call: the machine thread goes on with its own.
   OnWindowThread([this, view] { window_.ShowTotals(view); });
+}
+
+void ConsoleBridge::ShowCostPerKg(const supervisor::TotalsView::Cost& cost) {
+  OnWindowThread([this, cost] { window_.ShowCostPerKg(cost); });
 }
 
 void ConsoleBridge::SetUnits(bool grams) {

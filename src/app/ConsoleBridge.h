@@ -27,6 +27,7 @@ class ConsoleBridge final : public supervisor::Console {
 
   void SetCaption(const std::string& caption) override;
   void ApplyLanguage(const store::Configuration& config) override;
+  void SetPrintSettings(const store::Configuration& config) override;
   void SetStatusPanel(int panel, const std::string& text) override;
   void SetStatusAlignment(int panel, supervisor::Align align) override;
   void SetEnabled(supervisor::Control c, bool enabled) override;
@@ -34,6 +35,7 @@ class ConsoleBridge final : public supervisor::Console {
   void SetText(supervisor::Control c, const std::string& text) override;
   void ClearTotals() override;
   void ShowTotals(const supervisor::TotalsView& view) override;
+  void ShowCostPerKg(const supervisor::TotalsView::Cost& cost) override;
   void ShowProgramClasses(const programs::ProgramClassView& view) override;
   void SetUnits(bool grams) override;
   void AppendMemo(const std::string& line) override;

@@ -51,14 +51,14 @@ std::optional<EditedProgram> ProgramWindowsBridge::EditProgram(const programs::P
       std::nullopt);
 }
 
-std::optional<programs::ProgramParameters> ProgramWindowsBridge::EditParameters(
+std::optional<supervisor::ParametersChoice> ProgramWindowsBridge::EditParameters(
     const programs::ProgramParameters& p) {
-  using Result = std::optional<programs::ProgramParameters>;
+  using Result = std::optional<supervisor::ParametersChoice>;
   return gate_.Call<Result>(
       [this, p]() -> Result {
         parameters_->SetParameters(p);
-        if (parameters_->exec() != QDialog::Accepted) return std::nullopt;
-        return parameters_->Parameters();
+        const bool saved = parameters_->exec() == QDialog::Accepted;
+        return supervisor::ParametersChoice{parameters_->Parameters(), saved};
       },
       std::nullopt);
 }

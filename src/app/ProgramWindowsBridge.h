@@ -25,7 +25,7 @@ class ProgramWindowsBridge final : public supervisor::ProgramWindows {
                                            supervisor::ProgramListUse use) override;
   std::optional<supervisor::EditedProgram> EditProgram(const programs::ProgramEditorTexts& texts, int multiplier,
                                                        const std::string& captionCode) override;
-  std::optional<programs::ProgramParameters> EditParameters(const programs::ProgramParameters& p) override;
+  std::optional<supervisor::ParametersChoice> EditParameters(const programs::ProgramParameters& p) override;
 
   programs::TListaProgrammi& List() { return *list_; }
   programs::TNewProgram& Editor() { return *editor_; }

@@ -105,7 +105,7 @@ BatchList FillBatchList(store::Database& db) {
   list.items.reserve(entries.size());
   list.maxNumber = 0;
   for (const auto& e : entries) {
-    list.items.push_back({e.num, BatchListText(e)});
+    list.items.push_back({e.num, BatchListText(e), !e.producerName});
     list.maxNumber = std::max(list.maxNumber, e.num);
   }
   list.count = static_cast<std::int64_t>(entries.size());

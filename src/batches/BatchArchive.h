@@ -22,6 +22,7 @@ namespace kv7::batches {
 struct BatchListItem {
   std::int64_t num = 0;
   std::string text;
+  bool newProducer = false;  // the text ends with kNewProducer
 };
 
 struct BatchList {

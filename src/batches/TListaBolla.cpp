@@ -9,6 +9,10 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 
+#include <string_view>
+
+#include "batches/ProducerArchive.h"
+
 namespace kv7::batches {
 
 TListaBolla::TListaBolla(QWidget* parent) : QDialog(parent) {
@@ -54,6 +58,7 @@ void TListaBolla::RetranslateUi() {
   countLabel_->setText(tr("Numero  Bolle"));
   part_->setText(tr("Partita"));
   scart_->setText(tr("Scarto"));
+  ShowEntries();
 }
 
 void TListaBolla::changeEvent(QEvent* e) {
@@ -64,16 +69,31 @@ void TListaBolla::changeEvent(QEvent* e) {
 void TListaBolla::SetBatches(const BatchList& list) {
   selected_.reset();
   numbers_.clear();
-  numbers_.reserve(list.items.size());
-  QStringList lines;
-  lines.reserve(static_cast<qsizetype>(list.items.size()));
-  for (const auto& item : list.items) {
-    numbers_.push_back(item.num);
-    lines << QString::fromStdString(item.text);
-  }
-  model_->setStringList(lines);
-  if (!lines.isEmpty()) list_->setCurrentIndex(model_->index(0));
+  for (const auto& item : list.items) numbers_.push_back(item.num);
+  entries_ = list.items;
+  ShowEntries();
+  if (!entries_.empty()) list_->setCurrentIndex(model_->index(0));
   numMax_->setText(QString::fromStdString(list.NumMaxText()));
+}
+
+void TListaBolla::ShowEntries() {
+  // A producer code no producer has ends the entry with a note the operator
+  // reads in the language in force.
+  const std::string_view note = kNewProducer;
+  QStringList lines;
+  lines.reserve(static_cast<qsizetype>(entries_.size()));
+  for (const BatchListItem& entry : entries_) {
+    const std::string& text = entry.text;
+    if (!entry.newProducer || !text.ends_with(note)) {
+      lines << QString::fromStdString(text);
+      continue;
+    }
+    lines << QString::fromStdString(text.substr(0, text.size() - note.size())) + QLatin1Char(' ') +
+             tr("<nuovo produttore>");
+  }
+  const int row = list_->currentIndex().row();
+  model_->setStringList(lines);
+  if (row >= 0) list_->setCurrentIndex(model_->index(row));
 }
 
 QString TListaBolla::NumMaxText() const {

@@ -41,6 +41,7 @@ class TListaBolla : public QDialog {
 
  private:
   void RetranslateUi();
+  void ShowEntries();
   void Pick(int row);
 
   QLabel* label_;
@@ -51,6 +52,7 @@ class TListaBolla : public QDialog {
   QCheckBox* part_;
   QCheckBox* scart_;
   std::vector<std::int64_t> numbers_;  // by list row
+  std::vector<BatchListItem> entries_;  // as the archive lists them, by row
   std::optional<std::int64_t> selected_;
 };
 

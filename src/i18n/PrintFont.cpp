@@ -41,26 +41,6 @@ bool IsSection(const std::string& line, std::string* name = nullptr) {
 
 }  // namespace
 
-std::string StyleText(const FontStyles& styles) {
-  std::string text = styles.bold ? "fsBold" : "";
-  if (styles.italic) text += ",fsItalic";
-  if (styles.underline) text += ",fsUnderline";
-  if (styles.strikeout) text += ",fsStrikeout";
-  return text + ".";
-}
-
-FontStyles ParseStyleText(const std::string& text) {
-  std::string body = text;
-  if (!body.empty() && body.back() == '.') body.pop_back();
-  std::vector<std::string> parts;
-  std::istringstream in(body);
-  for (std::string part; std::getline(in, part, ',');) parts.push_back(Trim(part));
-  FontStyles styles;
-  styles.bold = parts.size() > 0 && parts[0] == "fsBold";
-  styles.italic = parts.size() > 1 && parts[1] == "fsItalic";
-  return styles;
-}
-
 PrintSettings PrintSettings::FromConfiguration(const store::Configuration& config) {
   PrintSettings s;
   s.fontName = config.prn_font_name;

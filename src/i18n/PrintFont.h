@@ -6,26 +6,17 @@
 #include <filesystem>
 #include <string>
 
+#include "store/FontStyles.h"
+
 namespace kv7::store {
 struct Configuration;
 }
 
 namespace kv7::i18n {
 
-struct FontStyles {
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  bool strikeout = false;
-  bool operator==(const FontStyles&) const = default;
-};
-
-// "fsBold" (or nothing), then ",fsItalic", ",fsUnderline", ",fsStrikeout"
-// for each style present, then ".": italic alone is ",fsItalic.".
-std::string StyleText(const FontStyles& styles);
-// Read back as stored: "fsBold" as the first element sets bold, "fsItalic"
-// as the second sets italic; the other styles are not read back.
-FontStyles ParseStyleText(const std::string& text);
+using store::FontStyles;
+using store::ParseStyleText;
+using store::StyleText;
 
 struct PrintSettings {
   std::string fontName = "Arial";

@@ -37,6 +37,10 @@ const char* const kTareTypes[] = {QT_TRANSLATE_NOOP("kv7::installation::TInstall
                                   QT_TRANSLATE_NOOP("kv7::installation::TInstallazione", "TARA INC.(5gr)"),
                                   QT_TRANSLATE_NOOP("kv7::installation::TInstallazione", "TARA INC.(6gr)")};
 constexpr int kQualities = 5;
+// Field names the save's messages use that no shown label carries (the
+// outlet distances are hidden), listed so they are translated too.
+[[maybe_unused]] const char* const kHiddenFieldNames[] = {
+    QT_TRANSLATE_NOOP("kv7::installation::TInstallazione", "Distanza Uscite")};
 
 // A source text held in a variable, in this window's context.
 QString Tr(const char* source) { return QCoreApplication::translate("kv7::installation::TInstallazione", source); }

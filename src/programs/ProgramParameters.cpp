@@ -1,7 +1,8 @@
 #include "programs/ProgramParameters.h"
 
 #include <algorithm>
-#include <sstream>
+
+#include "store/FontStyles.h"
 
 namespace kv7::programs {
 namespace {
@@ -17,7 +18,6 @@ PrintFont FontFrom(const std::string& name, const std::string& size, const std::
   PrintFont f;
   f.name = name;
   f.size = store::ParseStoredNumber(size).value_or(f.size);
-  f.bold = false;
   ApplyFontStyleText(styles, f);
   return f;
 }
@@ -33,24 +33,15 @@ store::ConfigStore::SectionValue Text(const char* section, const char* key, std:
 }  // namespace
 
 std::string FontStyleText(const PrintFont& f) {
-  std::string s = f.bold ? "fsBold" : "";
-  if (f.italic) s += ",fsItalic";
-  if (f.underline) s += ",fsUnderline";
-  if (f.strikeout) s += ",fsStrikeout";
-  return s + ".";
+  return store::StyleText({f.bold, f.italic, f.underline, f.strikeout});
 }
 
 void ApplyFontStyleText(const std::string& text, PrintFont& f) {
-  std::string t = text;
-  t.erase(std::remove(t.begin(), t.end(), '.'), t.end());
-  f.bold = f.italic = f.underline = f.strikeout = false;
-  std::istringstream in(t);
-  for (std::string item; std::getline(in, item, ',');) {
-    if (item == "fsBold") f.bold = true;
-    if (item == "fsItalic") f.italic = true;
-    if (item == "fsUnderline") f.underline = true;
-    if (item == "fsStrikeout") f.strikeout = true;
-  }
+  const store::FontStyles styles = store::ParseStyleText(text);
+  f.bold = styles.bold;
+  f.italic = styles.italic;
+  f.underline = styles.underline;
+  f.strikeout = styles.strikeout;
 }
 
 ProgramParameters ParametersFromConfiguration(const store::Configuration& c) {
@@ -81,6 +72,10 @@ void ApplyParameters(const ProgramParameters& p, store::Configuration& c) {
   c.ncopie = p.ncopie;
   c.direxp = p.direxp;
   for (int q = 2; q <= 5; ++q) c.limpercq[q] = p.limpercq[q - 2];
+  ApplyPrintSettings(p, c);
+}
+
+void ApplyPrintSettings(const ProgramParameters& p, store::Configuration& c) {
   c.autorefresh = p.refreshSeconds;
   c.prn_font_name = p.reportFont.name;
   c.prn_font_size = std::to_string(p.reportFont.size);

@@ -23,10 +23,8 @@ struct PrintFont {
   bool operator==(const PrintFont&) const = default;
 };
 
-// The store's style text: "fsBold" (or nothing), then ",fsItalic",
-// ",fsUnderline", ",fsStrikeout" for each style present, then ".".
+// Its styles as the style text of store/FontStyles.h, and back.
 std::string FontStyleText(const PrintFont& font);
-// Reads a style text: each named style that appears is set.
 void ApplyFontStyleText(const std::string& text, PrintFont& font);
 
 struct ProgramParameters {
@@ -55,6 +53,9 @@ ProgramParameters ParametersFromConfiguration(const store::Configuration& c);
 // interval and the font fields, which SaveConfiguration does not write (see
 // SaveRefreshInterval, SaveReportFont).
 void ApplyParameters(const ProgramParameters& p, store::Configuration& c);
+// Only the refresh interval (`autorefresh`) and the font fields: what is in
+// force as soon as it is chosen, whether or not the window is saved.
+void ApplyPrintSettings(const ProgramParameters& p, store::Configuration& c);
 
 // `autorefresh` in section "custom" (the key read at start-up); false when
 // the store cannot be written.

@@ -27,6 +27,8 @@ class Canvas {
       : painter_(painter), out_(out), font_(Q(settings.fontName)) {
     font_.setItalic(settings.styles.italic);
     font_.setBold(settings.styles.bold);
+    font_.setUnderline(settings.styles.underline);
+    font_.setStrikeOut(settings.styles.strikeout);
     Size(12);
   }
   void Size(int points) {
@@ -41,7 +43,7 @@ class Canvas {
   int TextHeight() const { return QFontMetrics(font_).height(); }
   void Text(int x, int y, const QString& text) {
     painter_.drawText(QPoint(x, y + QFontMetrics(font_).ascent()), text);
-    out_.texts.push_back({text, QPoint(x, y), size_});
+    out_.texts.push_back({text, QPoint(x, y), size_, font_});
   }
   void Frame(const QRect& r) {
     painter_.drawRect(r);

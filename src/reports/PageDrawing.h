@@ -44,6 +44,7 @@ struct DrawnText {
   QString text;
   QPoint at;  // top left
   int size = 0;
+  QFont font;  // as drawn
 };
 
 struct DrawnPage {

@@ -32,7 +32,7 @@ TTestTazzeVuote::TTestTazzeVuote(QWidget* parent)
     const auto i = static_cast<std::size_t>(l - 1);
     nTazza_[i] = Field(Numbered("NTazza", l));
     valore_[i] = Field(Numbered("Valore", l));
-    grid->addWidget(new QLabel(QString("L %1").arg(l), this), l, 0);
+    grid->addWidget(LineLabel(l, this), l, 0);
     grid->addWidget(nTazza_[i], l, 1);
     grid->addWidget(valore_[i], l, 2);
   }

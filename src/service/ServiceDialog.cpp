@@ -58,6 +58,13 @@ QLabel* ServiceDialog::Text(const char* source) {
   return label;
 }
 
+QLabel* ServiceDialog::LineLabel(int line, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  ui::SetSourceText(label, "kv7::service::ServiceDialog", QString::fromUtf8(QT_TRANSLATE_NOOP("kv7::service::ServiceDialog", "L %1")),
+                    {QString::number(line)});
+  return label;
+}
+
 QPushButton* ServiceDialog::Button(const char* source) {
   auto* button = new QPushButton(this);
   button->setAutoDefault(false);

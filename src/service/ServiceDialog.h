@@ -46,6 +46,8 @@ class ServiceDialog : public QDialog {
   void SetTitle(const char* source);
   QLabel* Text(const char* source);
   QPushButton* Button(const char* source);
+  // "L n", the label of weighing line n.
+  QLabel* LineLabel(int line, QWidget* parent);
   // A display field named after its control; read-only unless `editable`.
   QLineEdit* Field(const QString& name, bool editable = false);
   void changeEvent(QEvent* event) override;

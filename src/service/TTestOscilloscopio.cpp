@@ -154,7 +154,7 @@ QWidget* TTestOscilloscopio::WindowPart() {
     const auto i = static_cast<std::size_t>(l - 1);
     inizio_[i] = Field(Numbered(l == 1 ? "inizio" : "Inizio", l), true);
     fine_[i] = Field(Numbered("Fine", l), true);
-    grid->addWidget(new QLabel(QString("L %1").arg(l), box), l, 0);
+    grid->addWidget(LineLabel(l, box), l, 0);
     grid->addWidget(inizio_[i], l, 1);
     grid->addWidget(fine_[i], l, 2);
   }

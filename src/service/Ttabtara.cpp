@@ -1,5 +1,6 @@
 #include "service/Ttabtara.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -12,9 +13,7 @@ Ttabtara::Ttabtara(QWidget* parent) : ServiceDialog(parent, ServiceWindow::TareT
   SetTitle(QT_TR_NOOP("TABELLA TARA"));
   grid_->setObjectName("StringGrid1");
   grid_->setColumnCount(kLines + 1);
-  QStringList heads{"N."};
-  for (int l = 1; l <= kLines; ++l) heads << QString::number(l);
-  grid_->setHorizontalHeaderLabels(heads);
+  RetranslateHeader();
   grid_->verticalHeader()->setVisible(false);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   QPushButton* refresh = Button(QT_TR_NOOP("Rinfresca"));
@@ -24,6 +23,17 @@ Ttabtara::Ttabtara(QWidget* parent) : ServiceDialog(parent, ServiceWindow::TareT
   layout->addWidget(refresh);
   connect(refresh, &QPushButton::clicked, this, [this] { Post(RefreshTareTable{}); });
   resize(460, 520);
+}
+
+void Ttabtara::RetranslateHeader() {
+  QStringList heads{tr("N.")};
+  for (int l = 1; l <= kLines; ++l) heads << QString::number(l);
+  grid_->setHorizontalHeaderLabels(heads);
+}
+
+void Ttabtara::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) RetranslateHeader();
+  ServiceDialog::changeEvent(event);
 }
 
 void Ttabtara::SetCell(int row, int column, const QString& text) {

@@ -17,9 +17,11 @@ class Ttabtara : public ServiceDialog {
 
  protected:
   void Prepare(const ServiceOpening& opening) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void SetCell(int row, int column, const QString& text);
+  void RetranslateHeader();
 
   QTableWidget* grid_;
 };

@@ -115,7 +115,7 @@ std::string Rebuilt(const Configuration& c) {
 std::vector<ConfigurationField> ConfigurationFields(Configuration& c) {
   std::vector<ConfigurationField> f;
   auto add = [&f](std::string key, std::string field, const char* section, FieldKind kind, auto* value) {
-    f.push_back({std::move(key), std::move(field), section, kind, value});
+    f.push_back({std::move(key), std::move(field), section, kind, value, nullptr});
   };
   auto integer = [&](const char* key, std::int32_t& v) { add(key, key, kMain, FieldKind::Integer, &v); };
   auto numbered = [&](const std::string& key, int n, std::int32_t& v, FieldKind kind, const char* section) {
@@ -146,7 +146,9 @@ std::vector<ConfigurationField> ConfigurationFields(Configuration& c) {
   for (int n = 1; n <= kOutlets; ++n) numbered("uscita", n, c.uscita[n], FieldKind::Integer, kMain);
   for (int n = 1; n <= kLines; ++n) numbered("qualitaL", n, c.qualitaL[n], FieldKind::QualityIndex, kMain);
   add("rotdirection", "rotdirection", kMain, FieldKind::Rotation, &c.rotdirection);
-  add("langinterface", "langinterface", "kv", FieldKind::Text, &c.langinterface);
+  // Read where it is saved; older stores kept it in "kv" only.
+  add("langinterface", "langinterface", kMain, FieldKind::Text, &c.langinterface);
+  f.back().olderSection = "kv";
   add("autorefresh", "autorefresh", "custom", FieldKind::Integer, &c.autorefresh);
   add("prn_font_name", "prn_font_name", kMain, FieldKind::Text, &c.prn_font_name);
   add("prn_font_size", "prn_font_size", kMain, FieldKind::Text, &c.prn_font_size);
@@ -193,12 +195,14 @@ bool LoadConfiguration(Configuration& c, const ConfigStore& store, const ReportS
   const auto fields = ConfigurationFields(loaded);
   bool clean = true;
   for (const auto& f : fields) {
-    auto stored = store.Find(f.section, f.key);
+    const char* section = f.section;
+    auto stored = store.Find(section, f.key);
+    if (!stored && f.olderSection) stored = store.Find(section = f.olderSection, f.key);
     if (!stored || Convert(f, *stored)) continue;
     // One bad number must not cost the rest of the record: the key keeps its
     // default and the others are still read.
     clean = false;
-    Tell(report, "configuration key \"" + f.key + "\" (section \"" + f.section + "\") holds \"" +
+    Tell(report, "configuration key \"" + f.key + "\" (section \"" + section + "\") holds \"" +
                      AsText(*stored) + "\", which is not a number; using " + Describe(f));
   }
   loaded.installSuffix = c.installSuffix;

@@ -123,6 +123,9 @@ struct ConfigurationField {
   const char* section;  // section the key is read from
   FieldKind kind;
   std::variant<std::int32_t*, bool*, std::string*> value;
+  // Read when `section` lacks the key: where stores written before the key
+  // moved still hold it.
+  const char* olderSection = nullptr;
 };
 
 std::vector<ConfigurationField> ConfigurationFields(Configuration& c);

@@ -47,6 +47,9 @@ class Console {
   // The configured interface language (`langinterface`) and print font,
   // taken once the configuration has been applied at start-up.
   virtual void ApplyLanguage(const store::Configuration& config) = 0;
+  // The print font and `autorefresh` now in force, for the print settings
+  // file a later language switch writes.
+  virtual void SetPrintSettings(const store::Configuration& config) = 0;
   // Status bar panels 0..4; panel 5 shows what waits to be archived or
   // exported and is hidden while empty.
   virtual void SetStatusPanel(int panel, const std::string& text) = 0;
@@ -64,6 +67,9 @@ class Console {
   virtual void ShowProgramClasses(const programs::ProgramClassView& view) = 0;
   // Every totals cell, production and cost at once, from one request.
   virtual void ShowTotals(const TotalsView& view) = 0;
+  // F7's cost line ("Costo al Kg. L."), in place of the running cost until
+  // the next totals.
+  virtual void ShowCostPerKg(const TotalsView::Cost& cost) = 0;
   // "gr" when true, "Kg" otherwise, on every unit label.
   virtual void SetUnits(bool grams) = 0;
   virtual void AppendMemo(const std::string& line) = 0;

@@ -192,13 +192,19 @@ void Supervisor::Programma2Click() {
   if (!programWindows_) return;
   programs::ProgramParameters current = programs::ParametersFromConfiguration(config_);
   current.refreshSeconds = st_.autoTotalsPeriod;
-  const auto chosen = programWindows_->EditParameters(current);
-  if (!chosen) return;
-  programs::ApplyParameters(*chosen, config_);
+  const auto choice = programWindows_->EditParameters(current);
+  if (!choice) return;
+  // UpDown1 and "Font Stampe" are in force as soon as they are chosen: the
+  // next refresh, print and language switch use them, saved or not.
+  const programs::ProgramParameters& chosen = choice->values;
+  programs::ApplyPrintSettings(chosen, config_);
+  st_.autoTotalsPeriod = chosen.refreshSeconds;
+  console_.SetPrintSettings(config_);
+  if (!choice->saved) return;
+  programs::ApplyParameters(chosen, config_);
   store::SaveConfiguration(config_, store_, workDir_, [this](const std::string& m) { operator_.ShowMessage(m); });
-  programs::SaveRefreshInterval(store_, chosen->refreshSeconds);
-  programs::SaveReportFont(store_, chosen->reportFont);
-  st_.autoTotalsPeriod = chosen->refreshSeconds;
+  programs::SaveRefreshInterval(store_, chosen.refreshSeconds);
+  programs::SaveReportFont(store_, chosen.reportFont);
   console_.SetUnits(config_.totaligrammi == 1);
   if (unitsChangedHook_) unitsChangedHook_(config_.totaligrammi == 1);
   RefreshTotalsDisplay();

@@ -17,6 +17,13 @@ namespace kv7::supervisor {
 // What the list is shown for: it sets the window's caption.
 enum class ProgramListUse { Load, Modify, Delete };
 
+// How "Parametri  Programma" was left: the controls as they stood, and
+// whether "Salva" closed it.
+struct ParametersChoice {
+  programs::ProgramParameters values;
+  bool saved = false;
+};
+
 struct EditedProgram {
   store::ProgramRecord record;
   std::string code;  // `codprog` as typed
@@ -31,7 +38,8 @@ class ProgramWindows {
   // `captionCode` ("Modifica programma N. " + code). What to save on OK.
   virtual std::optional<EditedProgram> EditProgram(const programs::ProgramEditorTexts& texts, int multiplier,
                                                    const std::string& captionCode) = 0;
-  virtual std::optional<programs::ProgramParameters> EditParameters(const programs::ProgramParameters& p) = 0;
+  // nullopt only when the window could not be shown.
+  virtual std::optional<ParametersChoice> EditParameters(const programs::ProgramParameters& p) = 0;
 };
 
 }  // namespace kv7::supervisor

@@ -2,7 +2,6 @@
 // the stored batch's page, the program page, the producer list, the company
 // header, and the end-of-batch page the lifecycle prints.
 
-#include <cstdio>
 #include <ctime>
 
 #include "batches/BatchRules.h"
@@ -73,12 +72,7 @@ void Supervisor::AddBoardProgram(reports::BatchPageInput& in) {
 void Supervisor::Stampa3Click() {
   TotaliClick();
   const auto& cost = totals_.runCost;
-  if (cost.amount > 0) {
-    char line[96];
-    std::snprintf(line, sizeof line, "Costo al Kg. L. %6lld %10.3f", static_cast<long long>(cost.amount),
-                  cost.perKg);
-    console_.SetText(Control::Costo, line);
-  }
+  if (cost.amount > 0) console_.ShowCostPerKg({cost.amount, cost.perKg, cost.perKgCurrency});
   if (!reportWindows_) return;
   std::string registration;
   if (DatabaseUsable()) {

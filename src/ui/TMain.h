@@ -107,6 +107,8 @@ class TMain : public QMainWindow {
   // Every totals cell, production and cost from one request; the chart
   // follows. Figures are written in the language in force.
   void ShowTotals(const supervisor::TotalsView& view);
+  // F7's cost line, until the next totals.
+  void ShowCostPerKg(const supervisor::TotalsView::Cost& cost);
   // A cell's text: the language's decimal mark, right-aligned in its width.
   static QString FigureText(const supervisor::Figure& f);
   // The bar chart of the quality page shown.
@@ -255,6 +257,7 @@ class TMain : public QMainWindow {
   void BuildStatusBar();
   QWidget* BuildChart(QWidget* parent);
   void RetranslateTotals();
+  void ShowCost();
   void RedrawChart();
   void ConnectLanguageEntries();
   void RetranslateUi();
@@ -278,6 +281,7 @@ class TMain : public QMainWindow {
   QLabel* totaleG_ = nullptr;
   TotalsChart* chart_ = nullptr;
   std::optional<supervisor::TotalsView> totals_;
+  std::optional<supervisor::TotalsView::Cost> costPerKg_;  // F7's line while it shows
   QLabel* production_ = nullptr;
   QLabel* costo_ = nullptr;
   QLabel* lavorPrec_ = nullptr;

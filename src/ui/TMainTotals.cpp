@@ -44,6 +44,7 @@ void TMain::ShowTotals(const supervisor::TotalsView& view) {
     Put(LavoratoPQ(q), view.qualityShare[q - 1]);
   }
   Put(totaleG_, view.grandTotal);
+  costPerKg_.reset();
   RetranslateTotals();
   RedrawChart();
 }
@@ -55,7 +56,20 @@ void TMain::RetranslateTotals() {
     production_->setText(tr("Produzione oraria = %1 ql/h").arg(rate.rightJustified(4, QLatin1Char(' '))));
     production_->show();
   }
-  if (totals_->cost) {
+  ShowCost();
+}
+
+void TMain::ShowCostPerKg(const supervisor::TotalsView::Cost& cost) {
+  costPerKg_ = cost;
+  ShowCost();
+}
+
+void TMain::ShowCost() {
+  if (costPerKg_) {
+    costo_->setText(tr("Costo al Kg. L. %1 %2")
+                        .arg(i18n::FormatNumber(static_cast<double>(costPerKg_->amount), 0), 6)
+                        .arg(i18n::FormatNumber(costPerKg_->perKg, 3), 10));
+  } else if (totals_ && totals_->cost) {
     costo_->setText(tr("Costo L. %1   al Kg. L. %2 (%3)")
                         .arg(i18n::FormatNumber(static_cast<double>(totals_->cost->amount), 0),
                              i18n::FormatNumber(totals_->cost->perKg, 0),

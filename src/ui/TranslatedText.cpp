@@ -15,14 +15,16 @@ namespace {
 
 constexpr const char* kSourceProperty = "kv7Source";
 constexpr const char* kContextProperty = "kv7Context";
+constexpr const char* kArgsProperty = "kv7Args";
 
 void Show(QObject* target) {
   const QVariant source = target->property(kSourceProperty);
   if (!source.isValid()) return;
   const QByteArray context = target->property(kContextProperty).toByteArray();
-  const QString text = context.isEmpty() ? i18n::TranslateMessage(source.toString())
-                                         : QCoreApplication::translate(
-                                               context.constData(), source.toString().toUtf8().constData());
+  QString text = context.isEmpty() ? i18n::TranslateMessage(source.toString())
+                                   : QCoreApplication::translate(context.constData(),
+                                                                 source.toString().toUtf8().constData());
+  for (const QString& arg : target->property(kArgsProperty).toStringList()) text = text.arg(arg);
   if (auto* label = qobject_cast<QLabel*>(target))
     label->setText(text);
   else if (auto* button = qobject_cast<QAbstractButton*>(target))
@@ -37,9 +39,10 @@ void Show(QObject* target) {
 
 }  // namespace
 
-void SetSourceText(QObject* target, const char* context, const QString& source) {
+void SetSourceText(QObject* target, const char* context, const QString& source, const QStringList& args) {
   target->setProperty(kSourceProperty, source);
   target->setProperty(kContextProperty, QByteArray(context ? context : ""));
+  target->setProperty(kArgsProperty, args);
   Show(target);
 }
 

@@ -5,12 +5,14 @@
 // context) or, with a null context, as a message of the Qt-free layers.
 
 #include <QString>
+#include <QStringList>
 
 class QObject;
 
 namespace kv7::ui {
 
-void SetSourceText(QObject* target, const char* context, const QString& source);
+// `args` fill the source's "%1", "%2" ... after translation (a line number).
+void SetSourceText(QObject* target, const char* context, const QString& source, const QStringList& args = {});
 // The Italian source kept for `target`; empty when it has none.
 QString SourceText(const QObject* target);
 // Shows every kept text of `root` and its descendants in the language in force.

@@ -117,6 +117,8 @@ TEST_F(Archive, NextNumberListAndProducersOfTheBatches) {
   ASSERT_EQ(list.items.size(), 4u);
   EXPECT_EQ(list.items[0].text, "    1 05/03/2024 14:30:07 05 B123 12 Rossi Mario");
   EXPECT_EQ(list.items[3].text, "    4 05/03/2024 14:30:07 05 B123 13  <nuovo produttore>");
+  EXPECT_TRUE(list.items[3].newProducer);  // the window shows the note in the language in force
+  EXPECT_FALSE(list.items[0].newProducer);
 
   // Deleting the highest number gives it to the next batch; any other does not.
   EXPECT_TRUE(DeleteBatch(Db(), 4, {}));

@@ -15,6 +15,7 @@
 #include "i18n/LanguageModules.h"
 #include "i18n/MessageCatalogue.h"
 #include "link/RejectErrorMap.h"
+#include "support/FileText.h"
 #include "support/TempDir.h"
 #include "ui/QtTestApp.h"
 #include "ui/TAboutBox.h"
@@ -123,10 +124,16 @@ TEST_F(LanguageSwitchTest, StartUpWithEsLoadsTheSpanishModuleWithoutTheOperators
   // No totals refresh and no print settings file at start-up...
   EXPECT_TRUE(chosen.isEmpty());
   EXPECT_FALSE(fs::exists(config_ / "mb3.ini"));
-  // ...both when the operator chooses.
+  // ...both when the operator chooses, with the font and refresh in force then.
+  kv7::i18n::PrintSettings now;
+  now.fontName = "Courier";
+  now.autorefresh = 9;
+  main_->SetPrintSettings(now);
   Choose("Inglese1");
   EXPECT_EQ(chosen.count(), 1);
-  EXPECT_TRUE(fs::exists(config_ / "mb3.ini"));
+  const std::string ini = kv7::test::Slurp(config_ / "mb3.ini");
+  EXPECT_NE(ini.find("font_name=Courier\r\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("autorefresh=9\r\n"), std::string::npos) << ini;
 }
 
 TEST_F(LanguageSwitchTest, AMissingModuleLeavesTheInterfaceAsItWas) {

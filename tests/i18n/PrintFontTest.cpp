@@ -24,13 +24,10 @@ TEST(PrintFont, StyleTextListsTheStylesPresentAndEndsWithAPoint) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(kv7::i18n::StyleText(c.styles), c.text);
-    // Read back: bold and italic survive, from the first two places.
-    const FontStyles read = kv7::i18n::ParseStyleText(c.text);
-    EXPECT_EQ(read.bold, c.styles.bold) << c.text;
-    EXPECT_EQ(read.italic, c.styles.italic) << c.text;
+    EXPECT_EQ(kv7::i18n::ParseStyleText(c.text), c.styles) << c.text;
   }
-  // Italic out of its place is not read.
-  EXPECT_FALSE(kv7::i18n::ParseStyleText("fsItalic.").italic);
+  // Bold and italic count only in their own places.
+  EXPECT_EQ(kv7::i18n::ParseStyleText("fsItalic,fsBold,fsStrikeout."), (FontStyles{false, false, false, true}));
 }
 
 TEST(PrintFont, SettingsGoToTheLocalFileWhenItExistsKeepingItsOtherKeys) {

@@ -22,6 +22,7 @@
 #include "programs/ProgramArchive.h"
 #include "reports/PageData.h"
 #include "reports/PageOutput.h"
+#include "store/Configuration.h"
 #include "store/TestDatabase.h"
 #include "support/Shell.h"
 #include "support/TempDir.h"
@@ -231,6 +232,23 @@ TEST(PageLayout, BatchPageFollowsTheRules) {
   EXPECT_EQ(at("Prima Qualita"), QPoint(q1.left(), q1.top() - drawn.rowHeight));
   EXPECT_EQ(at("Tot.PrimaQ"), QPoint(drawn.boxes[5].left() + drawn.boxes[5].width() * 20 / 1000,
                                      drawn.boxes[5].top() + drawn.boxes[5].height() * 220 / 1000));
+}
+
+// The styles stored for the report font are those of every printed text.
+TEST(PageLayout, StoredFontStylesReachEveryText) {
+  App();
+  const std::pair<const char*, kv7::store::FontStyles> cases[] = {
+      {"fsBold,fsUnderline.", {true, false, true, false}}, {",fsItalic,fsStrikeout.", {false, true, false, true}}};
+  for (const auto& [stored, styles] : cases) {
+    kv7::store::Configuration config;
+    config.prn_font_set = stored;
+    QImage image(QSize(1191, 1684), QImage::Format_RGB32);
+    QPainter painter(&image);
+    const auto font = kv7::i18n::PrintSettings::FromConfiguration(config);
+    for (const auto& t : DrawPage(painter, QSize(11906, 16838), Blank(), font).texts)
+      EXPECT_EQ(kv7::store::FontStyles({styles.bold, t.font.italic(), t.font.underline(), t.font.strikeOut()}), styles)
+          << stored;
+  }
 }
 
 // With "Preview stampa" clear a cancelled print dialog prints nothing and

@@ -87,7 +87,7 @@ TEST_F(ConfigurationLoad, ConversionsOfTheTable) {
   store.WriteString("kv2", "v_tazzebad", "si");
   store.WriteString("log", "rx_osc", "s");
   store.WriteString("kv", "langinterface", "de");
-  store.WriteString("kv2", "langinterface", "fr");  // only section "kv" is read
+  store.WriteString("kv2", "langinterface", "fr");  // where it is saved wins
   store.WriteString("custom", "autorefresh", "30");
   store.WriteString("kv2", "durata magneti", " 77");
   store.WriteInteger("kv2", "limpercq5", 40);
@@ -103,7 +103,7 @@ TEST_F(ConfigurationLoad, ConversionsOfTheTable) {
   EXPECT_FALSE(c.prod_oraria);
   EXPECT_TRUE(c.v_tazzebad);
   EXPECT_TRUE(c.rx_osc);
-  EXPECT_EQ(c.langinterface, "de");
+  EXPECT_EQ(c.langinterface, "fr");
   EXPECT_EQ(c.autorefresh, 30);
   EXPECT_EQ(c.durata_magneti, 77);
   EXPECT_EQ(c.limpercq[5], 40);
@@ -377,7 +377,7 @@ TEST_F(ConfigurationSave, SaveThenLoadGivesTheSameRecord) {
   c.copia_pdf = 0;
   Save(c);
   EXPECT_EQ(Stored("copia_pdf"), "0");
-  store.WriteString("kv", "langinterface", "pt");  // read from "kv", written to "kv2"
+  store.WriteString("kv", "langinterface", "de");  // an older store's key does not hide the saved one
   Configuration back = Loaded();
   EXPECT_TRUE(reports.empty());
   EXPECT_EQ(kv7::store::ConfigurationValues(back), kv7::store::ConfigurationValues(c));

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ class ConsoleRecorder : public supervisor::Console {
     captions.push_back(caption);
   }
   void ApplyLanguage(const store::Configuration& config) override { language = config.langinterface; }
+  void SetPrintSettings(const store::Configuration& config) override {
+    printSettings = {config.prn_font_name, config.prn_font_size, config.prn_font_set,
+                     std::to_string(config.autorefresh)};
+  }
   void SetStatusPanel(int panel, const std::string& text) override { panels[panel] = text; }
   void SetStatusAlignment(int panel, supervisor::Align align) override { alignment[panel] = align; }
   void SetEnabled(supervisor::Control c, bool enabled) override { this->enabled[c] = enabled; }
@@ -29,6 +34,7 @@ class ConsoleRecorder : public supervisor::Console {
     totals = view;
     ++totalsShown;
   }
+  void ShowCostPerKg(const supervisor::TotalsView::Cost& cost) override { costPerKg = cost; }
   void ShowProgramClasses(const programs::ProgramClassView& view) override { classes = view; }
   void SetUnits(bool grams) override { units = grams ? "gr" : "Kg"; }
   void AppendMemo(const std::string& line) override { memo.push_back(line); }
@@ -48,9 +54,11 @@ class ConsoleRecorder : public supervisor::Console {
   std::vector<std::string> memo;
   std::vector<int> ports;
   std::string units, logoDirectory, language;
+  std::vector<std::string> printSettings;  // font name, size, style text, autorefresh
   int clears = 0;
   supervisor::TotalsView totals;
   int totalsShown = 0;
+  std::optional<supervisor::TotalsView::Cost> costPerKg;
   programs::ProgramClassView classes;
   bool batchEntryPrepared = false;
 };

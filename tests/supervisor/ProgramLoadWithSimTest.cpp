@@ -41,7 +41,7 @@ class ScriptedProgramWindows : public supervisor::ProgramWindows {
     saves.pop_front();
     return e;
   }
-  std::optional<programs::ProgramParameters> EditParameters(const programs::ProgramParameters&) override {
+  std::optional<supervisor::ParametersChoice> EditParameters(const programs::ProgramParameters&) override {
     return std::nullopt;
   }
   std::deque<std::optional<std::string>> choices;

@@ -44,6 +44,18 @@ TEST(TotalsWindow, CellsInItalianChartFollowsThePageAndNoShareWithoutTotal) {
   EXPECT_EQ(w.LavoratoPQ(5)->text(), "");
 }
 
+TEST(TotalsWindow, F7CostLineInTheLanguagesFormatUntilTheNextTotals) {
+  TestApp();
+  ui::TMain w;
+  supervisor::TotalsView view = supervisor::MakeTotalsView({}, true);
+  view.cost = supervisor::TotalsView::Cost{125000, 12.25, 0.006};
+  w.ShowTotals(view);
+  w.ShowCostPerKg(*view.cost);
+  EXPECT_EQ(w.Costo()->text(), "Costo al Kg. L. 125.000     12,250");
+  w.ShowTotals(view);
+  EXPECT_EQ(w.Costo()->text(), "Costo L. 125.000   al Kg. L. 12 (0,006)");
+}
+
 TEST(CostWindow, ConversionsAndTotalsAsTyped) {
   TestApp();
   reports::TImpCosti w;
