@@ -1358,6 +1358,14 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>STAMPA PRODUTTORI</source>
         <translation>ERZEUGER DRUCKEN</translation>
     </message>
+    <message>
+        <source>Costo al Kg.</source>
+        <translation>Kosten pro Kg.</translation>
+    </message>
+    <message>
+        <source>L. %1   %2</source>
+        <translation>L. %1   %2</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

@@ -1358,6 +1358,14 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>STAMPA PRODUTTORI</source>
         <translation>ΕΚΤΥΠΩΣΗ ΠΑΡΑΓΩΓΩΝ</translation>
     </message>
+    <message>
+        <source>Costo al Kg.</source>
+        <translation>Κόστος ανά Kg.</translation>
+    </message>
+    <message>
+        <source>L. %1   %2</source>
+        <translation>L. %1   %2</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

@@ -1358,6 +1358,14 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>STAMPA PRODUTTORI</source>
         <translation>PRINT PRODUCERS</translation>
     </message>
+    <message>
+        <source>Costo al Kg.</source>
+        <translation>Cost per Kg.</translation>
+    </message>
+    <message>
+        <source>L. %1   %2</source>
+        <translation>L. %1   %2</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

@@ -1358,6 +1358,14 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>STAMPA PRODUTTORI</source>
         <translation>IMPRIMIR PRODUCTORES</translation>
     </message>
+    <message>
+        <source>Costo al Kg.</source>
+        <translation>Coste por Kg.</translation>
+    </message>
+    <message>
+        <source>L. %1   %2</source>
+        <translation>L. %1   %2</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

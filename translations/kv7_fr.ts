@@ -1358,6 +1358,14 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>STAMPA PRODUTTORI</source>
         <translation>IMPRIMER PRODUCTEURS</translation>
     </message>
+    <message>
+        <source>Costo al Kg.</source>
+        <translation>Coût au Kg.</translation>
+    </message>
+    <message>
+        <source>L. %1   %2</source>
+        <translation>L. %1   %2</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

@@ -1358,6 +1358,14 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>STAMPA PRODUTTORI</source>
         <translation>IMPRIMIR PRODUTORES</translation>
     </message>
+    <message>
+        <source>Costo al Kg.</source>
+        <translation>Custo por Kg.</translation>
+    </message>
+    <message>
+        <source>L. %1   %2</source>
+        <translation>L. %1   %2</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

@@ -75,6 +75,7 @@ BatchPage MakeBatchPage(const BatchPageInput& in) {
   page.crates = ws.numCasse;
   page.pallets = ws.numPedane;
   page.note = ws.note;
+  page.cost = in.cost;
   const batches::BatchView view = batches::RecomputeBatchView(ws, false, in.inGrams);
   const int decimals = in.inGrams ? 0 : 1;
   for (std::size_t q = 0; q < kQualities; ++q)

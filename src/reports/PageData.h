@@ -27,6 +27,7 @@ struct BatchPageInput {
   bool partita = false;      // figures on the declared weight
   bool printWeights = true;  // the "Peso" column
   std::string title = kBatchTitle;
+  std::optional<CostLine> cost;
 };
 
 BatchPage MakeBatchPage(const BatchPageInput& in);

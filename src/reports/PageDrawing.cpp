@@ -207,6 +207,14 @@ void PagePainter::Summary(const BatchPage& p, const QRect& box) {
   InBox(box, 690, 470, Q(p.crates));
   InBox(box, 690, 570, Q(p.pallets));
   InBox(box, 220, 670, Q(p.note));
+  if (!p.cost) return;
+  canvas_.Size(14);
+  InBox(box, 20, 800, tr("Costo al Kg."));
+  canvas_.Size(12);
+  InBox(box, 220, 800,
+        tr("L. %1   %2")
+            .arg(i18n::FormatNumber(static_cast<double>(p.cost->amount), 0),
+                 i18n::FormatNumber(p.cost->perKg, 3)));
 }
 
 void PagePainter::DrawOne(const ProgramPage& p) {

@@ -39,6 +39,14 @@ struct ClassRow {
   bool operator==(const ClassRow&) const = default;
 };
 
+// The cost of the processing on the pages of the running batch (F7 and the
+// end of batch): the run's cost and what a kilogram cost, in lire.
+struct CostLine {
+  std::int64_t amount = 0;
+  double perKg = 0;
+  bool operator==(const CostLine&) const = default;
+};
+
 inline constexpr const char* kBatchTitle = "STAMPA BOLLA";
 inline constexpr const char* kEndOfBatchTitle = "LAVORAZIONE";
 
@@ -62,6 +70,7 @@ struct BatchPage {
   Amount grandTotal;
   std::string unit = "gr.";
   bool partita = false;
+  std::optional<CostLine> cost;  // none for a stored batch or a run that cost nothing
   bool operator==(const BatchPage&) const = default;
 };
 

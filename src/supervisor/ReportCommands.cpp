@@ -40,6 +40,9 @@ reports::BatchPage Supervisor::RunningBatchPage(const batches::BatchWorkingSet& 
   in.partita = partita;
   in.printWeights = printWeights;
   in.ws = ws;
+  // The cost as the last request measured it, while a kilogram cost anything.
+  if (totals_.cost && totals_.cost->perKg > 0)
+    in.cost = reports::CostLine{totals_.cost->amount, totals_.cost->perKg};
   AddBoardProgram(in);
   return reports::MakeBatchPage(in);
 }

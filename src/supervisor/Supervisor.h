@@ -256,7 +256,8 @@ class Supervisor {
   bool ResetTotals();
   // Asks every line for its block and adds the answers; false when none answered.
   bool RequestLineTotals();
-  void WriteSnapshot(const TotalsView& view);
+  // The row of `totali_temp` the reports read, in grams.
+  void WriteSnapshot(const ClassSums& sums);
   void MeasureProductionAndCost();
   void ApplyCostsPerMinute();
 

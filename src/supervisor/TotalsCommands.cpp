@@ -44,7 +44,7 @@ void Supervisor::TotaliClick() {
   MeasureProductionAndCost();
   // One picture per request: cells, production and cost arrive together.
   ShowTotals();
-  WriteSnapshot(MakeTotalsView(totals_.sums, config_.totaligrammi == 1));
+  WriteSnapshot(totals_.sums);
 }
 
 bool Supervisor::RequestLineTotals() {
@@ -87,8 +87,10 @@ void Supervisor::ShowTotals() {
 
 void Supervisor::RefreshTotalsDisplay() { ShowTotals(); }
 
-void Supervisor::WriteSnapshot(const TotalsView& view) {
+void Supervisor::WriteSnapshot(const ClassSums& sums) {
   if (!database_ || !database_->IsConnected()) return;
+  // Grams whatever the screen shows: whoever reads the row needs no unit.
+  const TotalsView view = MakeTotalsView(sums, true);
   store::PrintTotalsRow row;
   for (std::size_t q = 0; q < TotalsView::kQualities; ++q)
     for (std::size_t c = 0; c < TotalsView::kClasses; ++c) row.tot[q][c] = SnapshotValue(view.classTotal[q][c]);
@@ -124,7 +126,7 @@ void Supervisor::MeasureProductionAndCost() {
 
 void Supervisor::TotaliCKClick() {
   TotaliClick();
-  WriteSnapshot(MakeTotalsView(totals_.sums, config_.totaligrammi == 1));
+  WriteSnapshot(totals_.sums);
   totals_.qualityPercent = QualityPercent(totals_.sums);
   const std::array<std::int32_t, 4> limits{config_.limpercq[2], config_.limpercq[3], config_.limpercq[4],
                                            config_.limpercq[5]};

@@ -302,6 +302,16 @@ TEST_F(Journal, RangeExportBoundaries) {
   std::istringstream lines(kv7::test::Slurp(written.path));
   while (std::getline(lines, line)) got += line.substr(0, line.find("\"nota\"") + 6);
   EXPECT_EQ(got, expected);
+
+  // Another range later the same day: one file is left, the second one.
+  auto again = ExportRange(Db(), exportDir, cases[0].when, cases[0].when, false, {2026, 5, 6, 15, 0, 0}, {});
+  ASSERT_TRUE(again.ok) << again.error;
+  std::vector<fs::path> left;
+  for (const auto& e : fs::directory_iterator(exportDir)) left.push_back(e.path());
+  EXPECT_EQ(left, std::vector<fs::path>{written.path});
+  const std::string second = kv7::test::Slurp(written.path);
+  EXPECT_EQ(second.rfind("before,01,", 0), 0u) << second;
+  EXPECT_EQ(second.find("\r\n"), second.size() - 2) << "one batch";
 }
 
 TEST_F(Journal, Kv7ctlCommands) {

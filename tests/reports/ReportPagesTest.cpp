@@ -187,10 +187,14 @@ TEST(PartitaPage, AmountsOnTheDeclaredWeight) {
   for (auto& quality : in.ws.totals) quality.fill("0");
   in.ws.totals[0][0] = "1000";
   in.ws.totals[1][4] = "3000";
+  in.cost = CostLine{38700, 19.35};  // a running page, a kilogram that cost something
   kv7::test::TempDir dir;
   const std::string file = (dir.path() / "p.pdf").string();
   ASSERT_TRUE(WritePdf(MakeBatchPage(in), QString::fromStdString(file), {}));
-  EXPECT_TRUE(std::regex_search(PdfText(file), std::regex("250,0 Kg\\.")));
+  const std::string text = PdfText(file);
+  EXPECT_TRUE(std::regex_search(text, std::regex("250,0 Kg\\.")));
+  EXPECT_NE(text.find("Costo al Kg."), std::string::npos);
+  EXPECT_TRUE(std::regex_search(text, std::regex("L\\. 38\\.700\\s+19,350"))) << text;
 }
 
 // The drawn page against the rules: area, percentages with integer
@@ -232,6 +236,7 @@ TEST(PageLayout, BatchPageFollowsTheRules) {
   EXPECT_EQ(at("Prima Qualita"), QPoint(q1.left(), q1.top() - drawn.rowHeight));
   EXPECT_EQ(at("Tot.PrimaQ"), QPoint(drawn.boxes[5].left() + drawn.boxes[5].width() * 20 / 1000,
                                      drawn.boxes[5].top() + drawn.boxes[5].height() * 220 / 1000));
+  EXPECT_EQ(at("Costo"), QPoint(-1, -1)) << "no cost line without a cost";
 }
 
 // The styles stored for the report font are those of every printed text.

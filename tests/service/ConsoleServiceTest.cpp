@@ -1,7 +1,8 @@
 // The whole console against kv7-sim, offscreen: a service window opened from
 // the "Assistenza" menu shows the board's values while the console stays
-// live, and closing it (Escape, title bar) takes the board out of its test
-// and lets the next status poll show the machine's state.
+// live, and closing it (Escape, title bar) takes the board out of its test,
+// the line calibration's included, and lets the next status poll show the
+// machine's state.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 
 #include "app/ConsoleApp.h"
 #include "service/DisplayTests.h"
+#include "service/TCalibrazione_Linee.h"
 #include "service/TTestOscilloscopio.h"
 #include "sim/SimProcess.h"
 #include "supervisor/ConsoleRecorder.h"
@@ -36,6 +38,8 @@ TEST(ConsoleService, WindowsShowTheBoardAndTheirClosingGivesTheCycleBack) {
 
   auto* memorised = app.ServiceWindows().Window<service::TTestMem>();
   auto* scope = app.ServiceWindows().Window<service::TTestOscilloscopio>();
+  auto* calibration = app.ServiceWindows().Window<service::TCalibrazione_Linee>();
+  const std::string kappas = sim.Status()["kappas"];
   struct Case {
     void (ui::TMain::*menu)();
     QDialog* window;
@@ -55,6 +59,13 @@ TEST(ConsoleService, WindowsShowTheBoardAndTheirClosingGivesTheCycleBack) {
          return !scope->findChild<QLineEdit*>("Tazza")->text().isEmpty();
        },
        [&] { scope->close(); }, "3"},
+      // Closed by the title bar while the board calibrates.
+      {&ui::TMain::Calibrazione1Click, calibration,
+       [&] {
+         if (!calibration->Running()) calibration->findChild<QPushButton*>("Button1")->click();
+         return sim.Status()["stream"] == "calibration";
+       },
+       [&] { calibration->close(); }, "1"},
   };
   for (const Case& c : cases) {
     op.answers = {true};
@@ -69,6 +80,7 @@ TEST(ConsoleService, WindowsShowTheBoardAndTheirClosingGivesTheCycleBack) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.StatusPanelText(3).startsWith(c.state); }, 3000))
         << w.StatusPanelText(3).toStdString();
   }
+  EXPECT_EQ(sim.Status()["kappas"], kappas) << "the calibration's kappas are not kept";
   w.close();
   EXPECT_TRUE(QTest::qWaitFor([&] { return app.MachineStopped(); }, 15000));
 }

@@ -19,6 +19,7 @@
 #include "programs/ProgramArchive.h"
 #include "sim/SimProcess.h"
 #include "store/ConfigStore.h"
+#include "store/SideFiles.h"
 #include "store/TestDatabase.h"
 #include "supervisor/ConsoleRecorder.h"
 #include "supervisor/ReportWindows.h"
@@ -205,14 +206,18 @@ TEST_F(BatchLifecycle, TwoBatchesRunFromProgramToTicketAndTheFiguresAreTheBoards
   ASSERT_EQ(c.printed.pages.size(), 1u);
   EXPECT_EQ(c.printed.pages[0].title, "LAVORAZIONE");
   EXPECT_EQ(c.printed.pages[0].registration, "1");
+  EXPECT_FALSE(c.printed.pages[0].cost) << "no labour cost entered";
   EXPECT_NE(Slurp(dir_ / "kv2.log").find("print cmd =P1\r\n"), std::string::npos);
   EXPECT_EQ(c.sim->Status()["classed_total"], "0");
   EXPECT_EQ(c.console.totals.grandTotal.value, 0);
   EXPECT_EQ(c.console.texts[supervisor::Control::numBolla], "");
   EXPECT_TRUE(c.sup->Processing().numero.empty());
 
-  // The next batch on the same program gets the next number and its own record.
+  // The next batch on the same program gets the next number and its own
+  // record; without "Stampa con totale partita" a declared total of 0 ends it.
   c.CountBatch("B-78");
+  c.sup->CheckStpTotPClick(false);
+  c.sup->totPartitaEdited("0");
   {
     // A console started now finds the batch counting and names it.
     Console next(dir_.path(), Db(), false);
@@ -221,11 +226,46 @@ TEST_F(BatchLifecycle, TwoBatchesRunFromProgramToTicketAndTheFiguresAreTheBoards
   }
   c.EndBatch();
   EXPECT_TRUE(fs::exists(dir_ / "bolle.dat")) << "no batch in progress";
-  EXPECT_EQ(Rows("B-78"), 1);
+  ASSERT_TRUE(Db().LoadBatchByNumber(2, row));
+  EXPECT_EQ(row.bolla, "B-78");
+  EXPECT_EQ(row.totpartita, 0);
   EXPECT_EQ(Files(dir_ / "exp", ".txt").size(), 2u);
   EXPECT_EQ(c.printed.pages.back().registration, "2");
   EXPECT_EQ(c.sup->State().archiveCounter, 2);
   EXPECT_EQ(c.console.panels[5], "");
+}
+
+// Without archiving, the ended batch is only printed, with what the run
+// cost; print commands are numbered by the batches archived, none here.
+TEST_F(BatchLifecycle, WithoutArchivingTheBatchIsOnlyPrintedWithItsCost) {
+  store::ProcessingCosts costs;
+  costs.persons[0] = "10";
+  costs.hourlyCost[0] = "600000";  // 100 000 lire a minute
+  ASSERT_TRUE(store::SaveCosts(costs, dir_.path()));
+  Console c(dir_.path(), Db());
+  c.sup->Config().archiviazione = 0;
+  c.CountBatch("N-1");
+  std::int64_t grams = 0;
+  for (const auto& quality : c.BoardTotals())
+    for (auto g : quality) grams += g;
+  // The clock the cost counts with moves by whole seconds.
+  ASSERT_TRUE(c.TickUntil([&] { return supervisor::ClockMinutes() > c.sup->State().startMinutes; }));
+  c.EndBatch();
+
+  EXPECT_EQ(Rows("N-1"), 0);
+  EXPECT_TRUE(Files(dir_ / "exp", ".txt").empty());
+  EXPECT_TRUE(Files(dir_ / "exp", ".t").empty());
+  EXPECT_NE(Slurp(dir_ / "kv2.log").find("print cmd =P0\r\n"), std::string::npos);
+  ASSERT_EQ(c.printed.pages.size(), 1u);
+  const auto& page = c.printed.pages[0];
+  EXPECT_EQ(page.title, "LAVORAZIONE");
+  EXPECT_EQ(page.numero, "N-1");
+  ASSERT_TRUE(page.cost);
+  EXPECT_GT(page.cost->amount, 0);
+  // Counted from the reset of totals, whose reference is 1 g.
+  EXPECT_NEAR(page.cost->perKg,
+              static_cast<double>(page.cost->amount) / (static_cast<double>(grams - 1) / 1000), 1e-9);
+  EXPECT_EQ(c.sim->Status()["classed_total"], "0");
 }
 
 TEST_F(BatchLifecycle, ABatchWaitsForTheDatabaseAndTheFolderAndArrivesOnce) {

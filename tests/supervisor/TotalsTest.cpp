@@ -125,13 +125,16 @@ TEST(Totals, CellsInGramsAndKilogramsAndTheirShares) {
   }
 }
 
-TEST(Totals, NothingProcessedLeavesEveryShareEmpty) {
-  const TotalsView v = MakeTotalsView(ClassSums{}, false);
-  EXPECT_EQ(PlainText(v.grandTotal), "   0.0");
-  EXPECT_EQ(PlainText(v.classTotal[3][7]), "   0.0");
-  for (const auto& quality : v.classShare)
-    for (const Figure& f : quality) EXPECT_TRUE(f.empty);
-  for (const Figure& f : v.qualityShare) EXPECT_TRUE(f.empty);
+TEST(Totals, NothingProcessedShowsZeroAndLeavesEveryShareEmpty) {
+  for (const auto& [grams, zero] : {std::pair{true, "       0"}, std::pair{false, "   0.0"}}) {
+    const TotalsView v = MakeTotalsView(ClassSums{}, grams);
+    EXPECT_EQ(PlainText(v.grandTotal), zero);
+    EXPECT_EQ(PlainText(v.classTotal[3][7]), zero);
+    EXPECT_EQ(PlainText(v.qualityTotal[4]), zero);
+    for (const auto& quality : v.classShare)
+      for (const Figure& f : quality) EXPECT_TRUE(f.empty);
+    for (const Figure& f : v.qualityShare) EXPECT_TRUE(f.empty);
+  }
   EXPECT_EQ(QualityPercent(ClassSums{}), (std::array<double, 4>{}));
 }
 

@@ -105,11 +105,16 @@ TEST_F(TotalsWithSim, CellsAreTheBoardsLineTotalsSummedByQualityAndTheSnapshotHo
     for (int c = 0; c < 15; ++c) EXPECT_EQ(row.tot[q][c], std::llround(v.classTotal[q][c].value));
   EXPECT_EQ(row.totq5, reject);
 
-  // Kilograms: the same figures a thousand times smaller.
+  // Kilograms: the same figures a thousand times smaller on the screen, the
+  // snapshot still in grams.
   sup_->Config().totaligrammi = 0;
-  sup_->ShowTotals();
+  sup_->TotaliClick();
   EXPECT_FALSE(console_.totals.grams);
   EXPECT_DOUBLE_EQ(console_.totals.grandTotal.value, v.grandTotal.value / 1000);
+  store::PrintTotalsRow inKilograms;
+  ASSERT_TRUE(Db().LoadPrintTotals(inKilograms, figures));
+  EXPECT_EQ(inKilograms.tot, row.tot);
+  EXPECT_EQ(inKilograms.totq5, reject);
 }
 
 TEST_F(TotalsWithSim, AlarmTravelsWithTheNextPollAndTheClickClearsIt) {
@@ -141,6 +146,12 @@ TEST_F(TotalsWithSim, ResetOfTotalsStartsTheBoardsCountAgain) {
   EXPECT_EQ(sup_->Totals().productionRef, 1);
   EXPECT_GE(sup_->State().startMinutes, before);
   EXPECT_EQ(sup_->State().serviceMode, 0);
+
+  // No labour cost at start-up: no cost shown for the run, F7 included.
+  sup_->Stampa3Click();
+  EXPECT_EQ(console_.texts[supervisor::Control::Costo], "");
+  EXPECT_FALSE(console_.totals.cost);
+  EXPECT_EQ(sup_->State().costAmount, 0);
 }
 
 }  // namespace
