@@ -88,13 +88,6 @@ bool WriteDurable(const std::filesystem::path& file, const std::string& content,
   return ok;
 }
 
-void SyncDirectory(const std::filesystem::path& dir) {
-  const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 constexpr int kNameAttempts = 24 * 3600;
 
 std::string ReadWhole(const std::filesystem::path& file) {
@@ -249,7 +242,7 @@ ExportWritten PublishRecord(const std::filesystem::path& dir, const store::DbDat
       out.gone = why == ENOENT && std::filesystem::is_directory(dir, ec);
       return out;
     }
-    SyncDirectory(dir);
+    store::SyncDirectory(dir);
     out.ok = true;
     out.path = final;
     out.at = t;
@@ -278,7 +271,7 @@ ExportWritten WriteExportFile(const std::filesystem::path& file, const std::stri
     ::unlink(temp.c_str());
     return out;
   }
-  SyncDirectory(file.parent_path());
+  store::SyncDirectory(file.parent_path());
   out.ok = true;
   out.path = file;
   return out;

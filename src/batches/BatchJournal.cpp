@@ -144,14 +144,6 @@ std::string FileName(std::uint64_t seq, const std::string& id) {
   return std::string(buf) + "-" + id + kSuffix;
 }
 
-void SyncDir(const fs::path& dir) {
-  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd >= 0) {
-    ::fsync(fd);
-    ::close(fd);
-  }
-}
-
 std::string LogLabel(const std::string& id) {
   return "Giornale " + id;
 }
@@ -207,7 +199,9 @@ void BatchJournal::Write(const JournalEntry& e) const {
     Log("Giornale: scrittura di " + e.file.string() + " fallita: " + why);
     throw JournalError("cannot write " + e.file.string() + ": " + why);
   }
-  SyncDir(folder);
+  // Not a failure when it fails: the entry is in place, and calling it
+  // unsaved would invite a second F9 for the same batch.
+  store::SyncDirectory(folder);
 }
 
 JournalEntry BatchJournal::Add(const store::BatchRow& row, const store::DbDateTime& ended) {
@@ -324,7 +318,7 @@ void BatchJournal::Retire(const JournalEntry& e) {
     Log("Giornale: voce " + e.file.string() + " non rimossa: " + std::strerror(errno));
     return;
   }
-  SyncDir(dir_);
+  store::SyncDirectory(dir_);
 }
 
 bool BatchJournal::SetCountingBatch(const std::string& number) {
@@ -357,8 +351,8 @@ void BatchJournal::Refuse(JournalEntry& e, const std::string& message) {
     Log("Giornale: voce " + e.file.string() + " non spostata: " + std::strerror(errno));
     return;
   }
-  SyncDir(RefusedDir());
-  SyncDir(dir_);
+  store::SyncDirectory(RefusedDir());
+  store::SyncDirectory(dir_);
   e.file = target;
 }
 
@@ -376,8 +370,8 @@ bool BatchJournal::Retry(const std::string& id) {
       Log("Giornale: voce " + e.file.string() + " non spostata: " + std::strerror(errno));
       return false;
     }
-    SyncDir(dir_);
-    SyncDir(RefusedDir());
+    store::SyncDirectory(dir_);
+    store::SyncDirectory(RefusedDir());
     Log("Giornale: bolla " + e.row.bolla + " di nuovo in attesa (" + e.id + ")");
     return true;
   }

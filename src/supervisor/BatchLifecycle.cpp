@@ -191,9 +191,7 @@ ClassSums Supervisor::BatchSums() const {
 
 void Supervisor::KeepBaseline(const std::string& batch) {
   baseline_ = BaselineOf(totals_.lines, totals_.sums.reject, batch);
-  if (const auto error = SaveBaseline(BaselineFile(batches::BatchJournal::DirectoryIn(workDir_)), baseline_);
-      !error.empty())
-    WriteLog("baseline error: " + error + "\r\n");
+  PersistBaseline();
   ShowBaselineNotice();
 }
 
@@ -201,10 +199,13 @@ void Supervisor::DropBaseline(const std::string& why) {
   if (!baseline_) return;
   WriteLog("Totali della bolla " + baseline_->batch + " non più in centralina: " + why + "\r\n");
   baseline_.reset();
-  if (const auto error = SaveBaseline(BaselineFile(batches::BatchJournal::DirectoryIn(workDir_)), std::nullopt);
-      !error.empty())
-    WriteLog("baseline error: " + error + "\r\n");
+  PersistBaseline();
   console_.SetText(Control::LavorPrec, "");
+}
+
+void Supervisor::PersistBaseline() {
+  const auto error = SaveBaseline(BaselineFile(batches::BatchJournal::DirectoryIn(workDir_)), baseline_);
+  if (!error.empty()) WriteLog("baseline error: " + error + "\r\n");
 }
 
 void Supervisor::CheckBaseline() {

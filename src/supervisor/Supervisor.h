@@ -399,6 +399,8 @@ class Supervisor {
   // reset of totals succeeds (BoardBaseline.h).
   void KeepBaseline(const std::string& batch);
   void DropBaseline(const std::string& why);
+  // The baseline as it stands now, beside the journal (none: the file removed).
+  void PersistBaseline();
   // After each request: a figure below its baseline means the board was reset.
   void CheckBaseline();
   void ShowBaselineNotice();
