@@ -47,11 +47,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # kv7_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-# Library dependencies (Qt 6 core, gui, widgets, libmariadb3, libjpeg62-turbo,
+# Library dependencies (Qt 6 core, gui, widgets, libmariadb3, libjpeg62-turbo, libsodium23,
 # the C++ runtime) come from the programs themselves; the Qt modules of the
 # print and trace windows are named as well, so they are there as those come.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6printsupport6 (>= 6.4), libqt6charts6 (>= 6.4)")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6printsupport6 (>= 6.4), libqt6charts6 (>= 6.4), libsodium23")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mariadb-server, mariadb-client")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -136,6 +136,9 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Salvataggio effettuato!"),
     QT_TRANSLATE_NOOP("Messages", "Configurazione non leggibile (%1): il programma termina senza modificarla."),
     QT_TRANSLATE_NOOP("Messages", "Ripristino effettuato!"),
+    QT_TRANSLATE_NOOP("Messages", "Il file non contiene impostazioni dell'installazione: niente ripristinato."),
+    QT_TRANSLATE_NOOP("Messages", "Le impostazioni del file sono già quelle in uso: niente da ripristinare."),
+    QT_TRANSLATE_NOOP("Messages", "Impostazioni che il ripristino cambia: %1. Procedere?"),
     QT_TRANSLATE_NOOP("Messages", "Cancellazione non possibile, Bolla precedente in corso."),
     QT_TRANSLATE_NOOP("Messages", "Cancellare archivio Bolle? non sarà possibile recuperarlo."),
     QT_TRANSLATE_NOOP("Messages", "Cancellare archivio Produttori? non sarà possibile recuperarlo."),
@@ -144,6 +147,7 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Copia di sicurezza non riuscita: archivio non cancellato."),
     QT_TRANSLATE_NOOP("Messages", "Copia di sicurezza dell'archivio in %1"),
     QT_TRANSLATE_NOOP("Messages", "Impossibile avviare il programma di aggiornamento %1"),
+    QT_TRANSLATE_NOOP("Messages", "Programma di aggiornamento non installato: %1"),
 };
 
 struct Pattern {

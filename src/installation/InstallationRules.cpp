@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "store/PasswordHash.h"
+
 namespace kv7::installation {
 namespace {
 
@@ -169,6 +171,15 @@ TakenForm TakeForm(const InstallationForm& f, store::Configuration& c, bool thre
   TakePorts(f, c);
   taken.linesChanged = c.numlinee != linesBefore;
   return taken;
+}
+
+bool NewPasswordsMatch(const InstallationForm& form) {
+  return form.servicePassword == form.servicePasswordAgain && form.resetPassword == form.resetPasswordAgain;
+}
+
+void TakeNewPasswords(const InstallationForm& form, store::Configuration& c) {
+  if (!form.servicePassword.empty()) c.password_inst = store::password_hash::Hash(form.servicePassword);
+  if (!form.resetPassword.empty()) c.password_reset = store::password_hash::Hash(form.resetPassword);
 }
 
 }  // namespace kv7::installation

@@ -16,7 +16,7 @@ namespace kv7::installation {
 
 // The port selectors' first entry; it stores port 0 (no link).
 inline constexpr const char* kPortOff = "non abilitata";
-// The fixed password of the archive resets.
+// The archive resets' password until a site sets its own.
 inline constexpr const char* kResetPassword = "vok";
 
 enum PortSelector { kControllerPort = 0, kBarcodePort = 1, kRejectPort = 2 };
@@ -43,6 +43,10 @@ struct InstallationForm {
   std::string photocellDistance;     // distfc
   std::string photocellDuration;     // pgest
   std::string photocellDelay;        // ritfc
+  // New service and reset passwords, each typed twice; empty leaves a
+  // password as it is. A stored password is never shown.
+  std::string servicePassword, servicePasswordAgain;
+  std::string resetPassword, resetPasswordAgain;
   bool operator==(const InstallationForm&) const = default;
 };
 
@@ -87,5 +91,10 @@ struct TakenForm {
 // key as it was, so a page printed from a half-typed window still shows the
 // record's values.
 TakenForm TakeForm(const InstallationForm& form, store::Configuration& c, bool threeStep);
+
+// Whether each new password was typed the same twice.
+bool NewPasswordsMatch(const InstallationForm& form);
+// The new passwords typed into the record, as hashes; empty ones leave theirs.
+void TakeNewPasswords(const InstallationForm& form, store::Configuration& c);
 
 }  // namespace kv7::installation

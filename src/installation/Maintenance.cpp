@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 extern char** environ;
 
@@ -66,9 +67,24 @@ std::filesystem::path BackupStartFolder() {
   return BackupStartFolder(mounts.str(), user, home ? home : "/");
 }
 
-UpdateLaunch PrepareUpdate(const std::filesystem::path& runningProgram) {
+std::filesystem::path InstalledDataFolder() { return KV7_DATA_DIR; }
+
+UpdateLaunch PrepareUpdate(const std::filesystem::path& runningProgram, const std::filesystem::path& dataFolder) {
   const auto folder = runningProgram.parent_path();
-  return {Quoted(runningProgram.string()), Quoted(folder.string()), folder / kUpdateProgram};
+  return {Quoted(runningProgram.string()), Quoted(folder.string()), dataFolder / kUpdateProgram};
+}
+
+std::vector<std::string> UpdateEnvironment(const char* const* environment) {
+  static constexpr std::string_view kKept[] = {"HOME=",     "USER=",       "LOGNAME=",         "DISPLAY=",
+                                               "XAUTHORITY=", "WAYLAND_DISPLAY=", "XDG_RUNTIME_DIR=", "LANG=",
+                                               "LANGUAGE=", "LC_ALL="};
+  std::vector<std::string> out{"PATH=/usr/bin:/bin"};
+  for (auto e = environment; e && *e; ++e) {
+    const std::string_view entry(*e);
+    for (const auto kept : kKept)
+      if (entry.starts_with(kept)) out.emplace_back(entry);
+  }
+  return out;
 }
 
 bool LaunchUpdate(const UpdateLaunch& launch, std::string* error) {
@@ -83,8 +99,12 @@ bool LaunchUpdate(const UpdateLaunch& launch, std::string* error) {
   posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID);
   posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
   char* argv[] = {program.data(), argument.data(), nullptr};
+  auto environment = UpdateEnvironment(environ);
+  std::vector<char*> envp;
+  for (auto& e : environment) envp.push_back(e.data());
+  envp.push_back(nullptr);
   pid_t pid = 0;
-  const int rc = ::posix_spawn(&pid, program.c_str(), &actions, &attr, argv, environ);
+  const int rc = ::posix_spawn(&pid, program.c_str(), &actions, &attr, argv, envp.data());
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attr);
   if (rc != 0) {

@@ -85,6 +85,7 @@ void TInstallazione::Build() {
   top->addWidget(BuildTare());
   layout->addLayout(top);
   layout->addWidget(BuildLines());
+  layout->addWidget(BuildPasswords());
   auto* buttons = new QHBoxLayout;
   stampa_ = new QPushButton(this);
   stampa_->setObjectName("Button2");
@@ -226,6 +227,27 @@ QGroupBox* TInstallazione::BuildTare() {
   return box;
 }
 
+QGroupBox* TInstallazione::BuildPasswords() {
+  auto* box = new QGroupBox(this);
+  auto* grid = new QGridLayout(box);
+  const char* names[] = {"NuovaPassword", "RipetiPassword", "NuovaPasswordAzzeramenti", "RipetiPasswordAzzeramenti"};
+  const char* captions[] = {QT_TR_NOOP("Nuova password servizio"), QT_TR_NOOP("Ripeti"),
+                            QT_TR_NOOP("Nuova password azzeramenti"), QT_TR_NOOP("Ripeti")};
+  for (std::size_t i = 0; i < passwords_.size(); ++i) {
+    passwords_[i] = new QLineEdit(box);
+    passwords_[i]->setObjectName(names[i]);
+    passwords_[i]->setEchoMode(QLineEdit::Password);
+    auto* label = new QLabel(box);
+    label->setBuddy(passwords_[i]);
+    labels_.emplace_back(label, captions[i]);
+    const int row = static_cast<int>(i / 2), column = static_cast<int>(i % 2) * 2;
+    grid->addWidget(label, row, column);
+    grid->addWidget(passwords_[i], row, column + 1);
+  }
+  labels_.emplace_back(box, QT_TR_NOOP("Password (vuote: restano quelle in uso)"));
+  return box;
+}
+
 void TInstallazione::RetranslateUi() {
   setWindowTitle(tr("Installazione"));
   for (auto& [widget, source] : labels_) {
@@ -295,6 +317,7 @@ void TInstallazione::Fill(const InstallationForm& f, const std::vector<int>& por
   distfc_->setText(Q(f.photocellDistance));
   pgest_->setText(Q(f.photocellDuration));
   ritfc_->setText(Q(f.photocellDelay));
+  for (QLineEdit* e : passwords_) e->clear();
   config_ = config;
   preview_ = preview;
   comSel_[0]->setFocus();
@@ -325,6 +348,10 @@ InstallationForm TInstallazione::Form() const {
   f.photocellDistance = S(distfc_);
   f.photocellDuration = S(pgest_);
   f.photocellDelay = S(ritfc_);
+  f.servicePassword = S(passwords_[0]);
+  f.servicePasswordAgain = S(passwords_[1]);
+  f.resetPassword = S(passwords_[2]);
+  f.resetPasswordAgain = S(passwords_[3]);
   return f;
 }
 
@@ -333,6 +360,10 @@ void TInstallazione::Closing() {
 }
 
 void TInstallazione::Save() {
+  if (!NewPasswordsMatch(Form())) {
+    QMessageBox::warning(this, windowTitle(), tr("La nuova password non è stata scritta uguale due volte."));
+    return;
+  }
   const auto bad = FirstBadNumber(Form());
   if (!bad) {
     accept();

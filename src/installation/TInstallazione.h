@@ -3,7 +3,8 @@
 // line qualities, tare and end-of-sample parameters. Filled from an
 // InstallationForm, returns one on "Salva" (Enter); Escape cancels. A text
 // that must be a whole number and is not is named and the window stays open.
-// "Stampa" prints the installation page with the window's values.
+// "Stampa" prints the installation page with the window's values. New
+// service and reset passwords are typed twice; empty fields keep them.
 
 #include <QDialog>
 
@@ -44,6 +45,8 @@ class TInstallazione : public QDialog {
   QLineEdit* pgest() const { return pgest_; }
   QLineEdit* ritfc() const { return ritfc_; }
   QPushButton* Salva() const { return salva_; }
+  // New service password, again, new reset password, again.
+  QLineEdit* NewPassword(int i) const { return passwords_.at(static_cast<std::size_t>(i)); }
 
  protected:
   void changeEvent(QEvent* e) override;
@@ -54,6 +57,7 @@ class TInstallazione : public QDialog {
   QGroupBox* BuildMachine();
   QGroupBox* BuildLines();
   QGroupBox* BuildTare();
+  QGroupBox* BuildPasswords();
   void RetranslateUi();
   void ShowRotation();
   void Save();
@@ -78,6 +82,7 @@ class TInstallazione : public QDialog {
   QLineEdit* distfc_;
   QLineEdit* pgest_;
   QLineEdit* ritfc_;
+  std::array<QLineEdit*, 4> passwords_{};
   QPushButton* salva_;
   QPushButton* stampa_;
   int rotation_ = 0;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "store/PasswordHash.h"
 #include "store/SideFiles.h"
 
 namespace kv7::store {
@@ -163,6 +164,7 @@ std::vector<ConfigurationField> ConfigurationFields(Configuration& c) {
   add("distanza fc", "distanza_fc", kMain, FieldKind::Integer, &c.distanza_fc);
   add("point gest", "point_gest", kMain, FieldKind::Integer, &c.point_gest);
   add("password_inst", "password_inst", kMain, FieldKind::Text, &c.password_inst);
+  add("password_reset", "password_reset", kMain, FieldKind::Text, &c.password_reset);
   add("prod-oraria", "prod_oraria", kMain, FieldKind::FlagSi, &c.prod_oraria);
   add("v_tazzebad", "v_tazzebad", kMain, FieldKind::FlagSi, &c.v_tazzebad);
   add("rx_osc", "rx_osc", "log", FieldKind::FlagS, &c.rx_osc);
@@ -273,6 +275,22 @@ std::string BuildLegacyRecord(const Configuration& c) {
   return r;
 }
 
+namespace {
+
+// A password held in clear is hashed when the store holds it (a stored clear
+// text); one the store lacks is the built-in default and stays unwritten.
+template <class Write>
+void PasswordToWrite(const ConfigStore& store, const char* key, std::string& held, const Write& write) {
+  const auto stored = store.Find(kMain, key);
+  if (!password_hash::IsHash(held)) {
+    if (!stored || held.empty()) return;
+    held = password_hash::Hash(held);
+  }
+  if (!stored || AsText(*stored) != held) write(key, held);
+}
+
+}  // namespace
+
 bool SaveConfiguration(Configuration& c, ConfigStore& store, const std::filesystem::path& workDir,
                        const ReportSink& report) {
   const std::string legacy = BuildLegacyRecord(c);
@@ -332,6 +350,8 @@ bool SaveConfiguration(Configuration& c, ConfigStore& store, const std::filesyst
   text("direxp", c.direxp);
   dword("fine_part_auto", c.fine_part_auto);
   number("copia_pdf", c.copia_pdf);
+  PasswordToWrite(store, "password_inst", c.password_inst, text);
+  PasswordToWrite(store, "password_reset", c.password_reset, text);
 
   if (!store.WriteValues(w)) {
     Tell(report, store.FilePath().string() + ": cannot be written; the configuration was not saved");

@@ -84,7 +84,11 @@ struct Configuration {
   std::int32_t delay_tara = 0;
   std::int32_t distanza_fc = 0;
   std::int32_t point_gest = 0;
+  // The service password: a hash once a site has set it; a clear text as
+  // stores written before hashing hold it, replaced by its hash at the next save.
   std::string password_inst = "0";
+  // The archive resets' password, a hash; empty: the built-in "vok".
+  std::string password_reset;
   bool prod_oraria = true;
   bool v_tazzebad = false;
   bool rx_osc = false;
@@ -142,7 +146,10 @@ std::vector<std::pair<std::string, std::string>> ConfigurationValues(const Confi
 bool LoadConfiguration(Configuration& c, const ConfigStore& store, const ReportSink& report = {});
 
 // Rebuilds InstallString, writes the legacy record "w83.cfg" in workDir, then
-// every writable key to the store in one replacement. When "w83.cfg" cannot be
+// every writable key to the store in one replacement. The passwords are
+// written only once a site has one: a new hash, or the hash that replaces a
+// stored clear text (the record then holds the hash); the built-in defaults
+// are never written. When "w83.cfg" cannot be
 // written the store is left untouched; either failure is reported and gives
 // false.
 bool SaveConfiguration(Configuration& c, ConfigStore& store, const std::filesystem::path& workDir = {},

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/Configuration.h"
+#include "store/PasswordHash.h"
 #include "store/SideFiles.h"
 
 namespace kv7::store {
@@ -51,6 +52,20 @@ std::optional<StoredValue> ParseLine(std::string_view line, bool& damaged) {
   return v;
 }
 
+// Whether a backup's value may be restored: a key of the record in "kv2",
+// of the type the record saves it as; a password only as a hash, so a clear
+// text never comes back into the store.
+bool KnownSetting(const StoredValue& v) {
+  Configuration record;
+  for (const auto& f : ConfigurationFields(record)) {
+    if (f.key != v.name || std::string_view(f.section) != kSection) continue;
+    const ValueType saved = f.kind == FieldKind::Dword ? ValueType::Dword : ValueType::Text;
+    if (v.type != saved) return false;
+    return !v.name.starts_with("password") || password_hash::IsHash(v.text);
+  }
+  return false;
+}
+
 }  // namespace
 
 bool ExportInstallation(const ConfigStore& store, const std::filesystem::path& file,
@@ -71,14 +86,11 @@ bool ExportInstallation(const ConfigStore& store, const std::filesystem::path& f
   return ReplaceSideFile(file, text, report);
 }
 
-bool ImportInstallation(ConfigStore& store, const std::filesystem::path& file, const ReportSink& report) {
+std::optional<std::vector<StoredValue>> ReadInstallationBackup(const std::filesystem::path& file,
+                                                               const ReportSink& report) {
   auto bytes = ReadSideFile(file, report);
-  if (!bytes) return false;
-  if (!store.SectionExists(kSection)) {
-    Tell(report, file.string() + ": not restored, the configuration store has no section \"kv2\"");
-    return false;
-  }
-  std::vector<ConfigStore::SectionValue> values;
+  if (!bytes) return std::nullopt;
+  std::vector<StoredValue> values;
   std::size_t start = 0;
   int lineNo = 0;
   for (std::size_t lf; (lf = bytes->find('\n', start)) != std::string::npos; start = lf + 1) {
@@ -90,18 +102,48 @@ bool ImportInstallation(ConfigStore& store, const std::filesystem::path& file, c
     if (damaged) {
       // A half-restored installation is worse than none: the store stays as it was.
       Tell(report, file.string() + ":" + std::to_string(lineNo) + ": damaged line; nothing restored");
-      return false;
+      return std::nullopt;
     }
-    if (v) values.push_back({kSection, std::move(*v)});
+    if (v && KnownSetting(*v)) values.push_back(std::move(*v));
   }
   if (start < bytes->size())
     Tell(report, file.string() + ":" + std::to_string(lineNo + 1) +
                      ": last line has no line end (file cut short?); left out");
-  if (!store.WriteValues(values)) {
+  return values;
+}
+
+std::size_t ChangedSettings(const ConfigStore& store, const std::vector<StoredValue>& values) {
+  std::size_t changed = 0;
+  for (const auto& v : values) {
+    const auto held = store.Find(kSection, v.name);
+    if (!held || held->type != v.type || held->text != v.text || held->dword != v.dword) ++changed;
+  }
+  return changed;
+}
+
+bool RestoreInstallation(ConfigStore& store, const std::vector<StoredValue>& values, const std::filesystem::path& file,
+                         const ReportSink& report) {
+  if (!store.SectionExists(kSection)) {
+    Tell(report, file.string() + ": not restored, the configuration store has no section \"kv2\"");
+    return false;
+  }
+  std::vector<ConfigStore::SectionValue> writes;
+  for (const auto& v : values) writes.push_back({kSection, v});
+  if (!store.WriteValues(writes)) {
     Tell(report, store.FilePath().string() + ": cannot be written; nothing restored");
     return false;
   }
   return true;
+}
+
+bool ImportInstallation(ConfigStore& store, const std::filesystem::path& file, const ReportSink& report) {
+  const auto values = ReadInstallationBackup(file, report);
+  if (!values) return false;
+  if (values->empty()) {
+    Tell(report, file.string() + ": holds no setting of the installation; nothing restored");
+    return false;
+  }
+  return RestoreInstallation(store, *values, file, report);
 }
 
 }  // namespace kv7::store

@@ -4,7 +4,10 @@
 // CR LF. The installation menu saves it ("kv2inst" unless the technician
 // picks another file) and restores it.
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 #include "store/ConfigStore.h"
 #include "store/ConfigurationReport.h"
@@ -18,11 +21,25 @@ inline constexpr const char* kInstallationBackupFile = "kv2inst";
 bool ExportInstallation(const ConfigStore& store, const std::filesystem::path& file,
                         const ReportSink& report = {});
 
-// Writes every "String(" and "Integer(" line of the file into "kv2", all in
-// one store write; other lines are skipped. Nothing is written when "kv2"
-// does not exist yet, when the file cannot be read, or when a line is damaged
-// (no ")=", no name, an Integer that is not a number); a last line without its
-// line end is reported and left out.
+// The settings of a backup: the "String(" and "Integer(" lines that name a
+// key of the configuration record in "kv2" with the type the record saves it
+// as (Integer for the numbers kept as integer values, String for the rest);
+// a password only as a hash. Other lines are skipped. nullopt when the file
+// cannot be read or a line is damaged (no ")=", no name, an Integer that is
+// not a number); a last line without its line end is reported and left out.
+std::optional<std::vector<StoredValue>> ReadInstallationBackup(const std::filesystem::path& file,
+                                                               const ReportSink& report = {});
+
+// How many of `values` the store does not already hold as they are.
+std::size_t ChangedSettings(const ConfigStore& store, const std::vector<StoredValue>& values);
+
+// Writes `values` into "kv2" in one store write; nothing when "kv2" does not
+// exist yet or the store cannot be written (reported).
+bool RestoreInstallation(ConfigStore& store, const std::vector<StoredValue>& values, const std::filesystem::path& file,
+                         const ReportSink& report = {});
+
+// ReadInstallationBackup, then RestoreInstallation; a file without settings
+// is refused (reported) and writes nothing.
 bool ImportInstallation(ConfigStore& store, const std::filesystem::path& file, const ReportSink& report = {});
 
 }  // namespace kv7::store

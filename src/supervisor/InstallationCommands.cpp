@@ -1,7 +1,8 @@
 // The technician's commands: the installation window behind the warning and
 // the service password, taking a saved installation at once (links reopened,
 // the board initialised and its program sent again), the installation backup
-// on a USB stick, the archive resets and the update launcher.
+// on a USB stick and the update launcher behind the service password, and the
+// archive resets behind theirs. Wrong passwords slow the next attempt.
 
 #include <filesystem>
 
@@ -18,6 +19,7 @@
 #include "store/DbSchema.h"
 #include "store/InstallationBackup.h"
 #include "store/NoBatchMarker.h"
+#include "store/PasswordHash.h"
 #include "supervisor/Supervisor.h"
 
 namespace kv7::supervisor {
@@ -37,9 +39,7 @@ void Supervisor::Impostazione1Click() {
     if (!operator_.AskYesNo("Attenzione! le modifiche apportate nel quadro che segue possono alterare il "
                             "funzionamento della macchina. Si vuole proseguire?"))
       return;
-    const auto typed = installationWindows_->AskPassword();
-    serviceLock_ = typed && *typed == config_.password_inst;
-    if (!serviceLock_) return;
+    if (!ServicePasswordGiven()) return;
   }
   InstallationRequest request;
   request.form = installation::FormFromConfiguration(config_, threeStep_);
@@ -50,8 +50,28 @@ void Supervisor::Impostazione1Click() {
   if (const auto result = installationWindows_->EditInstallation(request)) SaveInstallation(*result);
 }
 
+std::optional<bool> Supervisor::PasswordTyped(const std::string& stored) {
+  // The machine thread waits here; the windows stay live.
+  passwordThrottle_.BeforeAttempt();
+  const auto typed = installationWindows_->AskPassword();
+  if (!typed) return std::nullopt;
+  const bool right = store::password_hash::Verify(*typed, stored);
+  if (right)
+    passwordThrottle_.Succeeded();
+  else
+    passwordThrottle_.Failed();
+  return right;
+}
+
+bool Supervisor::ServicePasswordGiven() {
+  if (!installationWindows_) return false;
+  if (!serviceLock_) serviceLock_ = PasswordTyped(config_.password_inst).value_or(false);
+  return serviceLock_;
+}
+
 void Supervisor::SaveInstallation(const InstallationResult& result) {
   threeStep_ = installation::TakeForm(result.form, config_, threeStep_).threeStep;
+  installation::TakeNewPasswords(result.form, config_);
   if (!result.language.empty()) config_.langinterface = result.language;
   if (!store::SaveConfiguration(config_, store_, workDir_, ToOperator())) return;
   TakeNewInstallation();
@@ -112,7 +132,7 @@ void Supervisor::ResendProgramAfterInstallation() {
 }
 
 void Supervisor::SalvasuFloppy1Click() {
-  if (!installationWindows_) return;
+  if (!ServicePasswordGiven()) return;
   const auto file = installationWindows_->ChooseBackupFile(true);
   if (!file) {
     operator_.ShowMessage(kNoDisk);
@@ -126,7 +146,7 @@ void Supervisor::SalvasuFloppy1Click() {
 }
 
 void Supervisor::RipristinadaFloppy1Click() {
-  if (!installationWindows_) return;
+  if (!ServicePasswordGiven()) return;
   const auto file = installationWindows_->ChooseBackupFile(false);
   if (!file) {
     operator_.ShowMessage(kNoDisk);
@@ -134,18 +154,32 @@ void Supervisor::RipristinadaFloppy1Click() {
   }
   std::error_code ec;
   if (!std::filesystem::is_directory(file->parent_path(), ec)) return;
+  const auto values = store::ReadInstallationBackup(*file, ToOperator());
+  if (!values) return;
+  if (values->empty()) {
+    operator_.ShowMessage("Il file non contiene impostazioni dell'installazione: niente ripristinato.");
+    return;
+  }
+  const auto changed = store::ChangedSettings(store_, *values);
+  if (changed == 0) {
+    operator_.ShowMessage("Le impostazioni del file sono già quelle in uso: niente da ripristinare.");
+    return;
+  }
+  if (!operator_.AskYesNo("Impostazioni che il ripristino cambia: " + std::to_string(changed) + ". Procedere?"))
+    return;
   // A new PC has no settings yet: that is when a backup is restored most.
   store_.CreateSection("kv2");
-  if (!store::ImportInstallation(store_, *file, ToOperator())) return;
+  if (!store::RestoreInstallation(store_, *values, *file, ToOperator())) return;
   operator_.ShowMessage("Ripristino effettuato!");
   TakeNewInstallation();
 }
 
 bool Supervisor::ResetPasswordGiven() {
   // Asked even after the installation password: that one does not open the archive.
-  const auto typed = installationWindows_->AskPassword();
-  if (!typed) serviceLock_ = false;
-  return typed && *typed == installation::kResetPassword;
+  const auto right = PasswordTyped(config_.password_reset.empty() ? installation::kResetPassword
+                                                                  : config_.password_reset);
+  if (!right) serviceLock_ = false;
+  return right.value_or(false);
 }
 
 void Supervisor::EmptyArchiveTable(const char* table, const std::string& done) {
@@ -188,9 +222,16 @@ void Supervisor::azzeraProduttori1Click() {
 }
 
 bool Supervisor::ControlloAggiornamentiOnline1Click() {
-  const auto launch = installation::PrepareUpdate(installation::RunningProgram());
+  if (!ServicePasswordGiven()) return false;
+  const auto launch = installation::PrepareUpdate(installation::RunningProgram(), updateFolder_);
   WriteLog("update parameter=" + launch.parameter + "\r\n");
   WriteLog("update directory=" + launch.directory + "\r\n");
+  std::error_code ec;
+  if (!std::filesystem::exists(launch.program, ec)) {
+    WriteLog("update not started: " + launch.program.string() + " is missing\r\n");
+    operator_.ShowMessage("Programma di aggiornamento non installato: " + launch.program.string());
+    return false;
+  }
   std::string error;
   if (installation::LaunchUpdate(launch, &error)) return true;
   WriteLog("update not started: " + error + "\r\n");

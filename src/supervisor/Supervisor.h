@@ -16,6 +16,8 @@
 #include "batches/BatchJournal.h"
 #include "batches/BatchWorkingSet.h"
 #include "batches/ProcessingData.h"
+#include "installation/Maintenance.h"
+#include "installation/PasswordThrottle.h"
 #include "programs/ProgramArchive.h"
 #include "reports/PageData.h"
 #include "store/Configuration.h"
@@ -340,11 +342,16 @@ class Supervisor {
   // a dated SQL copy of the table in the working directory, then the table emptied.
   void AzzeramentoBolle1Click();
   void azzeraProduttori1Click();
-  // "&Controllo Aggiornamenti On-line": true when the update program
-  // started, and the console then ends through its exit command.
+  // "&Controllo Aggiornamenti On-line": after the service password, true
+  // when the update program started, and the console then ends through its
+  // exit command.
   bool ControlloAggiornamentiOnline1Click();
   // The installation password was accepted in this run.
   bool ServiceLock() const { return serviceLock_; }
+  // Where the update program is looked for (the installed data folder).
+  void SetUpdateFolder(const std::filesystem::path& folder) { updateFolder_ = folder; }
+  // How wrong passwords slow the next attempt (a test's clock and wait).
+  void SetPasswordThrottle(installation::PasswordThrottle throttle) { passwordThrottle_ = std::move(throttle); }
 
  private:
   store::ReportSink ToOperator();
@@ -355,11 +362,18 @@ class Supervisor {
   int ProgramToResend() const;
   // Run by the board initialisation: the program goes out again after the installation.
   void ResendProgramAfterInstallation();
+  // The password window once the throttle allows it: whether the typed text
+  // is the password `stored` stands for; nullopt when it was closed without one.
+  std::optional<bool> PasswordTyped(const std::string& stored);
+  // The service lock, asking the installation password while it is off.
+  bool ServicePasswordGiven();
   bool ResetPasswordGiven();
   void EmptyArchiveTable(const char* table, const std::string& done);
 
   InstallationWindows* installationWindows_ = nullptr;
   bool serviceLock_ = false;
+  installation::PasswordThrottle passwordThrottle_;
+  std::filesystem::path updateFolder_ = installation::InstalledDataFolder();
   bool threeStep_ = false;
   int resendProgram_ = 0;  // the program to send again after the installation
 

@@ -110,21 +110,27 @@ TEST(BackupFolder, TheMountedStickOfTheUserElseHome) {
             "/home/anna");
 }
 
-TEST(UpdateLauncher, StartsUpdateBesideTheProgramWithItsQuotedPathInItsFolder) {
+TEST(UpdateLauncher, StartsUpdateOfTheDataFolderWithTheProgramsQuotedPathInItsFolder) {
   TempDir dir;
   const auto folder = dir / "kv7 con spazi";
+  const auto data = dir / "dati";
   std::filesystem::create_directories(folder);
-  const auto launch = installation::PrepareUpdate(folder / "kv7");
+  std::filesystem::create_directories(data);
+  const auto launch = installation::PrepareUpdate(folder / "kv7", data);
   EXPECT_EQ(launch.parameter, "\"" + (folder / "kv7").string() + "\"");
   EXPECT_EQ(launch.directory, "\"" + folder.string() + "\"");
+  EXPECT_EQ(launch.program, data / "update");
 
+  // One beside the program is never started.
+  std::ofstream(folder / "update") << "#!/bin/sh\n";
+  ::chmod((folder / "update").c_str(), 0755);
   std::string error;
   EXPECT_FALSE(installation::LaunchUpdate(launch, &error));
   EXPECT_NE(error.find("update"), std::string::npos) << error;
 
   // The program answers through a pipe: the test waits for its line, not for a time.
-  std::ofstream(folder / "update") << ("#!/bin/sh\nprintf '%s|%s|%s\\n' \"$#\" \"$1\" \"$(pwd)\" > seen\n");
-  ::chmod((folder / "update").c_str(), 0755);
+  std::ofstream(data / "update") << ("#!/bin/sh\nprintf '%s|%s|%s\\n' \"$#\" \"$1\" \"$(pwd)\" > seen\n");
+  ::chmod((data / "update").c_str(), 0755);
   ASSERT_EQ(::mkfifo((folder / "seen").c_str(), 0600), 0);
   const int fd = ::open((folder / "seen").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   ASSERT_GE(fd, 0);
@@ -139,6 +145,13 @@ TEST(UpdateLauncher, StartsUpdateBesideTheProgramWithItsQuotedPathInItsFolder) {
   }
   ::close(fd);
   EXPECT_EQ(seen, "1|" + (folder / "kv7").string() + "|" + folder.string() + "\n");
+}
+
+TEST(UpdateLauncher, EnvironmentKeepsOnlyWhatADesktopProgramNeeds) {
+  const char* const env[] = {"KV7_DB_PASSWORD=x", "PATH=/tmp/planted:/usr/bin", "HOME=/home/anna", "DISPLAY=:0",
+                             "LD_PRELOAD=/tmp/x.so", "MYSQL_PWD=y", "LANG=it_IT.UTF-8", "HOMEX=1", nullptr};
+  EXPECT_EQ(installation::UpdateEnvironment(env),
+            (std::vector<std::string>{"PATH=/usr/bin:/bin", "HOME=/home/anna", "DISPLAY=:0", "LANG=it_IT.UTF-8"}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "store/Configuration.h"
+#include "store/PasswordHash.h"
 #include "support/FileText.h"
 #include "support/TempDir.h"
 
@@ -36,13 +37,18 @@ struct Backup : ::testing::Test {
 TEST_F(Backup, LineRulesOfTheRestore) {
   ASSERT_TRUE(store.CreateSection("kv2"));
   store.WriteString("kv2", "direxp", "old");
+  const std::string hash = kv7::store::password_hash::Hash("nuova");
   Spit(dir / "b",
        "comment line\r\n"
        "String(numlinee)=4\r\n"
        "Integer(ncopie)=2\r\n"
        "xxString(durata magneti)= 50\n"  // found anywhere in the line; LF alone ends it too
-       "String(odd)=a)=b\r\n"            // the name ends at the first ")="
-       "String(empty)=\r\n"
+       "String(copyrigth)=a)=b\r\n"      // the name ends at the first ")="
+       "String(odd)=x\r\n"               // not a key of the installation
+       "Integer(numtazze)=5\r\n"         // a key the record keeps as a text
+       "String(ritfc)=5\r\n"             // a key the record keeps as an integer value
+       "String(password_inst)=1234\r\n"  // a password in clear never comes back
+       "String(password_reset)=" + hash + "\r\n"
        "Integer(limpercq2)=  -7\r\n"  // leading blanks allowed
        "\r\n"
        "String(direxp)=cut");  // no line end: left out
@@ -52,12 +58,25 @@ TEST_F(Backup, LineRulesOfTheRestore) {
   EXPECT_EQ(Stored("ncopie"), "dword 2");
   EXPECT_EQ(Stored("limpercq2"), "dword -7");
   EXPECT_EQ(Stored("durata magneti"), "text  50");
-  EXPECT_EQ(Stored("odd"), "text a)=b");
-  EXPECT_EQ(Stored("empty"), "text ");
+  EXPECT_EQ(Stored("copyrigth"), "text a)=b");
+  EXPECT_EQ(Stored("password_reset"), "text " + hash);
   EXPECT_EQ(Stored("direxp"), "text old");
+  for (const char* skipped : {"odd", "numtazze", "ritfc", "password_inst"}) EXPECT_EQ(Stored(skipped), "<missing>");
   ASSERT_EQ(reports.size(), 1u);
-  EXPECT_NE(reports[0].find(":9:"), std::string::npos) << reports[0];
+  EXPECT_NE(reports[0].find(":13:"), std::string::npos) << reports[0];
   EXPECT_EQ(store.OpenSection("kv2")->size(), 7u);
+}
+
+TEST_F(Backup, FileWithoutSettingsIsRefused) {
+  ASSERT_TRUE(store.CreateSection("kv2"));
+  store.WriteString("kv2", "numlinee", "2");
+  for (const char* text : {"", "String(odd)=1\r\nnumlinee=4\r\n", "Integer(numlinee)=4\r\n"}) {
+    reports.clear();
+    Spit(dir / "b", text);
+    EXPECT_FALSE(ImportInstallation(store, dir / "b", sink)) << text;
+    EXPECT_EQ(reports.size(), 1u) << text;
+    EXPECT_EQ(Stored("numlinee"), "text 2");
+  }
 }
 
 TEST_F(Backup, DamagedLineOrMissingSectionRestoresNothing) {

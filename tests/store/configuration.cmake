@@ -2,6 +2,7 @@ kv7_add_test(configuration_tests LABELS "store;nogui"
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ConfigurationTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/SideFilesTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/InstallationBackupTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/PasswordHashTest.cpp
   LIBS kv7_store)
 
 # Runs the built kv7ctl against a store in a temporary directory.
