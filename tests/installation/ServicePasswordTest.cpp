@@ -27,8 +27,8 @@ namespace {
 using Clock = installation::PasswordThrottle::Clock;
 
 // One run of the console on `store`, started as at power-on.
-struct Run {
-  explicit Run(store::ConfigStore& store, const TempDir& dir) : sup(console, op, store, nullptr, dir.path()) {
+struct Session {
+  explicit Session(store::ConfigStore& store, const TempDir& dir) : sup(console, op, store, nullptr, dir.path()) {
     store.WriteString("kv2", "porta_com", "99");  // no board on the test machine
     store.WriteString("kv2", "porta_scarti", "99");
     store.WriteString("kv2", "porta_aux", "0");
@@ -61,18 +61,18 @@ struct ServicePassword : ::testing::Test {
 TEST_F(ServicePassword, ClearTextOpensTheWindowIsSavedAsAHashAndOpensItAgain) {
   store.WriteString("kv2", "password_inst", "1234");
   {
-    Run run(store, dir);
+    Session run(store, dir);
     ASSERT_TRUE(run.Open("1234", run.Form()));
     EXPECT_TRUE(store::password_hash::IsHash(Stored("password_inst")));
   }
-  Run again(store, dir);
+  Session again(store, dir);
   EXPECT_FALSE(again.Open("0", again.Form()));
   EXPECT_TRUE(again.Open("1234", again.Form()));
 }
 
 TEST_F(ServicePassword, TheSiteSetsBothPasswordsFromTheWindow) {
   {
-    Run run(store, dir);
+    Session run(store, dir);
     auto form = run.Form();
     form.servicePassword = form.servicePasswordAgain = "nuova";
     form.resetPassword = form.resetPasswordAgain = "azzera";
@@ -84,10 +84,11 @@ TEST_F(ServicePassword, TheSiteSetsBothPasswordsFromTheWindow) {
     EXPECT_TRUE(store::password_hash::IsHash(Stored(key))) << key;
     EXPECT_EQ(Stored(key).find("azzera"), std::string::npos);
   }
-  Run next(store, dir);
+  Session next(store, dir);
   EXPECT_FALSE(next.Open("0", next.Form()));
   EXPECT_TRUE(next.Open("nuova", next.Form()));
   store::WriteNoBatchMarker(dir.path());
+  next.op.questions.clear();
   next.windows.passwords = {"vok", "azzera"};
   next.sup.AzzeramentoBolle1Click();
   EXPECT_TRUE(next.op.questions.empty());  // the built-in one no longer opens the archive
@@ -96,7 +97,7 @@ TEST_F(ServicePassword, TheSiteSetsBothPasswordsFromTheWindow) {
 }
 
 TEST_F(ServicePassword, ThreeWrongPasswordsSlowTheFourthAttempt) {
-  Run run(store, dir);
+  Session run(store, dir);
   Clock::time_point now{};
   std::vector<Clock::duration> waits;
   run.sup.SetPasswordThrottle(installation::PasswordThrottle(
@@ -120,7 +121,7 @@ TEST_F(ServicePassword, ThreeWrongPasswordsSlowTheFourthAttempt) {
 }
 
 TEST_F(ServicePassword, UpdateStartsOnlyFromTheDataFolderAfterThePasswordWithoutSecrets) {
-  Run run(store, dir);
+  Session run(store, dir);
   const auto data = dir / "dati";
   std::filesystem::create_directories(data);
   run.sup.SetUpdateFolder(data);
