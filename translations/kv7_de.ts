@@ -511,6 +511,22 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
         <translation>Konfiguration nicht lesbar (%1): das Programm endet, ohne sie zu ändern.</translation>
     </message>
+    <message>
+        <source>Il file non contiene impostazioni dell&apos;installazione: niente ripristinato.</source>
+        <translation>Die Datei enthält keine Einstellungen der Installation: nichts wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Le impostazioni del file sono già quelle in uso: niente da ripristinare.</source>
+        <translation>Die Einstellungen der Datei sind bereits die verwendeten: nichts wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>Impostazioni che il ripristino cambia: %1. Procedere?</source>
+        <translation>Einstellungen, die die Wiederherstellung ändert: %1. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Programma di aggiornamento non installato: %1</source>
+        <translation>Aktualisierungsprogramm nicht installiert: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -998,6 +1014,26 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Distanza Uscite</source>
         <translation>Auslassabstand</translation>
+    </message>
+    <message>
+        <source>Nuova password servizio</source>
+        <translation>Neues Servicepasswort</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Nuova password azzeramenti</source>
+        <translation>Neues Passwort zum Löschen</translation>
+    </message>
+    <message>
+        <source>Password (vuote: restano quelle in uso)</source>
+        <translation>Passwörter (leer: die verwendeten bleiben)</translation>
+    </message>
+    <message>
+        <source>La nuova password non è stata scritta uguale due volte.</source>
+        <translation>Das neue Passwort wurde nicht zweimal gleich eingegeben.</translation>
     </message>
 </context>
 <context>

@@ -511,6 +511,22 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
         <translation>Μη αναγνώσιμη διαμόρφωση (%1): το πρόγραμμα τερματίζει χωρίς να την τροποποιήσει.</translation>
     </message>
+    <message>
+        <source>Il file non contiene impostazioni dell&apos;installazione: niente ripristinato.</source>
+        <translation>Το αρχείο δεν περιέχει ρυθμίσεις εγκατάστασης: δεν έγινε επαναφορά.</translation>
+    </message>
+    <message>
+        <source>Le impostazioni del file sono già quelle in uso: niente da ripristinare.</source>
+        <translation>Οι ρυθμίσεις του αρχείου είναι ήδη αυτές που ισχύουν: τίποτα για επαναφορά.</translation>
+    </message>
+    <message>
+        <source>Impostazioni che il ripristino cambia: %1. Procedere?</source>
+        <translation>Ρυθμίσεις που αλλάζει η επαναφορά: %1. Συνέχεια;</translation>
+    </message>
+    <message>
+        <source>Programma di aggiornamento non installato: %1</source>
+        <translation>Το πρόγραμμα ενημέρωσης δεν είναι εγκατεστημένο: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -998,6 +1014,26 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Distanza Uscite</source>
         <translation>Απόσταση εξόδων</translation>
+    </message>
+    <message>
+        <source>Nuova password servizio</source>
+        <translation>Νέος κωδικός υπηρεσίας</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Επανάληψη</translation>
+    </message>
+    <message>
+        <source>Nuova password azzeramenti</source>
+        <translation>Νέος κωδικός μηδενισμού</translation>
+    </message>
+    <message>
+        <source>Password (vuote: restano quelle in uso)</source>
+        <translation>Κωδικοί (κενοί: παραμένουν οι τρέχοντες)</translation>
+    </message>
+    <message>
+        <source>La nuova password non è stata scritta uguale due volte.</source>
+        <translation>Ο νέος κωδικός δεν γράφτηκε ίδιος δύο φορές.</translation>
     </message>
 </context>
 <context>

@@ -511,6 +511,22 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
         <translation>Configuration unreadable (%1): the program ends without changing it.</translation>
     </message>
+    <message>
+        <source>Il file non contiene impostazioni dell&apos;installazione: niente ripristinato.</source>
+        <translation>The file holds no installation settings: nothing restored.</translation>
+    </message>
+    <message>
+        <source>Le impostazioni del file sono già quelle in uso: niente da ripristinare.</source>
+        <translation>The file&apos;s settings are already the ones in use: nothing to restore.</translation>
+    </message>
+    <message>
+        <source>Impostazioni che il ripristino cambia: %1. Procedere?</source>
+        <translation>Settings the restore changes: %1. Go ahead?</translation>
+    </message>
+    <message>
+        <source>Programma di aggiornamento non installato: %1</source>
+        <translation>Update program not installed: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -998,6 +1014,26 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Distanza Uscite</source>
         <translation>Outlet distance</translation>
+    </message>
+    <message>
+        <source>Nuova password servizio</source>
+        <translation>New service password</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>Nuova password azzeramenti</source>
+        <translation>New reset password</translation>
+    </message>
+    <message>
+        <source>Password (vuote: restano quelle in uso)</source>
+        <translation>Passwords (empty: the ones in use stay)</translation>
+    </message>
+    <message>
+        <source>La nuova password non è stata scritta uguale due volte.</source>
+        <translation>The new password was not typed the same twice.</translation>
     </message>
 </context>
 <context>

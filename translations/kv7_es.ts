@@ -511,6 +511,22 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
         <translation>Configuración ilegible (%1): el programa termina sin modificarla.</translation>
     </message>
+    <message>
+        <source>Il file non contiene impostazioni dell&apos;installazione: niente ripristinato.</source>
+        <translation>El archivo no contiene ajustes de la instalación: no se ha restaurado nada.</translation>
+    </message>
+    <message>
+        <source>Le impostazioni del file sono già quelle in uso: niente da ripristinare.</source>
+        <translation>Los ajustes del archivo ya son los que están en uso: nada que restaurar.</translation>
+    </message>
+    <message>
+        <source>Impostazioni che il ripristino cambia: %1. Procedere?</source>
+        <translation>Ajustes que cambia la restauración: %1. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Programma di aggiornamento non installato: %1</source>
+        <translation>Programa de actualización no instalado: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -998,6 +1014,26 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Distanza Uscite</source>
         <translation>Distancia salidas</translation>
+    </message>
+    <message>
+        <source>Nuova password servizio</source>
+        <translation>Nueva contraseña de servicio</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Nuova password azzeramenti</source>
+        <translation>Nueva contraseña de borrado</translation>
+    </message>
+    <message>
+        <source>Password (vuote: restano quelle in uso)</source>
+        <translation>Contraseñas (vacías: se mantienen las actuales)</translation>
+    </message>
+    <message>
+        <source>La nuova password non è stata scritta uguale due volte.</source>
+        <translation>La nueva contraseña no se ha escrito igual las dos veces.</translation>
     </message>
 </context>
 <context>

@@ -511,6 +511,22 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
         <translation>Configuration illisible (%1) : le programme se termine sans la modifier.</translation>
     </message>
+    <message>
+        <source>Il file non contiene impostazioni dell&apos;installazione: niente ripristinato.</source>
+        <translation>Le fichier ne contient aucun réglage de l&apos;installation : rien n&apos;a été restauré.</translation>
+    </message>
+    <message>
+        <source>Le impostazioni del file sono già quelle in uso: niente da ripristinare.</source>
+        <translation>Les réglages du fichier sont déjà ceux en service : rien à restaurer.</translation>
+    </message>
+    <message>
+        <source>Impostazioni che il ripristino cambia: %1. Procedere?</source>
+        <translation>Réglages que la restauration modifie : %1. Continuer ?</translation>
+    </message>
+    <message>
+        <source>Programma di aggiornamento non installato: %1</source>
+        <translation>Programme de mise à jour non installé : %1</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -998,6 +1014,26 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Distanza Uscite</source>
         <translation>Distance sorties</translation>
+    </message>
+    <message>
+        <source>Nuova password servizio</source>
+        <translation>Nouveau mot de passe de service</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Nuova password azzeramenti</source>
+        <translation>Nouveau mot de passe de remise à zéro</translation>
+    </message>
+    <message>
+        <source>Password (vuote: restano quelle in uso)</source>
+        <translation>Mots de passe (vides : ceux en service restent)</translation>
+    </message>
+    <message>
+        <source>La nuova password non è stata scritta uguale due volte.</source>
+        <translation>Le nouveau mot de passe n&apos;a pas été saisi deux fois à l&apos;identique.</translation>
     </message>
 </context>
 <context>

@@ -511,6 +511,22 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
         <translation>Configurazione non leggibile (%1): il programma termina senza modificarla.</translation>
     </message>
+    <message>
+        <source>Il file non contiene impostazioni dell&apos;installazione: niente ripristinato.</source>
+        <translation>Il file non contiene impostazioni dell&apos;installazione: niente ripristinato.</translation>
+    </message>
+    <message>
+        <source>Le impostazioni del file sono già quelle in uso: niente da ripristinare.</source>
+        <translation>Le impostazioni del file sono già quelle in uso: niente da ripristinare.</translation>
+    </message>
+    <message>
+        <source>Impostazioni che il ripristino cambia: %1. Procedere?</source>
+        <translation>Impostazioni che il ripristino cambia: %1. Procedere?</translation>
+    </message>
+    <message>
+        <source>Programma di aggiornamento non installato: %1</source>
+        <translation>Programma di aggiornamento non installato: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -998,6 +1014,26 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Distanza Uscite</source>
         <translation>Distanza Uscite</translation>
+    </message>
+    <message>
+        <source>Nuova password servizio</source>
+        <translation>Nuova password servizio</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Nuova password azzeramenti</source>
+        <translation>Nuova password azzeramenti</translation>
+    </message>
+    <message>
+        <source>Password (vuote: restano quelle in uso)</source>
+        <translation>Password (vuote: restano quelle in uso)</translation>
+    </message>
+    <message>
+        <source>La nuova password non è stata scritta uguale due volte.</source>
+        <translation>La nuova password non è stata scritta uguale due volte.</translation>
     </message>
 </context>
 <context>

@@ -511,6 +511,22 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
         <translation>Configuração ilegível (%1): o programa termina sem a modificar.</translation>
     </message>
+    <message>
+        <source>Il file non contiene impostazioni dell&apos;installazione: niente ripristinato.</source>
+        <translation>O ficheiro não contém definições da instalação: nada foi restaurado.</translation>
+    </message>
+    <message>
+        <source>Le impostazioni del file sono già quelle in uso: niente da ripristinare.</source>
+        <translation>As definições do ficheiro já são as que estão em uso: nada a restaurar.</translation>
+    </message>
+    <message>
+        <source>Impostazioni che il ripristino cambia: %1. Procedere?</source>
+        <translation>Definições que o restauro altera: %1. Continuar?</translation>
+    </message>
+    <message>
+        <source>Programma di aggiornamento non installato: %1</source>
+        <translation>Programa de atualização não instalado: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -998,6 +1014,26 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Distanza Uscite</source>
         <translation>Distância saídas</translation>
+    </message>
+    <message>
+        <source>Nuova password servizio</source>
+        <translation>Nova palavra-passe de serviço</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Nuova password azzeramenti</source>
+        <translation>Nova palavra-passe de apagamento</translation>
+    </message>
+    <message>
+        <source>Password (vuote: restano quelle in uso)</source>
+        <translation>Palavras-passe (vazias: mantêm-se as atuais)</translation>
+    </message>
+    <message>
+        <source>La nuova password non è stata scritta uguale due volte.</source>
+        <translation>A nova palavra-passe não foi escrita igual nas duas vezes.</translation>
     </message>
 </context>
 <context>
