@@ -1,7 +1,8 @@
 // "&Calibratrice" on the whole console by keys: an empty password is refused
 // by "Entra", the right one opens the window once for the whole run, and what
 // "Salva" takes reaches the store and, as the new "C" text, the simulated
-// board byte for byte, with the switched-off links staying absent and silent.
+// board byte for byte, with the switched-off links staying absent and silent;
+// a new service password typed twice is stored as its hash.
 
 #include <QAction>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include "installation/Tpasswd.h"
 #include "programs/ProgramArchive.h"
 #include "sim/SimProcess.h"
+#include "store/PasswordHash.h"
 #include "store/TestDatabase.h"
 #include "supervisor/ConsoleRecorder.h"
 #include "support/TempDir.h"
@@ -79,6 +81,8 @@ TEST_F(ConsoleInstallation, PasswordOnceThenSavedInstallationReachesTheBoard) {
       window.ComSel(installation::kRejectPort)->setCurrentIndex(0);
       window.tiptara()->setCurrentIndex(window.tiptara()->findText("TARA INC.(4gr)"));
       window.findChild<QComboBox*>("Comboq2")->setCurrentIndex(1);  // "Qualità2"
+      QTest::keyClicks(window.NewPassword(0), "nuova");
+      QTest::keyClicks(window.NewPassword(1), "nuova");
       window.pgest()->selectAll();
       QTest::keyClicks(window.pgest(), "abc");
       QTest::keyClick(window.pgest(), Qt::Key_Return);
@@ -97,6 +101,8 @@ TEST_F(ConsoleInstallation, PasswordOnceThenSavedInstallationReachesTheBoard) {
   EXPECT_EQ(Stored("point gest"), " 0");
   EXPECT_EQ(Stored("porta_aux"), "0");
   EXPECT_EQ(Stored("porta_scarti"), "0");
+  EXPECT_TRUE(store::password_hash::IsHash(Stored("password_inst")));
+  EXPECT_TRUE(store::password_hash::Verify("nuova", Stored("password_inst")));
 
   store::Configuration expected;
   store::ApplyConfiguration(expected, store::ConfigStore(store::ConfigStore::kDefaultRoot, dir_ / "config"), false);
