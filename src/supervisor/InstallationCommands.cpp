@@ -4,7 +4,10 @@
 // on a USB stick and the update launcher behind the service password, and the
 // archive resets behind theirs. Wrong passwords slow the next attempt.
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "installation/Maintenance.h"
 #include "link/cMB90.h"
@@ -61,6 +64,16 @@ std::optional<bool> Supervisor::PasswordTyped(const std::string& stored) {
   else
     passwordThrottle_.Failed();
   return right;
+}
+
+void Supervisor::PauseWatching(installation::PasswordThrottle::Clock::duration pause) {
+  using Clock = installation::PasswordThrottle::Clock;
+  constexpr Clock::duration kStep = std::chrono::milliseconds(100);
+  const auto end = Clock::now() + pause;
+  for (auto now = Clock::now(); now < end && !closed_; now = Clock::now()) {
+    WatchWhileWaiting();
+    std::this_thread::sleep_for(std::min(kStep, end - now));
+  }
 }
 
 bool Supervisor::ServicePasswordGiven() {

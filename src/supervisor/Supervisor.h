@@ -365,6 +365,9 @@ class Supervisor {
   // The password window once the throttle allows it: whether the typed text
   // is the password `stored` stands for; nullopt when it was closed without one.
   std::optional<bool> PasswordTyped(const std::string& stored);
+  // The throttle's pause: the machine stays watched (poll, reject station,
+  // barcodes) while the next password is held back.
+  void PauseWatching(installation::PasswordThrottle::Clock::duration pause);
   // The service lock, asking the installation password while it is off.
   bool ServicePasswordGiven();
   bool ResetPasswordGiven();
@@ -372,7 +375,8 @@ class Supervisor {
 
   InstallationWindows* installationWindows_ = nullptr;
   bool serviceLock_ = false;
-  installation::PasswordThrottle passwordThrottle_;
+  installation::PasswordThrottle passwordThrottle_{[] { return installation::PasswordThrottle::Clock::now(); },
+                                                  [this](auto pause) { PauseWatching(pause); }};
   std::filesystem::path updateFolder_ = installation::InstalledDataFolder();
   bool threeStep_ = false;
   int resendProgram_ = 0;  // the program to send again after the installation
