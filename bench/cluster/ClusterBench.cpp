@@ -50,9 +50,10 @@ class Console {
   void End(int number, int i) {
     store::BatchRow row;
     row.bolla = "M" + std::to_string(number) + "-" + std::to_string(i);
-    row.data = store::DbDateTime{2026, 9, 14, 8, 0, 0};
+    const store::DbDateTime ended{2026, 9, 14, 8, 0, 0};
+    row.data = ended;
     row.programma = "01";
-    Journal().Add(row, row.data);
+    Journal().Add(row, ended);
   }
   int Replay() { return Journal().Replay(db_, dir_ / "exp", {}).waitingBatches; }
   // A fresh journal object: no back-off left from the time the archive was away.

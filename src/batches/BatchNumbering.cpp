@@ -7,6 +7,7 @@
 
 #include "store/DbError.h"
 #include "store/DbSchema.h"
+#include "store/DbServers.h"
 
 namespace kv7::batches {
 namespace {
@@ -42,13 +43,16 @@ void PauseAfterConflict(int attempt) {
 }
 
 // Runs `work` in one transaction until it commits. A conflict is tried again
-// after a pause, a connection that broke on the way through the next
-// server; both at most kNumberingAttempts times. Anything else is rolled
+// after a pause, at most kNumberingAttempts times in all. A connection that
+// broke on the way is tried again through each other server of the address
+// once (a server that hangs costs a whole time-out each time; with a single
+// server the journal's later replays try again). Anything else is rolled
 // back and thrown. `before` runs first, outside the transaction (a table
 // definition would end it).
 template <typename Work>
 auto InOneTransaction(store::Database& db, Work&& work, void (*before)(store::DbConnection&) = nullptr)
     -> decltype(work(db.Connection())) {
+  std::size_t otherServers = store::ServersOf(db.Params().host, db.Params().port).size() - 1;
   for (int attempt = 1;; ++attempt) {
     store::DbConnection& c = db.Connection();  // throws when no server answers
     try {
@@ -60,7 +64,7 @@ auto InOneTransaction(store::Database& db, Work&& work, void (*before)(store::Db
     } catch (const store::DbError& e) {
       if (e.IsConnectionError()) {
         db.ServerLost();
-        if (attempt < kNumberingAttempts) continue;
+        if (otherServers-- > 0) continue;
         throw;
       }
       RollBack(db);

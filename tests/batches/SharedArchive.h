@@ -39,10 +39,11 @@ class SharedArchiveConsole {
       if (before) before(i);
       store::BatchRow row;
       row.bolla = "M" + std::to_string(number_) + "-" + std::to_string(i);
-      row.data = store::DbDateTime{2026, 9, 14, 8, number_, i};
+      const store::DbDateTime ended{2026, 9, 14, 8, number_, i};
+      row.data = ended;
       row.programma = "01";
       row.tot[0][number_] = 1000 * number_ + i;
-      ended_[row.bolla] = journal_.Add(row, row.data).id;
+      ended_[row.bolla] = journal_.Add(row, ended).id;
       Replay();
     }
   }
