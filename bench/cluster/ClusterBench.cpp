@@ -61,7 +61,8 @@ class Console {
 
  private:
   batches::BatchJournal& Journal() {
-    if (!journal_) journal_ = std::make_unique<batches::BatchJournal>(dir_ / "journal", [](const std::string&) {});
+    if (!journal_)
+      journal_ = std::make_unique<batches::BatchJournal>(dir_ / "journal", [](const std::string&) {});
     return *journal_;
   }
   fs::path dir_;
@@ -137,8 +138,9 @@ int main(int argc, char** argv) {
     }
     const auto done = Clock::now();
     using ms = std::chrono::duration<double, std::milli>;
-    std::printf("node 1 restarted and synced in %.0f ms; its 50 waiting batches stored %.0f ms after its return\n",
-                ms(back - restart).count(), ms(done - back).count());
+    std::printf(
+        "node 1 restarted and synced in %.0f ms; its 50 waiting batches stored %.0f ms after its return\n",
+        ms(back - restart).count(), ms(done - back).count());
     store::Database(server).Connection().ExecuteSql("DROP DATABASE IF EXISTS `kv2_clusterbench`");
     auto anyNode = nodes[1];
     anyNode.database.clear();

@@ -16,6 +16,7 @@
 #include "batches/BatchNumbering.h"
 #include "batches/BatchRules.h"
 #include "batches/KillPoint.h"
+#include "store/DbServers.h"
 #include "store/FileIo.h"
 
 namespace kv7::batches {
@@ -349,6 +350,15 @@ bool BatchJournal::Retry(const std::string& id) {
   return false;
 }
 
+void BatchJournal::NoteServer(const store::Database& db) {
+  // With several servers in the address the log says where batches go,
+  // and when they start going elsewhere.
+  const std::string server = db.ServerInUse();
+  if (server == server_ || store::ServersOf(db.Params().host, db.Params().port).size() < 2) return;
+  server_ = server;
+  Log("Giornale: archivio su " + server);
+}
+
 bool BatchJournal::ArchiveWorthTrying(const store::Database& db) const {
   return db.IsConnected() || clock_() >= nextConnect_;
 }
@@ -381,6 +391,7 @@ ReplaySummary BatchJournal::Replay(store::Database& db, const fs::path& exportDi
         const auto num = Store(db, e);
         ++s.stored;
         backoff_ = std::chrono::seconds{0};
+        NoteServer(db);
         Log("Giornale: bolla " + e.row.bolla + " archiviata come num " + std::to_string(num) + " (" + e.id +
             ")");
       } catch (const store::DbError& err) {

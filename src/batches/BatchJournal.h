@@ -136,12 +136,14 @@ class BatchJournal {
   // Whether this pass may use the archive: connected, or the back-off over.
   bool ArchiveWorthTrying(const store::Database& db) const;
   void ArchiveAway();
+  void NoteServer(const store::Database& db);
 
   std::filesystem::path dir_;
   LogSink log_;
   Clock clock_ = [] { return std::chrono::steady_clock::now(); };
   std::chrono::seconds backoff_{0};
   std::chrono::steady_clock::time_point nextConnect_{};
+  std::string server_;  // the archive server last logged
 };
 
 }  // namespace kv7::batches

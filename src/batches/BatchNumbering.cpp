@@ -105,28 +105,30 @@ StoredBatch StoreOnce(store::Database& db, store::BatchRow& row, const std::stri
       db,
       [&](store::DbConnection& c) {
         StoredBatch s;
-    if (auto done = c.QueryFirst("SELECT `num` FROM " + journal + " WHERE `id` = ?", {identity})) {
-      s.num = store::ToInteger((*done)[0]);
-      s.earlier = true;
-      return s;
-    }
-    // The highest row locked: a second writer on this server waits here and
-    // then reads the number this one inserts.
-    auto top = c.QueryFirst("SELECT `num` FROM `bolle` ORDER BY `num` DESC LIMIT 1 FOR UPDATE");
-    store::BatchRow numbered = row;
-    numbered.num = (top ? store::ToInteger((*top)[0]) : 0) + 1;
-    store::DbTable(c, store::table::kBatches, {"num"}).Insert(store::Database::BatchAssignments(numbered));
-    c.Execute("INSERT INTO " + journal + " (`id`, `num`, `applied`) VALUES (?, ?, NOW())",
-              {identity, numbered.num});
-    s.num = numbered.num;
-    return s;
+        if (auto done = c.QueryFirst("SELECT `num` FROM " + journal + " WHERE `id` = ?", {identity})) {
+          s.num = store::ToInteger((*done)[0]);
+          s.earlier = true;
+          return s;
+        }
+        // The highest row locked: a second writer on this server waits here and
+        // then reads the number this one inserts.
+        auto top = c.QueryFirst("SELECT `num` FROM `bolle` ORDER BY `num` DESC LIMIT 1 FOR UPDATE");
+        store::BatchRow numbered = row;
+        numbered.num = (top ? store::ToInteger((*top)[0]) : 0) + 1;
+        store::DbTable(c, store::table::kBatches, {"num"})
+            .Insert(store::Database::BatchAssignments(numbered));
+        c.Execute("INSERT INTO " + journal + " (`id`, `num`, `applied`) VALUES (?, ?, NOW())",
+                  {identity, numbered.num});
+        s.num = numbered.num;
+        return s;
       },
       CreateIdentityTable);
   row.num = stored.num;
   return stored;
 }
 
-EditOutcome UpdateIfUnchanged(store::Database& db, const store::BatchRow& loaded, const store::BatchRow& row) {
+EditOutcome UpdateIfUnchanged(store::Database& db, const store::BatchRow& loaded,
+                              const store::BatchRow& row) {
   const std::string read = "SELECT " + BatchColumnList() + " FROM `bolle` WHERE `num` = ? FOR UPDATE";
   return InOneTransaction(db, [&](store::DbConnection& c) {
     auto now = c.QueryFirst(read, {row.num});

@@ -81,6 +81,11 @@ TEST_F(ClusterArchive, ANodeDyingAndComingBackLosesAndDoublesNoBatch) {
   for (auto& c : consoles) ASSERT_TRUE(c->Drain(kLimit)) << "console " << c->Number();
   EXPECT_NE(onNode1.Db().ServerInUse(), node1);
   EXPECT_FALSE(onNode1.Db().ServerInUse().empty());
+  // Its log says where its batches went, before and after.
+  const auto& log = onNode1.Log();
+  const auto first = log.find("Giornale: archivio su " + node1 + "\r\n");
+  EXPECT_NE(first, std::string::npos) << log;
+  EXPECT_NE(log.find("Giornale: archivio su " + onNode1.Db().ServerInUse(), first), std::string::npos) << log;
 
   // Read on the node that came back: it has caught up with the others.
   auto onlyNode1 = params_;

@@ -25,12 +25,15 @@ class SharedArchiveConsole {
   SharedArchiveConsole(int number, store::DbParams params)
       : number_(number),
         db_(std::move(params)),
-        journal_(batches::BatchJournal::DirectoryIn(temp_.path()), [](const std::string&) {}) {}
+        journal_(batches::BatchJournal::DirectoryIn(temp_.path()),
+                 [this](const std::string& l) { log_ += l; }) {}
 
   int Number() const { return number_; }
   store::Database& Db() { return db_; }
   // Delivery note -> identity of every batch this console ended.
   const std::map<std::string, std::string>& Ended() const { return ended_; }
+  // The journal's log (read once the console's thread has ended).
+  const std::string& Log() const { return log_; }
 
   // Ends `count` batches one after the other, each journaled and then
   // replayed; `before(i)` runs before batch i (0-based).
@@ -77,12 +80,14 @@ class SharedArchiveConsole {
   store::Database db_;
   batches::BatchJournal journal_;
   std::map<std::string, std::string> ended_;
+  std::string log_;
   std::mutex mutex_;
   std::condition_variable changed_;
   int stored_ = 0;
 };
 
-inline std::int64_t Count(store::DbConnection& c, const std::string& sql, const std::vector<store::DbValue>& p = {}) {
+inline std::int64_t Count(store::DbConnection& c, const std::string& sql,
+                          const std::vector<store::DbValue>& p = {}) {
   return store::ToInteger((*c.QueryFirst(sql, p))[0]);
 }
 
