@@ -32,6 +32,9 @@ class SharedArchiveConsole {
   store::Database& Db() { return db_; }
   // Delivery note -> identity of every batch this console ended.
   const std::map<std::string, std::string>& Ended() const { return ended_; }
+  // How many ends of batch left a batch waiting in the journal: a conflict
+  // with another console that was not tried again.
+  int LeftWaiting() const { return leftWaiting_; }
   // The journal's log (read once the console's thread has ended).
   const std::string& Log() const { return log_; }
 
@@ -47,7 +50,7 @@ class SharedArchiveConsole {
       row.programma = "01";
       row.tot[0][number_] = 1000 * number_ + i;
       ended_[row.bolla] = journal_.Add(row, ended).id;
-      Replay();
+      if (Replay().waitingBatches > 0) ++leftWaiting_;
     }
   }
 
@@ -81,6 +84,7 @@ class SharedArchiveConsole {
   batches::BatchJournal journal_;
   std::map<std::string, std::string> ended_;
   std::string log_;
+  int leftWaiting_ = 0;
   std::mutex mutex_;
   std::condition_variable changed_;
   int stored_ = 0;

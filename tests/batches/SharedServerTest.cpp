@@ -28,7 +28,10 @@ TEST_F(SharedServer, ThreeConsolesEndingBatchesAtOnceStoreEachOnceUnderItsOwnNum
   go = true;
   go.notify_all();
   for (auto& t : threads) t.join();
-  for (auto& c : consoles) ASSERT_TRUE(c->Drain(std::chrono::seconds(60))) << "console " << c->Number();
+  for (auto& c : consoles) {
+    EXPECT_EQ(c->LeftWaiting(), 0) << "console " << c->Number();
+    ASSERT_TRUE(c->Drain(std::chrono::seconds(60))) << "console " << c->Number();
+  }
 
   kv7::test::ExpectEveryBatchOnce(Sql(), {consoles[0].get(), consoles[1].get(), consoles[2].get()});
 }
