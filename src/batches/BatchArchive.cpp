@@ -240,9 +240,9 @@ SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const Lo
   if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, 0, bad};
   store::BatchRow row = BatchRowFromWorkingSet(0, ws);
   const auto cuts = FitTexts(row);
-  LockedBatches locked(db);
-  locked.InsertUnderNextNumber(row);
-  locked.Commit();
+  // An identity of its own, as an ended batch has: a try again after a
+  // lost answer to the commit finds the row instead of adding a second one.
+  StoreOnce(db, row, NewBatchIdentity());
   LogCuts(log, "Bolla " + std::to_string(row.num), cuts);
   return {SaveResult::Status::Saved, row.num, std::nullopt};
 }
@@ -252,13 +252,14 @@ SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, c
   if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, loaded.num, bad};
   store::BatchRow row = BatchRowFromWorkingSet(loaded.num, ws);
   const auto cuts = FitTexts(row);
-  LockedBatches locked(db);
-  store::BatchRow now;
-  const bool found = locked.Load(loaded.num, now);
-  if (found && now == loaded) locked.Update(row);
-  locked.Commit();
-  if (!found) return {SaveResult::Status::Deleted, loaded.num, std::nullopt};
-  if (now != loaded) return {SaveResult::Status::Changed, loaded.num, std::nullopt};
+  switch (UpdateIfUnchanged(db, loaded, row)) {
+    case EditOutcome::Deleted:
+      return {SaveResult::Status::Deleted, loaded.num, std::nullopt};
+    case EditOutcome::Changed:
+      return {SaveResult::Status::Changed, loaded.num, std::nullopt};
+    case EditOutcome::Saved:
+      break;
+  }
   LogCuts(log, "Bolla " + std::to_string(row.num), cuts);
   return {SaveResult::Status::Saved, row.num, std::nullopt};
 }

@@ -10,13 +10,13 @@
 #include <cstring>
 #include <fstream>
 #include <map>
-#include <random>
 #include <sstream>
 
 #include "batches/BatchArchive.h"
 #include "batches/BatchNumbering.h"
 #include "batches/BatchRules.h"
 #include "batches/KillPoint.h"
+#include "store/DbServers.h"
 #include "store/FileIo.h"
 
 namespace kv7::batches {
@@ -127,17 +127,6 @@ bool Parse(const std::string& text, JournalEntry& e) {
   return true;
 }
 
-std::string NewIdentity() {
-  std::random_device rd;  // the kernel's generator
-  std::string id;
-  static constexpr char hex[] = "0123456789abcdef";
-  for (int i = 0; i < 4; ++i) {
-    const auto v = rd();
-    for (int k = 0; k < 8; ++k) id += hex[(v >> (4 * k)) & 0xf];
-  }
-  return id;
-}
-
 std::string FileName(std::uint64_t seq, const std::string& id) {
   char buf[24];
   std::snprintf(buf, sizeof buf, "%010llu", static_cast<unsigned long long>(seq));
@@ -212,7 +201,7 @@ JournalEntry BatchJournal::Add(const store::BatchRow& row, const store::DbDateTi
   for (const auto& list : {Entries(), Refused()})
     if (!list.empty()) e.seq = std::max(e.seq, list.back().seq);
   ++e.seq;
-  e.id = NewIdentity();
+  e.id = NewBatchIdentity();
   e.ended = ended;
   e.row = row;
   e.row.num = 0;
@@ -257,25 +246,8 @@ std::vector<JournalEntry> BatchJournal::EntriesIn(const fs::path& dir) const {
 std::int64_t BatchJournal::Store(store::Database& db, JournalEntry& e) {
   store::BatchRow row = e.row;
   FitForArchive(row, LogLabel(e.id), log_);
-  db.Connection().ExecuteSql(
-      std::string("CREATE TABLE IF NOT EXISTS `") + kJournalTable +
-      "` (`id` VARCHAR(40) NOT NULL PRIMARY KEY, `num` INTEGER NOT NULL, `applied` DATETIME NOT NULL)"
-      " ENGINE=InnoDB DEFAULT CHARSET=utf8mb4");
-  {
-    LockedBatches locked(db, {kJournalTable});
-    auto& c = locked.Connection();
-    auto done = c.QueryFirst(std::string("SELECT `num` FROM `") + kJournalTable + "` WHERE `id` = ?", {e.id});
-    if (done) {
-      row.num = store::ToInteger((*done)[0]);
-      Log("Giornale: bolla " + e.id + " gia' archiviata come num " + std::to_string(row.num));
-    } else {
-      locked.InsertUnderNextNumber(row);
-      c.Execute(
-          std::string("INSERT INTO `") + kJournalTable + "` (`id`, `num`, `applied`) VALUES (?, ?, NOW())",
-          {e.id, row.num});
-    }
-    locked.Commit();
-  }
+  if (StoreOnce(db, row, e.id).earlier)
+    Log("Giornale: bolla " + e.id + " gia' archiviata come num " + std::to_string(row.num));
   KillPoint("stored");
   e.stored = true;
   e.row.num = row.num;
@@ -378,6 +350,15 @@ bool BatchJournal::Retry(const std::string& id) {
   return false;
 }
 
+void BatchJournal::NoteServer(const store::Database& db) {
+  // With several servers in the address the log says where batches go,
+  // and when they start going elsewhere.
+  const std::string server = db.ServerInUse();
+  if (server == server_ || store::ServersOf(db.Params().host, db.Params().port).size() < 2) return;
+  server_ = server;
+  Log("Giornale: archivio su " + server);
+}
+
 bool BatchJournal::ArchiveWorthTrying(const store::Database& db) const {
   return db.IsConnected() || clock_() >= nextConnect_;
 }
@@ -410,6 +391,7 @@ ReplaySummary BatchJournal::Replay(store::Database& db, const fs::path& exportDi
         const auto num = Store(db, e);
         ++s.stored;
         backoff_ = std::chrono::seconds{0};
+        NoteServer(db);
         Log("Giornale: bolla " + e.row.bolla + " archiviata come num " + std::to_string(num) + " (" + e.id +
             ")");
       } catch (const store::DbError& err) {

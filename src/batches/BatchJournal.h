@@ -3,10 +3,11 @@
 // or stores it twice. Each ended batch is first written to the journal (one
 // file per batch in the journal folder, written whole, synced, renamed into
 // place) with an identity of its own. Replay then, in journal order:
-//  - stores the batch in `bolle` in one transaction that locks the table,
-//    takes `num` = highest + 1 and records the identity in `kv7_journal`, so
-//    that a replay after a crash between commit and retirement finds the
-//    identity and never inserts the batch again;
+//  - stores the batch in `bolle` in one transaction that takes `num` =
+//    highest + 1 and records the identity in `kv7_journal`, so that a replay
+//    after a crash between commit and retirement finds the identity and
+//    never inserts the batch again (BatchNumbering.h; another console or
+//    cluster node getting there first makes it try again);
 //  - writes its end-of-batch record from the batch itself (pending while the
 //    export directory cannot be written);
 //  - retires the entry once both are done.
@@ -29,12 +30,10 @@
 
 #include "batches/ArchiveLog.h"
 #include "batches/BatchExport.h"
+#include "batches/BatchNumbering.h"
 #include "store/Database.h"
 
 namespace kv7::batches {
-
-// The identities of applied entries.
-inline constexpr const char* kJournalTable = "kv7_journal";
 
 struct JournalEntry {
   std::filesystem::path file;
@@ -137,12 +136,14 @@ class BatchJournal {
   // Whether this pass may use the archive: connected, or the back-off over.
   bool ArchiveWorthTrying(const store::Database& db) const;
   void ArchiveAway();
+  void NoteServer(const store::Database& db);
 
   std::filesystem::path dir_;
   LogSink log_;
   Clock clock_ = [] { return std::chrono::steady_clock::now(); };
   std::chrono::seconds backoff_{0};
   std::chrono::steady_clock::time_point nextConnect_{};
+  std::string server_;  // the archive server last logged
 };
 
 }  // namespace kv7::batches

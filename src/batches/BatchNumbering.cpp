@@ -1,76 +1,143 @@
 #include "batches/BatchNumbering.h"
 
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <thread>
+
 #include "store/DbError.h"
 #include "store/DbSchema.h"
+#include "store/DbServers.h"
 
 namespace kv7::batches {
 namespace {
 
-void Quietly(store::DbConnection& c, const char* sql) noexcept {
+constexpr unsigned kDuplicateKey = 1062;
+constexpr unsigned kLockWaitTimeout = 1205;
+constexpr unsigned kDeadlock = 1213;  // also a cluster's lost certification
+
+void CreateIdentityTable(store::DbConnection& c) {
+  // Checked first: on a cluster even a CREATE that finds the table would
+  // stop every node for a moment.
+  if (c.TableExists(kJournalTable)) return;
+  c.ExecuteSql(std::string("CREATE TABLE IF NOT EXISTS ") + store::QuoteIdentifier(kJournalTable) +
+               " (`id` VARCHAR(40) NOT NULL PRIMARY KEY, `num` INTEGER NOT NULL, `applied` DATETIME NOT NULL)"
+               " ENGINE=InnoDB DEFAULT CHARSET=utf8mb4");
+}
+
+void RollBack(store::Database& db) noexcept {
   try {
-    c.ExecuteSql(sql);
+    db.Connection().ExecuteSql("ROLLBACK");
   } catch (const std::exception&) {
+    db.Disconnect();  // a connection in doubt is not used again
   }
 }
 
-store::DbTable Batches(store::DbConnection& c) {
-  return store::DbTable(c, store::table::kBatches, {"num"});
+// A pause before the next try, random so that the writers that met do not
+// meet again, longer after each conflict.
+void PauseAfterConflict(int attempt) {
+  thread_local std::mt19937 random(std::random_device{}());
+  const int ceilingMs = std::min(5 << attempt, 250);
+  std::uniform_int_distribution<int> pick(1, ceilingMs);
+  std::this_thread::sleep_for(std::chrono::milliseconds(pick(random)));
+}
+
+// Runs `work` in one transaction until it commits. A conflict is tried again
+// after a pause, at most kNumberingAttempts times in all. A connection that
+// broke on the way is tried again through each other server of the address
+// once (a server that hangs costs a whole time-out each time; with a single
+// server the journal's later replays try again). Anything else is rolled
+// back and thrown. `before` runs first, outside the transaction (a table
+// definition would end it).
+template <typename Work>
+auto InOneTransaction(store::Database& db, Work&& work, void (*before)(store::DbConnection&) = nullptr)
+    -> decltype(work(db.Connection())) {
+  std::size_t otherServers = store::ServersOf(db.Params().host, db.Params().port).size() - 1;
+  for (int attempt = 1;; ++attempt) {
+    store::DbConnection& c = db.Connection();  // throws when no server answers
+    try {
+      if (before) before(c);
+      c.ExecuteSql("START TRANSACTION");
+      auto result = work(c);
+      c.ExecuteSql("COMMIT");
+      return result;
+    } catch (const store::DbError& e) {
+      if (e.IsConnectionError()) {
+        db.ServerLost();
+        if (otherServers-- > 0) continue;
+        throw;
+      }
+      RollBack(db);
+      if (!IsWriteConflict(e) || attempt >= kNumberingAttempts) throw;
+      PauseAfterConflict(attempt);
+    }
+  }
+}
+
+std::string BatchColumnList() {
+  std::string list;
+  for (const auto& c : store::BatchColumns()) list += (list.empty() ? "" : ", ") + store::QuoteIdentifier(c);
+  return list;
 }
 
 }  // namespace
 
-LockedBatches::LockedBatches(store::Database& db, const std::vector<std::string>& alsoLocked)
-    : db_(db), connection_(db.Connection()) {
-  std::string tables = store::QuoteIdentifier(store::table::kBatches) + " WRITE";
-  for (const auto& t : alsoLocked) tables += ", " + store::QuoteIdentifier(t) + " WRITE";
-  // The lock needs autocommit off to stay transactional.
-  try {
-    connection_.ExecuteSql("SET autocommit = 0");
-    connection_.ExecuteSql("LOCK TABLES " + tables);
-  } catch (const store::DbError&) {
-    Release();
-    throw;
+std::string NewBatchIdentity() {
+  std::random_device rd;  // the kernel's generator
+  std::string id;
+  static constexpr char hex[] = "0123456789abcdef";
+  for (int i = 0; i < 4; ++i) {
+    const auto v = rd();
+    for (int k = 0; k < 8; ++k) id += hex[(v >> (4 * k)) & 0xf];
   }
+  return id;
 }
 
-LockedBatches::~LockedBatches() {
-  if (!done_) Release();
+bool IsWriteConflict(const store::DbError& error) {
+  const unsigned code = error.Code();
+  return code == kDuplicateKey || code == kLockWaitTimeout || code == kDeadlock ||
+         error.SqlState() == "40001";  // the standard's serialization failure
 }
 
-void LockedBatches::Release() noexcept {
-  done_ = true;
-  Quietly(connection_, "ROLLBACK");
-  Quietly(connection_, "UNLOCK TABLES");
-  Quietly(connection_, "SET autocommit = 1");
-  db_.Disconnect();
+StoredBatch StoreOnce(store::Database& db, store::BatchRow& row, const std::string& identity) {
+  const std::string journal = store::QuoteIdentifier(kJournalTable);
+  const auto stored = InOneTransaction(
+      db,
+      [&](store::DbConnection& c) {
+        StoredBatch s;
+        if (auto done = c.QueryFirst("SELECT `num` FROM " + journal + " WHERE `id` = ?", {identity})) {
+          s.num = store::ToInteger((*done)[0]);
+          s.earlier = true;
+          return s;
+        }
+        // The highest row locked: a second writer on this server waits here and
+        // then reads the number this one inserts.
+        auto top = c.QueryFirst("SELECT `num` FROM `bolle` ORDER BY `num` DESC LIMIT 1 FOR UPDATE");
+        store::BatchRow numbered = row;
+        numbered.num = (top ? store::ToInteger((*top)[0]) : 0) + 1;
+        store::DbTable(c, store::table::kBatches, {"num"})
+            .Insert(store::Database::BatchAssignments(numbered));
+        c.Execute("INSERT INTO " + journal + " (`id`, `num`, `applied`) VALUES (?, ?, NOW())",
+                  {identity, numbered.num});
+        s.num = numbered.num;
+        return s;
+      },
+      CreateIdentityTable);
+  row.num = stored.num;
+  return stored;
 }
 
-std::int64_t LockedBatches::InsertUnderNextNumber(store::BatchRow& row) {
-  row.num = Batches(connection_).Max("num").value_or(0) + 1;
-  Batches(connection_).Insert(store::Database::BatchAssignments(row));
-  return row.num;
-}
-
-bool LockedBatches::Load(std::int64_t num, store::BatchRow& row) {
-  auto found = Batches(connection_).FindFirst("num", num);
-  if (!found) return false;
-  row = store::Database::BatchFromRow(*found);
-  return true;
-}
-
-bool LockedBatches::Update(const store::BatchRow& row) {
-  return Batches(connection_).UpdateFirst("num", row.num, store::Database::BatchAssignments(row));
-}
-
-void LockedBatches::Commit() {
-  connection_.ExecuteSql("COMMIT");
-  done_ = true;
-  try {
-    connection_.ExecuteSql("UNLOCK TABLES");
-    connection_.ExecuteSql("SET autocommit = 1");
-  } catch (const store::DbError&) {
-    db_.Disconnect();  // stored; a connection in doubt is not used again
-  }
+EditOutcome UpdateIfUnchanged(store::Database& db, const store::BatchRow& loaded,
+                              const store::BatchRow& row) {
+  const std::string read = "SELECT " + BatchColumnList() + " FROM `bolle` WHERE `num` = ? FOR UPDATE";
+  return InOneTransaction(db, [&](store::DbConnection& c) {
+    auto now = c.QueryFirst(read, {row.num});
+    if (!now) return EditOutcome::Deleted;
+    if (store::Database::BatchFromRow(*now) != loaded) return EditOutcome::Changed;
+    store::DbTable(c, store::table::kBatches, {"num"})
+        .UpdateFirst("num", row.num, store::Database::BatchAssignments(row));
+    return EditOutcome::Saved;
+  });
 }
 
 }  // namespace kv7::batches

@@ -1,44 +1,52 @@
 #pragma once
-// The one way a batch gets its registration number: inside one transaction
-// that holds `bolle` write-locked, the batch takes the highest `num` + 1 and
-// is inserted. The lock is what keeps two writers (the console's editor, the
-// journal's replay in the console or in kv7ctl) from giving one number twice
-// or writing over a row another one has just stored. Plain C++; database
-// failures throw store::DbError.
+// The one way a batch gets its registration number, on one server as on a
+// cluster of servers that all take writes. One transaction reads the highest
+// `num` (locking it on this server), inserts the batch under the next
+// number and records the batch's identity in `kv7_journal`, then commits.
+// Two writers that picked the same number meet on `bolle`'s primary key:
+// the server says duplicate key, deadlock or, on a cluster, that the
+// transaction lost certification (reported as a deadlock). The loser tries
+// again with a fresh number, a bounded number of times. The identity makes a
+// retry after a commit whose answer was lost harmless: the batch is found
+// stored and is not inserted twice. Plain C++; database failures throw
+// store::DbError.
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "store/Database.h"
 
 namespace kv7::batches {
 
-class LockedBatches {
- public:
-  // Starts the transaction and locks `bolle` and `alsoLocked` for writing.
-  LockedBatches(store::Database& db, const std::vector<std::string>& alsoLocked = {});
-  // Without Commit: rolled back, unlocked, and the connection dropped so that
-  // the next attempt starts clean.
-  ~LockedBatches();
-  LockedBatches(const LockedBatches&) = delete;
-  LockedBatches& operator=(const LockedBatches&) = delete;
+// The identities of stored batches.
+inline constexpr const char* kJournalTable = "kv7_journal";
 
-  store::DbConnection& Connection() { return connection_; }
-  // row.num = highest + 1, then the row inserted; returns the number.
-  std::int64_t InsertUnderNextNumber(store::BatchRow& row);
-  // Batch `num` as stored now; false when there is none.
-  bool Load(std::int64_t num, store::BatchRow& row);
-  // Writes row.num over the stored row; false when there is none.
-  bool Update(const store::BatchRow& row);
-  void Commit();
+// A fresh identity for a batch: 32 hex digits from the kernel's generator.
+std::string NewBatchIdentity();
 
- private:
-  void Release() noexcept;
+// Whether the failure is another writer getting there first (duplicate key,
+// deadlock, lock wait time-out, lost certification): the same work done
+// again from the start may succeed.
+bool IsWriteConflict(const store::DbError& error);
 
-  store::Database& db_;
-  store::DbConnection& connection_;
-  bool done_ = false;
+// How many times a transaction is tried before its conflict is reported.
+inline constexpr int kNumberingAttempts = 10;
+
+struct StoredBatch {
+  std::int64_t num = 0;
+  // The identity was already recorded: `num` is the number it got then.
+  bool earlier = false;
 };
+
+// Stores `row` under the next number unless `identity` is already stored.
+// Conflicts are tried again; so is a connection lost on the way, through the
+// next server of the address. `row.num` gets the batch's number.
+StoredBatch StoreOnce(store::Database& db, store::BatchRow& row, const std::string& identity);
+
+enum class EditOutcome { Saved, Deleted, Changed };
+
+// Writes `row` over batch row.num only while the stored row is still exactly
+// `loaded`; conflicts are tried again like StoreOnce.
+EditOutcome UpdateIfUnchanged(store::Database& db, const store::BatchRow& loaded, const store::BatchRow& row);
 
 }  // namespace kv7::batches

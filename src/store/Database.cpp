@@ -59,8 +59,20 @@ bool Database::Connect(std::string* error) {
 }
 
 DbConnection& Database::Connection() {
-  if (!connection_) connection_ = std::make_unique<DbConnection>(params_);
+  if (!connection_) {
+    connection_ = std::make_unique<DbConnection>(params_, firstServer_);
+    firstServer_ = connection_->ServerIndex();  // stays with the one that answered
+  }
   return *connection_;
+}
+
+void Database::ServerLost() {
+  if (connection_) firstServer_ = connection_->ServerIndex() + 1;
+  connection_.reset();
+}
+
+std::string Database::ServerInUse() const {
+  return connection_ ? connection_->AnsweringServer() : std::string();
 }
 
 template <typename F>
@@ -68,7 +80,7 @@ auto Database::Run(F&& operation) -> decltype(operation(std::declval<DbConnectio
   try {
     return operation(Connection());
   } catch (const DbError& e) {
-    if (e.IsConnectionError()) connection_.reset();
+    if (e.IsConnectionError()) ServerLost();
     throw;
   }
 }
@@ -79,7 +91,7 @@ void Database::InitSchema() {
   if (!connection_) {
     DbParams server = params_;
     server.database.clear();
-    connection_ = std::make_unique<DbConnection>(server);
+    connection_ = std::make_unique<DbConnection>(server, firstServer_);
   }
   Run([&](DbConnection& c) {
     CreateSchema(c, params_.database);

@@ -8,6 +8,7 @@
 // the program still runs: Connect() reports the failure once, and every
 // later operation tries to connect again before it throws.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -55,6 +56,11 @@ class Database {
   bool Connect(std::string* error = nullptr);
   bool IsConnected() const { return connection_ != nullptr; }
   void Disconnect() { connection_.reset(); }
+  // The server died under the connection: dropped, and the next connection
+  // tries the address's next server first.
+  void ServerLost();
+  // "host:port" of the server connected to; empty when not connected.
+  std::string ServerInUse() const;
   // The open connection, connecting first when needed (throws DbError).
   DbConnection& Connection();
 
@@ -101,6 +107,7 @@ class Database {
 
   DbParams params_;
   std::unique_ptr<DbConnection> connection_;
+  std::size_t firstServer_ = 0;  // where the next connection starts in the address
 };
 
 }  // namespace kv7::store

@@ -2,10 +2,14 @@
 
 #include <mysql.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <optional>
+
+#include "store/DbServers.h"
 
 namespace kv7::store {
 namespace {
@@ -15,6 +19,9 @@ namespace {
 constexpr const char* kSessionMode =
     "SET SESSION sql_mode = 'STRICT_ALL_TABLES,ERROR_FOR_DIVISION_BY_ZERO,"
     "NO_ZERO_IN_DATE,NO_ZERO_DATE,NO_ENGINE_SUBSTITUTION'";
+
+// Connect time-out for each server when the address lists several.
+constexpr unsigned kListedServerTimeout = 5;
 
 void InitLibrary() {
   static std::once_flag once;
@@ -256,11 +263,31 @@ std::vector<DbRow> DbStatement::Query(const std::vector<DbValue>& params) {
 
 // --------------------------------------------------------------- connection
 
-DbConnection::DbConnection(const DbParams& params) {
+DbConnection::DbConnection(const DbParams& params, std::size_t firstServer) {
+  const auto servers = ServersOf(params.host, params.port);
+  // With several servers a dead one must not hold the others back for the
+  // whole time-out.
+  const unsigned timeout =
+      servers.size() > 1 ? std::min(params.timeoutSeconds, kListedServerTimeout) : params.timeoutSeconds;
+  std::optional<DbError> failure;
+  for (std::size_t k = 0; k < servers.size(); ++k) {
+    const std::size_t i = (firstServer + k) % servers.size();
+    try {
+      Open(params, servers[i], timeout);
+      server_ = i;
+      serverName_ = ServerName(servers[i]);
+      return;
+    } catch (const DbError& e) {
+      failure = e;
+    }
+  }
+  throw *failure;
+}
+
+void DbConnection::Open(const DbParams& params, const DbServer& server, unsigned timeout) {
   InitLibrary();
   mysql_ = mysql_init(nullptr);
   if (!mysql_) throw DbError("MySQL client: out of memory");
-  unsigned timeout = params.timeoutSeconds;
   mysql_options(mysql_, MYSQL_OPT_CONNECT_TIMEOUT, &timeout);
   unsigned io = params.ioTimeoutSeconds;
   mysql_options(mysql_, MYSQL_OPT_READ_TIMEOUT, &io);
@@ -270,8 +297,8 @@ DbConnection::DbConnection(const DbParams& params) {
   const char* socket = params.socket.empty() ? nullptr : params.socket.c_str();
   // CLIENT_FOUND_ROWS: an update reports the rows it matched, also those
   // whose values did not change.
-  if (!mysql_real_connect(mysql_, params.host.c_str(), params.user.c_str(), params.password.c_str(), db,
-                          params.port, socket, CLIENT_FOUND_ROWS)) {
+  if (!mysql_real_connect(mysql_, server.host.c_str(), params.user.c_str(), params.password.c_str(), db,
+                          server.port, socket, CLIENT_FOUND_ROWS)) {
     DbError e(mysql_error(mysql_), mysql_errno(mysql_), mysql_sqlstate(mysql_));
     mysql_close(mysql_);
     mysql_ = nullptr;
@@ -279,6 +306,7 @@ DbConnection::DbConnection(const DbParams& params) {
   }
   try {
     ExecuteSql(kSessionMode);
+    JoinIfClusterNode();
   } catch (...) {
     mysql_close(mysql_);
     mysql_ = nullptr;
@@ -286,11 +314,26 @@ DbConnection::DbConnection(const DbParams& params) {
   }
 }
 
+// A cluster node outside the cluster's majority (cut off, or still catching
+// up after a restart) answers but refuses the work: it counts as a server
+// that does not answer. On a node that takes part, every read first waits
+// until the node has applied what the cluster committed before it, so a
+// batch stored through another node is seen here.
+void DbConnection::JoinIfClusterNode() {
+  auto on = QueryFirst("SHOW GLOBAL VARIABLES LIKE 'wsrep_on'");
+  if (!on || ToText((*on)[1]) != "ON") return;
+  auto ready = QueryFirst("SHOW GLOBAL STATUS LIKE 'wsrep_ready'");
+  if (!ready || ToText((*ready)[1]) != "ON")
+    throw DbError("cluster node not ready for use", kNodeNotReady, "08S01");
+  ExecuteSql("SET SESSION wsrep_sync_wait = 1");
+}
+
 DbConnection::~DbConnection() {
   if (mysql_) mysql_close(mysql_);
 }
 
-DbConnection::DbConnection(DbConnection&& other) noexcept : mysql_(other.mysql_) {
+DbConnection::DbConnection(DbConnection&& other) noexcept
+    : mysql_(other.mysql_), server_(other.server_), serverName_(std::move(other.serverName_)) {
   other.mysql_ = nullptr;
 }
 
@@ -299,6 +342,8 @@ DbConnection& DbConnection::operator=(DbConnection&& other) noexcept {
     if (mysql_) mysql_close(mysql_);
     mysql_ = other.mysql_;
     other.mysql_ = nullptr;
+    server_ = other.server_;
+    serverName_ = std::move(other.serverName_);
   }
   return *this;
 }

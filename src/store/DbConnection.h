@@ -4,6 +4,7 @@
 // only identifiers checked by QuoteIdentifier() are ever part of SQL text.
 // Failures throw DbError with the library's text.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "store/DbError.h"
 #include "store/DbParams.h"
+#include "store/DbServers.h"
 #include "store/DbValue.h"
 
 struct st_mysql;
@@ -48,7 +50,10 @@ class DbStatement {
 class DbConnection {
  public:
   // Connects (time-out from the parameters); throws DbError on failure.
-  explicit DbConnection(const DbParams& params);
+  // When the address lists several servers they are tried in turn from
+  // `firstServer` (wrapping around), each with a short time-out, and the
+  // first that answers is used; the error is the last one's.
+  explicit DbConnection(const DbParams& params, std::size_t firstServer = 0);
   ~DbConnection();
   DbConnection(DbConnection&& other) noexcept;
   DbConnection& operator=(DbConnection&& other) noexcept;
@@ -78,10 +83,19 @@ class DbConnection {
 
   st_mysql* Handle() { return mysql_; }
 
+  // Which of the address's servers answered: its place in the list and
+  // "host:port".
+  std::size_t ServerIndex() const { return server_; }
+  const std::string& AnsweringServer() const { return serverName_; }
+
  private:
+  void Open(const DbParams& params, const DbServer& server, unsigned timeout);
+  void JoinIfClusterNode();
   [[noreturn]] void Fail() const;
 
   st_mysql* mysql_ = nullptr;
+  std::size_t server_ = 0;
+  std::string serverName_;
 };
 
 // START TRANSACTION now; ROLLBACK when destroyed without Commit().

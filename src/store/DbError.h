@@ -8,6 +8,10 @@
 
 namespace kv7::store {
 
+// What a cluster node answers while it is not part of the cluster's
+// majority; also given when a connection finds the node so.
+inline constexpr unsigned kNodeNotReady = 1047;
+
 class DbError : public std::runtime_error {
  public:
   // code: the library's error number (0 when the failure was found here).
@@ -17,11 +21,12 @@ class DbError : public std::runtime_error {
   unsigned Code() const { return code_; }
   const std::string& SqlState() const { return sqlState_; }
 
-  // The server could not be reached or the connection broke: the operation
-  // may work again once the server is back.
+  // The server could not be reached, the connection broke or the cluster
+  // node is cut off: the operation may work again once the server is back,
+  // or through another server of the address.
   bool IsConnectionError() const {
     return code_ == 2002 || code_ == 2003 || code_ == 2005 || code_ == 2006 || code_ == 2013 ||
-           code_ == 2055 || code_ == 1045 || code_ == 1049;
+           code_ == 2055 || code_ == 1045 || code_ == 1049 || code_ == kNodeNotReady;
   }
 
   // The server refused a value of the row itself (too long, out of range,

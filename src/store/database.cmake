@@ -10,6 +10,7 @@ target_sources(kv7_store PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DbConnection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbParams.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbSchema.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DbServers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbTable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbValue.cpp
   ${CMAKE_CURRENT_BINARY_DIR}/DbSchemaSql.cpp)
