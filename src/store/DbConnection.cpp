@@ -257,6 +257,7 @@ std::vector<DbRow> DbStatement::Query(const std::vector<DbValue>& params) {
 // --------------------------------------------------------------- connection
 
 DbConnection::DbConnection(const DbParams& params) {
+  if (!params.refused.empty()) throw DbError(params.refused);
   InitLibrary();
   mysql_ = mysql_init(nullptr);
   if (!mysql_) throw DbError("MySQL client: out of memory");
