@@ -117,14 +117,14 @@ DbParams DbParams::From(const std::filesystem::path& credentials, const Lookup& 
     // A half-read file is worth nothing: either all of it or the refusal.
     if (p.refused.empty()) p = std::move(fromFile);
   }
-  auto override = [&](const char* name, std::string& value) {
+  auto take = [&](const char* name, std::string& value) {
     if (const char* v = environment(name)) value = v;
   };
-  override("KV7_DB_HOST", p.host);
-  override("KV7_DB_SOCKET", p.socket);
-  override("KV7_DB_USER", p.user);
-  override("KV7_DB_PASSWORD", p.password);
-  override("KV7_DB_NAME", p.database);
+  take("KV7_DB_HOST", p.host);
+  take("KV7_DB_SOCKET", p.socket);
+  take("KV7_DB_USER", p.user);
+  take("KV7_DB_PASSWORD", p.password);
+  take("KV7_DB_NAME", p.database);
   if (const char* v = environment("KV7_DB_PORT"))
     if (auto port = Port(v)) p.port = *port;
   // A login given whole by the environment needs nothing from the file.

@@ -165,7 +165,9 @@ TEST(HostExport, ALinkPlantedAsTheTemporaryNameIsNotFollowed) {
       EXPECT_FALSE(fs::is_symlink(written)) << c.what;
       EXPECT_EQ(kv7::test::Slurp(written), "new\r\n") << c.what;
       EXPECT_EQ(fs::exists(victim), victimExists) << c.what;
-      if (victimExists) EXPECT_EQ(kv7::test::Slurp(victim), "not the console's") << c.what;
+      if (victimExists) {
+        EXPECT_EQ(kv7::test::Slurp(victim), "not the console's") << c.what;
+      }
     }
   }
 }
