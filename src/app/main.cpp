@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <utility>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -22,10 +23,14 @@ void OnTerminate(int) {
 
 int main(int argc, char** argv) {
   if (auto status = kv7::app::HandleInfoOptions(argc, argv)) return *status;
+  // Before any thread: the archive's password stays in this process only,
+  // never in the environment of a program the console starts.
+  auto dbParams = kv7::store::DbParams::TakeFromEnvironment();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Orvia Campionatrice");
 
-  kv7::app::ConsoleApp console(app.arguments().mid(1), std::filesystem::current_path());
+  kv7::app::ConsoleApp console(app.arguments().mid(1), std::filesystem::current_path(), nullptr,
+                               std::move(dbParams));
 
   // SIGTERM and SIGINT close the console as the exit command's window close
   // does, so the links are closed and the stop is logged.

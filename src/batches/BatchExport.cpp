@@ -71,9 +71,11 @@ std::string Errno(const char* what, const std::filesystem::path& p) {
   return std::string(what) + " " + p.string() + ": " + std::strerror(errno);
 }
 
-// Writes and syncs a new file; on failure nothing is left behind.
+// Writes and syncs a new file; on failure nothing is left behind. The
+// export folder may be shared: the file is created by this call, never
+// through a link someone left under its name.
 bool WriteDurable(const std::filesystem::path& file, const std::string& content, std::string& error) {
-  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const int fd = store::CreateExclusively(file, 0644);
   if (fd < 0) {
     error = Errno("cannot create", file);
     return false;
@@ -216,7 +218,12 @@ ExportWritten PrepareRecord(const std::filesystem::path& dir, const store::DbDat
     const auto temp = dir / (stem + ".t");
     std::error_code ec;
     if (std::filesystem::exists(dir / (stem + ".txt"), ec)) continue;
-    if (std::filesystem::exists(temp, ec) && ReadWhole(temp) != line) continue;  // someone else's
+    // Taken over only when it is a plain file holding this very line (a
+    // crash before Publish); anything else there is someone else's.
+    const auto kind = std::filesystem::symlink_status(temp, ec).type();
+    if (kind != std::filesystem::file_type::not_found &&
+        (kind != std::filesystem::file_type::regular || ReadWhole(temp) != line))
+      continue;
     if (!WriteDurable(temp, line, out.error)) return out;
     out.ok = true;
     out.path = temp;

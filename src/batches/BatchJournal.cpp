@@ -178,7 +178,7 @@ void BatchJournal::Write(const JournalEntry& e) const {
   const auto folder = e.file.parent_path();
   const auto temp = folder / (e.file.filename().string() + ".tmp");
   const std::string content = Serialised(e);
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const int fd = store::CreateExclusively(temp, 0644);
   bool ok = fd >= 0 && store::WriteAll(fd, content) && ::fsync(fd) == 0;
   const std::string why = std::strerror(errno);
   if (fd >= 0) ok = ::close(fd) == 0 && ok;

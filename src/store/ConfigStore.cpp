@@ -6,6 +6,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -149,6 +150,12 @@ class FileLock {
 };
 
 }  // namespace
+
+bool HoldsSecret(const std::string& name) {
+  std::string lower = name;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower.find("passw") != std::string::npos;
+}
 
 std::filesystem::path ConfigStore::DefaultDirectory() {
   if (const char* d = std::getenv("KV7_CONFIG_DIR"); d && *d) return d;
@@ -410,7 +417,8 @@ bool ConfigStore::WriteFile(const Sections& sections) const {
     }
     for (const auto& line : s.kept) out << line << '\n';
   }
-  return !WriteFileDurably(path_, out.str());
+  // The store holds the installation's passwords: the owner's only.
+  return !WriteFileDurably(path_, out.str(), 0600);
 }
 
 }  // namespace kv7::store

@@ -3,7 +3,8 @@
 // sections of named text and 32-bit integer values. On the PCs this ran on
 // it was the registry; here it is one readable text file per root, replaced
 // atomically on every write so that a power loss leaves the old or the new
-// file, never a torn one.
+// file, never a torn one. It holds the installation's passwords, so it is
+// written for its owner only (mode 0600).
 //
 // The file is the installation's only copy of its settings, so the store
 // never writes over what it could not read: a file that exists but cannot be
@@ -36,6 +37,10 @@ struct StoredValue {
 // Receives one line per problem found while loading the file
 // ("path:line: what is wrong"). Loading goes on after each.
 using StoreWarning = std::function<void(const std::string&)>;
+
+// Whether a value of that name holds a secret (a password or its hash):
+// any name with "passw" in it, in any case. Listings mask such values.
+bool HoldsSecret(const std::string& name);
 
 class ConfigStore {
  public:

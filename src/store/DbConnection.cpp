@@ -264,6 +264,7 @@ std::vector<DbRow> DbStatement::Query(const std::vector<DbValue>& params) {
 // --------------------------------------------------------------- connection
 
 DbConnection::DbConnection(const DbParams& params, std::size_t firstServer) {
+  if (!params.refused.empty()) throw DbError(params.refused);
   const auto servers = ServersOf(params.host, params.port);
   // With several servers a dead one must not hold the others back for the
   // whole time-out.

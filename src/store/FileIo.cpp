@@ -35,7 +35,7 @@ class Descriptor {
 // The temporary file is synced before the rename so that the name never
 // points at bytes still in memory only.
 std::error_code WriteTemporary(const std::string& tmp, std::string_view bytes, mode_t mode) {
-  Descriptor fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
+  Descriptor fd(CreateExclusively(tmp, 0600));
   if (fd.get() < 0) return Errno(errno);
   if (!WriteAll(fd.get(), bytes) || ::fchmod(fd.get(), mode) != 0 || ::fsync(fd.get()) != 0) return Errno(errno);
   if (fd.Close() != 0) return Errno(errno);
@@ -55,6 +55,14 @@ std::error_code Publish(const std::string& tmp, const std::filesystem::path& fil
 }
 
 }  // namespace
+
+int CreateExclusively(const std::filesystem::path& file, mode_t mode) {
+  constexpr int kFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+  int fd = ::open(file.c_str(), kFlags, mode);
+  if (fd >= 0 || errno != EEXIST) return fd;
+  if (::unlink(file.c_str()) != 0) return -1;  // a folder there: EISDIR
+  return ::open(file.c_str(), kFlags, mode);
+}
 
 bool WriteAll(int fd, std::string_view bytes) {
   std::size_t done = 0;

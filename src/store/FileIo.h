@@ -16,13 +16,21 @@ namespace kv7::store {
 // True when every byte was written; otherwise errno tells why.
 bool WriteAll(int fd, std::string_view bytes);
 
+// A new file for writing, made by this call: never opened through a
+// symbolic link nor over a file already there (O_CREAT | O_EXCL |
+// O_NOFOLLOW), so a link planted under a temporary name in a shared folder
+// cannot send the bytes elsewhere. Whatever holds the name (a file left by a
+// crash, a planted link) is unlinked once, never followed, and the creation
+// tried again; a folder there fails. The descriptor, or -1 with errno set.
+int CreateExclusively(const std::filesystem::path& file, mode_t mode);
+
 // What happens to a file already at the destination.
 enum class Existing {
   Replace,  // the new bytes take its place
   Keep,     // the write fails with "file exists" and the old file stays
 };
 
-// Writes `bytes` to "<file>.tmp", syncs it, gives it `mode`, renames it to
+// Writes `bytes` to "<file>.tmp" (CreateExclusively), syncs it, gives it `mode`, renames it to
 // `file` (with Existing::Keep only when nothing is there yet: an earlier
 // file is never replaced) and syncs the folder. An empty error means all of
 // it reached the disk; otherwise the old file is as it was, no temporary is

@@ -83,7 +83,8 @@ bool ExportInstallation(const ConfigStore& store, const std::filesystem::path& f
     else
       text += "Integer(" + v.name + ")=" + std::to_string(v.dword) + "\r\n";
   }
-  return ReplaceSideFile(file, text, report);
+  // It carries the installation's passwords, and often goes to a USB key.
+  return ReplaceSideFile(file, text, report, 0600);
 }
 
 std::optional<std::vector<StoredValue>> ReadInstallationBackup(const std::filesystem::path& file,

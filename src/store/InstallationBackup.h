@@ -16,7 +16,8 @@ namespace kv7::store {
 
 inline constexpr const char* kInstallationBackupFile = "kv2inst";
 
-// Writes every value of "kv2" in stored order, replacing the file. When the
+// Writes every value of "kv2" in stored order, replacing the file, for its
+// owner only (0600: it carries the passwords' values). When the
 // section does not exist nothing is written and an existing file is kept.
 bool ExportInstallation(const ConfigStore& store, const std::filesystem::path& file,
                         const ReportSink& report = {});

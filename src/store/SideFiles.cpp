@@ -115,10 +115,11 @@ bool WriteSideFileStart(const std::filesystem::path& file, const std::string& by
   return Replace(e->target, content, e->mode, report);
 }
 
-bool ReplaceSideFile(const std::filesystem::path& file, const std::string& bytes, const ReportSink& report) {
+bool ReplaceSideFile(const std::filesystem::path& file, const std::string& bytes, const ReportSink& report,
+                     std::optional<mode_t> mode) {
   auto e = Prepare(file, false, report);
   if (!e) return false;
-  return Replace(e->target, bytes, e->mode, report);
+  return Replace(e->target, bytes, mode.value_or(e->mode), report);
 }
 
 bool LoadCompanyHeader(CompanyHeader& header, const std::filesystem::path& workDir,

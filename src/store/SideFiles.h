@@ -8,6 +8,8 @@
 // and a success survives a power loss. A failure is reported as
 // "<file>: <reason>" and leaves the values in memory as they were.
 
+#include <sys/types.h>
+
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -61,7 +63,9 @@ std::optional<std::string> ReadSideFile(const std::filesystem::path& file, const
 // beyond them; creates the file when missing.
 bool WriteSideFileStart(const std::filesystem::path& file, const std::string& bytes,
                         const ReportSink& report);
-// Replaces the file's whole content.
-bool ReplaceSideFile(const std::filesystem::path& file, const std::string& bytes, const ReportSink& report);
+// Replaces the file's whole content, keeping an existing file's mode unless
+// `mode` is given (a file holding a secret: 0600, whatever it had).
+bool ReplaceSideFile(const std::filesystem::path& file, const std::string& bytes, const ReportSink& report,
+                     std::optional<mode_t> mode = std::nullopt);
 
 }  // namespace kv7::store

@@ -12,6 +12,7 @@ target_sources(kv7_store PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DbSchema.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbServers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DbUsers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbValue.cpp
   ${CMAKE_CURRENT_BINARY_DIR}/DbSchemaSql.cpp)
 target_link_libraries(kv7_store PUBLIC PkgConfig::MARIADB)

@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "batches/BatchExport.h"
+#include "store/FileIo.h"
 #include "support/FileText.h"
 #include "support/TempDir.h"
 
@@ -123,6 +126,50 @@ TEST(HostExport, RecordCollisionAndMissingDirectory) {
     EXPECT_EQ(e.path().extension(), ".txt");
   }
   EXPECT_EQ(files, 2);
+}
+
+TEST(HostExport, ALinkPlantedAsTheTemporaryNameIsNotFollowed) {
+  const kv7::store::DbDateTime at{2026, 3, 5, 14, 30, 7};
+  using Writer = std::function<fs::path(const fs::path& dir)>;
+  const struct {
+    const char* what;
+    const char* temporary;  // the name the writer makes its file under first
+    Writer write;           // the file written, empty on failure
+  } cases[] = {
+      {"end-of-batch record", "05143007.t",
+       [&](const fs::path& dir) {
+         auto w = WriteEndOfBatchRecord(dir, at, "new\r\n");
+         return w.ok ? w.path : fs::path();
+       }},
+      {"daily export", "05_03_2026.t",
+       [](const fs::path& dir) {
+         auto w = WriteExportFile(dir / "05_03_2026.txt", "new\r\n");
+         return w.ok ? w.path : fs::path();
+       }},
+      {"side file", "w83.cst.tmp",
+       [](const fs::path& dir) {
+         return kv7::store::WriteFileDurably(dir / "w83.cst", "new\r\n") ? fs::path() : dir / "w83.cst";
+       }},
+  };
+  for (const auto& c : cases) {
+    for (const bool victimExists : {true, false}) {
+      kv7::test::TempDir temp;
+      const fs::path dir = temp / "exp", victim = temp / "elsewhere";
+      fs::create_directories(dir);
+      if (victimExists) std::ofstream(victim) << "not the console's";
+      fs::create_symlink(victim, dir / c.temporary);
+
+      const fs::path written = c.write(dir);
+      ASSERT_FALSE(written.empty()) << c.what;
+      EXPECT_EQ(written.parent_path(), dir) << c.what;
+      EXPECT_FALSE(fs::is_symlink(written)) << c.what;
+      EXPECT_EQ(kv7::test::Slurp(written), "new\r\n") << c.what;
+      EXPECT_EQ(fs::exists(victim), victimExists) << c.what;
+      if (victimExists) {
+        EXPECT_EQ(kv7::test::Slurp(victim), "not the console's") << c.what;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "batches/BatchJournal.h"
 #include "batches/BatchRules.h"
 #include "batches/HostExport.h"
+#include "store/ArchiveDump.h"
 #include "store/TestDatabase.h"
 #include "support/FileText.h"
 #include "support/Shell.h"
@@ -312,6 +313,82 @@ TEST_F(Journal, RangeExportBoundaries) {
   const std::string second = kv7::test::Slurp(written.path);
   EXPECT_EQ(second.rfind("before,01,", 0), 0u) << second;
   EXPECT_EQ(second.find("\r\n"), second.size() - 2) << "one batch";
+}
+
+// The console's own login made by `kv7ctl db init --create-user`: a whole
+// batch goes through (stored, exported, replayed, changed, reset) and no
+// table can be dropped; a reader's login only reads.
+TEST_F(Journal, LeastPrivilegeLogins) {
+  const std::string console = "kv7t_" + std::to_string(::getpid()), reader = console + "_r";
+  const std::string account = "'@'" + std::string(Params().host == "localhost" ? "localhost" : Params().host) + "'";
+  struct Users {
+    kv7::store::DbConnection& admin;
+    std::vector<std::string> accounts;
+    ~Users() {
+      for (const auto& a : accounts) try {
+          admin.ExecuteSql("DROP USER IF EXISTS " + a);
+        } catch (const kv7::store::DbError& e) {
+          ADD_FAILURE() << e.what();
+        }
+    }
+  } users{Sql(), {"'" + console + account, "'" + reader + account}};
+  const std::string host = " --host " + std::string(Params().host == "localhost" ? "localhost" : Params().host);
+
+  const fs::path passwordFile = root / "reader-password";
+  std::ofstream(passwordFile) << "lettore 2\n";
+  fs::permissions(passwordFile, fs::perms(0600));
+  const struct {
+    std::string input, args;
+    int status;
+    std::string granted;  // what the output says was granted; empty: nothing
+  } steps[] = {
+      {"uno\ndue\n", "--create-user " + console, 1, ""},  // typed differently
+      {"Console 1\nConsole 1\n", "--create-user " + console,
+       0, "granted SELECT, INSERT, UPDATE, DELETE, CREATE, LOCK TABLES ON `" + Name() + "`.* TO '" + console + account},
+      {"", "--create-user " + reader + " --read-only --password-file " + passwordFile.string(), 0,
+       "granted SELECT ON `" + Name() + "`.* TO '" + reader + account},
+  };
+  for (const auto& st : steps) {
+    const auto o = kv7::test::Shell("printf '" + st.input + "' | " + "KV7_DB_NAME=" + Name() + " KV7_CONFIG_DIR=" + root.string() + " " KV7CTL_PATH +
+                                    " db init " + st.args + host + " 2>/dev/null");
+    EXPECT_EQ(o.status, st.status) << st.args;
+    const std::string granted = st.granted.empty() ? std::string("granted") : st.granted + "\n";
+    EXPECT_EQ(o.out.find(granted) != std::string::npos, !st.granted.empty()) << st.args << "\n" << o.out;
+  }
+
+  auto login = [&](const std::string& user, const std::string& password) {
+    auto p = Params();
+    p.user = user, p.password = password;
+    return kv7::store::Database(p);
+  };
+  auto db = login(console, "Console 1");
+  auto j = Open();
+  j.Add(Batch("L1"), {2026, 5, 4, 10, 0, 0});
+  j.Add(Batch("L2"), {2026, 5, 4, 10, 5, 0});
+  EXPECT_EQ(j.Replay(db, exportDir, {}), Counts(2, 2, 0, 0));
+  EXPECT_EQ(Rows("L1") + Rows("L2"), 2);
+  EXPECT_EQ(Records(), 2);
+  auto changed = Batch("L1");
+  ASSERT_TRUE(db.LoadBatchByNumber(1, changed));
+  changed.note = "corretta";
+  db.SaveBatchRow(changed);
+  EXPECT_TRUE(ExportDaily(db, exportDir, {2026, 5, 4, 18, 0, 0}, {}).ok);
+  EXPECT_TRUE(db.DeleteBatchByNumber(2));
+  EXPECT_EQ(kv7::store::EmptyTableAfterBackup(db, "bolle", root / "bolle.sql", {}).value_or(0), 1u);
+  EXPECT_NE(kv7::test::Slurp(root / "bolle.sql").find("corretta"), std::string::npos);
+
+  auto office = login(reader, "lettore 2");
+  EXPECT_TRUE(office.ListBatches().empty());
+  const struct {
+    kv7::store::Database* db;
+    std::string sql;
+  } refused[] = {{&db, "DROP TABLE `bolle`"},
+                 {&db, "DROP DATABASE " + kv7::store::QuoteIdentifier(Name())},
+                 {&db, "GRANT SELECT ON *.* TO '" + reader + account},
+                 {&office, "INSERT INTO `bolle` (`num`, `bolla`) VALUES (9, 'X')"},
+                 {&office, "DELETE FROM `produttori`"}};
+  for (const auto& r : refused) EXPECT_THROW(r.db->Connection().ExecuteSql(r.sql), kv7::store::DbError) << r.sql;
+  EXPECT_TRUE(Sql().TableExists("bolle"));
 }
 
 TEST_F(Journal, Kv7ctlCommands) {

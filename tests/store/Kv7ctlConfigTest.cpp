@@ -2,9 +2,11 @@
 // working directory of its own.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
+#include <fstream>
 
 #include "EmptyStore.h"
 #include "support/FileText.h"
@@ -22,6 +24,18 @@ std::string Quoted(const std::string& s) {
 }
 
 using kv7::test::Slurp;
+
+// What `config show` lists for an empty store: the passwords masked.
+std::string ShownEmptyStore() {
+  std::string s = kv7::test::EmptyStoreValues();
+  const std::string plain = "\npassword_inst=0\n";
+  return s.replace(s.find(plain), plain.size(), "\npassword_inst=********\n");
+}
+
+mode_t Mode(const std::filesystem::path& file) {
+  struct stat st {};
+  return ::stat(file.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
 
 class Kv7ctlConfig : public ::testing::Test {
  protected:
@@ -42,7 +56,7 @@ class Kv7ctlConfig : public ::testing::Test {
 TEST_F(Kv7ctlConfig, ShowAndInstallStringOnAnEmptyStore) {
   Outcome show = Run({"show"});
   EXPECT_EQ(show.status, 0);
-  EXPECT_EQ(show.out, kv7::test::EmptyStoreValues());
+  EXPECT_EQ(show.out, ShownEmptyStore());
   EXPECT_EQ(show.err, "");
   EXPECT_FALSE(std::filesystem::exists(dir / "store" / "Brem elettronica snc.conf"));
 
@@ -78,11 +92,37 @@ TEST_F(Kv7ctlConfig, SetGetShowAndSave) {
 TEST_F(Kv7ctlConfig, ExportAndImport) {
   Run({"set", "kv2", "numlinee", "4"});
   Run({"set", "kv2", "ncopie", "2", "--dword"});
+  // A backup left readable by everyone before: the new one is the owner's only.
+  std::ofstream(dir / "backup") << "old";
+  std::filesystem::permissions(dir / "backup", std::filesystem::perms(0644));
   EXPECT_EQ(Run({"export", "backup"}).status, 0);
   EXPECT_EQ(Slurp(dir / "backup"), "String(numlinee)=4\r\nInteger(ncopie)=2\r\n");
+  EXPECT_EQ(Mode(dir / "backup"), 0600u);
   Run({"set", "kv2", "numlinee", "1"});
   EXPECT_EQ(Run({"import", "backup"}).status, 0);
   EXPECT_EQ(Run({"get", "kv2", "numlinee"}).out, "4\n");
+}
+
+TEST_F(Kv7ctlConfig, PasswordsMaskedUnlessRevealedAndTheStoreTheOwnersOnly) {
+  ASSERT_EQ(Run({"set", "kv2", "password_inst", "4711"}).status, 0);
+  ASSERT_EQ(Run({"set", "kv2", "numlinee", "3"}).status, 0);
+  EXPECT_EQ(Mode(dir / "store" / "Brem elettronica snc.conf"), 0600u);
+  // arguments, what they print (a whole line of `show`, or get's answer)
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"get", "kv2", "password_inst"}, "********\n"},
+      {{"get", "kv2", "password_inst", "--reveal"}, "4711\n"},
+      {{"get", "kv2", "numlinee"}, "3\n"},
+      {{"show"}, "\npassword_inst=********\n"},
+      {{"show", "--reveal"}, "\npassword_inst=4711\n"},
+      {{"show"}, "\nnumlinee=3\n"},
+  };
+  for (const auto& [args, shown] : cases) {
+    Outcome o = Run(args);
+    EXPECT_EQ(o.status, 0) << args.back();
+    EXPECT_NE(("\n" + o.out).find(shown), std::string::npos) << args.back() << "\n" << o.out;
+  }
+  EXPECT_EQ(Run({"show"}).out.find("4711"), std::string::npos);
+  EXPECT_EQ(Run({"get", "kv2", "password_inst", "--show"}).status, 2);
 }
 
 TEST_F(Kv7ctlConfig, ErrorsGiveOneLineAndTheirStatus) {
@@ -108,7 +148,7 @@ TEST_F(Kv7ctlConfig, ErrorsGiveOneLineAndTheirStatus) {
   Run({"set", "kv2", "numtazze", "lots"});
   Outcome show = Run({"show"});
   EXPECT_EQ(show.status, 0);
-  EXPECT_EQ(show.out, kv7::test::EmptyStoreValues());
+  EXPECT_EQ(show.out, ShownEmptyStore());
   EXPECT_NE(show.err.find("\"numtazze\""), std::string::npos);
   EXPECT_NE(show.err.find("\"lots\""), std::string::npos);
 }

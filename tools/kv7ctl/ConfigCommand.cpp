@@ -14,7 +14,7 @@ namespace kv7ctl {
 namespace {
 
 constexpr const char* kUsage =
-    "get SECTION KEY | set SECTION KEY VALUE [--dword] | show | install-string [--old-board] | save | "
+    "get SECTION KEY [--reveal] | set SECTION KEY VALUE [--dword] | show [--reveal] | install-string [--old-board] | save | "
     "export FILE | import FILE";
 
 using kv7::store::ConfigStore;
@@ -26,6 +26,16 @@ void Warn(const std::string& message) {
 
 int Usage() {
   return UsageError(std::string("config: usage: kv7ctl config ") + kUsage);
+}
+
+// A password (or its hash) is shown only when asked for: a listing ends up
+// in tickets, screenshots and terminal scroll-back.
+std::string Shown(const std::string& key, const std::string& value, bool reveal) {
+  return reveal || !kv7::store::HoldsSecret(key) ? value : "********";
+}
+
+bool Revealed(const Args& a, std::size_t plainSize) {
+  return a.size() == plainSize + 1 && a.back() == "--reveal";
 }
 
 // A store file that exists but cannot be read ends the command: showing
@@ -40,7 +50,8 @@ ConfigStore OpenStore() {
 }
 
 int Get(const Args& a) {
-  if (a.size() != 3) return Usage();
+  const bool reveal = Revealed(a, 3);
+  if (a.size() != 3 && !reveal) return Usage();
   ConfigStore store = OpenStore();
   auto v = store.Find(a[1], a[2]);
   if (!v) {
@@ -48,7 +59,7 @@ int Get(const Args& a) {
     return 1;
   }
   std::string text = v->type == kv7::store::ValueType::Text ? v->text : std::to_string(v->dword);
-  std::printf("%s\n", text.c_str());
+  std::printf("%s\n", Shown(a[2], text, reveal).c_str());
   return 0;
 }
 
@@ -69,12 +80,13 @@ int Set(const Args& a) {
 }
 
 int Show(const Args& a) {
-  if (a.size() != 1) return Usage();
+  const bool reveal = Revealed(a, 1);
+  if (a.size() != 1 && !reveal) return Usage();
   ConfigStore store = OpenStore();
   Configuration c;
   kv7::store::LoadConfiguration(c, store, &Warn);
   for (const auto& [key, value] : kv7::store::ConfigurationValues(c))
-    std::printf("%s=%s\n", key.c_str(), value.c_str());
+    std::printf("%s=%s\n", key.c_str(), Shown(key, value, reveal).c_str());
   return 0;
 }
 

@@ -1,21 +1,25 @@
 // kv7ctl db: the archive as the console sees it, through the data module's
-// own operations. Connection from the KV7_DB_* environment (see DbParams.h).
+// own operations. Connection from the credentials file and the KV7_DB_*
+// environment (see DbParams.h).
 
 #include <charconv>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "Command.h"
+#include "NewPassword.h"
 #include "store/ArchiveDump.h"
 #include "store/Database.h"
 #include "store/DbSchema.h"
+#include "store/DbUsers.h"
 #include "store/SideFiles.h"
 
 namespace kv7ctl {
 namespace {
 
 constexpr const char* kUsage =
-    "init | count TABLE | batch NUM | program CODE | selection | selection set PROGRAM PRODUCER | backup FILE [TABLE...]";
+    "init [--create-user NAME [--read-only] [--host HOST] [--password-file FILE]] | count TABLE | batch NUM | program CODE | selection | selection set PROGRAM PRODUCER | backup FILE [TABLE...]";
 
 using kv7::store::Database;
 
@@ -32,9 +36,52 @@ void Print(const std::string& column, const std::string& value) {
   std::printf("%s=%s\n", column.c_str(), value.c_str());
 }
 
-int Init(Database& db) {
+// "init" with the options of a new login: nullopt for a plain init.
+struct NewUser {
+  kv7::store::ArchiveUser user;
+  std::string passwordFile;
+};
+
+std::optional<NewUser> NewUserOptions(const Args& a, bool& wrong) {
+  wrong = false;
+  if (a.size() == 1) return std::nullopt;
+  NewUser n;
+  for (std::size_t i = 1; i < a.size(); ++i) {
+    const bool valued = i + 1 < a.size();
+    if (a[i] == "--read-only") {
+      n.user.readOnly = true;
+    } else if (a[i] == "--create-user" && valued) {
+      n.user.name = a[++i];
+    } else if (a[i] == "--host" && valued) {
+      n.user.host = a[++i];
+    } else if (a[i] == "--password-file" && valued) {
+      n.passwordFile = a[++i];
+    } else {
+      wrong = true;
+    }
+  }
+  wrong = wrong || n.user.name.empty();
+  return n;
+}
+
+int Init(Database& db, const Args& a) {
+  bool wrong = false;
+  const auto newUser = NewUserOptions(a, wrong);
+  if (wrong) return Usage();
+  // The password first: a mistyped one changes nothing.
+  std::string password, why;
+  if (newUser) {
+    auto given = newUser->passwordFile.empty()
+                     ? PasswordTypedTwice("password for " + newUser->user.name, why)
+                     : PasswordFromFile(newUser->passwordFile, why);
+    if (!given) return Fail(why);
+    password = std::move(*given);
+  }
   db.InitSchema();
   std::printf("database %s ready\n", db.Params().database.c_str());
+  if (!newUser) return 0;
+  const auto grant = kv7::store::CreateArchiveUser(db.Connection(), db.Params().database, newUser->user, password);
+  std::printf("granted %s\n", grant.c_str());
   return 0;
 }
 
@@ -106,7 +153,7 @@ int RunDb(const Args& a) {
   if (a.empty()) return Usage();
   Database db;
   try {
-    if (a[0] == "init" && a.size() == 1) return Init(db);
+    if (a[0] == "init") return Init(db, a);
     if (a[0] == "count" && a.size() == 2) return Count(db, a[1]);
     if (a[0] == "batch" && a.size() == 2) return Batch(db, a[1]);
     if (a[0] == "program" && a.size() == 2) return Program(db, a[1]);
