@@ -17,14 +17,14 @@ std::string ClassColumn(int q, int c) {
 
 std::string KeyExpression(Grouping g) {
   switch (g) {
-    case Grouping::Program: return "TRIM(COALESCE(`programma`, ''))";
+    case Grouping::Program: return "TRIM(COALESCE(b.`programma`, ''))";
     // Rows written before the column existed came from the only machine.
-    case Grouping::Machine: return "COALESCE(`macchina`, 1)";
+    case Grouping::Machine: return "COALESCE(b.`macchina`, 1)";
     // Mode 3: weeks start on Monday, week 1 holds the year's first Thursday.
-    case Grouping::Week: return "YEARWEEK(`data`, 3)";
+    case Grouping::Week: return "YEARWEEK(b.`data`, 3)";
     case Grouping::Producer: break;
   }
-  return "TRIM(COALESCE(`produttore`, ''))";
+  return "TRIM(COALESCE(b.`produttore`, ''))";
 }
 
 std::string WeekKey(std::int64_t yearWeek) {
@@ -95,30 +95,28 @@ bool Statistics::HasValues() const {
 }
 
 std::string StatisticsSql(const StatsQuery& query) {
-  // The inner query gives one row per batch with its grand total `t`. Its
-  // LIMIT (the largest there is: every row) keeps the server from folding
-  // it into the outer query, where `t` would be summed again for each of the
-  // 61 weighted sums: twenty times slower on a season.
-  std::string inner = "SELECT " + KeyExpression(query.by) + " AS g, COALESCE(`totpartita`, 0) AS d";
+  // The inner query gives each batch of the period its declared weight `d`
+  // and grand total `t`, once. Its LIMIT (the largest there is: every row)
+  // keeps the server from folding it into the outer query, where `t` would
+  // be summed again for each of the 61 weighted sums (twenty times slower on
+  // a season); the small table it leaves is joined back to the batches.
   std::string total;
   for (int q = 0; q < kQualities; ++q)
-    for (int c = 0; c < kClasses; ++c) {
-      const std::string col = ClassColumn(q, c);
-      inner += ", COALESCE(`" + col + "`, 0) AS " + col;
-      total += "COALESCE(`" + col + "`, 0) + ";
-    }
-  inner += ", COALESCE(`totq5`, 0) AS r, " + total + "COALESCE(`totq5`, 0) AS t FROM `bolle` WHERE 1 = 1";
+    for (int c = 0; c < kClasses; ++c) total += "COALESCE(`" + ClassColumn(q, c) + "`, 0) + ";
+  std::string inner = "SELECT `num`, IF(`totpartita` > 0, `totpartita`, 0) AS d, " + total +
+                      "COALESCE(`totq5`, 0) AS t FROM `bolle` WHERE 1 = 1";
   if (query.from) inner += " AND `data` >= ?";
   if (query.to) inner += " AND `data` <= ?";
   if (!query.producer.empty()) inner += " AND TRIM(`produttore`) = ?";
   inner += " LIMIT 18446744073709551615";
   // Declared kilograms over sampled grams; a batch without a declaration
   // (or without a sample) counts as sampled.
-  const std::string f = "IF(d > 0 AND t > 0, d * 1e3 / t, 1e0)";
-  std::string sql = "SELECT g, COUNT(*), SUM(IF(d > 0, d, 0)), SUM(t)";
+  const std::string f = "IF(w.d > 0 AND w.t > 0, w.d * 1e3 / w.t, 1e0)";
+  std::string sql = "SELECT " + KeyExpression(query.by) + " AS g, COUNT(*), SUM(w.d), SUM(w.t)";
   for (int q = 0; q < kQualities; ++q)
-    for (int c = 0; c < kClasses; ++c) sql += ", SUM(" + ClassColumn(q, c) + " * " + f + ")";
-  sql += ", SUM(r * " + f + ") FROM (" + inner + ") b GROUP BY g ORDER BY g";
+    for (int c = 0; c < kClasses; ++c) sql += ", SUM(COALESCE(b.`" + ClassColumn(q, c) + "`, 0) * " + f + ")";
+  sql += ", SUM(COALESCE(b.`totq5`, 0) * " + f + ") FROM `bolle` b JOIN (" + inner +
+         ") w ON w.`num` = b.`num` GROUP BY g ORDER BY g";
   return sql;
 }
 
