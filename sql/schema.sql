@@ -290,6 +290,7 @@ CREATE TABLE IF NOT EXISTS `bolle` (
   `numeropedane` INT NULL,
   `lotto` VARCHAR(15) NULL,
   `operatore` VARCHAR(2) NULL,
+  `macchina` INT NULL,
   PRIMARY KEY (`num`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
 

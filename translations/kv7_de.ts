@@ -1402,6 +1402,82 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
     </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Maschine</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Erzeuger</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Lieferscheine</translation>
+    </message>
+    <message>
+        <source>Kg dich.</source>
+        <translation>Kg dekl.</translation>
+    </message>
+    <message>
+        <source>Kg camp.</source>
+        <translation>Kg Probe</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Q1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Q2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Q3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Q4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Ausschuss %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Wert/kg</translation>
+    </message>
+    <message>
+        <source>STATISTICHE</source>
+        <translation>STATISTIK</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 - %2</source>
+        <translation>Zeitraum: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Produttore: %1</source>
+        <translation>Erzeuger: %1</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Summe</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>
@@ -1498,6 +1574,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>File PDF non scritto: %1</source>
         <translation>PDF-Datei nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>stampa statistiche</source>
+        <translation>Statistik drucken</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1845,169 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>N.</source>
         <translation>Nr.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::stats::TStatistiche</name>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Qualität 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualität 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualität 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualität 4</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Ausschuss</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Kein Lieferschein im Zeitraum</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Calibri: %1</source>
+        <translation>Größen: %1</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: scegliere un produttore</source>
+        <translation>Wochenverlauf: einen Erzeuger wählen</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: %1</source>
+        <translation>Wochenverlauf: %1</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Archiv nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>File CSV non scritto: %1</source>
+        <translation>CSV-Datei nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Scritto %1</source>
+        <translation>Geschrieben %1</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Dal:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;Al:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;Raggruppa per:</source>
+        <translation>&amp;Gruppieren nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Produttore:</source>
+        <translation>&amp;Erzeuger:</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Erzeuger</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Maschine</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>A&amp;ggiorna</source>
+        <translation>A&amp;ktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta CSV</source>
+        <translation>CSV e&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Lieferscheine</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Kg deklariert</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Kg beprobt</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Q1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Q2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Q3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Q4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Ausschuss %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Wert/kg</translation>
     </message>
 </context>
 <context>
@@ -2123,6 +2366,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Costo al Kg. L. %1 %2</source>
         <translation>Kosten pro Kg. L. %1 %2</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistiche</source>
+        <translation>S&amp;tatistik</translation>
     </message>
 </context>
 <context>

@@ -1402,6 +1402,82 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
     </message>
+    <message>
+        <source>Programma</source>
+        <translation>Πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Μηχανή</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Εβδομάδα</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Παραγωγός</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Όνομα</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Δελτία</translation>
+    </message>
+    <message>
+        <source>Kg dich.</source>
+        <translation>Kg δηλ.</translation>
+    </message>
+    <message>
+        <source>Kg camp.</source>
+        <translation>Kg δείγμ.</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Π1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Π2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Π3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Π4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Απόρριψη %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Αξία</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Αξία/Kg</translation>
+    </message>
+    <message>
+        <source>STATISTICHE</source>
+        <translation>ΣΤΑΤΙΣΤΙΚΑ</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 - %2</source>
+        <translation>Περίοδος: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Produttore: %1</source>
+        <translation>Παραγωγός: %1</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Σύνολο</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>
@@ -1498,6 +1574,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>File PDF non scritto: %1</source>
         <translation>Το αρχείο PDF δεν γράφτηκε: %1</translation>
+    </message>
+    <message>
+        <source>stampa statistiche</source>
+        <translation>εκτύπωση στατιστικών</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1845,169 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>N.</source>
         <translation>Α/Α</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::stats::TStatistiche</name>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Ποιότητα 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Ποιότητα 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Ποιότητα 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Ποιότητα 4</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Απόρριψη</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Κανένα δελτίο στην περίοδο</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Σύνολο</translation>
+    </message>
+    <message>
+        <source>Calibri: %1</source>
+        <translation>Διαβαθμίσεις: %1</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: scegliere un produttore</source>
+        <translation>Εβδομαδιαία πορεία: επιλέξτε παραγωγό</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: %1</source>
+        <translation>Εβδομαδιαία πορεία: %1</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Το αρχείο δεν είναι διαθέσιμο</translation>
+    </message>
+    <message>
+        <source>File CSV non scritto: %1</source>
+        <translation>Το αρχείο CSV δεν γράφτηκε: %1</translation>
+    </message>
+    <message>
+        <source>Scritto %1</source>
+        <translation>Γράφτηκε %1</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Εξαγωγή CSV</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>Αρχεία CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Στατιστικά</translation>
+    </message>
+    <message>
+        <source>&amp;Dal:</source>
+        <translation>&amp;Από:</translation>
+    </message>
+    <message>
+        <source>&amp;Al:</source>
+        <translation>Έ&amp;ως:</translation>
+    </message>
+    <message>
+        <source>&amp;Raggruppa per:</source>
+        <translation>&amp;Ομαδοποίηση:</translation>
+    </message>
+    <message>
+        <source>&amp;Produttore:</source>
+        <translation>&amp;Παραγωγός:</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Παραγωγός</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Μηχανή</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Εβδομάδα</translation>
+    </message>
+    <message>
+        <source>A&amp;ggiorna</source>
+        <translation>Ανα&amp;νέωση</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Εκτύπωση</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta CSV</source>
+        <translation>Ε&amp;ξαγωγή CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Ομάδα</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Όνομα</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Δελτία</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Kg δηλωμένα</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Kg δείγματος</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Π1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Π2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Π3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Π4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Απόρριψη %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Αξία</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Αξία/Kg</translation>
     </message>
 </context>
 <context>
@@ -2123,6 +2366,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Costo al Kg. L. %1 %2</source>
         <translation>Κόστος ανά Kg. L. %1 %2</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistiche</source>
+        <translation>Σ&amp;τατιστικά</translation>
     </message>
 </context>
 <context>

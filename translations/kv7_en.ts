@@ -1402,6 +1402,82 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
     </message>
+    <message>
+        <source>Programma</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Grower</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Deliveries</translation>
+    </message>
+    <message>
+        <source>Kg dich.</source>
+        <translation>Decl. kg</translation>
+    </message>
+    <message>
+        <source>Kg camp.</source>
+        <translation>Sampled kg</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Q1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Q2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Q3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Q4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Reject %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Value/kg</translation>
+    </message>
+    <message>
+        <source>STATISTICHE</source>
+        <translation>STATISTICS</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 - %2</source>
+        <translation>Period: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Produttore: %1</source>
+        <translation>Grower: %1</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>
@@ -1498,6 +1574,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>File PDF non scritto: %1</source>
         <translation>PDF file not written: %1</translation>
+    </message>
+    <message>
+        <source>stampa statistiche</source>
+        <translation>print statistics</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1845,169 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>N.</source>
         <translation>No.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::stats::TStatistiche</name>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Quality 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Quality 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Quality 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Quality 4</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Reject</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>No delivery in the period</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Calibri: %1</source>
+        <translation>Classes: %1</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: scegliere un produttore</source>
+        <translation>Weekly trend: choose a grower</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: %1</source>
+        <translation>Weekly trend: %1</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Archive not available</translation>
+    </message>
+    <message>
+        <source>File CSV non scritto: %1</source>
+        <translation>CSV file not written: %1</translation>
+    </message>
+    <message>
+        <source>Scritto %1</source>
+        <translation>Written %1</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>&amp;Dal:</source>
+        <translation>&amp;From:</translation>
+    </message>
+    <message>
+        <source>&amp;Al:</source>
+        <translation>&amp;To:</translation>
+    </message>
+    <message>
+        <source>&amp;Raggruppa per:</source>
+        <translation>&amp;Group by:</translation>
+    </message>
+    <message>
+        <source>&amp;Produttore:</source>
+        <translation>&amp;Grower:</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Grower</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>A&amp;ggiorna</source>
+        <translation>&amp;Refresh</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta CSV</source>
+        <translation>&amp;Export CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Deliveries</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Declared kg</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Sampled kg</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Q1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Q2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Q3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Q4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Reject %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Value/kg</translation>
     </message>
 </context>
 <context>
@@ -2123,6 +2366,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Costo al Kg. L. %1 %2</source>
         <translation>Cost per Kg. L. %1 %2</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistiche</source>
+        <translation>S&amp;tatistics</translation>
     </message>
 </context>
 <context>

@@ -1402,6 +1402,82 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
     </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Máquina</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Productor</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Albaranes</translation>
+    </message>
+    <message>
+        <source>Kg dich.</source>
+        <translation>Kg decl.</translation>
+    </message>
+    <message>
+        <source>Kg camp.</source>
+        <translation>Kg muest.</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>C1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>C2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>C3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>C4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Descarte %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Valor/Kg</translation>
+    </message>
+    <message>
+        <source>STATISTICHE</source>
+        <translation>ESTADÍSTICAS</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 - %2</source>
+        <translation>Periodo: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Produttore: %1</source>
+        <translation>Productor: %1</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>
@@ -1498,6 +1574,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>File PDF non scritto: %1</source>
         <translation>Archivo PDF no escrito: %1</translation>
+    </message>
+    <message>
+        <source>stampa statistiche</source>
+        <translation>imprimir estadísticas</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1845,169 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>N.</source>
         <translation>N.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::stats::TStatistiche</name>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Calidad 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Calidad 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Calidad 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Calidad 4</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Descarte</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Ningún albarán en el periodo</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Calibri: %1</source>
+        <translation>Calibres: %1</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: scegliere un produttore</source>
+        <translation>Evolución semanal: elija un productor</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: %1</source>
+        <translation>Evolución semanal: %1</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Archivo no disponible</translation>
+    </message>
+    <message>
+        <source>File CSV non scritto: %1</source>
+        <translation>Archivo CSV no escrito: %1</translation>
+    </message>
+    <message>
+        <source>Scritto %1</source>
+        <translation>Escrito %1</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>&amp;Dal:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;Al:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>&amp;Raggruppa per:</source>
+        <translation>&amp;Agrupar por:</translation>
+    </message>
+    <message>
+        <source>&amp;Produttore:</source>
+        <translation>&amp;Productor:</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Productor</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Máquina</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>A&amp;ggiorna</source>
+        <translation>A&amp;ctualizar</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta CSV</source>
+        <translation>E&amp;xportar CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Albaranes</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Kg declarados</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Kg muestreados</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>C1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>C2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>C3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>C4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Descarte %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Valor/Kg</translation>
     </message>
 </context>
 <context>
@@ -2123,6 +2366,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Costo al Kg. L. %1 %2</source>
         <translation>Coste por Kg. L. %1 %2</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistiche</source>
+        <translation>Es&amp;tadísticas</translation>
     </message>
 </context>
 <context>

@@ -1402,6 +1402,82 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
     </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Producteur</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Bons</translation>
+    </message>
+    <message>
+        <source>Kg dich.</source>
+        <translation>Kg décl.</translation>
+    </message>
+    <message>
+        <source>Kg camp.</source>
+        <translation>Kg échant.</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Q1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Q2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Q3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Q4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Rebut %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Valeur/kg</translation>
+    </message>
+    <message>
+        <source>STATISTICHE</source>
+        <translation>STATISTIQUES</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 - %2</source>
+        <translation>Période : %1 - %2</translation>
+    </message>
+    <message>
+        <source>Produttore: %1</source>
+        <translation>Producteur : %1</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>
@@ -1498,6 +1574,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>File PDF non scritto: %1</source>
         <translation>Fichier PDF non écrit : %1</translation>
+    </message>
+    <message>
+        <source>stampa statistiche</source>
+        <translation>imprimer statistiques</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1845,169 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>N.</source>
         <translation>N°</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::stats::TStatistiche</name>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Qualité 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualité 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualité 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualité 4</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Rebut</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Aucun bon dans la période</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Calibri: %1</source>
+        <translation>Calibres : %1</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: scegliere un produttore</source>
+        <translation>Évolution hebdomadaire : choisir un producteur</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: %1</source>
+        <translation>Évolution hebdomadaire : %1</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Archives non disponibles</translation>
+    </message>
+    <message>
+        <source>File CSV non scritto: %1</source>
+        <translation>Fichier CSV non écrit : %1</translation>
+    </message>
+    <message>
+        <source>Scritto %1</source>
+        <translation>Écrit %1</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Exporter CSV</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Dal:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;Al:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>&amp;Raggruppa per:</source>
+        <translation>&amp;Grouper par :</translation>
+    </message>
+    <message>
+        <source>&amp;Produttore:</source>
+        <translation>&amp;Producteur :</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Producteur</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>A&amp;ggiorna</source>
+        <translation>A&amp;ctualiser</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta CSV</source>
+        <translation>E&amp;xporter CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Bons</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Kg déclarés</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Kg échantillonnés</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Q1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Q2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Q3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Q4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Rebut %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Valeur/kg</translation>
     </message>
 </context>
 <context>
@@ -2123,6 +2366,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Costo al Kg. L. %1 %2</source>
         <translation>Coût au Kg. L. %1 %2</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistiche</source>
+        <translation>S&amp;tatistiques</translation>
     </message>
 </context>
 <context>

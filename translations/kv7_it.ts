@@ -1402,6 +1402,82 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
     </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Settimana</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Produttore</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Bolle</translation>
+    </message>
+    <message>
+        <source>Kg dich.</source>
+        <translation>Kg dich.</translation>
+    </message>
+    <message>
+        <source>Kg camp.</source>
+        <translation>Kg camp.</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Q1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Q2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Q3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Q4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Scarto %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Valore/Kg</translation>
+    </message>
+    <message>
+        <source>STATISTICHE</source>
+        <translation>STATISTICHE</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 - %2</source>
+        <translation>Periodo: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Produttore: %1</source>
+        <translation>Produttore: %1</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Totale</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>
@@ -1498,6 +1574,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>File PDF non scritto: %1</source>
         <translation>File PDF non scritto: %1</translation>
+    </message>
+    <message>
+        <source>stampa statistiche</source>
+        <translation>stampa statistiche</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1845,169 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>N.</source>
         <translation>N.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::stats::TStatistiche</name>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Qualita 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualita 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualita 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualita 4</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Scarto</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Nessuna bolla nel periodo</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Calibri: %1</source>
+        <translation>Calibri: %1</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: scegliere un produttore</source>
+        <translation>Andamento settimanale: scegliere un produttore</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: %1</source>
+        <translation>Andamento settimanale: %1</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Archivio non disponibile</translation>
+    </message>
+    <message>
+        <source>File CSV non scritto: %1</source>
+        <translation>File CSV non scritto: %1</translation>
+    </message>
+    <message>
+        <source>Scritto %1</source>
+        <translation>Scritto %1</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>&amp;Dal:</source>
+        <translation>&amp;Dal:</translation>
+    </message>
+    <message>
+        <source>&amp;Al:</source>
+        <translation>&amp;Al:</translation>
+    </message>
+    <message>
+        <source>&amp;Raggruppa per:</source>
+        <translation>&amp;Raggruppa per:</translation>
+    </message>
+    <message>
+        <source>&amp;Produttore:</source>
+        <translation>&amp;Produttore:</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Produttore</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Settimana</translation>
+    </message>
+    <message>
+        <source>A&amp;ggiorna</source>
+        <translation>A&amp;ggiorna</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta CSV</source>
+        <translation>&amp;Esporta CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Bolle</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Kg dichiarati</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Kg campionati</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Q1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Q2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Q3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Q4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Scarto %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Valore/Kg</translation>
     </message>
 </context>
 <context>
@@ -2123,6 +2366,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Costo al Kg. L. %1 %2</source>
         <translation>Costo al Kg. L. %1 %2</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistiche</source>
+        <translation>S&amp;tatistiche</translation>
     </message>
 </context>
 <context>

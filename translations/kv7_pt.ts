@@ -1402,6 +1402,82 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
     </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Máquina</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Produtor</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Guias</translation>
+    </message>
+    <message>
+        <source>Kg dich.</source>
+        <translation>Kg decl.</translation>
+    </message>
+    <message>
+        <source>Kg camp.</source>
+        <translation>Kg amost.</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Q1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Q2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Q3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Q4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Refugo %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Valor/Kg</translation>
+    </message>
+    <message>
+        <source>STATISTICHE</source>
+        <translation>ESTATÍSTICAS</translation>
+    </message>
+    <message>
+        <source>Periodo: %1 - %2</source>
+        <translation>Período: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Produttore: %1</source>
+        <translation>Produtor: %1</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>
@@ -1498,6 +1574,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>File PDF non scritto: %1</source>
         <translation>Ficheiro PDF não escrito: %1</translation>
+    </message>
+    <message>
+        <source>stampa statistiche</source>
+        <translation>imprimir estatísticas</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1845,169 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>N.</source>
         <translation>N.º</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::stats::TStatistiche</name>
+    <message>
+        <source>Qualita 1</source>
+        <translation>Qualidade 1</translation>
+    </message>
+    <message>
+        <source>Qualita 2</source>
+        <translation>Qualidade 2</translation>
+    </message>
+    <message>
+        <source>Qualita 3</source>
+        <translation>Qualidade 3</translation>
+    </message>
+    <message>
+        <source>Qualita 4</source>
+        <translation>Qualidade 4</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Refugo</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Nenhuma guia no período</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Calibri: %1</source>
+        <translation>Calibres: %1</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: scegliere un produttore</source>
+        <translation>Evolução semanal: escolha um produtor</translation>
+    </message>
+    <message>
+        <source>Andamento settimanale: %1</source>
+        <translation>Evolução semanal: %1</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Arquivo indisponível</translation>
+    </message>
+    <message>
+        <source>File CSV non scritto: %1</source>
+        <translation>Ficheiro CSV não escrito: %1</translation>
+    </message>
+    <message>
+        <source>Scritto %1</source>
+        <translation>Escrito %1</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>Ficheiros CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>&amp;Dal:</source>
+        <translation>&amp;De:</translation>
+    </message>
+    <message>
+        <source>&amp;Al:</source>
+        <translation>&amp;Até:</translation>
+    </message>
+    <message>
+        <source>&amp;Raggruppa per:</source>
+        <translation>&amp;Agrupar por:</translation>
+    </message>
+    <message>
+        <source>&amp;Produttore:</source>
+        <translation>&amp;Produtor:</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Produtor</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Máquina</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>A&amp;ggiorna</source>
+        <translation>A&amp;tualizar</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta CSV</source>
+        <translation>E&amp;xportar CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Guias</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Kg declarados</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Kg amostrados</translation>
+    </message>
+    <message>
+        <source>Q1 %</source>
+        <translation>Q1 %</translation>
+    </message>
+    <message>
+        <source>Q2 %</source>
+        <translation>Q2 %</translation>
+    </message>
+    <message>
+        <source>Q3 %</source>
+        <translation>Q3 %</translation>
+    </message>
+    <message>
+        <source>Q4 %</source>
+        <translation>Q4 %</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Refugo %</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Valore/Kg</source>
+        <translation>Valor/Kg</translation>
     </message>
 </context>
 <context>
@@ -2123,6 +2366,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Costo al Kg. L. %1 %2</source>
         <translation>Custo por Kg. L. %1 %2</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistiche</source>
+        <translation>Es&amp;tatísticas</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "link/RejectErrorMap.h"
 #include "link/cSrd12.h"
 #include "reports/TImpCosti.h"
+#include "stats/TStatistiche.h"
 #include "store/SideFiles.h"
 #include "ui/TAboutBox.h"
 #include "ui/TErr_map.h"
@@ -43,7 +44,8 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
       supervisor_(std::make_unique<supervisor::Supervisor>(bridge_, operator_, store_, &database_, workDir)),
       errorMap_(new ui::TErr_map(&window_)),
       aboutBox_(new ui::TAboutBox(&window_)),
-      costsWindow_(new reports::TImpCosti(&window_)) {
+      costsWindow_(new reports::TImpCosti(&window_)),
+      statsWindow_(new stats::TStatistiche(&window_)) {
   supervisor_->SetProgramWindows(&programWindows_);
   supervisor_->SetBatchWindows(&batchWindows_);
   supervisor_->SetReportWindows(&reportWindows_);
@@ -120,6 +122,7 @@ void ConsoleApp::Wire() {
   WireCosts();
   WireBatches();
   WireReports();
+  WireStatistics();
   WireInstallation();
   WireService();
   WireCommand(&TMain::AggiornaTempiScarti1Click, &supervisor::Supervisor::AggiornaTempiScarti);

@@ -31,6 +31,9 @@ class TAboutBox;
 namespace kv7::reports {
 class TImpCosti;
 }
+namespace kv7::stats {
+class TStatistiche;
+}
 
 namespace kv7::app {
 
@@ -59,6 +62,8 @@ class ConsoleApp : public QObject {
   InstallationWindowsBridge& InstallationWindows() { return installationWindows_; }
   // Batches, producers and the processing data.
   BatchWindowsBridge& BatchWindows() { return batchWindows_; }
+  // Bolle -> Statistiche.
+  stats::TStatistiche& StatsWindow() { return *statsWindow_; }
 
   // Runs `job` on the machine thread between ticks.
   void Post(std::function<void()> job) { machine_.Post(std::move(job)); }
@@ -109,6 +114,10 @@ class ConsoleApp : public QObject {
   ui::TAboutBox* aboutBox_;
   reports::TImpCosti* costsWindow_;
   void WireCosts();
+  // The statistics window, fed from the machine thread (ConsoleStatistics.cpp).
+  stats::TStatistiche* statsWindow_;
+  void WireStatistics();
+  void ShowStatistics();
   void WireBatches();
   void WireReports();
   void WireLifecycle();

@@ -26,4 +26,10 @@ std::optional<double> ParseNumber(const QString& typed) {
   return ok ? std::optional<double>(value) : std::nullopt;
 }
 
+CsvMarks CsvSeparators() {
+  const QString mark = CurrentLocale().decimalPoint();
+  if (mark == QLatin1String(",")) return {';', ','};
+  return {',', '.'};
+}
+
 }  // namespace kv7::i18n

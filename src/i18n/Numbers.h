@@ -17,4 +17,13 @@ QString FormatNumber(double value, int decimals);
 // groups thousands. Blanks around are ignored; nullopt for anything else.
 std::optional<double> ParseNumber(const QString& typed);
 
+// The separators of a CSV file a spreadsheet in the language in force reads
+// as numbers: the language's decimal mark, and ';' between fields where
+// that mark is ','.
+struct CsvMarks {
+  char field = ',';
+  char decimal = '.';
+};
+CsvMarks CsvSeparators();
+
 }  // namespace kv7::i18n

@@ -115,6 +115,10 @@ class PagePainter {
   void DrawOne(const InstallationPage& p);
   void DrawOne(const ProducerListPage& p);
   void ProducerHeadings(int y);
+  void DrawOne(const StatsPage& p);
+  void StatsHeadings(const StatsPage& p, int y);
+  void StatsRow(const StatsPage& p, const StatsLine& line, int y);
+  static QString GroupHeading(const std::string& grouping);
 
   static QString TitleText(const std::string& title) {
     if (title == kEndOfBatchTitle) return tr("LAVORAZIONE");
@@ -297,6 +301,74 @@ void PagePainter::DrawOne(const ProducerListPage& p) {
     canvas_.Text(grid_.X(200), y, Q(description));
     y += out_.rowHeight;
   }
+}
+
+// Columns of the statistics table, in tenths of the area's width.
+constexpr int kStatsKey = 0, kStatsName = 70, kStatsBatches = 250, kStatsDeclared = 310, kStatsSampled = 400;
+constexpr int kStatsShares[] = {510, 575, 640, 705, 770};
+constexpr int kStatsValue = 840, kStatsPerKg = 930;
+
+QString PagePainter::GroupHeading(const std::string& grouping) {
+  if (grouping == "program") return tr("Programma");
+  if (grouping == "machine") return tr("Macchina");
+  if (grouping == "week") return tr("Settimana");
+  return tr("Produttore");
+}
+
+void PagePainter::StatsHeadings(const StatsPage& p, int y) {
+  canvas_.Size(10);
+  const QString texts[] = {GroupHeading(p.grouping), tr("Nome"), tr("Bolle"), tr("Kg dich."), tr("Kg camp.")};
+  const int x[] = {kStatsKey, kStatsName, kStatsBatches, kStatsDeclared, kStatsSampled};
+  for (int i = 0; i < 5; ++i) canvas_.Text(grid_.X(x[i]), y, texts[i]);
+  const QString shares[] = {tr("Q1 %"), tr("Q2 %"), tr("Q3 %"), tr("Q4 %"), tr("Scarto %")};
+  for (int i = 0; i < 5; ++i) canvas_.Text(grid_.X(kStatsShares[i]), y, shares[i]);
+  if (p.withValues) {
+    canvas_.Text(grid_.X(kStatsValue), y, tr("Valore"));
+    canvas_.Text(grid_.X(kStatsPerKg), y, tr("Valore/Kg"));
+  }
+  canvas_.Size(9);
+}
+
+void PagePainter::StatsRow(const StatsPage& p, const StatsLine& line, int y) {
+  canvas_.Text(grid_.X(kStatsKey), y, Q(line.key));
+  canvas_.Text(grid_.X(kStatsName), y, Q(line.label).left(24));
+  canvas_.Text(grid_.X(kStatsBatches), y, i18n::FormatNumber(static_cast<double>(line.batches), 0));
+  canvas_.Text(grid_.X(kStatsDeclared), y, i18n::FormatNumber(static_cast<double>(line.declaredKg), 0));
+  canvas_.Text(grid_.X(kStatsSampled), y, i18n::FormatNumber(line.sampledKg, 1));
+  for (std::size_t i = 0; i < 5; ++i) canvas_.Text(grid_.X(kStatsShares[i]), y, i18n::FormatNumber(line.shares[i], 2));
+  if (!p.withValues) return;
+  canvas_.Text(grid_.X(kStatsValue), y, AmountText({line.value, 2, {}}));
+  canvas_.Text(grid_.X(kStatsPerKg), y, AmountText({line.valuePerKg, 3, {}}));
+}
+
+void PagePainter::DrawOne(const StatsPage& p) {
+  Title(tr("STATISTICHE"), 400);
+  canvas_.Size(12);
+  const auto day = [](const std::optional<store::DbDateTime>& d) {
+    return d ? i18n::CurrentLocale().toString(QDate(d->year, d->month, d->day), QLocale::ShortFormat) : QString();
+  };
+  At(10, 30, tr("Periodo: %1 - %2").arg(day(p.from), day(p.to)));
+  if (!p.producer.empty()) At(600, 30, tr("Produttore: %1").arg(Q(p.producer)));
+  int y = grid_.Y(60);
+  StatsHeadings(p, y);
+  y += 2 * out_.rowHeight;
+  const auto room = [&] {
+    if (y + out_.rowHeight <= grid_.Area().bottom() || !newPage_) return;
+    newPage_();
+    ++out_.pages;
+    y = grid_.Area().top();
+    StatsHeadings(p, y);
+    y += 2 * out_.rowHeight;
+  };
+  for (const StatsLine& line : p.lines) {
+    room();
+    StatsRow(p, line, y);
+    y += out_.rowHeight;
+  }
+  room();
+  StatsLine total = p.total;
+  total.key = tr("Totale").toStdString();
+  StatsRow(p, total, y + out_.rowHeight / 2);
 }
 
 }  // namespace

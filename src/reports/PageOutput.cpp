@@ -68,6 +68,7 @@ Kind KindOf(const Page& page) {
   }
   if (const auto* program = std::get_if<ProgramPage>(&page)) return {"programma", program->number};
   if (std::holds_alternative<InstallationPage>(page)) return {"installazione", {}};
+  if (std::holds_alternative<StatsPage>(page)) return {"statistiche", {}};
   return {"produttori", {}};
 }
 
@@ -176,6 +177,7 @@ QString TPrint_boll::Caption(const Page& page) {
     case 1: return tr("stampa programma");
     case 2: return tr("stampa installazione");
     case 3: return tr("stampa produttori");
+    case 4: return tr("stampa statistiche");
     default: return tr("stampa bolla");
   }
 }

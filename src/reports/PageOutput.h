@@ -35,7 +35,7 @@ inline constexpr const char* kTicketCopyFolder = "copie_bolle";
 
 // "<kind>-<number>-YYYYMMDD-HHMMSS" in local time: the kind of page
 // ("bolla", "lavorazione" for the end-of-batch ticket, "programma",
-// "installazione", "produttori"), the delivery note number of a batch (its
+// "installazione", "produttori", "statistiche"), the delivery note number of a batch (its
 // registration when it has none) or the program number, and the time.
 std::string PageFileStem(const Page& page, std::time_t when);
 

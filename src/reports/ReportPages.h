@@ -100,6 +100,31 @@ struct ProducerListPage {
   bool operator==(const ProducerListPage&) const = default;
 };
 
-using Page = std::variant<BatchPage, ProgramPage, InstallationPage, ProducerListPage>;
+// One group of the season statistics: shares in percent, the reject last.
+struct StatsLine {
+  std::string key;
+  std::string label;  // the producer's name
+  std::int64_t batches = 0;
+  std::int64_t declaredKg = 0;
+  double sampledKg = 0;
+  std::array<double, 5> shares{};
+  std::optional<double> value;
+  std::optional<double> valuePerKg;
+  bool operator==(const StatsLine&) const = default;
+};
+
+inline constexpr const char* kStatsTitle = "STATISTICHE";
+
+struct StatsPage {
+  std::optional<store::DbDateTime> from, to;
+  std::string grouping;  // "producer", "program", "machine", "week"
+  std::string producer;  // the one producer asked for, if any
+  std::vector<StatsLine> lines;
+  StatsLine total;
+  bool withValues = false;  // the value columns, only where prices exist
+  bool operator==(const StatsPage&) const = default;
+};
+
+using Page = std::variant<BatchPage, ProgramPage, InstallationPage, ProducerListPage, StatsPage>;
 
 }  // namespace kv7::reports

@@ -20,6 +20,7 @@
 #include "installation/PasswordThrottle.h"
 #include "programs/ProgramArchive.h"
 #include "reports/PageData.h"
+#include "stats/SeasonStatistics.h"
 #include "store/Configuration.h"
 #include "store/SideFiles.h"
 #include "supervisor/Console.h"
@@ -327,6 +328,13 @@ class Supervisor {
   void AddBoardProgram(reports::BatchPageInput& in);
 
   ReportWindows* reportWindows_ = nullptr;
+
+  // ---- Season statistics (StatsCommands.cpp) ----
+ public:
+  // "&Bolle" -> "Statistiche": the figures for `query`, read here for the
+  // window to show; nullopt when the archive cannot answer (the operator is
+  // told as for any database failure).
+  std::optional<stats::Statistics> Statistiche(const stats::StatsQuery& query);
 
   // ---- Installation, its backup and the archive resets (InstallationCommands.cpp) ----
  public:

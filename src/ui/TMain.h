@@ -189,6 +189,7 @@ class TMain : public QMainWindow {
   void Modifica2Click();
   void Cancella2Click();
   void Stampa2Click();
+  void Statistiche1Click();
   void exportfrom1Click();
   void esportagiornaliero1Click();
   void AzzeramentoBolle1Click();

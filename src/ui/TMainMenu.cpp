@@ -65,6 +65,7 @@ const EntryDef kEntries[] = {
     {"Bolle1", "Modifica2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Modifica"), &TMain::Modifica2Click, false, false},
     {"Bolle1", "Cancella2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Cancella"), &TMain::Cancella2Click, false, false},
     {"Bolle1", "Stampa2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Stampa"), &TMain::Stampa2Click, false, false},
+    {"Bolle1", "Statistiche1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "S&tatistiche"), &TMain::Statistiche1Click, false, false},
     {"Bolle1", "exportfrom1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "esporta per Date"), &TMain::exportfrom1Click, false, false},
     {"Bolle1", "esportagiornaliero1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "esporta giornaliero"), &TMain::esportagiornaliero1Click, false, false},
     {"Bolle1", "AzzeramentoBolle1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Azzeramento Bolle"), &TMain::AzzeramentoBolle1Click, false, false},

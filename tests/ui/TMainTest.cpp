@@ -91,7 +91,7 @@ TEST_F(TMainTest, MenuCarriesEveryEntryEachWiredToItsOwnSignal) {
   const QStringList expected =
       QString(
           "Programma1 ModificaPU1 Start1 Dati1 Totali1 Stampa3 Partita1 ResetCentralina1 Nuovo1 Modifica1 "
-          "Cancella1 Stampa1 Nuova1 Modifica2 Cancella2 Stampa2 exportfrom1 esportagiornaliero1 "
+          "Cancella1 Stampa1 Nuova1 Modifica2 Cancella2 Stampa2 Statistiche1 exportfrom1 esportagiornaliero1 "
           "AzzeramentoBolle1 nuova2 Modifica3 cancella3 stampa4 azzeraProduttori1 Impostazione1 Programma2 "
           "SalvasuFloppy1 RipristinadaFloppy1 ControlloCELLE1 Memorizzato1 Encoder1 ControlloTazze1 "
           "TabellaTara1 Calibrazione1 Oscilloscopio1 AggiornaTempiScarti1 MappaerroriSRD121 Italiano1 "
