@@ -55,6 +55,7 @@ BatchEditorInput EditorInput(store::Database& db, BatchWorkingSet ws, bool inGra
   in.programs = programs::FillProgramLists(db);
   if (in.programs.Count() > 0) in.classes = LoadProgramClasses(db);
   in.producers = FillProducerList(db);
+  in.priceBook = prices::LoadPriceBook(db);
   return in;
 }
 

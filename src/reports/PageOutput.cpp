@@ -68,6 +68,7 @@ Kind KindOf(const Page& page) {
   }
   if (const auto* program = std::get_if<ProgramPage>(&page)) return {"programma", program->number};
   if (std::holds_alternative<InstallationPage>(page)) return {"installazione", {}};
+  if (const auto* statement = std::get_if<SeasonStatementPage>(&page)) return {"estratto", statement->producerCode};
   return {"produttori", {}};
 }
 
@@ -176,6 +177,7 @@ QString TPrint_boll::Caption(const Page& page) {
     case 1: return tr("stampa programma");
     case 2: return tr("stampa installazione");
     case 3: return tr("stampa produttori");
+    case 4: return tr("estratto conto stagione");
     default: return tr("stampa bolla");
   }
 }
