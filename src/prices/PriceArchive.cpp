@@ -1,6 +1,7 @@
 #include "prices/PriceArchive.h"
 
 #include "programs/ProgramCodes.h"
+#include "store/DbError.h"
 #include "store/DbSchema.h"
 
 namespace kv7::prices {

@@ -9,6 +9,7 @@
 // half away from zero; its value per kilogram is rounded once to the
 // ten-thousandth from the same fraction.
 
+#include <compare>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -95,8 +96,8 @@ class PriceBook {
   bool Empty() const { return lists_.empty(); }
 
  private:
-  // Program number -> lists by start day.
-  std::map<int, std::map<std::string, PriceList>> lists_;
+  // Program code as the console writes it ("05") -> lists by start day.
+  std::map<std::string, std::map<std::string, PriceList>> lists_;
 };
 
 // A day as "YYYY-MM-DD", the key lists are ordered and stored by.

@@ -41,7 +41,7 @@ TEST_F(PriceArchive, SavingADayAgainReplacesItsWholeList) {
   const PriceList edited{"05", Day("2024-01-01"), {{{2, 1}, 15000}}};  // class 1 cleared
   SavePriceList(Db(), edited);
   EXPECT_EQ(LoadPriceList(Db(), "05", Day("2024-01-01")), edited);
-  EXPECT_EQ(Sql().QueryFirst("SELECT COUNT(*) FROM `kv7_listino`").value()[0], kv7::store::DbValue{std::int64_t{1}});
+  EXPECT_EQ(kv7::store::ToInteger(Sql().QueryFirst("SELECT COUNT(*) FROM `kv7_listino`").value()[0]), 1);
 }
 
 TEST_F(PriceArchive, ArchiveWithoutTheTable) {

@@ -108,7 +108,7 @@ TEST_F(PricePages, SeasonStatementReadBack) {
   EXPECT_NE(text.find("Rossi Mario"), std::string::npos);
   // Date, number, note, declared kg, Q1..Q4 and reject shares, value; in date order.
   const char* lines[] = {
-      R"(01/12/23\s+44\s+B-44\s+0\s+100,00\s+0,00\s+0,00\s+0,00\s+0,00\s+\u2014)",
+      R"(01/12/23\s+44\s+B-44\s+0\s+100,00\s+0,00\s+0,00\s+0,00\s+0,00\s+—)",
       R"(20/02/24\s+42\s+B-42\s+0\s+50,00\s+0,00\s+0,00\s+25,00\s+25,00\s+2,00)",
       R"(05/03/24\s+43\s+B-43\s+1\.000\s+60,00\s+20,00\s+0,00\s+0,00\s+20,00\s+362,00)",
       // Weights 602 / 200 / 0 / 0.5 / 200.5 kg of 1003 kg; 364.00 on 1002 kg valued.

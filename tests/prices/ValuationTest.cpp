@@ -99,7 +99,9 @@ TEST(Valuation, ListInForceOnTheBatchDay) {
   for (const auto& k : cases) {
     const PriceList* list = book.InForce(k.program, *kv7::store::DbDateTime::Parse(k.when));
     ASSERT_EQ(list != nullptr, k.value.has_value()) << k.program << " " << k.when;
-    if (list) EXPECT_EQ(ValueBatch(batch, *list).value, *k.value) << k.program << " " << k.when;
+    if (list) {
+      EXPECT_EQ(ValueBatch(batch, *list).value, *k.value) << k.program << " " << k.when;
+    }
   }
 }
 
