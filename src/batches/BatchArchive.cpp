@@ -6,6 +6,7 @@
 #include "batches/BatchNumbering.h"
 #include "batches/BatchRules.h"
 #include "batches/ReaderText.h"
+#include "prices/PriceArchive.h"
 #include "programs/ProgramArchive.h"
 #include "store/DbSchema.h"
 

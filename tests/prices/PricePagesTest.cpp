@@ -39,6 +39,8 @@ class PricePages : public kv7::test::TestDatabase {
     kv7::store::ProgramRecord p;
     p.code = "07";
     p.description = "Pere";
+    for (auto& limits : p.limit)
+      for (std::size_t k = 0; k < limits.size(); ++k) limits[k] = std::to_string(100 + 10 * k);
     kv7::programs::SaveProgram(Db(), p, "07");
     kv7::batches::SaveProducer(Db(), 12, "Rossi Mario");
     // 42: sampled only, Q4 C2 and the reject without a price: 1 kg x 2.00.
