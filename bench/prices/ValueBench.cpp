@@ -53,12 +53,12 @@ int main(int argc, char** argv) {
   kv7::store::DbParams params = kv7::store::DbParams::FromEnvironment();
   params.database = "kv2_pricebench";
   kv7::store::Database db(params);
-  std::string error;
-  if (!db.Connect(&error)) {
-    std::printf("archive: not reachable (%s); start scripts/db-server and source scripts/db-env\n", error.c_str());
+  try {
+    db.InitSchema();  // creates the scratch database
+  } catch (const kv7::store::DbError& e) {
+    std::printf("archive: not reachable (%s); start scripts/db-server and source scripts/db-env\n", e.what());
     return sink == 42 ? 2 : 0;
   }
-  db.InitSchema();
   db.Connection().ExecuteSql("DELETE FROM `kv7_listino`");
   for (int p = 1; p <= 50; ++p)
     for (int m = 1; m <= 12; ++m) {
