@@ -1,7 +1,5 @@
 #include "prices/PriceList.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <iterator>
 
@@ -18,35 +16,6 @@ const std::vector<PriceKey>& AllPriceKeys() {
     return v;
   }();
   return keys;
-}
-
-std::optional<Price> ParsePrice(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return std::nullopt;
-  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-  Price whole = 0, fraction = 0;
-  int decimals = -1;  // -1 before the mark
-  bool digits = false;
-  for (char ch : text) {
-    if ((ch == '.' || ch == ',') && decimals < 0) {
-      decimals = 0;
-    } else if (std::isdigit(static_cast<unsigned char>(ch))) {
-      digits = true;
-      if (decimals < 0) {
-        whole = whole * 10 + (ch - '0');
-        if (whole > 99'999'999) return std::nullopt;  // DECIMAL(12,4)
-      } else if (++decimals <= 4) {
-        fraction = fraction * 10 + (ch - '0');
-      } else {
-        return std::nullopt;
-      }
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (!digits) return std::nullopt;
-  for (int d = std::max(decimals, 0); d < 4; ++d) fraction *= 10;
-  return whole * 10000 + fraction;
 }
 
 std::string PriceText(Price p) {

@@ -53,9 +53,6 @@ struct PriceList {
   bool operator==(const PriceList&) const = default;
 };
 
-// A price as text: digits with at most four decimals after "." or ","
-// (blanks around allowed, no grouping, no sign); nullopt otherwise.
-std::optional<Price> ParsePrice(std::string_view text);
 // "1.2345" style: always four decimals, "." as mark (files and the database).
 std::string PriceText(Price p);
 

@@ -1,7 +1,7 @@
 // The value on the printed pages and the grower's season statement, drawn
 // to PDF and read back with pdftotext: a batch valued on the list of its
-// day with the classes that have no price named, a batch before any list
-// printed without the section, the statement written by kv7ctl.
+// day with the classes that have no price named, the statement written by
+// kv7ctl.
 
 #include <gtest/gtest.h>
 
@@ -88,18 +88,6 @@ TEST_F(PricePages, StoredBatchShowsItsValueAndTheClassesWithoutAPrice) {
   EXPECT_TRUE(std::regex_search(text, std::regex(R"(Valore:\s+2,00\s+\(1,0000 al Kg\))"))) << text;
   EXPECT_NE(text.find("Listino dal 01/01/24"), std::string::npos) << text;
   EXPECT_NE(text.find("Senza prezzo: Q4 C2, Scarto"), std::string::npos) << text;
-}
-
-TEST_F(PricePages, BatchBeforeAnyListKeepsThePageAsItWas) {
-  const auto stored = LoadBatchPage(Db(), 44, false, config_);
-  ASSERT_TRUE(stored.page);
-  EXPECT_FALSE(stored.page->value);
-  const std::string pdf = (dir_.path() / "b.pdf").string();
-  ASSERT_TRUE(WritePdf(*stored.page, QString::fromStdString(pdf), {}));
-  EXPECT_EQ(PdfText(pdf).find("Valore"), std::string::npos);
-  const auto valued = LoadBatchPage(Db(), 43, false, config_);
-  ASSERT_TRUE(valued.page && valued.page->value);
-  EXPECT_EQ(valued.page->value->value.value, 36200);
 }
 
 TEST_F(PricePages, SeasonStatementReadBack) {

@@ -1,4 +1,4 @@
-// The price list window and the season statement's choice driven by keys
+// The price list window driven by keys
 // on the offscreen platform: the list in force shown in the language's
 // number format, typed prices and a new day handed back on Enter, a price
 // that does not read keeping the window open on its field, Escape, and the
@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include "prices/TListino.h"
-#include "reports/TEstrattoConto.h"
 #include "ui/QtTestApp.h"
 
 namespace {
@@ -97,21 +96,6 @@ TEST_F(PriceListWindow, AnotherStoredListByKeys) {
   EXPECT_EQ(w.ValidFrom()->date(), QDate(2024, 6, 1));
   EXPECT_EQ(w.Field("Prezzo1Q1")->text(), "0,9000");
   EXPECT_EQ(w.Field("PrezzoQ5")->text(), "");
-}
-
-TEST(StatementChoice, ProducerAndPeriodByKeys) {
-  kv7::test::TestApp();
-  kv7::reports::TEstrattoConto w;
-  w.Fill({{"11", "Bianchi"}, {"12", "Rossi Mario"}}, *DbDateTime::Parse("2024-01-01"),
-         *DbDateTime::Parse("2024-05-31"));
-  w.open();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-  QTest::keyClick(w.Producers(), Qt::Key_Down);
-  QTest::keyClick(w.Producers(), Qt::Key_Return);
-  ASSERT_EQ(w.result(), QDialog::Accepted);
-  EXPECT_EQ(w.Producer(), "12");
-  EXPECT_EQ(w.From(), *DbDateTime::Parse("2024-01-01"));
-  EXPECT_EQ(w.To(), *DbDateTime::Parse("2024-05-31"));
 }
 
 }  // namespace

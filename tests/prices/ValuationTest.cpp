@@ -105,15 +105,4 @@ TEST(Valuation, ListInForceOnTheBatchDay) {
   }
 }
 
-TEST(Valuation, PricesAsTyped) {
-  const struct {
-    const char* text;
-    std::optional<Price> price;
-  } cases[] = {{"0,45", 4500},      {"1.2345", 12345}, {" 12 ", 120000}, {"0.00001", std::nullopt},
-               {"-1", std::nullopt}, {"1.000,5", std::nullopt}, {"", std::nullopt}, {",5", 5000}};
-  for (const auto& k : cases) EXPECT_EQ(ParsePrice(k.text), k.price) << k.text;
-  EXPECT_EQ(PriceText(12345), "1.2345");
-  EXPECT_EQ(PriceText(4500), "0.4500");
-}
-
 }  // namespace
