@@ -364,3 +364,14 @@ CREATE TABLE IF NOT EXISTS `totali_temp` (
   `tot15q4` INT NULL,
   `totq5` INT NULL
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Price lists: a price per kilogram for each class and quality of a
+-- program from a day on; the reject is class 0 of quality 0.
+CREATE TABLE IF NOT EXISTS `kv7_listino` (
+  `programma` VARCHAR(3) NOT NULL,
+  `valido_dal` DATE NOT NULL,
+  `classe` TINYINT NOT NULL,
+  `qualita` TINYINT NOT NULL,
+  `prezzo` DECIMAL(12,4) NOT NULL,
+  PRIMARY KEY (`programma`, `valido_dal`, `classe`, `qualita`)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;

@@ -786,6 +786,18 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Ricalcolo</source>
         <translation>Neuberechnung</translation>
     </message>
+    <message>
+        <source>Valore: %1   (%2 al Kg)   listino dal %3</source>
+        <translation>Wert: %1   (%2 pro Kg)   Preisliste ab %3</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 K%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>Ohne Preis: %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TProduttori</name>
@@ -1049,6 +1061,57 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Entra</source>
         <translation>Eintreten</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::prices::TListino</name>
+    <message>
+        <source>Listino prezzi</source>
+        <translation>Preisliste</translation>
+    </message>
+    <message>
+        <source>Valido dal</source>
+        <translation>Gültig ab</translation>
+    </message>
+    <message>
+        <source>Listini</source>
+        <translation>Preislisten</translation>
+    </message>
+    <message>
+        <source>Prezzo Scarto (Q5)</source>
+        <translation>Preis Ausschuss (Q5)</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualität %1</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Prezzo al Kg</source>
+        <translation>Preis pro Kg</translation>
+    </message>
+    <message>
+        <source>Programma %1  %2</source>
+        <translation>Programm %1  %2</translation>
+    </message>
+    <message>
+        <source>Prezzo non valido: %1</source>
+        <translation>Ungültiger Preis: %1</translation>
     </message>
 </context>
 <context>
@@ -1435,6 +1498,46 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <translation>Kg Probe</translation>
     </message>
     <message>
+        <source>Valore:</source>
+        <translation>Wert:</translation>
+    </message>
+    <message>
+        <source>%1   (%2 al Kg)</source>
+        <translation>%1   (%2 pro Kg)</translation>
+    </message>
+    <message>
+        <source>Listino dal %1</source>
+        <translation>Preisliste ab %1</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Ausschuss</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 K%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>Ohne Preis: %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Num.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Lieferschein</translation>
+    </message>
+    <message>
+        <source>Kg dich.</source>
+        <translation>Kg angeg.</translation>
+    </message>
+    <message>
         <source>Q1 %</source>
         <translation>Q1 %</translation>
     </message>
@@ -1467,6 +1570,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <translation>STATISTIK</translation>
     </message>
     <message>
+        <source>ESTRATTO CONTO STAGIONE</source>
+        <translation>SAISONAUSZUG</translation>
+    </message>
+    <message>
         <source>Periodo: %1 - %2</source>
         <translation>Zeitraum: %1 - %2</translation>
     </message>
@@ -1477,6 +1584,37 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Totale</source>
         <translation>Summe</translation>
+    </message>
+    <message>
+        <source>%1 al Kg</source>
+        <translation>%1 pro Kg</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TEstrattoConto</name>
+    <message>
+        <source>Estratto conto stagione</source>
+        <translation>Saisonauszug</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Erzeuger</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1716,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>stampa statistiche</source>
         <translation>Statistik drucken</translation>
+    </message>
+    <message>
+        <source>estratto conto stagione</source>
+        <translation>Saisonauszug</translation>
     </message>
 </context>
 <context>
@@ -2370,6 +2512,14 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>S&amp;tatistiche</source>
         <translation>S&amp;tatistik</translation>
+    </message>
+    <message>
+        <source>&amp;Listino</source>
+        <translation>&amp;Preisliste</translation>
+    </message>
+    <message>
+        <source>&amp;Estratto conto stagione</source>
+        <translation>&amp;Saisonauszug</translation>
     </message>
 </context>
 <context>

@@ -786,6 +786,18 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Ricalcolo</source>
         <translation>Επανυπολογισμός</translation>
     </message>
+    <message>
+        <source>Valore: %1   (%2 al Kg)   listino dal %3</source>
+        <translation>Αξία: %1   (%2 ανά Kg)   τιμοκατάλογος από %3</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Π%1 Κ%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>Χωρίς τιμή: %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TProduttori</name>
@@ -1049,6 +1061,57 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Entra</source>
         <translation>Είσοδος</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::prices::TListino</name>
+    <message>
+        <source>Listino prezzi</source>
+        <translation>Τιμοκατάλογος</translation>
+    </message>
+    <message>
+        <source>Valido dal</source>
+        <translation>Ισχύει από</translation>
+    </message>
+    <message>
+        <source>Listini</source>
+        <translation>Τιμοκατάλογοι</translation>
+    </message>
+    <message>
+        <source>Prezzo Scarto (Q5)</source>
+        <translation>Τιμή Απορρίψεων (Q5)</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Αποθήκευση</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Ποιότητα %1</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Διαμέτρημα</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Βάρος</translation>
+    </message>
+    <message>
+        <source>Prezzo al Kg</source>
+        <translation>Τιμή ανά Kg</translation>
+    </message>
+    <message>
+        <source>Programma %1  %2</source>
+        <translation>Πρόγραμμα %1  %2</translation>
+    </message>
+    <message>
+        <source>Prezzo non valido: %1</source>
+        <translation>Μη έγκυρη τιμή: %1</translation>
     </message>
 </context>
 <context>
@@ -1427,12 +1490,50 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Δελτία</translation>
     </message>
     <message>
+        <source>Valore:</source>
+        <translation>Αξία:</translation>
+    </message>
+    <message>
+        <source>%1   (%2 al Kg)</source>
+        <translation>%1   (%2 ανά Kg)</translation>
+    </message>
+    <message>
+        <source>Listino dal %1</source>
+        <translation>Τιμοκατάλογος από %1</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Απορρίψεις</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Π%1 Κ%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>Χωρίς τιμή: %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Ημερομηνία</translation>
+    </message>
+    <message>
+        <source>Num.</source>
+        <translation>Αρ.</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Δελτίο</translation>
+    </message>
+    <message>
         <source>Kg dich.</source>
         <translation>Kg δηλ.</translation>
     </message>
     <message>
         <source>Kg camp.</source>
         <translation>Kg δείγμ.</translation>
+    </message>
+    <message>
     </message>
     <message>
         <source>Q1 %</source>
@@ -1455,6 +1556,9 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Απόρριψη %</translation>
     </message>
     <message>
+        <translation>Απορρίψεις %</translation>
+    </message>
+    <message>
         <source>Valore</source>
         <translation>Αξία</translation>
     </message>
@@ -1467,6 +1571,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>ΣΤΑΤΙΣΤΙΚΑ</translation>
     </message>
     <message>
+        <source>ESTRATTO CONTO STAGIONE</source>
+        <translation>ΚΑΤΑΣΤΑΣΗ ΣΕΖΟΝ</translation>
+    </message>
+    <message>
         <source>Periodo: %1 - %2</source>
         <translation>Περίοδος: %1 - %2</translation>
     </message>
@@ -1477,6 +1585,37 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Totale</source>
         <translation>Σύνολο</translation>
+    </message>
+    <message>
+        <source>%1 al Kg</source>
+        <translation>%1 ανά Kg</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TEstrattoConto</name>
+    <message>
+        <source>Estratto conto stagione</source>
+        <translation>Κατάσταση σεζόν</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Παραγωγός</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>Από</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Έως</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Εκτύπωση</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Άκυρο</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1717,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>stampa statistiche</source>
         <translation>εκτύπωση στατιστικών</translation>
+    </message>
+    <message>
+        <source>estratto conto stagione</source>
+        <translation>κατάσταση σεζόν</translation>
     </message>
 </context>
 <context>
@@ -2370,6 +2513,14 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>S&amp;tatistiche</source>
         <translation>Σ&amp;τατιστικά</translation>
+    </message>
+    <message>
+        <source>&amp;Listino</source>
+        <translation>&amp;Τιμοκατάλογος</translation>
+    </message>
+    <message>
+        <source>&amp;Estratto conto stagione</source>
+        <translation>&amp;Κατάσταση σεζόν</translation>
     </message>
 </context>
 <context>

@@ -786,6 +786,18 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Ricalcolo</source>
         <translation>Recalculation</translation>
     </message>
+    <message>
+        <source>Valore: %1   (%2 al Kg)   listino dal %3</source>
+        <translation>Value: %1   (%2 per Kg)   price list from %3</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 C%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>No price: %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TProduttori</name>
@@ -1049,6 +1061,57 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Entra</source>
         <translation>Enter</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::prices::TListino</name>
+    <message>
+        <source>Listino prezzi</source>
+        <translation>Price list</translation>
+    </message>
+    <message>
+        <source>Valido dal</source>
+        <translation>Valid from</translation>
+    </message>
+    <message>
+        <source>Listini</source>
+        <translation>Price lists</translation>
+    </message>
+    <message>
+        <source>Prezzo Scarto (Q5)</source>
+        <translation>Reject price (Q5)</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Quality %1</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Prezzo al Kg</source>
+        <translation>Price per Kg</translation>
+    </message>
+    <message>
+        <source>Programma %1  %2</source>
+        <translation>Program %1  %2</translation>
+    </message>
+    <message>
+        <source>Prezzo non valido: %1</source>
+        <translation>Invalid price: %1</translation>
     </message>
 </context>
 <context>
@@ -1435,6 +1498,46 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <translation>Sampled kg</translation>
     </message>
     <message>
+        <source>Valore:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>%1   (%2 al Kg)</source>
+        <translation>%1   (%2 per Kg)</translation>
+    </message>
+    <message>
+        <source>Listino dal %1</source>
+        <translation>Price list from %1</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Reject</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 C%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>No price: %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Num.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Delivery note</translation>
+    </message>
+    <message>
+        <source>Kg dich.</source>
+        <translation>Kg decl.</translation>
+    </message>
+    <message>
         <source>Q1 %</source>
         <translation>Q1 %</translation>
     </message>
@@ -1467,6 +1570,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <translation>STATISTICS</translation>
     </message>
     <message>
+        <source>ESTRATTO CONTO STAGIONE</source>
+        <translation>SEASON STATEMENT</translation>
+    </message>
+    <message>
         <source>Periodo: %1 - %2</source>
         <translation>Period: %1 - %2</translation>
     </message>
@@ -1477,6 +1584,37 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Totale</source>
         <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1 al Kg</source>
+        <translation>%1 per Kg</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TEstrattoConto</name>
+    <message>
+        <source>Estratto conto stagione</source>
+        <translation>Season statement</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Grower</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1716,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>stampa statistiche</source>
         <translation>print statistics</translation>
+    </message>
+    <message>
+        <source>estratto conto stagione</source>
+        <translation>season statement</translation>
     </message>
 </context>
 <context>
@@ -2370,6 +2512,14 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>S&amp;tatistiche</source>
         <translation>S&amp;tatistics</translation>
+    </message>
+    <message>
+        <source>&amp;Listino</source>
+        <translation>Price &amp;list</translation>
+    </message>
+    <message>
+        <source>&amp;Estratto conto stagione</source>
+        <translation>&amp;Season statement</translation>
     </message>
 </context>
 <context>

@@ -786,6 +786,18 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Ricalcolo</source>
         <translation>Recálculo</translation>
     </message>
+    <message>
+        <source>Valore: %1   (%2 al Kg)   listino dal %3</source>
+        <translation>Valor: %1   (%2 por Kg)   tarifa desde %3</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>C%1 K%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>Sin precio: %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TProduttori</name>
@@ -1049,6 +1061,57 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Entra</source>
         <translation>Entrar</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::prices::TListino</name>
+    <message>
+        <source>Listino prezzi</source>
+        <translation>Tarifa de precios</translation>
+    </message>
+    <message>
+        <source>Valido dal</source>
+        <translation>Válido desde</translation>
+    </message>
+    <message>
+        <source>Listini</source>
+        <translation>Tarifas</translation>
+    </message>
+    <message>
+        <source>Prezzo Scarto (Q5)</source>
+        <translation>Precio Descarte (Q5)</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Calidad %1</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Prezzo al Kg</source>
+        <translation>Precio por Kg</translation>
+    </message>
+    <message>
+        <source>Programma %1  %2</source>
+        <translation>Programa %1  %2</translation>
+    </message>
+    <message>
+        <source>Prezzo non valido: %1</source>
+        <translation>Precio no válido: %1</translation>
     </message>
 </context>
 <context>
@@ -1427,12 +1490,50 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <translation>Albaranes</translation>
     </message>
     <message>
+        <source>Valore:</source>
+        <translation>Valor:</translation>
+    </message>
+    <message>
+        <source>%1   (%2 al Kg)</source>
+        <translation>%1   (%2 por Kg)</translation>
+    </message>
+    <message>
+        <source>Listino dal %1</source>
+        <translation>Tarifa desde %1</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Descarte</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>C%1 K%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>Sin precio: %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Num.</source>
+        <translation>Núm.</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Albarán</translation>
+    </message>
+    <message>
         <source>Kg dich.</source>
         <translation>Kg decl.</translation>
     </message>
     <message>
         <source>Kg camp.</source>
         <translation>Kg muest.</translation>
+    </message>
+    <message>
     </message>
     <message>
         <source>Q1 %</source>
@@ -1467,6 +1568,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <translation>ESTADÍSTICAS</translation>
     </message>
     <message>
+        <source>ESTRATTO CONTO STAGIONE</source>
+        <translation>EXTRACTO DE TEMPORADA</translation>
+    </message>
+    <message>
         <source>Periodo: %1 - %2</source>
         <translation>Periodo: %1 - %2</translation>
     </message>
@@ -1477,6 +1582,37 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Totale</source>
         <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1 al Kg</source>
+        <translation>%1 por Kg</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TEstrattoConto</name>
+    <message>
+        <source>Estratto conto stagione</source>
+        <translation>Extracto de temporada</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Productor</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1714,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>stampa statistiche</source>
         <translation>imprimir estadísticas</translation>
+    </message>
+    <message>
+        <source>estratto conto stagione</source>
+        <translation>extracto de temporada</translation>
     </message>
 </context>
 <context>
@@ -2370,6 +2510,14 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>S&amp;tatistiche</source>
         <translation>Es&amp;tadísticas</translation>
+    </message>
+    <message>
+        <source>&amp;Listino</source>
+        <translation>&amp;Tarifa</translation>
+    </message>
+    <message>
+        <source>&amp;Estratto conto stagione</source>
+        <translation>&amp;Extracto de temporada</translation>
     </message>
 </context>
 <context>

@@ -786,6 +786,18 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Ricalcolo</source>
         <translation>Recalcul</translation>
     </message>
+    <message>
+        <source>Valore: %1   (%2 al Kg)   listino dal %3</source>
+        <translation>Valeur : %1   (%2 au Kg)   tarif du %3</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 C%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>Sans prix : %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TProduttori</name>
@@ -1049,6 +1061,57 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Entra</source>
         <translation>Entrer</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::prices::TListino</name>
+    <message>
+        <source>Listino prezzi</source>
+        <translation>Tarif</translation>
+    </message>
+    <message>
+        <source>Valido dal</source>
+        <translation>Valable du</translation>
+    </message>
+    <message>
+        <source>Listini</source>
+        <translation>Tarifs</translation>
+    </message>
+    <message>
+        <source>Prezzo Scarto (Q5)</source>
+        <translation>Prix Rebut (Q5)</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualité %1</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Prezzo al Kg</source>
+        <translation>Prix au Kg</translation>
+    </message>
+    <message>
+        <source>Programma %1  %2</source>
+        <translation>Programme %1  %2</translation>
+    </message>
+    <message>
+        <source>Prezzo non valido: %1</source>
+        <translation>Prix non valable : %1</translation>
     </message>
 </context>
 <context>
@@ -1427,12 +1490,50 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <translation>Bons</translation>
     </message>
     <message>
+        <source>Valore:</source>
+        <translation>Valeur :</translation>
+    </message>
+    <message>
+        <source>%1   (%2 al Kg)</source>
+        <translation>%1   (%2 au Kg)</translation>
+    </message>
+    <message>
+        <source>Listino dal %1</source>
+        <translation>Tarif du %1</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Rebut</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 C%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>Sans prix : %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Num.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Bon</translation>
+    </message>
+    <message>
         <source>Kg dich.</source>
         <translation>Kg décl.</translation>
     </message>
     <message>
         <source>Kg camp.</source>
         <translation>Kg échant.</translation>
+    </message>
+    <message>
     </message>
     <message>
         <source>Q1 %</source>
@@ -1467,6 +1568,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <translation>STATISTIQUES</translation>
     </message>
     <message>
+        <source>ESTRATTO CONTO STAGIONE</source>
+        <translation>RELEVÉ DE SAISON</translation>
+    </message>
+    <message>
         <source>Periodo: %1 - %2</source>
         <translation>Période : %1 - %2</translation>
     </message>
@@ -1477,6 +1582,37 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Totale</source>
         <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1 al Kg</source>
+        <translation>%1 au Kg</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TEstrattoConto</name>
+    <message>
+        <source>Estratto conto stagione</source>
+        <translation>Relevé de saison</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Producteur</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1714,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>stampa statistiche</source>
         <translation>imprimer statistiques</translation>
+    </message>
+    <message>
+        <source>estratto conto stagione</source>
+        <translation>relevé de saison</translation>
     </message>
 </context>
 <context>
@@ -2370,6 +2510,14 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>S&amp;tatistiche</source>
         <translation>S&amp;tatistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Listino</source>
+        <translation>&amp;Tarif</translation>
+    </message>
+    <message>
+        <source>&amp;Estratto conto stagione</source>
+        <translation>&amp;Relevé de saison</translation>
     </message>
 </context>
 <context>

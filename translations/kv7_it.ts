@@ -786,6 +786,18 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Ricalcolo</source>
         <translation>Ricalcolo</translation>
     </message>
+    <message>
+        <source>Valore: %1   (%2 al Kg)   listino dal %3</source>
+        <translation>Valore: %1   (%2 al Kg)   listino dal %3</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 C%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>Senza prezzo: %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::batches::TProduttori</name>
@@ -1049,6 +1061,57 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Entra</source>
         <translation>Entra</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::prices::TListino</name>
+    <message>
+        <source>Listino prezzi</source>
+        <translation>Listino prezzi</translation>
+    </message>
+    <message>
+        <source>Valido dal</source>
+        <translation>Valido dal</translation>
+    </message>
+    <message>
+        <source>Listini</source>
+        <translation>Listini</translation>
+    </message>
+    <message>
+        <source>Prezzo Scarto (Q5)</source>
+        <translation>Prezzo Scarto (Q5)</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Qualita %1</source>
+        <translation>Qualita %1</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibro</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Prezzo al Kg</source>
+        <translation>Prezzo al Kg</translation>
+    </message>
+    <message>
+        <source>Programma %1  %2</source>
+        <translation>Programma %1  %2</translation>
+    </message>
+    <message>
+        <source>Prezzo non valido: %1</source>
+        <translation>Prezzo non valido: %1</translation>
     </message>
 </context>
 <context>
@@ -1427,12 +1490,50 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Bolle</translation>
     </message>
     <message>
+        <source>Valore:</source>
+        <translation>Valore:</translation>
+    </message>
+    <message>
+        <source>%1   (%2 al Kg)</source>
+        <translation>%1   (%2 al Kg)</translation>
+    </message>
+    <message>
+        <source>Listino dal %1</source>
+        <translation>Listino dal %1</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Scarto</translation>
+    </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 C%2</translation>
+    </message>
+    <message>
+        <source>Senza prezzo: %1</source>
+        <translation>Senza prezzo: %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Num.</source>
+        <translation>Num.</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Bolla</translation>
+    </message>
+    <message>
         <source>Kg dich.</source>
         <translation>Kg dich.</translation>
     </message>
     <message>
         <source>Kg camp.</source>
         <translation>Kg camp.</translation>
+    </message>
+    <message>
     </message>
     <message>
         <source>Q1 %</source>
@@ -1467,6 +1568,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>STATISTICHE</translation>
     </message>
     <message>
+        <source>ESTRATTO CONTO STAGIONE</source>
+        <translation>ESTRATTO CONTO STAGIONE</translation>
+    </message>
+    <message>
         <source>Periodo: %1 - %2</source>
         <translation>Periodo: %1 - %2</translation>
     </message>
@@ -1477,6 +1582,37 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Totale</source>
         <translation>Totale</translation>
+    </message>
+    <message>
+        <source>%1 al Kg</source>
+        <translation>%1 al Kg</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::reports::TEstrattoConto</name>
+    <message>
+        <source>Estratto conto stagione</source>
+        <translation>Estratto conto stagione</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Produttore</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>Dal</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1714,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>stampa statistiche</source>
         <translation>stampa statistiche</translation>
+    </message>
+    <message>
+        <source>estratto conto stagione</source>
+        <translation>estratto conto stagione</translation>
     </message>
 </context>
 <context>
@@ -2370,6 +2510,14 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>S&amp;tatistiche</source>
         <translation>S&amp;tatistiche</translation>
+    </message>
+    <message>
+        <source>&amp;Listino</source>
+        <translation>&amp;Listino</translation>
+    </message>
+    <message>
+        <source>&amp;Estratto conto stagione</source>
+        <translation>&amp;Estratto conto stagione</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,7 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
       programWindows_(window_, gate_),
       batchWindows_(window_, gate_),
       reportWindows_(window_, gate_, workDir),
+      priceWindows_(window_, gate_),
       serviceWindows_(window_, gate_),
       installationWindows_(window_, gate_),
       store_(store::ConfigStore::kDefaultRoot, store::ConfigStore::DefaultDirectory(),
@@ -49,6 +50,7 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
   supervisor_->SetProgramWindows(&programWindows_);
   supervisor_->SetBatchWindows(&batchWindows_);
   supervisor_->SetReportWindows(&reportWindows_);
+  supervisor_->SetPriceWindows(&priceWindows_);
   supervisor_->SetServiceWindows(&serviceWindows_);
   supervisor_->SetInstallationWindows(&installationWindows_);
   // The program parameters' OK carries a new weight unit to the batch editor.
@@ -268,7 +270,9 @@ void ConsoleApp::WireReports() {
   WireCommand(&TMain::Stampa1Click, &Supervisor::Stampa1Click);
   WireCommand(&TMain::stampa4Click, &Supervisor::stampa4Click);
   WireCommand(&TMain::Azienda1Click, &Supervisor::Azienda1Click);
-  for (const char* entry : {"Stampa3", "Stampa2", "Stampa1", "stampa4", "Azienda1"})
+  WireCommand(&TMain::Listino1Click, &Supervisor::Listino1Click);
+  WireCommand(&TMain::EstrattoConto1Click, &Supervisor::EstrattoConto1Click);
+  for (const char* entry : {"Stampa3", "Stampa2", "Stampa1", "stampa4", "Azienda1", "Listino1", "EstrattoConto1"})
     window_.SetEntryAvailable(entry, true);
 }
 

@@ -14,6 +14,7 @@
 #include "app/BatchWindowsBridge.h"
 #include "app/ConsoleBridge.h"
 #include "app/InstallationWindowsBridge.h"
+#include "app/PriceWindowsBridge.h"
 #include "app/ProgramWindowsBridge.h"
 #include "app/ReportWindowsBridge.h"
 #include "app/ServiceWindowsBridge.h"
@@ -56,6 +57,7 @@ class ConsoleApp : public QObject {
   reports::TImpCosti& CostsWindow() { return *costsWindow_; }
   ProgramWindowsBridge& ProgramWindows() { return programWindows_; }
   ReportWindowsBridge& ReportWindows() { return reportWindows_; }
+  PriceWindowsBridge& PriceWindows() { return priceWindows_; }
   // The service windows (calibration, diagnostic tests, tare table, oscilloscope).
   ServiceWindowsBridge& ServiceWindows() { return serviceWindows_; }
   // The installation window, the password window and the backup dialogs.
@@ -100,6 +102,7 @@ class ConsoleApp : public QObject {
   BatchWindowsBridge batchWindows_;
   // The printed pages and the company header window.
   ReportWindowsBridge reportWindows_;
+  PriceWindowsBridge priceWindows_;
   // The service windows and the "Assistenza" menu (ConsoleService.cpp).
   ServiceWindowsBridge serviceWindows_;
   void WireService();

@@ -6,6 +6,7 @@
 #include "batches/BatchNumbering.h"
 #include "batches/BatchRules.h"
 #include "batches/ReaderText.h"
+#include "prices/PriceArchive.h"
 #include "programs/ProgramArchive.h"
 #include "store/DbSchema.h"
 
@@ -55,6 +56,7 @@ BatchEditorInput EditorInput(store::Database& db, BatchWorkingSet ws, bool inGra
   in.programs = programs::FillProgramLists(db);
   if (in.programs.Count() > 0) in.classes = LoadProgramClasses(db);
   in.producers = FillProducerList(db);
+  in.priceBook = prices::LoadPriceBook(db);
   return in;
 }
 

@@ -12,6 +12,7 @@
 #include "batches/ArchiveLog.h"
 #include "batches/BatchWorkingSet.h"
 #include "batches/ProducerArchive.h"
+#include "prices/PriceList.h"
 #include "programs/ProgramCodes.h"
 #include "store/Database.h"
 
@@ -63,6 +64,8 @@ struct BatchEditorInput {
   std::vector<Producer> producers;
   // Modify: the row as it was read, which the save must find unchanged.
   std::optional<store::BatchRow> loaded;
+  // Every price list, for the value shown below the totals.
+  prices::PriceBook priceBook;
 
   // The list position (0-based) of the program NProgramma names; -1 if none.
   int ProgramIndex(const std::string& program) const;

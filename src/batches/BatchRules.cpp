@@ -1,5 +1,6 @@
 #include "batches/BatchRules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -71,6 +72,15 @@ std::optional<std::int64_t> ParseInteger(std::string_view text) {
 
 std::int64_t IntegerOrZero(std::string_view text) {
   return ParseInteger(text).value_or(0);
+}
+
+prices::BatchWeights WeightsOf(const BatchWorkingSet& ws) {
+  prices::BatchWeights w;
+  for (std::size_t q = 0; q < kQualities; ++q)
+    for (std::size_t c = 0; c < kClasses; ++c) w.grams[q][c] = IntegerOrZero(ws.totals[q][c]);
+  w.reject = IntegerOrZero(ws.reject);
+  w.declaredKg = std::max<std::int64_t>(IntegerOrZero(ws.totalePart), 0);
+  return w;
 }
 
 std::string RightAligned(std::string text, std::size_t width) {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "batches/BatchWorkingSet.h"
+#include "prices/PriceList.h"
 
 namespace kv7::batches {
 
@@ -22,6 +23,10 @@ std::string FirstChars(std::string_view utf8, std::size_t n);
 // every other character stay. The result is cut to `limit` characters.
 inline constexpr std::size_t kNoteLimit = 30;
 std::string NormaliseNote(std::string_view text, std::size_t limit = kNoteLimit);
+
+// What the working set's figures weigh for valuation: gram texts and the
+// declared kilograms that do not read as whole numbers count 0.
+prices::BatchWeights WeightsOf(const BatchWorkingSet& ws);
 
 // A whole number written as text: blanks around it and a sign allowed.
 std::optional<std::int64_t> ParseInteger(std::string_view text);

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimeEdit>
@@ -22,6 +23,7 @@
 #include "batches/BatchMessages.h"
 #include "batches/EnterKey.h"
 #include "batches/TListaProduttori.h"
+#include "i18n/LanguageModules.h"
 #include "i18n/Numbers.h"
 #include "programs/TListaProgrammi.h"
 #include "ui/WholeNumberField.h"
@@ -99,7 +101,11 @@ TNewBolla::TNewBolla(QWidget* parent) : QDialog(parent) {
   connect(note_, &QPlainTextEdit::textChanged, this, [this] { NoteChange(note_); });
   connect(codBar_, &QPlainTextEdit::textChanged, this, [this] { NoteChange(codBar_); });
   connect(Field("TotalePart"), &QLineEdit::textChanged, this,
-          [this](const QString& t) { ws_.totalePart = t.toStdString(); });
+          [this](const QString& t) {
+            ws_.totalePart = t.toStdString();
+            ShowValue();
+          });
+  connect(dataBolla_, &QDateEdit::dateChanged, this, [this] { ShowValue(); });
   connect(change_, &QPushButton::clicked, this, &TNewBolla::PickProducer);
   connect(save_, &QPushButton::clicked, this, &QDialog::accept);
   pickProducer_ = [this](const std::vector<Producer>& producers) -> std::optional<Producer> {
@@ -222,6 +228,7 @@ void TNewBolla::ProgrammaChange(int index) {
   const auto n = programs::ProgramNumber(code);
   nProgramma_->setText(Q(n ? programs::ProgramCodeText(*n) : code));
   ShowProgramClasses(index);
+  ShowValue();
 }
 
 void TNewBolla::CommitEditedTotals() {
@@ -262,6 +269,28 @@ void TNewBolla::RecomputeBatchView() {
     if (view.qualityShares[q]) lavoratoP_[q]->setText(Shown(*view.qualityShares[q]));
   }
   totale_->setText(Shown(view.grandTotal));
+  ShowValue();
+}
+
+void TNewBolla::ShowValue() {
+  // The program and the day as the window shows them, the figures as counted.
+  const QDate day = dataBolla_->date();
+  const prices::PriceList* list =
+      input_.priceBook.InForce(nProgramma_->text().toStdString(), {day.year(), day.month(), day.day()});
+  valore_->setVisible(list != nullptr);
+  if (!list) return;
+  const prices::BatchValue v = prices::ValueBatch(WeightsOf(ws_), *list);
+  QString text = tr("Valore: %1   (%2 al Kg)   listino dal %3")
+                     .arg(i18n::FormatNumber(static_cast<double>(v.value) / 100.0, 2),
+                          v.perKg ? i18n::FormatNumber(static_cast<double>(*v.perKg) / 10000.0, 4) : QString("-"),
+                          i18n::CurrentLocale().toString(
+                              QDate(list->validFrom.year, list->validFrom.month, list->validFrom.day),
+                              QLocale::ShortFormat));
+  QStringList unpriced;
+  for (const prices::PriceKey& k : v.unpriced)
+    unpriced << (k.IsReject() ? tr("Scarto") : tr("Q%1 C%2").arg(k.qualita).arg(k.classe));
+  if (!unpriced.isEmpty()) text += "   " + tr("Senza prezzo: %1").arg(unpriced.join(", "));
+  valore_->setText(text);
 }
 
 void TNewBolla::CorrClick() {

@@ -98,6 +98,7 @@ class TNewBolla : public QDialog {
   void CorrClick();
   void NoteChange(QPlainTextEdit* edit);
   void PickProducer();
+  void ShowValue();
   void ShowTotal(QLineEdit* field, const std::string& counted, const std::string& shown);
   std::vector<QLineEdit*> TotalFields() const;
   std::string& WorkingText(QLineEdit* field);
@@ -111,6 +112,7 @@ class TNewBolla : public QDialog {
   std::array<QLineEdit*, 5> lavorato_{};
   std::array<QLineEdit*, 5> lavoratoP_{};
   QLineEdit* totale_ = nullptr;
+  QLabel* valore_ = nullptr;  // the value below the totals, while a list applies
   QPlainTextEdit* note_ = nullptr;
   QPlainTextEdit* codBar_ = nullptr;
   QDateEdit* dataBolla_ = nullptr;

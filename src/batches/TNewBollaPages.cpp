@@ -114,6 +114,10 @@ QWidget* TNewBolla::BuildQualityTotals() {
   line->addWidget(totale_);
   line->addWidget(NewUnit(box));
   grid->addLayout(line, 1, 5);
+  valore_ = new QLabel(box);
+  valore_->setObjectName("Valore");
+  valore_->hide();
+  grid->addWidget(valore_, 3, 0, 1, 6);
   return box;
 }
 

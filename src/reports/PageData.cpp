@@ -5,6 +5,7 @@
 
 #include "batches/BatchRules.h"
 #include "batches/ProducerArchive.h"
+#include "prices/PriceArchive.h"
 #include "programs/ProgramArchive.h"
 #include "programs/ProgramCodes.h"
 
@@ -96,6 +97,7 @@ BatchPage MakeBatchPage(const BatchPageInput& in) {
   page.unit = in.inGrams ? "gr." : "Kg.";
   page.partita = in.partita;
   if (in.partita) ApplyPartita(page, view, ws.totalePart);
+  if (in.priceList) page.value = ValueSection{prices::ValueBatch(batches::WeightsOf(ws), *in.priceList), in.priceList->validFrom};
   return page;
 }
 
@@ -128,6 +130,7 @@ StoredBatchPage LoadBatchPage(store::Database& db, std::int64_t n, bool partita,
   input.inGrams = inGrams;
   input.partita = partita;
   input.printWeights = config.stampagrammi == 1;
+  if (row.data) input.priceList = prices::LoadListInForce(db, row.programma, *row.data);
   out.page = MakeBatchPage(input);
   return out;
 }

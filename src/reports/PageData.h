@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "batches/BatchArchive.h"
+#include "prices/PriceList.h"
 #include "reports/ReportPages.h"
 #include "store/Configuration.h"
 #include "store/Database.h"
@@ -28,9 +29,11 @@ struct BatchPageInput {
   bool printWeights = true;  // the "Peso" column
   std::string title = kBatchTitle;
   std::optional<CostLine> cost;
+  std::optional<prices::PriceList> priceList;  // the list in force on the batch's day
 };
 
 BatchPage MakeBatchPage(const BatchPageInput& in);
+
 
 // A decimal number written as text (blanks around allowed, "." as mark);
 // nullopt for anything else.

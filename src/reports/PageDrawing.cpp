@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QStringList>
 
 #include "i18n/LanguageModules.h"
 #include "i18n/Numbers.h"
@@ -63,6 +64,10 @@ int In(int base, int size, int tenths) {
   return PageGrid::Along(base, size, tenths);
 }
 
+QString DayText(const store::DbDateTime& d) {
+  return i18n::CurrentLocale().toString(QDate(d.year, d.month, d.day), QLocale::ShortFormat);
+}
+
 QString DateText(const std::optional<store::DbDateTime>& d) {
   if (!d) return {};
   const QLocale locale = i18n::CurrentLocale();
@@ -113,12 +118,16 @@ class PagePainter {
   void Summary(const BatchPage& p, const QRect& box);
   void DrawOne(const ProgramPage& p);
   void DrawOne(const InstallationPage& p);
+  void ValueLines(const BatchPage& p, const QRect& box);
   void DrawOne(const ProducerListPage& p);
   void ProducerHeadings(int y);
   void DrawOne(const StatsPage& p);
   void StatsHeadings(const StatsPage& p, int y);
   void StatsRow(const StatsPage& p, const StatsLine& line, int y);
   static QString GroupHeading(const std::string& grouping);
+  void DrawOne(const SeasonStatementPage& p);
+  void StatementHeadings(int y);
+  void StatementRow(int y, const std::array<QString, 10>& cells);
 
   static QString TitleText(const std::string& title) {
     if (title == kEndOfBatchTitle) return tr("LAVORAZIONE");
@@ -211,6 +220,7 @@ void PagePainter::Summary(const BatchPage& p, const QRect& box) {
   InBox(box, 690, 470, Q(p.crates));
   InBox(box, 690, 570, Q(p.pallets));
   InBox(box, 220, 670, Q(p.note));
+  ValueLines(p, box);
   if (!p.cost) return;
   canvas_.Size(14);
   InBox(box, 20, 800, tr("Costo al Kg."));
@@ -219,6 +229,23 @@ void PagePainter::Summary(const BatchPage& p, const QRect& box) {
         tr("L. %1   %2")
             .arg(i18n::FormatNumber(static_cast<double>(p.cost->amount), 0),
                  i18n::FormatNumber(p.cost->perKg, 3)));
+}
+
+// The value beside the cost line, the list's day and the classes without a
+// price below them.
+void PagePainter::ValueLines(const BatchPage& p, const QRect& box) {
+  if (!p.value) return;
+  const prices::BatchValue& v = p.value->value;
+  canvas_.Size(14);
+  InBox(box, 530, 800, tr("Valore:"));
+  canvas_.Size(12);
+  InBox(box, 650, 800, tr("%1   (%2 al Kg)").arg(MoneyText(v.value), v.perKg ? PriceAmountText(*v.perKg) : QStringLiteral("\u2014")));
+  InBox(box, 20, 900, tr("Listino dal %1").arg(DayText(p.value->listFrom)));
+  if (v.unpriced.empty()) return;
+  QStringList names;
+  for (const prices::PriceKey& k : v.unpriced)
+    names << (k.IsReject() ? tr("Scarto") : tr("Q%1 C%2").arg(k.qualita).arg(k.classe));
+  InBox(box, 350, 900, tr("Senza prezzo: %1").arg(names.join(", ")));
 }
 
 void PagePainter::DrawOne(const ProgramPage& p) {
@@ -371,7 +398,68 @@ void PagePainter::DrawOne(const StatsPage& p) {
   StatsRow(p, total, y + out_.rowHeight / 2);
 }
 
+void PagePainter::StatementRow(int y, const std::array<QString, 10>& cells) {
+  // Date, number, delivery note, declared kg, four qualities and the reject, value.
+  static constexpr int x[] = {10, 140, 230, 340, 450, 530, 610, 690, 770, 870};
+  for (std::size_t i = 0; i < cells.size(); ++i)
+    if (!cells[i].isEmpty()) canvas_.Text(grid_.X(x[i]), y, cells[i]);
+}
+
+void PagePainter::StatementHeadings(int y) {
+  canvas_.Size(12);
+  StatementRow(y, {tr("Data"), tr("Num."), tr("Bolla"), tr("Kg dich."), tr("Q1 %"), tr("Q2 %"), tr("Q3 %"),
+                   tr("Q4 %"), tr("Scarto %"), tr("Valore")});
+}
+
+void PagePainter::DrawOne(const SeasonStatementPage& p) {
+  Title(tr("ESTRATTO CONTO STAGIONE"), 250);
+  canvas_.Size(14);
+  At(10, 30, tr("Cod. produttore: ") + Q(p.producerCode));
+  At(350, 30, tr("Descrizione: ") + Q(p.producerName));
+  At(10, 50, tr("Periodo: %1 - %2").arg(DayText(p.from), DayText(p.to)));
+  int y = grid_.Y(80);
+  StatementHeadings(y);
+  y += 2 * out_.rowHeight;
+  const auto share = [](double v) { return i18n::FormatNumber(v, 2); };
+  const auto next = [&] {
+    if (y + 3 * out_.rowHeight > grid_.Area().bottom() && newPage_) {
+      newPage_();
+      ++out_.pages;
+      y = grid_.Area().top();
+      StatementHeadings(y);
+      y += 2 * out_.rowHeight;
+    }
+  };
+  canvas_.Size(10);
+  for (const StatementLine& l : p.lines) {
+    next();
+    canvas_.Size(10);
+    StatementRow(y, {DayText(l.date), QString::number(l.num), Q(l.bolla),
+                     i18n::FormatNumber(static_cast<double>(l.declaredKg), 0), share(l.shares[0]), share(l.shares[1]),
+                     share(l.shares[2]), share(l.shares[3]), share(l.shares[4]),
+                     l.value ? MoneyText(*l.value) : QStringLiteral("\u2014")});
+    y += out_.rowHeight;
+  }
+  next();
+  canvas_.Line(QLine(grid_.Area().left(), y, grid_.Area().right(), y));
+  y += out_.rowHeight / 2;
+  canvas_.Size(12);
+  StatementRow(y, {tr("Totali"), QString::number(p.lines.size()), {},
+                   i18n::FormatNumber(static_cast<double>(p.declaredKg), 0), share(p.shares[0]), share(p.shares[1]),
+                   share(p.shares[2]), share(p.shares[3]), share(p.shares[4]), MoneyText(p.value)});
+  y += out_.rowHeight;
+  if (p.perKg) canvas_.Text(grid_.X(690), y, tr("%1 al Kg").arg(PriceAmountText(*p.perKg)));
+}
+
 }  // namespace
+
+QString MoneyText(prices::Cents cents) {
+  return i18n::FormatNumber(static_cast<double>(cents) / 100.0, 2);
+}
+
+QString PriceAmountText(prices::Price price) {
+  return i18n::FormatNumber(static_cast<double>(price) / 10000.0, 4);
+}
 
 QString AmountText(const Amount& a) {
   if (!a.text.empty()) return Q(a.text);

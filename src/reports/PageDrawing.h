@@ -67,5 +67,9 @@ DrawnPage DrawOnDevice(QPagedPaintDevice& device, const Page& page, const i18n::
 
 // An amount as printed: the language's number format, or a dash.
 QString AmountText(const Amount& a);
+// Money with two decimals, and a price per kilogram with four, in the
+// language's number format.
+QString MoneyText(prices::Cents cents);
+QString PriceAmountText(prices::Price price);
 
 }  // namespace kv7::reports

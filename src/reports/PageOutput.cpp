@@ -69,6 +69,7 @@ Kind KindOf(const Page& page) {
   if (const auto* program = std::get_if<ProgramPage>(&page)) return {"programma", program->number};
   if (std::holds_alternative<InstallationPage>(page)) return {"installazione", {}};
   if (std::holds_alternative<StatsPage>(page)) return {"statistiche", {}};
+  if (const auto* statement = std::get_if<SeasonStatementPage>(&page)) return {"estratto", statement->producerCode};
   return {"produttori", {}};
 }
 
@@ -178,6 +179,7 @@ QString TPrint_boll::Caption(const Page& page) {
     case 2: return tr("stampa installazione");
     case 3: return tr("stampa produttori");
     case 4: return tr("stampa statistiche");
+    case 5: return tr("estratto conto stagione");
     default: return tr("stampa bolla");
   }
 }

@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "prices/PriceList.h"
 #include "store/BatchFigures.h"
 #include "store/DbValue.h"
 
@@ -47,6 +48,14 @@ struct CostLine {
   bool operator==(const CostLine&) const = default;
 };
 
+// The value of the batch on the list in force on its day, below the totals;
+// a page without a list has none and looks as before.
+struct ValueSection {
+  prices::BatchValue value;
+  store::DbDateTime listFrom;
+  bool operator==(const ValueSection&) const = default;
+};
+
 inline constexpr const char* kBatchTitle = "STAMPA BOLLA";
 inline constexpr const char* kEndOfBatchTitle = "LAVORAZIONE";
 
@@ -71,6 +80,7 @@ struct BatchPage {
   std::string unit = "gr.";
   bool partita = false;
   std::optional<CostLine> cost;  // none for a stored batch or a run that cost nothing
+  std::optional<ValueSection> value;
   bool operator==(const BatchPage&) const = default;
 };
 
@@ -125,6 +135,31 @@ struct StatsPage {
   bool operator==(const StatsPage&) const = default;
 };
 
-using Page = std::variant<BatchPage, ProgramPage, InstallationPage, ProducerListPage, StatsPage>;
+// One batch of the grower's season statement.
+struct StatementLine {
+  store::DbDateTime date;
+  std::int64_t num = 0;
+  std::string bolla;
+  std::int64_t declaredKg = 0;
+  std::array<double, 5> shares{};  // Percq1..percq4 and the reject, two decimals
+  std::optional<prices::Cents> value;  // none when no list holds for it
+  bool operator==(const StatementLine&) const = default;
+};
+
+// "ESTRATTO CONTO STAGIONE": a producer's batches in a period, then totals.
+struct SeasonStatementPage {
+  std::string producerCode;
+  std::string producerName;
+  store::DbDateTime from, to;  // days, both included
+  std::vector<StatementLine> lines;
+  std::int64_t declaredKg = 0;
+  std::array<double, 5> shares{};  // of the weight valued over the period
+  prices::Cents value = 0;         // sum of the batches' values
+  std::optional<prices::Price> perKg;  // over the batches that have a value
+  bool operator==(const SeasonStatementPage&) const = default;
+};
+
+using Page =
+    std::variant<BatchPage, ProgramPage, InstallationPage, ProducerListPage, StatsPage, SeasonStatementPage>;
 
 }  // namespace kv7::reports

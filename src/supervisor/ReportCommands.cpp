@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "batches/BatchRules.h"
+#include "prices/PriceArchive.h"
 #include "reports/PageData.h"
 #include "store/Database.h"
 #include "store/DbError.h"
@@ -44,7 +45,19 @@ reports::BatchPage Supervisor::RunningBatchPage(const batches::BatchWorkingSet& 
   if (totals_.cost && totals_.cost->perKg > 0)
     in.cost = reports::CostLine{totals_.cost->amount, totals_.cost->perKg};
   AddBoardProgram(in);
+  AddPriceList(in);
   return reports::MakeBatchPage(in);
+}
+
+void Supervisor::AddPriceList(reports::BatchPageInput& in) {
+  // A page without its value is still the grower's ticket: an archive that
+  // is away only leaves the value section out.
+  if (in.ws.program.empty() || !database_ || !database_->IsConnected()) return;
+  try {
+    in.priceList = prices::LoadListInForce(*database_, in.ws.program, in.ws.date);
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what(), true);
+  }
 }
 
 void Supervisor::AddBoardProgram(reports::BatchPageInput& in) {

@@ -30,6 +30,7 @@
 #include "supervisor/HoldingOperator.h"
 #include "supervisor/InstallationWindows.h"
 #include "supervisor/OperatorReporter.h"
+#include "supervisor/PriceWindows.h"
 #include "supervisor/ProgramWindows.h"
 #include "supervisor/ReportWindows.h"
 #include "supervisor/ServiceWindows.h"
@@ -326,6 +327,7 @@ class Supervisor {
                                       const std::string& registration, bool printWeights, bool partita);
   // The program on the board (by its number), for the running pages.
   void AddBoardProgram(reports::BatchPageInput& in);
+  void AddPriceList(reports::BatchPageInput& in);
 
   ReportWindows* reportWindows_ = nullptr;
 
@@ -335,6 +337,18 @@ class Supervisor {
   // window to show; nullopt when the archive cannot answer (the operator is
   // told as for any database failure).
   std::optional<stats::Statistics> Statistiche(const stats::StatsQuery& query);
+
+  // ---- Price lists and the season statement (PriceCommands.cpp) ----
+ public:
+  // The windows the price commands show; without them they do nothing.
+  void SetPriceWindows(PriceWindows* windows) { priceWindows_ = windows; }
+  // "&Programmi" -> "&Listino": a program's price list from a day on.
+  void Listino1Click();
+  // "Pro&duttori" -> "&Estratto conto stagione": a producer's season.
+  void EstrattoConto1Click();
+
+ private:
+  PriceWindows* priceWindows_ = nullptr;
 
   // ---- Installation, its backup and the archive resets (InstallationCommands.cpp) ----
  public:

@@ -184,6 +184,7 @@ class TMain : public QMainWindow {
   void Modifica1Click();
   void Cancella1Click();
   void Stampa1Click();
+  void Listino1Click();  // the price list window "Listino prezzi"
   // "Bolle"
   void Nuova1Click();
   void Modifica2Click();
@@ -198,6 +199,7 @@ class TMain : public QMainWindow {
   void Modifica3Click();
   void cancella3Click();
   void stampa4Click();
+  void EstrattoConto1Click();  // the grower's season statement
   void azzeraProduttori1Click();
   // "Installazione"
   void Impostazione1Click();

@@ -60,6 +60,7 @@ const EntryDef kEntries[] = {
     {"Programmi1", "Modifica1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Modifica"), &TMain::Modifica1Click, false, false},
     {"Programmi1", "Cancella1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Cancella"), &TMain::Cancella1Click, false, false},
     {"Programmi1", "Stampa1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Stampa"), &TMain::Stampa1Click, false, false},
+    {"Programmi1", "Listino1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Listino"), &TMain::Listino1Click, false, false},
 
     {"Bolle1", "Nuova1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Nuova"), &TMain::Nuova1Click, false, false},
     {"Bolle1", "Modifica2", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Modifica"), &TMain::Modifica2Click, false, false},
@@ -74,6 +75,7 @@ const EntryDef kEntries[] = {
     {"Produttori1", "Modifica3", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Modifica"), &TMain::Modifica3Click, false, false},
     {"Produttori1", "cancella3", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Cancella"), &TMain::cancella3Click, false, false},
     {"Produttori1", "stampa4", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Stampa"), &TMain::stampa4Click, false, false},
+    {"Produttori1", "EstrattoConto1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Estratto conto stagione"), &TMain::EstrattoConto1Click, false, false},
     {"Produttori1", "azzeraProduttori1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Azzera Produttori"), &TMain::azzeraProduttori1Click, false, false},
 
     {"Installazione1", "Impostazione1", QT_TRANSLATE_NOOP("kv7::ui::TMain", "&Calibratrice"), &TMain::Impostazione1Click, false, false},

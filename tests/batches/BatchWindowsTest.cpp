@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -111,6 +112,32 @@ TEST_F(Editor, PartitaShowsTheDeclaredWeightAndTheSaveKeepsTheCountedGrams) {
   EXPECT_FALSE(w.Corr()->isChecked());
   EXPECT_EQ(w.Result().totals[0][0], "    7300");
   EXPECT_EQ(w.Result().program, "03");
+}
+
+// The value below the totals: shown while the program shown has a list in
+// force on the day shown, worked out on the figures as they are typed.
+TEST_F(Editor, ValueOfTheFiguresOnTheListInForce) {
+  QLocale::setDefault(QLocale(QLocale::Italian));
+  BatchEditorInput in = NewBatch(true);
+  in.priceBook.Add({"05", {2024, 5, 1}, {{{1, 1}, 15000}}});  // Q1 C1 at 1.50
+  w.Fill(in);
+  w.open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  auto* value = w.findChild<QLabel*>("Valore");
+  ASSERT_NE(value, nullptr);
+  Type("TotC1Q1", "2000");  // 2 kg x 1.50
+  EXPECT_TRUE(value->isVisible());
+  EXPECT_EQ(value->text(), "Valore: 3,00   (1,5000 al Kg)   listino dal 01/05/24");
+  Type("TotC2Q1", "1000");  // no price: counts 0, named
+  EXPECT_EQ(value->text(), "Valore: 3,00   (1,0000 al Kg)   listino dal 01/05/24   Senza prezzo: Q1 C2");
+  Type("TotalePart", "30");  // 20 of the 30 kg declared at 1.50
+  EXPECT_TRUE(value->text().startsWith("Valore: 30,00   (1,0000 al Kg)")) << value->text().toStdString();
+  w.findChild<QDateEdit*>("DataBolla")->setDate(QDate(2024, 4, 30));  // before the list
+  EXPECT_FALSE(value->isVisible());
+  w.findChild<QDateEdit*>("DataBolla")->setDate(QDate(2024, 5, 1));
+  EXPECT_TRUE(value->isVisible());
+  w.Programma()->setCurrentIndex(0);  // program 03 has no list
+  EXPECT_FALSE(value->isVisible());
 }
 
 TEST_F(Editor, SaveNamesAFieldThatIsNoWholeNumberAndStaysOpen) {

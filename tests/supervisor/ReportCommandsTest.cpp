@@ -8,6 +8,7 @@
 #include <deque>
 
 #include "batches/ProducerArchive.h"
+#include "prices/PriceArchive.h"
 #include "programs/ProgramArchive.h"
 #include "store/ConfigStore.h"
 #include "store/TestDatabase.h"
@@ -135,6 +136,58 @@ TEST_F(ReportCommands, ProgramProducersRunningAndEndOfBatchPages) {
   EXPECT_EQ(LastBatchPage().rows[0][0].range, "0500-0600");
   sup_->Stampa3Click();
   EXPECT_EQ(LastBatchPage().programDescription, "Mele");
+}
+
+class ScriptedPriceWindows : public supervisor::PriceWindows {
+ public:
+  std::optional<std::string> ChooseProgramForPrices(const programs::ProgramLists&) override { return program; }
+  std::optional<prices::PriceList> EditPriceList(const prices::PriceListInput& input) override {
+    shown = input;
+    return edited;
+  }
+  std::optional<supervisor::StatementChoice> ChooseStatement(const std::vector<batches::Producer>&,
+                                                             const store::DbDateTime&,
+                                                             const store::DbDateTime&) override {
+    return statement;
+  }
+  std::optional<std::string> program;
+  std::optional<prices::PriceList> edited;
+  std::optional<supervisor::StatementChoice> statement;
+  prices::PriceListInput shown;
+};
+
+// The end-of-batch page is valued on the list in force on the batch's day;
+// "Listino" stores what the window hands back under its day, and the
+// season statement goes to the same output as every page.
+TEST_F(ReportCommands, PriceListValueAndSeasonStatement) {
+  ScriptedPriceWindows prices;
+  sup_->SetPriceWindows(&prices);
+  prices.program = "07";
+  prices.edited = prices::PriceList{"07", {2021, 1, 1}, {{{1, 1}, 20000}}};  // Q1 C1 at 2.00
+  sup_->Listino1Click();
+  EXPECT_EQ(prices.shown.description, "Mele");
+  EXPECT_EQ(prices.shown.ranges[0][0], "0050-0060");
+  EXPECT_TRUE(prices.shown.lists.empty());
+  ASSERT_EQ(prices::LoadListInForce(Db(), "07", {2021, 6, 1}), prices.edited);
+
+  sup_->State().boardProgram = 7;
+  batches::BatchWorkingSet ended;
+  ended.totals[0][0] = "1500";  // 1.5 kg at 2.00
+  for (const auto& [day, value] : {std::pair{store::DbDateTime{2021, 3, 4, 5, 6, 7}, std::optional<prices::Cents>{300}},
+                                   {store::DbDateTime{2020, 12, 31, 23, 0, 0}, std::nullopt}}) {
+    ended.date = day;
+    sup_->PrintEndOfBatch(ended, "17");
+    ASSERT_EQ(LastBatchPage().value.has_value(), value.has_value()) << day.ToString();
+    if (value) {
+      EXPECT_EQ(LastBatchPage().value->value.value, *value);
+    }
+  }
+
+  prices.statement = supervisor::StatementChoice{"12", {2021, 1, 1}, {2021, 12, 31}};
+  sup_->EstrattoConto1Click();
+  const auto* statement = std::get_if<reports::SeasonStatementPage>(&windows_.pages.back());
+  ASSERT_NE(statement, nullptr);
+  EXPECT_EQ(statement->producerName, "Rossi Mario");
 }
 
 TEST_F(ReportCommands, CompanyHeaderIsStoredAndReadBack) {

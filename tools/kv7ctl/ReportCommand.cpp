@@ -19,6 +19,7 @@
 #include "i18n/PrintFont.h"
 #include "reports/PageData.h"
 #include "reports/PageOutput.h"
+#include "reports/SeasonStatement.h"
 #include "store/ConfigStore.h"
 #include "store/DbError.h"
 
@@ -26,7 +27,8 @@ namespace kv7ctl {
 namespace {
 
 constexpr const char* kUsage =
-    "batch NUM [--partita] --pdf FILE | program CODE --pdf FILE | installation --pdf FILE";
+    "batch NUM [--partita] --pdf FILE | program CODE --pdf FILE | installation --pdf FILE"
+    " | producer CODE [--from DATE] [--to DATE] --pdf FILE";
 
 namespace reports = kv7::reports;
 
@@ -41,8 +43,9 @@ int Fail(const std::string& message) {
 
 struct Request {
   std::string what;
-  std::string key;  // batch number or program code
+  std::string key;  // batch number, program code or producer code
   bool partita = false;
+  std::string from, to;  // the producer's period, YYYY-MM-DD
   std::string pdf;
 };
 
@@ -51,7 +54,7 @@ std::optional<Request> Parse(const kv7ctl::Args& a) {
   Request r;
   r.what = a[0];
   std::size_t i = 1;
-  if (r.what == "batch" || r.what == "program") {
+  if (r.what == "batch" || r.what == "program" || r.what == "producer") {
     if (a.size() < 2) return std::nullopt;
     r.key = a[i++];
   } else if (r.what != "installation") {
@@ -60,6 +63,9 @@ std::optional<Request> Parse(const kv7ctl::Args& a) {
   for (; i < a.size(); ++i) {
     if (a[i] == "--partita" && r.what == "batch") {
       r.partita = true;
+    } else if ((a[i] == "--from" || a[i] == "--to") && r.what == "producer" && i + 1 < a.size()) {
+      (a[i] == "--from" ? r.from : r.to) = a[i + 1];
+      ++i;
     } else if (a[i] == "--pdf" && i + 1 < a.size()) {
       r.pdf = a[++i];
     } else {
@@ -78,10 +84,23 @@ void UseLanguage(const kv7::store::Configuration& config) {
   kv7::i18n::LoadLanguageModule(language->localeId);
 }
 
+// The statement's period: this year up to today unless given.
+std::optional<reports::Page> StatementPage(kv7::store::Database& db, const Request& r, int& status) {
+  const auto today = kv7::store::DbDateTime::LocalNow();
+  const auto from = r.from.empty() ? kv7::store::DbDateTime{today.year, 1, 1} : kv7::store::DbDateTime::Parse(r.from);
+  const auto to = r.to.empty() ? today : kv7::store::DbDateTime::Parse(r.to);
+  if (!from || !to) {
+    status = UsageError("report: --from and --to take a date YYYY-MM-DD");
+    return std::nullopt;
+  }
+  return reports::LoadSeasonStatement(db, r.key, *from, *to);
+}
+
 std::optional<reports::Page> MakePage(const Request& r, const kv7::store::Configuration& config, int& status) {
   status = 1;
   if (r.what == "installation") return reports::MakeInstallationPage(config);
   kv7::store::Database db;
+  if (r.what == "producer") return StatementPage(db, r, status);
   if (r.what == "program") {
     auto page = reports::LoadProgramPage(db, r.key);
     if (!page) Fail("no program with code \"" + r.key + "\"");
