@@ -12,6 +12,16 @@
 namespace kv7::batches {
 namespace {
 
+// The audit row of a change to batch n: the rows as the archive holds them.
+audit::Change BatchChange(const char* action, std::int64_t n, const std::optional<store::BatchRow>& before,
+                          const std::optional<store::BatchRow>& after) {
+  const auto fields = [](const std::optional<store::BatchRow>& row) -> std::optional<audit::Fields> {
+    if (!row) return std::nullopt;
+    return store::Database::BatchAssignments(*row);
+  };
+  return {action, store::table::kBatches, std::to_string(n), fields(before), fields(after)};
+}
+
 using store::ClassColumn;
 
 std::string TotalField(int c, int q) {
@@ -236,26 +246,33 @@ store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws
   return row;
 }
 
-SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log) {
+SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log,
+                        const audit::Actor& who) {
   if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, 0, bad};
   store::BatchRow row = BatchRowFromWorkingSet(0, ws);
   const auto cuts = FitTexts(row);
-  LockedBatches locked(db);
+  audit::EnsureAuditTable(db.Connection());
+  LockedBatches locked(db, {audit::kAuditTable});
   locked.InsertUnderNextNumber(row);
+  audit::Record(locked.Connection(), who, BatchChange("nuova", row.num, std::nullopt, row));
   locked.Commit();
   LogCuts(log, "Bolla " + std::to_string(row.num), cuts);
   return {SaveResult::Status::Saved, row.num, std::nullopt};
 }
 
 SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, const BatchWorkingSet& ws,
-                           const LogSink& log) {
+                           const LogSink& log, const audit::Actor& who) {
   if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, loaded.num, bad};
   store::BatchRow row = BatchRowFromWorkingSet(loaded.num, ws);
   const auto cuts = FitTexts(row);
-  LockedBatches locked(db);
+  audit::EnsureAuditTable(db.Connection());
+  LockedBatches locked(db, {audit::kAuditTable});
   store::BatchRow now;
   const bool found = locked.Load(loaded.num, now);
-  if (found && now == loaded) locked.Update(row);
+  if (found && now == loaded) {
+    locked.Update(row);
+    audit::Record(locked.Connection(), who, BatchChange("modifica", row.num, loaded, row));
+  }
   locked.Commit();
   if (!found) return {SaveResult::Status::Deleted, loaded.num, std::nullopt};
   if (now != loaded) return {SaveResult::Status::Changed, loaded.num, std::nullopt};
@@ -263,13 +280,18 @@ SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, c
   return {SaveResult::Status::Saved, row.num, std::nullopt};
 }
 
-bool DeleteBatch(store::Database& db, std::int64_t n, const LogSink& log) {
+bool DeleteBatch(store::Database& db, std::int64_t n, const LogSink& log, const audit::Actor& who) {
+  audit::EnsureAuditTable(db.Connection());
+  LockedBatches locked(db, {audit::kAuditTable});
   store::BatchRow row;
-  if (!db.LoadBatchByNumber(n, row)) return false;
+  if (!locked.Load(n, row)) return false;
   auto columns = store::BatchColumnTexts(row, store::BatchFigures{});
   columns.resize(store::BatchColumns().size());  // the stored columns
   WriteLog(log, LogLines("Bolla cancellata", columns));
-  return db.DeleteBatchByNumber(n);
+  locked.Delete(n);
+  audit::Record(locked.Connection(), who, BatchChange("cancella", n, row, std::nullopt));
+  locked.Commit();
+  return true;
 }
 
 }  // namespace kv7::batches

@@ -62,6 +62,10 @@ bool LockedBatches::Update(const store::BatchRow& row) {
   return Batches(connection_).UpdateFirst("num", row.num, store::Database::BatchAssignments(row));
 }
 
+bool LockedBatches::Delete(std::int64_t num) {
+  return Batches(connection_).DeleteFirst("num", num);
+}
+
 void LockedBatches::Commit() {
   connection_.ExecuteSql("COMMIT");
   done_ = true;

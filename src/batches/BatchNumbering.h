@@ -31,6 +31,8 @@ class LockedBatches {
   bool Load(std::int64_t num, store::BatchRow& row);
   // Writes row.num over the stored row; false when there is none.
   bool Update(const store::BatchRow& row);
+  // Deletes batch `num`; false when there is none.
+  bool Delete(std::int64_t num);
   void Commit();
 
  private:

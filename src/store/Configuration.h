@@ -85,6 +85,8 @@ struct Configuration {
   std::int32_t distanza_fc = 0;
   std::int32_t point_gest = 0;
   std::string password_inst = "0";
+  // Machine number 1..99 in a packing house with several machines.
+  int macchina = 1;
   bool prod_oraria = true;
   bool v_tazzebad = false;
   bool rx_osc = false;

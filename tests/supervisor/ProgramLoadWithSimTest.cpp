@@ -102,10 +102,10 @@ class ProgramLoadWithSim : public TestDatabase {
 };
 
 TEST_F(ProgramLoadWithSim, ChosenProgramReachesTheBoardLimitForLimitAndFillsTheClasses) {
-  programs::SaveProgram(Db(), Sample(1, "Mele"), "01");
-  programs::SaveProgram(Db(), Sample(5, "Pere"), "05");
+  programs::SaveProgram(Db(), Sample(1, "Mele"), "01", {});
+  programs::SaveProgram(Db(), Sample(5, "Pere"), "05", {});
   // A code typed as text in an older archive.
-  programs::SaveProgram(Db(), Sample(7, "Kiwi"), "07");
+  programs::SaveProgram(Db(), Sample(7, "Kiwi"), "07", {});
   Sql().ExecuteSql("UPDATE programmi SET codiceprog = 'A7' WHERE codiceprog = '07'");
   Start();
   auto& st = sup_->State();
@@ -189,8 +189,8 @@ TEST_F(ProgramLoadWithSim, ChosenProgramReachesTheBoardLimitForLimitAndFillsTheC
 
 TEST_F(ProgramLoadWithSim, SavedProgramIsReloadedOnlyWhenTheArchiveHasItsCode) {
   // Codes 01 and 05: program 3 falls in the gap a deletion left.
-  programs::SaveProgram(Db(), Sample(1, "Mele"), "01");
-  programs::SaveProgram(Db(), Sample(5, "Pere"), "05");
+  programs::SaveProgram(Db(), Sample(1, "Mele"), "01", {});
+  programs::SaveProgram(Db(), Sample(5, "Pere"), "05", {});
   Start();
   auto& st = sup_->State();
   ASSERT_TRUE(TickUntil([&] { return st.boardKnown; }));

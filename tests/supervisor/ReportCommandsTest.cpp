@@ -52,8 +52,8 @@ class ReportCommands : public TestDatabase {
     p.description = "Mele";
     for (auto& quality : p.limit)
       for (std::size_t k = 0; k < quality.size(); ++k) quality[k] = std::to_string(50 + 10 * k);
-    programs::SaveProgram(Db(), p, "07");
-    batches::SaveProducer(Db(), 12, "Rossi Mario");
+    programs::SaveProgram(Db(), p, "07", {});
+    batches::SaveProducer(Db(), 12, "Rossi Mario", {});
     store::BatchRow row;
     row.num = 42;
     row.programma = "07";
