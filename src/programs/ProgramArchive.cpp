@@ -34,10 +34,6 @@ DbAssignments ProgramAssignments(const store::ProgramRecord& r, const std::strin
   return a;
 }
 
-DbTable Programs(store::Database& db) {
-  return db.Table(store::table::kPrograms);
-}
-
 // The code `code` is stored under: for an integer code, the first stored
 // code (in `num` order) with its value, so "7" and "007" written by other
 // tools are the same program as "07"; any other code as it is. nullopt when

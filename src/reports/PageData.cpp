@@ -143,7 +143,7 @@ StoredBatchPage LoadBatchPage(store::Database& db, std::int64_t n, bool partita,
   input.partita = partita;
   input.printWeights = config.stampagrammi == 1;
   out.page = MakeBatchPage(input);
-  out.page.modified = ModifiedAfterEnd(db, row);
+  out.page->modified = ModifiedAfterEnd(db, row);
   return out;
 }
 

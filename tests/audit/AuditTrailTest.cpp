@@ -75,6 +75,10 @@ class AuditTrail : public kv7::test::TestDatabase {
     if (!row || store::IsNull(row->Values()[0])) return std::nullopt;
     return store::ToText(row->Values()[0]);
   }
+
+ public:
+  // The table's actions below reach the archive through these.
+  using kv7::test::TestDatabase::Db;
   batches::Producer ProducerWithCode(const std::string& code) {
     for (const auto& p : batches::FillProducerList(Db()))
       if (p.codice == code) return p;
