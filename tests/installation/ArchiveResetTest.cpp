@@ -160,11 +160,11 @@ TEST_F(ArchiveReset, InstallationSaveAndRestoreLeaveOneAuditRowEach) {
     std::function<void()> run;
     const char* row;  // finestra|azione|langinterface before|after
   } cases[] = {
-      {"save", [&] { saveLanguage("ENG"); }, "TInstallazione|salva|ITA|ENG|"},
+      {"save", [&] { saveLanguage("en"); }, "TInstallazione|salva|it|en|"},
       {"stick", [&] { windows_.files = {dir_ / "any"}, sup_->SalvasuFloppy1Click(); }, nullptr},
-      {"save again", [&] { saveLanguage("DEU"); }, "TInstallazione|salva|ENG|DEU|"},
+      {"save again", [&] { saveLanguage("de"); }, "TInstallazione|salva|en|de|"},
       {"restore", [&] { windows_.files = {dir_ / store::kInstallationBackupFile}, sup_->RipristinadaFloppy1Click(); },
-       "TMain|ripristina|DEU|ENG|"},
+       "TMain|ripristina|de|en|"},
   };
   for (const auto& c : cases) {
     const auto before = Db().Table("kv7_audit").Count();
