@@ -1366,6 +1366,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
     </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>geändert am %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

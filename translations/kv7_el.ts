@@ -1366,6 +1366,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
     </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>τροποποιήθηκε στις %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>
