@@ -374,4 +374,25 @@ CREATE TABLE IF NOT EXISTS `kv7_listino` (
   `qualita` TINYINT NOT NULL,
   `prezzo` DECIMAL(12,4) NOT NULL,
   PRIMARY KEY (`programma`, `valido_dal`, `classe`, `qualita`)
+);
+
+-- Audit trail: one row for every change a person makes to stored data (the
+-- windows and kv7ctl), never for the machine's own storing of a batch.
+-- `tabella` is the table or file changed and `chiave` its row's key;
+-- `prima` and `dopo` hold the values as JSON (column -> value), NULL before
+-- a new row and after a deleted one.
+CREATE TABLE IF NOT EXISTS `kv7_audit` (
+  `id` BIGINT NOT NULL AUTO_INCREMENT,
+  `quando` DATETIME NOT NULL,
+  `macchina` INT NOT NULL,
+  `utente` VARCHAR(64) NOT NULL,
+  `finestra` VARCHAR(40) NOT NULL,
+  `azione` VARCHAR(20) NOT NULL,
+  `tabella` VARCHAR(64) NOT NULL,
+  `chiave` VARCHAR(64) NOT NULL,
+  `prima` LONGTEXT NULL CHECK (`prima` IS NULL OR JSON_VALID(`prima`)),
+  `dopo` LONGTEXT NULL CHECK (`dopo` IS NULL OR JSON_VALID(`dopo`)),
+  PRIMARY KEY (`id`),
+  KEY `quando` (`quando`),
+  KEY `tabella_chiave` (`tabella`, `chiave`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;

@@ -1616,6 +1616,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Annulla</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>geändert am %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

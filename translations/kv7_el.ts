@@ -1617,6 +1617,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Annulla</source>
         <translation>Άκυρο</translation>
     </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>τροποποιήθηκε στις %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

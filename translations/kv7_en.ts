@@ -1616,6 +1616,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Annulla</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>modified on %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

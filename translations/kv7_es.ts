@@ -1614,6 +1614,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Annulla</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>modificada el %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

@@ -1614,6 +1614,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Annulla</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>modifiée le %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

@@ -1614,6 +1614,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Annulla</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>modificata il %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

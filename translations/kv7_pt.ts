@@ -1614,6 +1614,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>Annulla</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>modificada em %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TImpAzienda</name>

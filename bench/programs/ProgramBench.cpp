@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     if (FillProgramLists(db).Count() != 999) {
       db.Table("programmi").Empty();
       auto t0 = Clock::now();
-      for (int n = 1; n <= 999; ++n) SaveProgram(db, Sample(n), ProgramCodeText(n));
+      for (int n = 1; n <= 999; ++n) SaveProgram(db, Sample(n), ProgramCodeText(n), {});
       std::printf("stored 999 programs in %.0f ms\n",
                   std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
     }

@@ -184,8 +184,7 @@ void ConsoleApp::WireCosts() {
     auto* sup = supervisor_.get();
     machine_.Post([this, sup, costs] {
       // Written on the machine thread, which reads the file back at once.
-      store::SaveCosts(costs, sup->WorkDir(), [this](const std::string& m) { operator_.ShowMessage(m); });
-      sup->ReloadCosts();
+      sup->SaveCosts(costs);
     });
   });
   for (const char* entry : {"Start1", "Costi2"}) window_.SetEntryAvailable(entry, true);

@@ -13,6 +13,16 @@
 namespace kv7::batches {
 namespace {
 
+// The audit row of a change to batch n: the rows as the archive holds them.
+audit::Change BatchChange(const char* action, std::int64_t n, const std::optional<store::BatchRow>& before,
+                          const std::optional<store::BatchRow>& after) {
+  const auto fields = [](const std::optional<store::BatchRow>& row) -> std::optional<audit::Fields> {
+    if (!row) return std::nullopt;
+    return store::Database::BatchAssignments(*row);
+  };
+  return {action, store::table::kBatches, std::to_string(n), fields(before), fields(after)};
+}
+
 using store::ClassColumn;
 
 std::string TotalField(int c, int q) {
@@ -238,23 +248,31 @@ store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws
   return row;
 }
 
-SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log) {
+SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log,
+                        const audit::Actor& who) {
   if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, 0, bad};
   store::BatchRow row = BatchRowFromWorkingSet(0, ws);
   const auto cuts = FitTexts(row);
   // An identity of its own, as an ended batch has: a try again after a
   // lost answer to the commit finds the row instead of adding a second one.
-  StoreOnce(db, row, NewBatchIdentity());
+  audit::EnsureAuditTable(db.Connection());
+  StoreOnce(db, row, NewBatchIdentity(), [&who](store::DbConnection& c, const store::BatchRow& stored) {
+    audit::Record(c, who, BatchChange("nuova", stored.num, std::nullopt, stored));
+  });
   LogCuts(log, "Bolla " + std::to_string(row.num), cuts);
   return {SaveResult::Status::Saved, row.num, std::nullopt};
 }
 
 SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, const BatchWorkingSet& ws,
-                           const LogSink& log) {
+                           const LogSink& log, const audit::Actor& who) {
   if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, loaded.num, bad};
   store::BatchRow row = BatchRowFromWorkingSet(loaded.num, ws);
   const auto cuts = FitTexts(row);
-  switch (UpdateIfUnchanged(db, loaded, row)) {
+  audit::EnsureAuditTable(db.Connection());
+  const auto outcome = UpdateIfUnchanged(db, loaded, row, [&](store::DbConnection& c, const store::BatchRow& written) {
+    audit::Record(c, who, BatchChange("modifica", written.num, loaded, written));
+  });
+  switch (outcome) {
     case EditOutcome::Deleted:
       return {SaveResult::Status::Deleted, loaded.num, std::nullopt};
     case EditOutcome::Changed:
@@ -266,13 +284,16 @@ SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, c
   return {SaveResult::Status::Saved, row.num, std::nullopt};
 }
 
-bool DeleteBatch(store::Database& db, std::int64_t n, const LogSink& log) {
-  store::BatchRow row;
-  if (!db.LoadBatchByNumber(n, row)) return false;
-  auto columns = store::BatchColumnTexts(row, store::BatchFigures{});
-  columns.resize(store::BatchColumns().size());  // the stored columns
-  WriteLog(log, LogLines("Bolla cancellata", columns));
-  return db.DeleteBatchByNumber(n);
+bool DeleteBatch(store::Database& db, std::int64_t n, const LogSink& log, const audit::Actor& who) {
+  audit::EnsureAuditTable(db.Connection());
+  // Logged whole before the delete commits, with its audit row.
+  const auto deleted = DeleteStored(db, n, [&](store::DbConnection& c, const store::BatchRow& row) {
+    auto columns = store::BatchColumnTexts(row, store::BatchFigures{});
+    columns.resize(store::BatchColumns().size());  // the stored columns
+    WriteLog(log, LogLines("Bolla cancellata", columns));
+    audit::Record(c, who, BatchChange("cancella", n, row, std::nullopt));
+  });
+  return deleted.has_value();
 }
 
 }  // namespace kv7::batches

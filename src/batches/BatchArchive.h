@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "audit/AuditTrail.h"
 #include "batches/ArchiveLog.h"
 #include "batches/BatchWorkingSet.h"
 #include "batches/ProducerArchive.h"
@@ -125,18 +126,20 @@ struct SaveResult {
 
 // New: the batch takes its number (highest + 1) in the transaction that
 // inserts it, by the journal's own numbering; `number` is the one given.
-// Texts are fitted (FitTexts) and the cuts logged.
-SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log);
+// Texts are fitted (FitTexts) and the cuts logged. Each save and delete
+// records its audit row (`who`) in the transaction that writes.
+SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log,
+                        const audit::Actor& who);
 // Modify: writes over `loaded.num` only while that row is still exactly
 // `loaded`; a row deleted or changed since is left as it is (Deleted,
 // Changed).
 SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, const BatchWorkingSet& ws,
-                           const LogSink& log);
+                           const LogSink& log, const audit::Actor& who);
 // The row a save writes, before the texts are fitted.
 store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws);
 
 // Delete ("&Cancella"): batch n, written whole to the log first; false when
 // there is no such batch.
-bool DeleteBatch(store::Database& db, std::int64_t n, const LogSink& log);
+bool DeleteBatch(store::Database& db, std::int64_t n, const LogSink& log, const audit::Actor& who);
 
 }  // namespace kv7::batches

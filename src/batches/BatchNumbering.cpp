@@ -99,7 +99,8 @@ bool IsWriteConflict(const store::DbError& error) {
          error.SqlState() == "40001";  // the standard's serialization failure
 }
 
-StoredBatch StoreOnce(store::Database& db, store::BatchRow& row, const std::string& identity) {
+StoredBatch StoreOnce(store::Database& db, store::BatchRow& row, const std::string& identity,
+                      const AlsoInTransaction& also) {
   const std::string journal = store::QuoteIdentifier(kJournalTable);
   const auto stored = InOneTransaction(
       db,
@@ -119,6 +120,7 @@ StoredBatch StoreOnce(store::Database& db, store::BatchRow& row, const std::stri
             .Insert(store::Database::BatchAssignments(numbered));
         c.Execute("INSERT INTO " + journal + " (`id`, `num`, `applied`) VALUES (?, ?, NOW())",
                   {identity, numbered.num});
+        if (also) also(c, numbered);
         s.num = numbered.num;
         return s;
       },
@@ -127,8 +129,8 @@ StoredBatch StoreOnce(store::Database& db, store::BatchRow& row, const std::stri
   return stored;
 }
 
-EditOutcome UpdateIfUnchanged(store::Database& db, const store::BatchRow& loaded,
-                              const store::BatchRow& row) {
+EditOutcome UpdateIfUnchanged(store::Database& db, const store::BatchRow& loaded, const store::BatchRow& row,
+                              const AlsoInTransaction& also) {
   const std::string read = "SELECT " + BatchColumnList() + " FROM `bolle` WHERE `num` = ? FOR UPDATE";
   return InOneTransaction(db, [&](store::DbConnection& c) {
     auto now = c.QueryFirst(read, {row.num});
@@ -136,7 +138,20 @@ EditOutcome UpdateIfUnchanged(store::Database& db, const store::BatchRow& loaded
     if (store::Database::BatchFromRow(*now) != loaded) return EditOutcome::Changed;
     store::DbTable(c, store::table::kBatches, {"num"})
         .UpdateFirst("num", row.num, store::Database::BatchAssignments(row));
+    if (also) also(c, row);
     return EditOutcome::Saved;
+  });
+}
+
+std::optional<store::BatchRow> DeleteStored(store::Database& db, std::int64_t num, const AlsoInTransaction& also) {
+  const std::string read = "SELECT " + BatchColumnList() + " FROM `bolle` WHERE `num` = ? FOR UPDATE";
+  return InOneTransaction(db, [&](store::DbConnection& c) -> std::optional<store::BatchRow> {
+    auto now = c.QueryFirst(read, {num});
+    if (!now) return std::nullopt;
+    const store::BatchRow row = store::Database::BatchFromRow(*now);
+    store::DbTable(c, store::table::kBatches, {"num"}).DeleteFirst("num", num);
+    if (also) also(c, row);
+    return row;
   });
 }
 

@@ -12,6 +12,8 @@
 // store::DbError.
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "store/Database.h"
@@ -38,15 +40,25 @@ struct StoredBatch {
   bool earlier = false;
 };
 
+// Work done in the same transaction as a batch's change, with the row as
+// written (or, for a delete, as it was): the change's audit row.
+using AlsoInTransaction = std::function<void(store::DbConnection&, const store::BatchRow&)>;
+
 // Stores `row` under the next number unless `identity` is already stored.
 // Conflicts are tried again; so is a connection lost on the way, through the
-// next server of the address. `row.num` gets the batch's number.
-StoredBatch StoreOnce(store::Database& db, store::BatchRow& row, const std::string& identity);
+// next server of the address. `row.num` gets the batch's number. `also` runs
+// only when the row is inserted.
+StoredBatch StoreOnce(store::Database& db, store::BatchRow& row, const std::string& identity,
+                      const AlsoInTransaction& also = {});
 
 enum class EditOutcome { Saved, Deleted, Changed };
 
 // Writes `row` over batch row.num only while the stored row is still exactly
 // `loaded`; conflicts are tried again like StoreOnce.
-EditOutcome UpdateIfUnchanged(store::Database& db, const store::BatchRow& loaded, const store::BatchRow& row);
+EditOutcome UpdateIfUnchanged(store::Database& db, const store::BatchRow& loaded, const store::BatchRow& row,
+                              const AlsoInTransaction& also = {});
+
+// Deletes batch `num`; the row as it was, nullopt when there was none.
+std::optional<store::BatchRow> DeleteStored(store::Database& db, std::int64_t num, const AlsoInTransaction& also = {});
 
 }  // namespace kv7::batches

@@ -22,6 +22,21 @@ std::optional<Producer> FirstWithNumber(const std::vector<Producer>& list, std::
   return std::nullopt;
 }
 
+Producer ProducerOf(const store::DbRow& row) {
+  return {store::ToInteger(row[0]), store::ToText(row[1]), store::ToText(row[2])};
+}
+
+// The audit row of a change to one producer, keyed by its code.
+audit::Change ProducerChange(const char* action, const std::optional<Producer>& before,
+                             const std::optional<Producer>& after) {
+  const auto fields = [](const std::optional<Producer>& p) -> std::optional<audit::Fields> {
+    if (!p) return std::nullopt;
+    return audit::Fields{{"num", p->num}, {"codice", p->codice}, {"descrizione", p->descrizione}};
+  };
+  const std::string key = after ? after->codice : before->codice;
+  return {action, store::table::kProducers, key, fields(before), fields(after)};
+}
+
 }  // namespace
 
 std::string Producer::ListText() const {
@@ -67,48 +82,66 @@ std::optional<std::int64_t> ProducerNumber(const std::string& codeText) {
   return n;
 }
 
-bool SaveProducer(store::Database& db, std::int64_t n, const std::string& description) {
+bool SaveProducer(store::Database& db, std::int64_t n, const std::string& description, const audit::Actor& who) {
   auto& c = db.Connection();
+  audit::EnsureAuditTable(c);
   store::DbTransaction t(c);
   std::vector<Producer> list;
-  for (const auto& row : c.Query("SELECT `num`, `codice` FROM `produttori` ORDER BY `num`, `codice` FOR UPDATE"))
-    list.push_back({store::ToInteger(row[0]), store::ToText(row[1]), {}});
+  for (const auto& row :
+       c.Query("SELECT `num`, `codice`, `descrizione` FROM `produttori` ORDER BY `num`, `codice` FOR UPDATE"))
+    list.push_back(ProducerOf(row));
   const std::string code = std::to_string(n);
-  bool appended = false;
-  if (auto found = FirstWithNumber(list, n)) {
+  const auto found = FirstWithNumber(list, n);
+  if (found) {
     auto key = KeyOf(*found);
     key.insert(key.begin(), {DbValue(code), DbValue(description)});
     c.Execute(std::string("UPDATE `produttori` SET `codice` = ?, `descrizione` = ?") + kSelectedRow, key);
+    audit::Record(c, who, ProducerChange("modifica", *found, Producer{found->num, code, description}));
   } else {
     c.Execute("INSERT INTO `produttori` (`num`, `codice`, `descrizione`) VALUES (?, ?, ?)",
               {n, code, description});
-    appended = true;
+    audit::Record(c, who, ProducerChange("nuova", std::nullopt, Producer{n, code, description}));
   }
   t.Commit();
-  return appended;
+  return !found;
 }
 
 void ModifyProducer(store::Database& db, const Producer& selected, std::int64_t n,
-                    const std::string& description) {
-  auto key = KeyOf(selected);
-  key.insert(key.begin(), {DbValue(std::to_string(n)), DbValue(description)});
-  if (db.Connection().Execute(std::string("UPDATE `produttori` SET `codice` = ?, `descrizione` = ?") +
-                                  kSelectedRow,
-                              key) == 0)
-    SaveProducer(db, n, description);
+                    const std::string& description, const audit::Actor& who) {
+  auto& c = db.Connection();
+  audit::EnsureAuditTable(c);
+  {
+    store::DbTransaction t(c);
+    const auto row = c.QueryFirst(std::string("SELECT `num`, `codice`, `descrizione` FROM `produttori`") +
+                                      kSelectedRow + " FOR UPDATE",
+                                  KeyOf(selected));
+    if (row) {
+      auto key = KeyOf(selected);
+      key.insert(key.begin(), {DbValue(std::to_string(n)), DbValue(description)});
+      c.Execute(std::string("UPDATE `produttori` SET `codice` = ?, `descrizione` = ?") + kSelectedRow, key);
+      const Producer before = ProducerOf(*row);
+      audit::Record(c, who, ProducerChange("modifica", before, Producer{before.num, std::to_string(n), description}));
+      t.Commit();
+      return;
+    }
+  }
+  SaveProducer(db, n, description, who);
 }
 
-bool DeleteProducer(store::Database& db, const Producer& selected, const LogSink& log) {
+bool DeleteProducer(store::Database& db, const Producer& selected, const LogSink& log, const audit::Actor& who) {
   auto& c = db.Connection();
+  audit::EnsureAuditTable(c);
   store::DbTransaction t(c);
   auto row = c.QueryFirst(std::string("SELECT `num`, `codice`, `descrizione` FROM `produttori`") +
                               kSelectedRow + " FOR UPDATE",
                           KeyOf(selected));
   if (!row) return false;
-  WriteLog(log, LogLines("Produttore cancellato", {{"num", store::ToText((*row)[0])},
-                                                    {"codice", store::ToText((*row)[1])},
-                                                    {"descrizione", store::ToText((*row)[2])}}));
+  const Producer before = ProducerOf(*row);
+  WriteLog(log, LogLines("Produttore cancellato", {{"num", std::to_string(before.num)},
+                                                    {"codice", before.codice},
+                                                    {"descrizione", before.descrizione}}));
   c.Execute(std::string("DELETE FROM `produttori`") + kSelectedRow, KeyOf(selected));
+  audit::Record(c, who, ProducerChange("cancella", before, std::nullopt));
   t.Commit();
   return true;
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "audit/AuditTrail.h"
 #include "batches/ArchiveLog.h"
 #include "store/Database.h"
 
@@ -48,16 +49,17 @@ std::optional<std::int64_t> ProducerNumber(const std::string& codeText);
 
 // New: the first producer whose code has the integer value n gets the
 // description (and the code n in decimal); with none, a row is appended with
-// `num` = n. Returns true when a row was appended.
-bool SaveProducer(store::Database& db, std::int64_t n, const std::string& description);
+// `num` = n. Returns true when a row was appended. New, modify and delete
+// record their audit row (`who`) in the transaction that writes.
+bool SaveProducer(store::Database& db, std::int64_t n, const std::string& description, const audit::Actor& who);
 
 // Modify: the selected row gets code n and the description. When that row
 // is gone meanwhile, the save is done as New does it.
 void ModifyProducer(store::Database& db, const Producer& selected, std::int64_t n,
-                    const std::string& description);
+                    const std::string& description, const audit::Actor& who);
 
 // Delete: the selected row, written whole to the log first; false when it
 // was no longer there.
-bool DeleteProducer(store::Database& db, const Producer& selected, const LogSink& log);
+bool DeleteProducer(store::Database& db, const Producer& selected, const LogSink& log, const audit::Actor& who);
 
 }  // namespace kv7::batches

@@ -34,10 +34,6 @@ DbAssignments ProgramAssignments(const store::ProgramRecord& r, const std::strin
   return a;
 }
 
-DbTable Programs(store::Database& db) {
-  return db.Table(store::table::kPrograms);
-}
-
 // The code `code` is stored under: for an integer code, the first stored
 // code (in `num` order) with its value, so "7" and "007" written by other
 // tools are the same program as "07"; any other code as it is. nullopt when
@@ -50,6 +46,14 @@ std::optional<std::string> StoredCode(store::Database& db, const std::string& co
     if (ProgramNumber(stored) == n) return stored;
   }
   return std::nullopt;
+}
+
+// The row as read with the written columns replaced.
+audit::Fields WithValues(audit::Fields row, const DbAssignments& values) {
+  for (const auto& [column, value] : values)
+    for (auto& field : row)
+      if (field.first == column) field.second = value;
+  return row;
 }
 
 }  // namespace
@@ -87,51 +91,65 @@ std::optional<BoardProgram> PrepareBoardProgram(store::Database& db, int n,
   return BoardProgram{std::move(*loaded), std::move(*blocks)};
 }
 
-SaveOutcome SaveProgram(store::Database& db, const store::ProgramRecord& record, const std::string& code) {
+SaveOutcome SaveProgram(store::Database& db, const store::ProgramRecord& record, const std::string& code,
+                        const audit::Actor& who) {
   const auto number = ProgramNumber(code);
   const std::string stored = number ? ProgramCodeText(*number) : code;
   const DbAssignments values = ProgramAssignments(record, stored);
   auto& connection = db.Connection();
+  audit::EnsureAuditTable(connection);
   store::DbTransaction t(connection);
   DbTable programs(connection, store::table::kPrograms, {"num"});
-  SaveOutcome outcome = SaveOutcome::Replaced;
   // A stored code with the same value, or a row whose `num` (the table's
   // key, the code's value) is that value, is the same program.
   const auto existing = StoredCode(db, code);
-  if (!(existing && programs.UpdateFirst("codiceprog", *existing, values)) &&
-      !(number && programs.UpdateFirst("num", static_cast<std::int64_t>(*number), values))) {
-    if (!number) throw std::invalid_argument("program code \"" + code + "\" is not a number");
-    DbAssignments row = values;
-    row.insert(row.begin(), {"num", static_cast<std::int64_t>(*number)});
-    programs.Insert(row);
-    outcome = SaveOutcome::Inserted;
-  }
-  t.Commit();
-  return outcome;
-}
-
-bool DeleteProgramByCode(store::Database& db, const std::string& code) {
-  return Programs(db).DeleteFirst("codiceprog", code);
-}
-
-bool DeleteProgramByNumber(store::Database& db, int n) {
-  for (const auto& row :
-       db.Connection().Query("SELECT `num`, `codiceprog` FROM `programmi` ORDER BY `num`")) {
-    if (ProgramNumber(store::ToText(row[1])) == n) return Programs(db).DeleteFirst("num", row[0]);
-  }
-  return false;
-}
-
-DeleteOutcome DeleteProgram(store::Database& db, const std::string& code, int currentProgram) {
-  auto n = ProgramNumber(code);
-  bool deleted = false;
-  if (!n) {
-    deleted = DeleteProgramByCode(db, code);
+  std::optional<store::DbRow> before;
+  if (existing && (before = programs.FindFirst("codiceprog", *existing)))
+    programs.UpdateFirst("codiceprog", *existing, values);
+  else if (number && (before = programs.FindFirst("num", static_cast<std::int64_t>(*number))))
+    programs.UpdateFirst("num", static_cast<std::int64_t>(*number), values);
+  audit::Fields after = values;
+  if (before) {
+    after = WithValues(audit::FieldsOf(*before), values);
   } else {
-    if (*n == currentProgram) return DeleteOutcome::RefusedCurrent;
-    deleted = DeleteProgramByNumber(db, *n);
+    if (!number) throw std::invalid_argument("program code \"" + code + "\" is not a number");
+    after.insert(after.begin(), {"num", static_cast<std::int64_t>(*number)});
+    programs.Insert(after);
   }
-  return deleted ? DeleteOutcome::Deleted : DeleteOutcome::NotFound;
+  audit::Record(connection, who,
+                {"salva", store::table::kPrograms, stored,
+                 before ? std::optional(audit::FieldsOf(*before)) : std::nullopt, after});
+  t.Commit();
+  return before ? SaveOutcome::Replaced : SaveOutcome::Inserted;
+}
+
+DeleteOutcome DeleteProgram(store::Database& db, const std::string& code, int currentProgram,
+                            const audit::Actor& who) {
+  const auto n = ProgramNumber(code);
+  if (n && *n == currentProgram) return DeleteOutcome::RefusedCurrent;
+  auto& connection = db.Connection();
+  audit::EnsureAuditTable(connection);
+  store::DbTransaction t(connection);
+  DbTable programs(connection, store::table::kPrograms, {"num"});
+  // A code that is not an integer is found by its text; an integer one by
+  // its value, the first in `num` order.
+  std::optional<store::DbRow> row;
+  if (!n) {
+    row = programs.FindFirst("codiceprog", code);
+  } else {
+    for (const auto& r : connection.Query("SELECT * FROM `programmi` ORDER BY `num` FOR UPDATE"))
+      if (ProgramNumber(r.Text("codiceprog")) == n) {
+        row = r;
+        break;
+      }
+  }
+  if (!row) return DeleteOutcome::NotFound;
+  if (!n) programs.DeleteFirst("codiceprog", code);
+  else programs.DeleteFirst("num", row->Get("num"));
+  audit::Record(connection, who,
+                {"cancella", store::table::kPrograms, row->Text("codiceprog"), audit::FieldsOf(*row), std::nullopt});
+  t.Commit();
+  return DeleteOutcome::Deleted;
 }
 
 }  // namespace kv7::programs

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "audit/AuditTrail.h"
 #include "programs/ProgramBlocks.h"
 #include "programs/ProgramCodes.h"
 #include "programs/ProgramEditorTexts.h"
@@ -48,19 +49,18 @@ enum class SaveOutcome { Replaced, Inserted };
 // in its two-digit form and replaces the first program whose code has its
 // value (or the row whose `num` is its value); otherwise a row is inserted
 // with `num` = the code's value. A code that is not an integer can only replace a program
-// that has exactly that code; with none, std::invalid_argument.
-SaveOutcome SaveProgram(store::Database& db, const store::ProgramRecord& record, const std::string& code);
+// that has exactly that code; with none, std::invalid_argument. The save
+// and the delete record their audit row (`who`) in the transaction that writes.
+SaveOutcome SaveProgram(store::Database& db, const store::ProgramRecord& record, const std::string& code,
+                        const audit::Actor& who);
 
-// The first program (in `num` order) whose code is exactly `code`.
-bool DeleteProgramByCode(store::Database& db, const std::string& code);
-// The first program whose code has the integer value n.
-bool DeleteProgramByNumber(store::Database& db, int n);
 
 enum class DeleteOutcome { Deleted, NotFound, RefusedCurrent };
 // The delete command for the listed code: a code that is not an integer is
 // deleted by text; an integer code whose value is the current program's
 // number (`currentProgram`, the number on the board; 0 or 9999 when none) is
 // refused; any other is deleted by its value.
-DeleteOutcome DeleteProgram(store::Database& db, const std::string& code, int currentProgram);
+DeleteOutcome DeleteProgram(store::Database& db, const std::string& code, int currentProgram,
+                            const audit::Actor& who);
 
 }  // namespace kv7::programs

@@ -75,6 +75,23 @@ void ApplyParameters(const ProgramParameters& p, store::Configuration& c) {
   ApplyPrintSettings(p, c);
 }
 
+std::vector<std::pair<std::string, std::string>> ParameterValues(const ProgramParameters& p) {
+  store::Configuration c;
+  ApplyParameters(p, c);
+  std::vector<std::pair<std::string, std::string>> values{
+      {"archiviazione", std::to_string(c.archiviazione)}, {"stampa", std::to_string(c.stampa)},
+      {"copia_pdf", std::to_string(c.copia_pdf)},         {"txremoto", std::to_string(c.txremoto)},
+      {"stampagrammi", std::to_string(c.stampagrammi)},   {"fine_part_auto", std::to_string(c.fine_part_auto)},
+      {"totaligrammi", std::to_string(c.totaligrammi)},   {"ncopie", std::to_string(c.ncopie)},
+      {"direxp", c.direxp}};
+  for (int q = 2; q <= 5; ++q) values.emplace_back("limpercq" + std::to_string(q), std::to_string(c.limpercq[q]));
+  values.insert(values.end(), {{"autorefresh", std::to_string(c.autorefresh)},
+                               {"prn_font_name", c.prn_font_name},
+                               {"prn_font_size", c.prn_font_size},
+                               {"prn_font_set", c.prn_font_set}});
+  return values;
+}
+
 void ApplyPrintSettings(const ProgramParameters& p, store::Configuration& c) {
   c.autorefresh = p.refreshSeconds;
   c.prn_font_name = p.reportFont.name;

@@ -53,6 +53,9 @@ ProgramParameters ParametersFromConfiguration(const store::Configuration& c);
 // interval and the font fields, which SaveConfiguration does not write (see
 // SaveRefreshInterval, SaveReportFont).
 void ApplyParameters(const ProgramParameters& p, store::Configuration& c);
+// The values "Salva" stores, by their keys, as the store holds them (for the
+// audit trail).
+std::vector<std::pair<std::string, std::string>> ParameterValues(const ProgramParameters& p);
 // Only the refresh interval (`autorefresh`) and the font fields: what is in
 // force as soon as it is chosen, whether or not the window is saved.
 void ApplyPrintSettings(const ProgramParameters& p, store::Configuration& c);

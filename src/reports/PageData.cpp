@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "audit/AuditTrail.h"
 #include "batches/BatchRules.h"
 #include "batches/ProducerArchive.h"
 #include "prices/PriceArchive.h"
 #include "programs/ProgramArchive.h"
 #include "programs/ProgramCodes.h"
+#include "store/DbSchema.h"
 
 namespace kv7::reports {
 namespace {
@@ -110,6 +112,18 @@ batches::ProgramClasses ClassesOf(const store::ProgramRecord& record) {
   return p;
 }
 
+namespace {
+
+// The last change a person made to the stored batch after its end; none
+// when it was never changed since.
+std::optional<store::DbDateTime> ModifiedAfterEnd(store::Database& db, const store::BatchRow& row) {
+  const auto last = audit::LastChange(db.Connection(), store::table::kBatches, std::to_string(row.num), {"modifica"});
+  if (!last || (row.data && last->ToString() <= row.data->ToString())) return std::nullopt;
+  return last;
+}
+
+}  // namespace
+
 StoredBatchPage LoadBatchPage(store::Database& db, std::int64_t n, bool partita, const store::Configuration& config) {
   StoredBatchPage out;
   store::BatchRow row;
@@ -132,6 +146,7 @@ StoredBatchPage LoadBatchPage(store::Database& db, std::int64_t n, bool partita,
   input.printWeights = config.stampagrammi == 1;
   if (row.data) input.priceList = prices::LoadListInForce(db, row.programma, *row.data);
   out.page = MakeBatchPage(input);
+  out.page->modified = ModifiedAfterEnd(db, row);
   return out;
 }
 

@@ -163,6 +163,8 @@ void PagePainter::DrawOne(const BatchPage& p) {
 void PagePainter::BatchHeader(const BatchPage& p) {
   canvas_.Size(12);
   canvas_.Text(grid_.X(680), Top() + 1, tr("Data Bolla: ") + DateText(p.date));
+  if (p.modified)
+    canvas_.Text(grid_.X(680), Top() + 1 + canvas_.TextHeight(), tr("modificata il %1").arg(DateText(p.modified)));
   canvas_.Size(14);
   At(10, 30, tr("Numero Bolla: ") + Q(p.numero));
   At(450, 30, tr("Numero Registrazione: ") + Q(p.registration));

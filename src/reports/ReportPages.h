@@ -66,6 +66,8 @@ struct BatchPage {
   std::string numero;        // delivery note number
   std::string registration;  // `num`, or the processing number
   std::optional<store::DbDateTime> date;
+  // A stored batch a person changed after its end: the last such change.
+  std::optional<store::DbDateTime> modified;
   std::string producerCode;
   std::string producerName;
   std::string lot;

@@ -129,15 +129,21 @@ std::string DatedBackupName(const std::string& table, const DbDateTime& when) {
 }
 
 std::optional<std::uint64_t> EmptyTableAfterBackup(Database& db, const std::string& table,
-                                                   const std::filesystem::path& backup, const ReportSink& report) {
+                                                   const std::filesystem::path& backup, const ReportSink& report,
+                                                   const InTransaction& also) {
   DbConnection& c = db.Connection();
   const std::string quoted = QuoteIdentifier(table);
+  std::string locked = quoted + " WRITE";
+  for (const auto& t : also.tables) locked += ", " + QuoteIdentifier(t) + " WRITE";
   // The lock needs autocommit off to keep the removal in one transaction.
   try {
     c.ExecuteSql("SET autocommit = 0");
-    c.ExecuteSql("LOCK TABLES " + quoted + " WRITE");
+    c.ExecuteSql("LOCK TABLES " + locked);
     std::optional<std::uint64_t> removed;
-    if (ReplaceSideFile(backup, DumpTables(c, {table}, false), report)) removed = c.Execute("DELETE FROM " + quoted);
+    if (ReplaceSideFile(backup, DumpTables(c, {table}, false), report)) {
+      removed = c.Execute("DELETE FROM " + quoted);
+      if (also.run) also.run(c, *removed);
+    }
     c.ExecuteSql("COMMIT");
     c.ExecuteSql("UNLOCK TABLES");
     c.ExecuteSql("SET autocommit = 1");

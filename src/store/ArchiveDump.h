@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,8 +42,15 @@ std::string DatedBackupName(const std::string& table, const DbDateTime& when);
 // the copy and the removal. When the file cannot be written nothing is
 // removed, the reason goes to `report` and the result is nullopt; otherwise
 // the number of rows removed. Database failures throw DbError with the table
-// untouched.
+// untouched. `also` runs inside the same transaction once the rows are gone
+// (with its tables locked too), so what it writes stands or falls with the
+// removal.
+struct InTransaction {
+  std::vector<std::string> tables;
+  std::function<void(DbConnection&, std::uint64_t removed)> run;
+};
 std::optional<std::uint64_t> EmptyTableAfterBackup(Database& db, const std::string& table,
-                                                   const std::filesystem::path& backup, const ReportSink& report);
+                                                   const std::filesystem::path& backup, const ReportSink& report,
+                                                   const InTransaction& also = {});
 
 }  // namespace kv7::store

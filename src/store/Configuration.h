@@ -89,6 +89,8 @@ struct Configuration {
   std::string password_inst = "0";
   // The archive resets' password, a hash; empty: the built-in "vok".
   std::string password_reset;
+  // Machine number 1..99 in a packing house with several machines.
+  int macchina = 1;
   bool prod_oraria = true;
   bool v_tazzebad = false;
   bool rx_osc = false;

@@ -59,8 +59,9 @@ void Supervisor::EditAndSaveBatch(batches::BatchEditorInput input) {
     if (!result) return;
     batches::SaveResult saved;
     try {
-      saved = input.isNew ? batches::SaveNewBatch(*database_, *result, ArchiveLog())
-                          : batches::SaveEditedBatch(*database_, *input.loaded, *result, ArchiveLog());
+      saved = input.isNew
+                  ? batches::SaveNewBatch(*database_, *result, ArchiveLog(), Who("TNewBolla"))
+                  : batches::SaveEditedBatch(*database_, *input.loaded, *result, ArchiveLog(), Who("TNewBolla"));
     } catch (const store::DbError& e) {
       ShowDatabaseError(e.what());
       return;
@@ -143,7 +144,7 @@ void Supervisor::Cancella2Click() {
   const auto n = PickBatch();
   if (!n) return;
   try {
-    batches::DeleteBatch(*database_, *n, ArchiveLog());
+    batches::DeleteBatch(*database_, *n, ArchiveLog(), Who("TListaBolla"));
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());
   }
@@ -156,7 +157,7 @@ void Supervisor::nuova2Click() {
   const auto edited = batchWindows_->EditProducer(std::to_string(batches::ProposeProducerNumber(*list)), "");
   if (!edited) return;
   try {
-    batches::SaveProducer(*database_, edited->number, edited->description);
+    batches::SaveProducer(*database_, edited->number, edited->description, Who("TProduttori"));
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());
   }
@@ -175,7 +176,7 @@ void Supervisor::Modifica3Click() {
   const auto edited = batchWindows_->EditProducer(selected->codice, selected->descrizione);
   if (!edited) return;
   try {
-    batches::ModifyProducer(*database_, *selected, edited->number, edited->description);
+    batches::ModifyProducer(*database_, *selected, edited->number, edited->description, Who("TProduttori"));
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());
   }
@@ -185,7 +186,7 @@ void Supervisor::cancella3Click() {
   const auto selected = PickProducer();
   if (!selected) return;
   try {
-    batches::DeleteProducer(*database_, *selected, ArchiveLog());
+    batches::DeleteProducer(*database_, *selected, ArchiveLog(), Who("TListaProduttori"));
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());
   }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "audit/AuditTrail.h"
 #include "installation/Maintenance.h"
 #include "link/cMB90.h"
 #include "link/cPort.h"
@@ -83,10 +84,12 @@ bool Supervisor::ServicePasswordGiven() {
 }
 
 void Supervisor::SaveInstallation(const InstallationResult& result) {
+  const auto before = store::ConfigurationValues(config_);
   threeStep_ = installation::TakeForm(result.form, config_, threeStep_).threeStep;
   installation::TakeNewPasswords(result.form, config_);
   if (!result.language.empty()) config_.langinterface = result.language;
   if (!store::SaveConfiguration(config_, store_, workDir_, ToOperator())) return;
+  AuditConfiguration("TInstallazione", "salva", "installazione", before);
   TakeNewInstallation();
 }
 
@@ -182,9 +185,11 @@ void Supervisor::RipristinadaFloppy1Click() {
     return;
   // A new PC has no settings yet: that is when a backup is restored most.
   store_.CreateSection("kv2");
+  const auto before = store::ConfigurationValues(config_);
   if (!store::RestoreInstallation(store_, *values, *file, ToOperator())) return;
   operator_.ShowMessage("Ripristino effettuato!");
   TakeNewInstallation();
+  AuditConfiguration("TMain", "ripristina", "installazione", before);
 }
 
 bool Supervisor::ResetPasswordGiven() {
@@ -200,7 +205,13 @@ void Supervisor::EmptyArchiveTable(const char* table, const std::string& done) {
   try {
     if (database_->TableExists(table)) {
       const auto backup = workDir_ / store::DatedBackupName(table, store::DbDateTime::LocalNow());
-      const auto removed = store::EmptyTableAfterBackup(*database_, table, backup, ToOperator());
+      audit::EnsureAuditTable(database_->Connection());
+      const auto record = [&](store::DbConnection& c, std::uint64_t rows) {
+        const audit::Fields before{{"righe", static_cast<std::int64_t>(rows)}, {"copia", backup.string()}};
+        audit::Record(c, Who("TMain"), {"azzera", table, "*", before, audit::Fields{{"righe", std::int64_t{0}}}});
+      };
+      const auto removed =
+          store::EmptyTableAfterBackup(*database_, table, backup, ToOperator(), {{audit::kAuditTable}, record});
       if (!removed) {
         operator_.ShowMessage("Copia di sicurezza non riuscita: archivio non cancellato.");
         return;

@@ -2,6 +2,7 @@
 // archive: choose (F2), modify the running program (F6), new, modify and
 // delete from the menu, and the program parameters.
 
+#include "audit/FileChanges.h"
 #include "link/cMB90.h"
 #include "programs/ProgramBlocks.h"
 #include "store/ConfigStore.h"
@@ -104,7 +105,7 @@ std::optional<EditedProgram> Supervisor::ShowProgramEditor(const programs::Progr
 
 void Supervisor::SaveEditedProgram(const EditedProgram& edited) {
   try {
-    programs::SaveProgram(*database_, edited.record, edited.code);
+    programs::SaveProgram(*database_, edited.record, edited.code, Who("TNewProgram"));
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());
     return;
@@ -180,7 +181,8 @@ void Supervisor::Cancella1Click() {
   if (!code) return;
   try {
     // The running program is protected by its code, whatever the list shows now.
-    if (programs::DeleteProgram(*database_, *code, st_.boardProgram) == programs::DeleteOutcome::RefusedCurrent)
+    if (programs::DeleteProgram(*database_, *code, st_.boardProgram, Who("TListaProgrammi")) ==
+        programs::DeleteOutcome::RefusedCurrent)
       operator_.ShowMessage("Il programma è quello corrente; non è possibile cancellarlo!");
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());
@@ -201,10 +203,18 @@ void Supervisor::Programma2Click() {
   st_.autoTotalsPeriod = chosen.refreshSeconds;
   console_.SetPrintSettings(config_);
   if (!choice->saved) return;
+  const auto before = programs::ParameterValues(current);
   programs::ApplyParameters(chosen, config_);
-  store::SaveConfiguration(config_, store_, workDir_, [this](const std::string& m) { operator_.ShowMessage(m); });
+  const bool saved =
+      store::SaveConfiguration(config_, store_, workDir_, [this](const std::string& m) { operator_.ShowMessage(m); });
   programs::SaveRefreshInterval(store_, chosen.refreshSeconds);
   programs::SaveReportFont(store_, chosen.reportFont);
+  if (saved) {
+    const auto changes = audit::ChangedValues(before, programs::ParameterValues(chosen));
+    if (!changes.Empty())
+      AuditFileChange("TParProg", {"salva", store_.FilePath().filename().string(), "parametri", changes.before,
+                                   changes.after});
+  }
   console_.SetUnits(config_.totaligrammi == 1);
   if (unitsChangedHook_) unitsChangedHook_(config_.totaligrammi == 1);
   RefreshTotalsDisplay();

@@ -154,14 +154,4 @@ void Supervisor::stampa4Click() {
   }
 }
 
-void Supervisor::Azienda1Click() {
-  if (!reportWindows_) return;
-  const auto edited = reportWindows_->EditCompanyHeader(companyHeader_);
-  if (!edited) return;
-  const auto say = [this](const std::string& m) { operator_.ShowMessage(m); };
-  store::SaveCompanyHeader(*edited, workDir_, say);
-  store::LoadCompanyHeader(companyHeader_, workDir_, say);
-  console_.ShowCompanyHeader(companyHeader_);
-}
-
 }  // namespace kv7::supervisor

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "audit/AuditTrail.h"
 #include "batches/BatchJournal.h"
 #include "batches/BatchWorkingSet.h"
 #include "batches/ProcessingData.h"
@@ -252,6 +253,8 @@ class Supervisor {
   void SetProgramPanel(const std::string& text);
   // The cost window saved "w83.cst": take its figures and refresh the totals.
   void ReloadCosts();
+  // The cost window's "Salva": "w83.cst" written, its audit row, then taken.
+  void SaveCosts(const store::ProcessingCosts& costs);
   const TotalsState& Totals() const { return totals_; }
   TotalsState& Totals() { return totals_; }
 
@@ -290,6 +293,14 @@ class Supervisor {
 
  private:
   batches::LogSink ArchiveLog();
+  // The person at this console, changing stored data from `window`.
+  audit::Actor Who(const char* window) const;
+  // The audit row of a file this console has just written; a failure to
+  // record it goes to the log, the file stays as written.
+  void AuditFileChange(const char* window, const audit::Change& change);
+  // The settings that differ from `before`, as one row on the store's file.
+  void AuditConfiguration(const char* window, const char* action, const std::string& key,
+                          const std::vector<std::pair<std::string, std::string>>& before);
   std::optional<std::vector<batches::Producer>> ProducerList();
   std::optional<std::int64_t> PickBatch();
   std::optional<batches::Producer> PickProducer();

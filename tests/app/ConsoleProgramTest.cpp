@@ -46,7 +46,7 @@ TEST_F(ConsoleProgram, F2ListPickedWithEnterPutsTheProgramOnTheBoard) {
   r.description = "Susine";
   for (int q = 0; q < 4; ++q)
     for (int k = 0; k < 16; ++k) r.limit[q][k] = std::to_string(40 + 10 * k);
-  programs::SaveProgram(Db(), r, "03");
+  programs::SaveProgram(Db(), r, "03", {});
 
   app::ConsoleApp app(QStringList{}, dir_.path(), &op_, Params());
   ui::TMain& w = app.Window();

@@ -67,7 +67,7 @@ BatchWorkingSet Sample() {
 
 TEST_F(Archive, SavedBatchReadsBackColumnByColumnWithTheBarcodeCutAndLogged) {
   Sql().Execute("INSERT INTO `bolle` (`num`, `bolla`) VALUES (41, 'old')");
-  ASSERT_EQ(SaveNewBatch(Db(), Sample(), Log()).number, 42);
+  ASSERT_EQ(SaveNewBatch(Db(), Sample(), Log(), {}).number, 42);
   auto row = ClientRow("SELECT * FROM bolle WHERE num = 42");
   std::map<std::string, std::string> expected{
       {"num", "42"},        {"data", "2024-03-05 14:30:07"}, {"programma", "05"},
@@ -88,15 +88,15 @@ TEST_F(Archive, SavedBatchReadsBackColumnByColumnWithTheBarcodeCutAndLogged) {
   bad.numero = "CHANGED";
   store::BatchRow loaded;
   ASSERT_TRUE(Db().LoadBatchByNumber(42, loaded));
-  EXPECT_EQ(SaveEditedBatch(Db(), loaded, bad, Log()).bad, (BadField{"TotC5Q3", "12,5"}));
-  EXPECT_EQ(SaveNewBatch(Db(), bad, Log()).status, SaveResult::Status::BadField);
+  EXPECT_EQ(SaveEditedBatch(Db(), loaded, bad, Log(), {}).bad, (BadField{"TotC5Q3", "12,5"}));
+  EXPECT_EQ(SaveNewBatch(Db(), bad, Log(), {}).status, SaveResult::Status::BadField);
   EXPECT_EQ(ClientRow("SELECT * FROM bolle WHERE num = 42"), expected);
   EXPECT_EQ(ClientRow("SELECT COUNT(*) AS n FROM bolle")["n"], "2");
 
   // Deleted: the row goes to the log whole first.
   log.clear();
-  EXPECT_TRUE(DeleteBatch(Db(), 42, Log()));
-  EXPECT_FALSE(DeleteBatch(Db(), 42, Log()));
+  EXPECT_TRUE(DeleteBatch(Db(), 42, Log(), {}));
+  EXPECT_FALSE(DeleteBatch(Db(), 42, Log(), {}));
   for (const char* part : {"Bolla cancellata: num=42; data=2024-03-05 14:30:07; programma=05;", "tot15q4=3014;",
                            "codicebarre=777777777777777777;", "operatore=07\r\n"})
     EXPECT_NE(log.find(part), std::string::npos) << part << "\n" << log;
@@ -104,11 +104,11 @@ TEST_F(Archive, SavedBatchReadsBackColumnByColumnWithTheBarcodeCutAndLogged) {
 
 TEST_F(Archive, NextNumberListAndProducersOfTheBatches) {
   const BatchWorkingSet ws = Sample();
-  for (int n : {1, 2, 3}) ASSERT_EQ(SaveNewBatch(Db(), ws, {}).number, n);
-  ASSERT_TRUE(SaveProducer(Db(), 12, "Rossi Mario"));
+  for (int n : {1, 2, 3}) ASSERT_EQ(SaveNewBatch(Db(), ws, {}, {}).number, n);
+  ASSERT_TRUE(SaveProducer(Db(), 12, "Rossi Mario", {}));
   BatchWorkingSet other = ws;
   other.codProd = "13";
-  ASSERT_EQ(SaveNewBatch(Db(), other, {}).number, 4);
+  ASSERT_EQ(SaveNewBatch(Db(), other, {}, {}).number, 4);
 
   BatchList list = FillBatchList(Db());
   EXPECT_EQ(list.count, 4);
@@ -121,9 +121,9 @@ TEST_F(Archive, NextNumberListAndProducersOfTheBatches) {
   EXPECT_FALSE(list.items[0].newProducer);
 
   // Deleting the highest number gives it to the next batch; any other does not.
-  EXPECT_TRUE(DeleteBatch(Db(), 4, {}));
+  EXPECT_TRUE(DeleteBatch(Db(), 4, {}, {}));
   EXPECT_EQ(PrepareNewBatch(Db(), ws, true, {}).number, 4);
-  EXPECT_TRUE(DeleteBatch(Db(), 2, {}));
+  EXPECT_TRUE(DeleteBatch(Db(), 2, {}, {}));
   EXPECT_EQ(PrepareNewBatch(Db(), ws, true, {}).number, 4);
 
   // Editing batch 1: the producer's name, the program missing from an empty archive.
@@ -136,22 +136,22 @@ TEST_F(Archive, NextNumberListAndProducersOfTheBatches) {
 }
 
 TEST_F(Archive, ProducerModifyAndDeleteHitTheSelectedRowAfterADeletion) {
-  for (int n : {1, 2, 3}) SaveProducer(Db(), n, "P" + std::to_string(n));
+  for (int n : {1, 2, 3}) SaveProducer(Db(), n, "P" + std::to_string(n), {});
   auto list = FillProducerList(Db());
   EXPECT_EQ(ProposeProducerNumber(list), 4);
   EXPECT_EQ(list[2].ListText(), "(   3) P3");
-  EXPECT_FALSE(SaveProducer(Db(), 2, "P2 bis"));  // New under a used number replaces
-  ASSERT_TRUE(DeleteProducer(Db(), list[0], Log()));
+  EXPECT_FALSE(SaveProducer(Db(), 2, "P2 bis", {}));  // New under a used number replaces
+  ASSERT_TRUE(DeleteProducer(Db(), list[0], Log(), {}));
   EXPECT_EQ(log, "Produttore cancellato: num=1; codice=1; descrizione=P1\r\n");
 
   list = FillProducerList(Db());  // P2 bis, P3: position 1 is code 2
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(ProposeProducerNumber(list), 4);  // 3 is taken
-  ModifyProducer(Db(), list[1], 3, "P3 ter");
+  ModifyProducer(Db(), list[1], 3, "P3 ter", {});
   EXPECT_EQ(LookupProducerByCode(Db(), "3"), "P3 ter");
   EXPECT_EQ(LookupProducerByCode(Db(), "2"), "P2 bis");
-  ASSERT_TRUE(DeleteProducer(Db(), list[0], {}));
-  EXPECT_FALSE(DeleteProducer(Db(), list[0], {}));
+  ASSERT_TRUE(DeleteProducer(Db(), list[0], {}, {}));
+  EXPECT_FALSE(DeleteProducer(Db(), list[0], {}, {}));
   list = FillProducerList(Db());
   ASSERT_EQ(list.size(), 1u);
   EXPECT_EQ(list[0], (Producer{3, "3", "P3 ter"}));

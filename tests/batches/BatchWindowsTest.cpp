@@ -266,7 +266,7 @@ TEST_F(BigArchive, EnterOnBatch100000EditsThatBatch) {
   EXPECT_EQ(editor.Field("Numero")->text(), "B100000");  // longer than its field: kept whole
   editor.Field("Numero")->setText("NUOVA");
   editor.accept();
-  ASSERT_EQ(SaveEditedBatch(Db(), *input.loaded, editor.Result(), {}).status, SaveResult::Status::Saved);
+  ASSERT_EQ(SaveEditedBatch(Db(), *input.loaded, editor.Result(), {}, {}).status, SaveResult::Status::Saved);
   auto changed = Sql().Query("SELECT `num` FROM `bolle` WHERE `bolla` = 'NUOVA'");
   ASSERT_EQ(changed.size(), 1u);
   EXPECT_EQ(kv7::store::ToInteger(changed[0][0]), 100000);

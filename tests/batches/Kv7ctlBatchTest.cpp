@@ -58,12 +58,12 @@ TEST_F(Kv7ctlBatches, ProducerCommandsChangeTheArchiveAndListItsRows) {
     EXPECT_EQ(list.out, s.list) << s.args;
   }
   // What delete removed is printed whole, so it can be entered again.
-  SaveProducer(Db(), 7, "Neri");
+  SaveProducer(Db(), 7, "Neri", {});
   EXPECT_EQ(Run("producer delete 7").out, "Produttore cancellato: num=7; codice=7; descrizione=Neri\n");
 }
 
 TEST_F(Kv7ctlBatches, BatchListPrintsEveryRowWithinTheDateBounds) {
-  SaveProducer(Db(), 12, "Rossi");
+  SaveProducer(Db(), 12, "Rossi", {});
   Batch(1, "2024-03-01 00:00:00", "12", 1500, 20);
   Batch(2, "2024-03-01 23:59:59", "99", 700, 0);
   Batch(3, "2024-03-02 00:00:00", "12", 0, 0);

@@ -2,14 +2,18 @@
 // nothing changes without the reset password, "bolle.dat" and a Yes; a reset
 // keeps a dated copy that the mariadb client loads back into an empty
 // database with the same rows, byte for byte what `kv7ctl db backup` writes.
+// Each reset, installation save and restore leaves one audit row.
 
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <functional>
 
+#include "installation/InstallationRules.h"
 #include "installation/ScriptedInstallationWindows.h"
+#include "store/InstallationBackup.h"
 #include "store/ConfigStore.h"
 #include "store/NoBatchMarker.h"
 #include "store/TestDatabase.h"
@@ -98,6 +102,7 @@ TEST_F(ArchiveReset, NothingChangesWithoutPasswordMarkerAndYes) {
   }
   EXPECT_EQ(Rows(Name(), "bolle"), before);
   EXPECT_TRUE(Copies().empty());
+  EXPECT_EQ(Db().Table("kv7_audit").Count(), 0);
 }
 
 TEST_F(ArchiveReset, ResetKeepsACopyThatLoadsBackWithTheSameRows) {
@@ -118,6 +123,16 @@ TEST_F(ArchiveReset, ResetKeepsACopyThatLoadsBackWithTheSameRows) {
   ASSERT_EQ(op_.messages.size(), 4u);
   EXPECT_EQ(op_.messages[0], "Archivio Bolle cancellato!");
   EXPECT_EQ(op_.messages[2], "Archivio Produttori cancellato!");
+  // One audit row per reset, with the rows it removed.
+  const auto audit = Sql().Query(
+      "SELECT finestra, azione, tabella, JSON_VALUE(prima, '$.righe'), JSON_VALUE(dopo, '$.righe') FROM kv7_audit "
+      "ORDER BY id");
+  ASSERT_EQ(audit.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    std::string row;
+    for (const auto& v : audit[i].Values()) row += store::ToText(v) + "|";
+    EXPECT_EQ(row, i == 0 ? "TMain|azzera|bolle|3|0|" : "TMain|azzera|produttori|2|0|");
+  }
 
   const auto copies = Copies();
   ASSERT_EQ(copies.size(), 2u);
@@ -130,6 +145,39 @@ TEST_F(ArchiveReset, ResetKeepsACopyThatLoadsBackWithTheSameRows) {
   for (const auto& copy : copies) ASSERT_EQ(Shell(ClientCommand(MARIADB_CLIENT) + " " + loaded_ + " < '" + copy.string() + "'"), 0);
   EXPECT_EQ(Rows(loaded_, "bolle"), batches);
   EXPECT_EQ(Rows(loaded_, "produttori"), producers);
+}
+
+TEST_F(ArchiveReset, InstallationSaveAndRestoreLeaveOneAuditRowEach) {
+  const auto saveLanguage = [this](const char* language) {
+    supervisor::InstallationResult result{installation::FormFromConfiguration(sup_->Config(), false), language};
+    windows_.passwords = {"0"};
+    op_.answers = {true};
+    windows_.results = {result};
+    sup_->Impostazione1Click();
+  };
+  const struct {
+    const char* what;
+    std::function<void()> run;
+    const char* row;  // finestra|azione|langinterface before|after
+  } cases[] = {
+      {"save", [&] { saveLanguage("en"); }, "TInstallazione|salva|it|en|"},
+      {"stick", [&] { windows_.files = {dir_ / "any"}, sup_->SalvasuFloppy1Click(); }, nullptr},
+      {"save again", [&] { saveLanguage("de"); }, "TInstallazione|salva|en|de|"},
+      {"restore", [&] { windows_.files = {dir_ / store::kInstallationBackupFile}, sup_->RipristinadaFloppy1Click(); },
+       "TMain|ripristina|de|en|"},
+  };
+  for (const auto& c : cases) {
+    const auto before = Db().Table("kv7_audit").Count();
+    c.run();
+    ASSERT_EQ(Db().Table("kv7_audit").Count(), before + (c.row ? 1 : 0)) << c.what;
+    if (!c.row) continue;
+    const auto row = Sql().QueryFirst(
+        "SELECT finestra, azione, JSON_VALUE(prima, '$.langinterface'), JSON_VALUE(dopo, '$.langinterface') "
+        "FROM kv7_audit ORDER BY id DESC");
+    std::string text;
+    for (const auto& v : row->Values()) text += store::ToText(v) + "|";
+    EXPECT_EQ(text, c.row) << c.what;
+  }
 }
 
 }  // namespace

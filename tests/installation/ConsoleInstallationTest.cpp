@@ -56,7 +56,7 @@ TEST_F(ConsoleInstallation, PasswordOnceThenSavedInstallationReachesTheBoard) {
   store::ProgramRecord r;
   for (int q = 0; q < 4; ++q)
     for (int k = 0; k < 16; ++k) r.limit[q][k] = std::to_string(100 * (q + 1) + k);
-  programs::SaveProgram(Db(), r, "03");
+  programs::SaveProgram(Db(), r, "03", {});
   auto limitsOf = [](int q) {
     std::string out;
     for (int k = 0; k < 16; ++k) out += (k ? "," : "") + std::to_string(100 * q + k);

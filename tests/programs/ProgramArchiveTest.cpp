@@ -41,7 +41,7 @@ class ProgramArchive : public kv7::test::TestDatabase {
 
 TEST_F(ProgramArchive, SavedProgramReadsBackInTheEditorWithTheMultiplier) {
   ProgramRecord p = Sample(7, "Mele rosse");
-  EXPECT_EQ(SaveProgram(Db(), p, "7"), SaveOutcome::Inserted);
+  EXPECT_EQ(SaveProgram(Db(), p, "7", {}), SaveOutcome::Inserted);
   auto row = Sql().QueryFirst(
       "SELECT `num`, `codiceprog`, `pesocal16q4`, `nomecal15q4`, `codiceq5` FROM `programmi`");
   ASSERT_TRUE(row);
@@ -61,7 +61,7 @@ TEST_F(ProgramArchive, SavedProgramReadsBackInTheEditorWithTheMultiplier) {
   EXPECT_EQ(back.record->limit, p.limit);
 
   p.description = "Mele rosse bis";
-  EXPECT_EQ(SaveProgram(Db(), p, "07"), SaveOutcome::Replaced);
+  EXPECT_EQ(SaveProgram(Db(), p, "07", {}), SaveOutcome::Replaced);
   EXPECT_EQ(Codes(), std::vector<std::string>{"07"});
   EXPECT_EQ(LoadProgramIntoEditor(Db(), "7", 0)->record.description, "Mele rosse bis");
   EXPECT_FALSE(LoadProgramIntoEditor(Db(), "08", 0));
@@ -72,13 +72,13 @@ TEST_F(ProgramArchive, SavedProgramReadsBackInTheEditorWithTheMultiplier) {
   ASSERT_TRUE(board);
   EXPECT_EQ(board->blocks[2].substr(0, 9), "072097147");  // line 3, quality 4: 7 + 40 + 50k
   EXPECT_FALSE(PrepareBoardProgram(Db(), 8, config));
-  EXPECT_THROW(SaveProgram(Db(), p, "A1"), std::invalid_argument);
+  EXPECT_THROW(SaveProgram(Db(), p, "A1", {}), std::invalid_argument);
   EXPECT_EQ(Codes(), std::vector<std::string>{"07"});
 }
 
 TEST_F(ProgramArchive, CodesWrittenByOtherToolsAreFoundByTheirValue) {
-  SaveProgram(Db(), Sample(7, "Mele"), "07");
-  SaveProgram(Db(), Sample(5, "Pere"), "05");
+  SaveProgram(Db(), Sample(7, "Mele"), "07", {});
+  SaveProgram(Db(), Sample(5, "Pere"), "05", {});
   // No leading zero, three digits, a `num` that is not the code's value.
   Sql().ExecuteSql("UPDATE `programmi` SET `num` = 40, `codiceprog` = '7' WHERE `num` = 7");
   Sql().ExecuteSql("UPDATE `programmi` SET `num` = 41, `codiceprog` = '005' WHERE `num` = 5");
@@ -88,7 +88,7 @@ TEST_F(ProgramArchive, CodesWrittenByOtherToolsAreFoundByTheirValue) {
   ASSERT_TRUE(board);
   EXPECT_EQ(board->blocks[0].substr(0, 6), "050065");
 
-  EXPECT_EQ(SaveProgram(Db(), Sample(7, "Mele bis"), "07"), SaveOutcome::Replaced);
+  EXPECT_EQ(SaveProgram(Db(), Sample(7, "Mele bis"), "07", {}), SaveOutcome::Replaced);
   EXPECT_EQ(Codes(), (std::vector<std::string>{"07", "005"}));
   EXPECT_EQ(LoadProgramByNumber(Db(), 7, 0)->record.description, "Mele bis");
 }
@@ -96,7 +96,7 @@ TEST_F(ProgramArchive, CodesWrittenByOtherToolsAreFoundByTheirValue) {
 TEST_F(ProgramArchive, DeletesAndNewCodeFollowTheCodes) {
   EXPECT_EQ(FillProgramLists(Db()).Count(), 0);
   EXPECT_EQ(ProposeNewCode(FillProgramLists(Db()).codes), "01");
-  for (int n = 1; n <= 3; ++n) SaveProgram(Db(), Sample(n, "P" + std::to_string(n)), ProgramCodeText(n));
+  for (int n = 1; n <= 3; ++n) SaveProgram(Db(), Sample(n, "P" + std::to_string(n)), ProgramCodeText(n), {});
   Sql().Execute("INSERT INTO `programmi` (`num`, `codiceprog`, `descrizione`) VALUES (50, 'A1', 'lettere')");
   auto lists = FillProgramLists(Db());
   ASSERT_EQ(lists.Count(), 4);
@@ -115,7 +115,7 @@ TEST_F(ProgramArchive, DeletesAndNewCodeFollowTheCodes) {
       {"02", DeleteOutcome::NotFound, {"01", "03"}},
   };
   for (const auto& s : steps) {
-    EXPECT_EQ(DeleteProgram(Db(), s.code, current), s.outcome) << s.code;
+    EXPECT_EQ(DeleteProgram(Db(), s.code, current, {}), s.outcome) << s.code;
     EXPECT_EQ(Codes(), s.left) << s.code;
   }
   EXPECT_EQ(ProposeNewCode(FillProgramLists(Db()).codes), "02");
@@ -136,8 +136,8 @@ class Kv7ctlProgram : public kv7::test::TestDatabase {
 };
 
 TEST_F(Kv7ctlProgram, ListsProgramsAndPrintsTheBlocksOfTheStoredConfiguration) {
-  SaveProgram(Db(), Sample(4, "Pere"), "04");
-  SaveProgram(Db(), Sample(9, "Kiwi"), "09");
+  SaveProgram(Db(), Sample(4, "Pere"), "04", {});
+  SaveProgram(Db(), Sample(9, "Kiwi"), "09", {});
   kv7::store::ConfigStore store(kv7::store::ConfigStore::kDefaultRoot, dir.path());
   const char* qualities[] = {"2", "5", "4", "1", "3", "2"};  // stored 1-based
   for (int l = 1; l <= 6; ++l) store.WriteString("kv2", "qualitaL" + std::to_string(l), qualities[l - 1]);

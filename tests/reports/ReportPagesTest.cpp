@@ -18,6 +18,7 @@
 #include <regex>
 #include <tuple>
 
+#include "batches/BatchArchive.h"
 #include "batches/ProducerArchive.h"
 #include "programs/ProgramArchive.h"
 #include "reports/PageData.h"
@@ -65,8 +66,8 @@ class ReportPages : public kv7::test::TestDatabase {
       for (std::size_t k = 0; k < 16; ++k) p.limit[q][k] = std::to_string(100 + 10 * k);
       for (std::size_t c = 0; c < 15; ++c) p.name[q][c] = "c" + std::to_string(c + 1) + "q" + std::to_string(q + 1);
     }
-    kv7::programs::SaveProgram(Db(), p, "07");
-    kv7::batches::SaveProducer(Db(), 12, "Rossi Mario");
+    kv7::programs::SaveProgram(Db(), p, "07", {});
+    kv7::batches::SaveProducer(Db(), 12, "Rossi Mario", {});
     kv7::store::BatchRow row;
     row.num = 42;
     row.data = kv7::store::DbDateTime::Parse("2024-03-05 08:30:00");
@@ -126,6 +127,23 @@ TEST_F(ReportPages, StoredBatchPdfShowsHeaderEveryClassAndTheSummary) {
   EXPECT_NE(text.find("77 gr."), std::string::npos);
   const std::string total = std::to_string(grand / 1000) + "." + std::to_string(grand % 1000) + " gr.";
   EXPECT_NE(text.find(total), std::string::npos) << total;
+}
+
+TEST_F(ReportPages, ABatchChangedAfterItsEndSaysWhenOnItsPage) {
+  EXPECT_FALSE(LoadBatchPage(Db(), 42, false, config_).page->modified);
+  const auto input = kv7::batches::PrepareEditBatch(Db(), 42, {}, true);
+  auto ws = input.ws;
+  ws.note = "corretta";
+  ASSERT_EQ(kv7::batches::SaveEditedBatch(Db(), *input.loaded, ws, {}, {1, "tester", "TNewBolla"}).status,
+            kv7::batches::SaveResult::Status::Saved);
+  const auto stored = LoadBatchPage(Db(), 42, false, config_);
+  ASSERT_TRUE(stored.page && stored.page->modified);
+  const auto today = kv7::store::DbDateTime::LocalNow();
+  const std::string file = (dir_.path() / "m.pdf").string();
+  ASSERT_TRUE(WritePdf(*stored.page, QString::fromStdString(file), {}));
+  char shown[16];
+  std::snprintf(shown, sizeof shown, "%02d/%02d/%02d", today.day, today.month, today.year % 100);
+  EXPECT_NE(PdfText(file).find(std::string("modificata il ") + shown), std::string::npos) << PdfText(file);
 }
 
 TEST_F(ReportPages, MissingBatchOrProgramIsNotPrinted) {

@@ -108,7 +108,7 @@ class BatchCommands : public TestDatabase {
 };
 
 TEST_F(BatchCommands, ProcessingDataFollowsF3AndTheEnterKeys) {
-  batches::SaveProducer(Db(), 12, "Rossi");
+  batches::SaveProducer(Db(), 12, "Rossi", {});
   ProcessingData typed;
   typed.numero = "B1";
   typed.codice = "12";
@@ -144,7 +144,7 @@ TEST_F(BatchCommands, BatchIsMadeChangedAndDeletedThroughTheEditor) {
   program.description = "Mele";
   for (auto& quality : program.limit)
     for (std::size_t k = 0; k < quality.size(); ++k) quality[k] = std::to_string(50 + 10 * k);
-  programs::SaveProgram(Db(), program, "05");
+  programs::SaveProgram(Db(), program, "05", {});
 
   windows_.edits.push_back([](BatchWorkingSet& ws) {
     ws.totals[0][0] = "1500";
@@ -225,7 +225,7 @@ TEST_F(BatchCommands, ProducerIsMadeChangedAndDeletedByTheSelectedRow) {
   windows_.producerEdits = {supervisor::EditedProducer{5, "Bianchi"}};
   sup_->nuova2Click();
   EXPECT_EQ(windows_.shownProducer, (std::pair<std::string, std::string>{"1", ""}));
-  batches::SaveProducer(Db(), 9, "Verdi");
+  batches::SaveProducer(Db(), 9, "Verdi", {});
 
   windows_.producerChoices = {1};
   windows_.producerEdits = {supervisor::EditedProducer{9, "Verdi S."}};

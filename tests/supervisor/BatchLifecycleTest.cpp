@@ -150,7 +150,7 @@ class BatchLifecycle : public TestDatabase {
  protected:
   void SetUp() override {
     TestDatabase::SetUp();
-    programs::SaveProgram(Db(), Pears(), "05");
+    programs::SaveProgram(Db(), Pears(), "05", {});
   }
   std::int64_t Rows(const std::string& bolla) {
     return store::ToInteger((*Sql().QueryFirst("SELECT COUNT(*) FROM bolle WHERE bolla = ?", {bolla}))[0]);

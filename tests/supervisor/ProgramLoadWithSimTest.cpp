@@ -1,11 +1,13 @@
 // A grading program from the archive onto the simulated board: chosen with
 // F2, held back while the board is in state "0", then sent as six "F" blocks
 // that the board takes limit for limit; the board runs through states 2 and
-// 3 to 4 and reports the program, whose classes then fill the console.
+// 3 to 4 and reports the program, whose classes then fill the console. A
+// program delete and saved program parameters leave one audit row each.
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -42,8 +44,9 @@ class ScriptedProgramWindows : public supervisor::ProgramWindows {
     return e;
   }
   std::optional<supervisor::ParametersChoice> EditParameters(const programs::ProgramParameters&) override {
-    return std::nullopt;
+    return parameters;
   }
+  std::optional<supervisor::ParametersChoice> parameters;
   std::deque<std::optional<std::string>> choices;
   int listed = 0;
   struct Shown {
@@ -102,10 +105,10 @@ class ProgramLoadWithSim : public TestDatabase {
 };
 
 TEST_F(ProgramLoadWithSim, ChosenProgramReachesTheBoardLimitForLimitAndFillsTheClasses) {
-  programs::SaveProgram(Db(), Sample(1, "Mele"), "01");
-  programs::SaveProgram(Db(), Sample(5, "Pere"), "05");
+  programs::SaveProgram(Db(), Sample(1, "Mele"), "01", {});
+  programs::SaveProgram(Db(), Sample(5, "Pere"), "05", {});
   // A code typed as text in an older archive.
-  programs::SaveProgram(Db(), Sample(7, "Kiwi"), "07");
+  programs::SaveProgram(Db(), Sample(7, "Kiwi"), "07", {});
   Sql().ExecuteSql("UPDATE programmi SET codiceprog = 'A7' WHERE codiceprog = '07'");
   Start();
   auto& st = sup_->State();
@@ -189,8 +192,8 @@ TEST_F(ProgramLoadWithSim, ChosenProgramReachesTheBoardLimitForLimitAndFillsTheC
 
 TEST_F(ProgramLoadWithSim, SavedProgramIsReloadedOnlyWhenTheArchiveHasItsCode) {
   // Codes 01 and 05: program 3 falls in the gap a deletion left.
-  programs::SaveProgram(Db(), Sample(1, "Mele"), "01");
-  programs::SaveProgram(Db(), Sample(5, "Pere"), "05");
+  programs::SaveProgram(Db(), Sample(1, "Mele"), "01", {});
+  programs::SaveProgram(Db(), Sample(5, "Pere"), "05", {});
   Start();
   auto& st = sup_->State();
   ASSERT_TRUE(TickUntil([&] { return st.boardKnown; }));
@@ -203,6 +206,37 @@ TEST_F(ProgramLoadWithSim, SavedProgramIsReloadedOnlyWhenTheArchiveHasItsCode) {
   ASSERT_TRUE(TickUntil([&] { return Sim("line6.program") == "5"; }));
   EXPECT_NE(Slurp(dir_ / "kv2.log").find("reload prog (5)\r\n"), std::string::npos);
   EXPECT_EQ(st.serviceMode, 0);
+}
+
+TEST_F(ProgramLoadWithSim, ProgramChangesAndSavedParametersLeaveOneAuditRowEach) {
+  programs::SaveProgram(Db(), Sample(7, "Kiwi"), "07", {});
+  Start();
+  programs::ProgramParameters changed = programs::ParametersFromConfiguration(sup_->Config());
+  changed.ncopie = 3;
+  const struct {
+    const char* what;
+    std::function<void()> run;
+    const char* row;  // finestra|azione|chiave|before|after of the checked value
+    const char* path;
+  } cases[] = {
+      {"parameters not saved", [&] { windows_.parameters = {{changed, false}}, sup_->Programma2Click(); }, nullptr, ""},
+      {"parameters", [&] { windows_.parameters = {{changed, true}}, sup_->Programma2Click(); },
+       "TParProg|salva|parametri|1|3|", "$.ncopie"},
+      {"program delete", [&] { windows_.choices = {"07"}, sup_->Cancella1Click(); },
+       "TListaProgrammi|cancella|07|Kiwi||", "$.descrizione"},
+  };
+  for (const auto& c : cases) {
+    const auto before = Db().Table("kv7_audit").Count();
+    c.run();
+    ASSERT_EQ(Db().Table("kv7_audit").Count(), before + (c.row ? 1 : 0)) << c.what;
+    if (!c.row) continue;
+    const auto row = Sql().QueryFirst(
+        "SELECT finestra, azione, chiave, JSON_VALUE(prima, ?), JSON_VALUE(dopo, ?) FROM kv7_audit ORDER BY id DESC",
+        {std::string(c.path), std::string(c.path)});
+    std::string text;
+    for (const auto& v : row->Values()) text += store::ToText(v) + "|";
+    EXPECT_EQ(text, c.row) << c.what;
+  }
 }
 
 }  // namespace

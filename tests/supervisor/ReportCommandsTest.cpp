@@ -1,11 +1,13 @@
 // The report commands on the private server with scripted windows: which
 // page each command hands to the output, the Partita box, a batch whose
 // program is gone (told, not printed), a cancelled picker, the company
-// header stored and read back, the end-of-batch page.
+// header stored and read back, the end-of-batch page, the audit rows of the
+// header and the costs.
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 
 #include "batches/ProducerArchive.h"
 #include "prices/PriceArchive.h"
@@ -53,8 +55,8 @@ class ReportCommands : public TestDatabase {
     p.description = "Mele";
     for (auto& quality : p.limit)
       for (std::size_t k = 0; k < quality.size(); ++k) quality[k] = std::to_string(50 + 10 * k);
-    programs::SaveProgram(Db(), p, "07");
-    batches::SaveProducer(Db(), 12, "Rossi Mario");
+    programs::SaveProgram(Db(), p, "07", {});
+    batches::SaveProducer(Db(), 12, "Rossi Mario", {});
     store::BatchRow row;
     row.num = 42;
     row.programma = "07";
@@ -206,6 +208,37 @@ TEST_F(ReportCommands, CompanyHeaderIsStoredAndReadBack) {
   for (std::size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(stored.lines[i].substr(0, typed.lines[i].size()), typed.lines[i]);
     EXPECT_EQ(sup_->CompanyHeader().lines[i], stored.lines[i]);
+  }
+}
+
+TEST_F(ReportCommands, HeaderAndCostsSavedLeaveOneAuditRowWhenTheyChange) {
+  store::CompanyHeader typed;
+  typed.lines = {"Frutta Srl", "Via Roma 1", "", "Cesena"};
+  store::ProcessingCosts costs;
+  costs.persons[1] = "3";
+  const struct {
+    const char* what;
+    std::function<void()> save;
+    int rows;
+    const char* row;  // finestra|tabella|chiave|before|after
+  } cases[] = {
+      {"header cancelled", [&] { windows_.company = std::nullopt, sup_->Azienda1Click(); }, 0, ""},
+      {"header", [&] { windows_.company = typed, sup_->Azienda1Click(); }, 1,
+       "TImpAzienda|mb3.az|intestazione|KV7 Campionatrice|Frutta Srl|"},
+      {"header again", [&] { sup_->Azienda1Click(); }, 0, ""},
+      {"costs", [&] { sup_->SaveCosts(costs); }, 1, "TImpCosti|w83.cst|costi|00|3|"},
+  };
+  for (const auto& c : cases) {
+    const auto before = Db().Table("kv7_audit").Count();
+    c.save();
+    ASSERT_EQ(Db().Table("kv7_audit").Count(), before + c.rows) << c.what;
+    if (c.rows == 0) continue;
+    const auto row = Sql().QueryFirst(
+        "SELECT finestra, tabella, chiave, COALESCE(JSON_VALUE(prima, '$.riga1'), JSON_VALUE(prima, '$.persone2')),"
+        " COALESCE(JSON_VALUE(dopo, '$.riga1'), JSON_VALUE(dopo, '$.persone2')) FROM kv7_audit ORDER BY id DESC");
+    std::string text;
+    for (const auto& v : row->Values()) text += store::ToText(v) + "|";
+    EXPECT_EQ(text, c.row) << c.what;
   }
 }
 

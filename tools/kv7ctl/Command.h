@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "audit/AuditTrail.h"
+
 namespace kv7ctl {
 
 using Args = std::vector<std::string>;
@@ -19,5 +21,12 @@ struct Registration {
 
 // Prints "kv7ctl: <text>" on stderr and returns 2.
 int UsageError(const std::string& text);
+
+// The technician at this terminal, for the audit rows of the changes kv7ctl
+// makes: this machine's number from the configuration, window "kv7ctl".
+kv7::audit::Actor Who();
+// The audit row of a file kv7ctl has just written, recorded in the archive
+// of the KV7_DB_* environment; when that fails, a warning on stderr.
+void RecordFileChange(const kv7::audit::Change& change);
 
 }  // namespace kv7ctl

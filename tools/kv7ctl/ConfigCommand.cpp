@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Command.h"
+#include "audit/FileChanges.h"
 #include "store/ConfigStore.h"
 #include "store/Configuration.h"
 #include "store/InstallationBackup.h"
@@ -49,6 +50,27 @@ ConfigStore OpenStore() {
   return store;
 }
 
+// Every value of the store's sections as "section/key" = text.
+kv7::audit::NamedTexts StoreValues(const ConfigStore& store) {
+  kv7::audit::NamedTexts values;
+  for (const char* section : {"kv2", "kv", "custom", "log", "ports"}) {
+    const auto entries = store.OpenSection(section);
+    if (!entries) continue;
+    for (const auto& v : *entries)
+      values.emplace_back(std::string(section) + "/" + v.name,
+                          v.type == kv7::store::ValueType::Text ? v.text : std::to_string(v.dword));
+  }
+  return values;
+}
+
+// The audit row of a write to the store that changed something.
+void AuditStore(const char* action, const kv7::audit::NamedTexts& before, const ConfigStore& store) {
+  store.Reload();
+  const auto changes = kv7::audit::ChangedValues(before, StoreValues(store));
+  if (changes.Empty()) return;
+  RecordFileChange({action, store.FilePath().filename().string(), "installazione", changes.before, changes.after});
+}
+
 int Get(const Args& a) {
   const bool reveal = Revealed(a, 3);
   if (a.size() != 3 && !reveal) return Usage();
@@ -67,6 +89,7 @@ int Set(const Args& a) {
   const bool dword = a.size() == 5 && a[4] == "--dword";
   if (a.size() != 4 && !dword) return Usage();
   ConfigStore store = OpenStore();
+  const auto before = StoreValues(store);
   bool ok;
   if (dword) {
     auto n = kv7::store::ParseStoredNumber(a[3]);
@@ -76,6 +99,7 @@ int Set(const Args& a) {
     ok = store.WriteString(a[1], a[2], a[3]);
   }
   if (!ok) return UsageError("config: set: cannot write " + store.FilePath().string());
+  AuditStore("imposta", before, store);
   return 0;
 }
 
@@ -103,11 +127,13 @@ int InstallString(const Args& a) {
 int Save(const Args& a) {
   if (a.size() != 1) return Usage();
   ConfigStore store = OpenStore();
+  const auto before = StoreValues(store);
   Configuration c;
   kv7::store::LoadConfiguration(c, store, &Warn);
   std::string failure;
   auto keep = [&failure](const std::string& m) { failure = m; };
   if (!kv7::store::SaveConfiguration(c, store, {}, keep)) return UsageError("config: save: " + failure);
+  AuditStore("salva", before, store);
   return 0;
 }
 
@@ -123,6 +149,7 @@ int Export(const Args& a) {
 int Import(const Args& a) {
   if (a.size() != 2) return Usage();
   ConfigStore store = OpenStore();
+  const auto before = StoreValues(store);
   std::string failure;
   // A left-out last line is a warning; the failure, when there is one, is the
   // last message.
@@ -132,6 +159,7 @@ int Import(const Args& a) {
   };
   if (!kv7::store::ImportInstallation(store, a[1], keep)) return UsageError("config: import: " + failure);
   if (!failure.empty()) Warn(failure);
+  AuditStore("ripristina", before, store);
   return 0;
 }
 

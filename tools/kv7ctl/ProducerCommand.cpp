@@ -39,7 +39,7 @@ int Add(kv7::store::Database& db, const std::string& code, const std::string& de
   if (batches::CharCount(description) > kDescriptionWidth)
     return UsageError("producer: the description is longer than " + std::to_string(kDescriptionWidth) +
                       " characters");
-  batches::SaveProducer(db, *n, description);
+  batches::SaveProducer(db, *n, description, Who());
   return 0;
 }
 
@@ -49,7 +49,7 @@ int Delete(kv7::store::Database& db, const std::string& code) {
     const bool deleted = batches::DeleteProducer(db, p, [](std::string line) {
       while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
       std::printf("%s\n", line.c_str());
-    });
+    }, Who());
     return deleted ? 0 : Fail("no producer with code \"" + code + "\"");
   }
   return Fail("no producer with code \"" + code + "\"");
