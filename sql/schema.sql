@@ -374,7 +374,7 @@ CREATE TABLE IF NOT EXISTS `kv7_listino` (
   `qualita` TINYINT NOT NULL,
   `prezzo` DECIMAL(12,4) NOT NULL,
   PRIMARY KEY (`programma`, `valido_dal`, `classe`, `qualita`)
-);
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
 
 -- Audit trail: one row for every change a person makes to stored data (the
 -- windows and kv7ctl), never for the machine's own storing of a batch.
