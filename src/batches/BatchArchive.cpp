@@ -216,9 +216,10 @@ bool FitForArchive(store::BatchRow& row, const std::string& what, const LogSink&
   return changed;
 }
 
-store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws) {
+store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws, std::int64_t machine) {
   store::BatchRow row;
   row.num = n;
+  row.macchina = machine;
   row.data = ws.date;
   row.programma = ws.program;
   for (std::size_t q = 0; q < kQualities; ++q)
@@ -238,7 +239,7 @@ store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws
 
 SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log) {
   if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, 0, bad};
-  store::BatchRow row = BatchRowFromWorkingSet(0, ws);
+  store::BatchRow row = BatchRowFromWorkingSet(0, ws, db.Machine());
   const auto cuts = FitTexts(row);
   LockedBatches locked(db);
   locked.InsertUnderNextNumber(row);
@@ -250,7 +251,7 @@ SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const Lo
 SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, const BatchWorkingSet& ws,
                            const LogSink& log) {
   if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, loaded.num, bad};
-  store::BatchRow row = BatchRowFromWorkingSet(loaded.num, ws);
+  store::BatchRow row = BatchRowFromWorkingSet(loaded.num, ws, loaded.macchina);
   const auto cuts = FitTexts(row);
   LockedBatches locked(db);
   store::BatchRow now;

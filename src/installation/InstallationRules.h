@@ -43,6 +43,7 @@ struct InstallationForm {
   std::string photocellDistance;     // distfc
   std::string photocellDuration;     // pgest
   std::string photocellDelay;        // ritfc
+  int machine = store::kFirstMachine;  // NumMacchina
   bool operator==(const InstallationForm&) const = default;
 };
 

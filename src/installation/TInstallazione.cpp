@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -162,6 +163,10 @@ QGroupBox* TInstallazione::BuildMachine() {
     ShowRotation();
   });
   add(QT_TR_NOOP("verso rotazione encoder"), speedButton1_);
+  numMacchina_ = new QSpinBox(box);
+  numMacchina_->setObjectName("NumMacchina");
+  numMacchina_->setRange(store::kFirstMachine, store::kLastMachine);
+  add(QT_TR_NOOP("Numero Macchina"), numMacchina_);
   // The outlets' distances are the board's business on these machines: kept, not shown.
   for (int n = 1; n <= store::kOutlets; ++n) {
     dist_[static_cast<std::size_t>(n - 1)] = Edit(QString("Dist%1").arg(n), box);
@@ -295,6 +300,7 @@ void TInstallazione::Fill(const InstallationForm& f, const std::vector<int>& por
   distfc_->setText(Q(f.photocellDistance));
   pgest_->setText(Q(f.photocellDuration));
   ritfc_->setText(Q(f.photocellDelay));
+  numMacchina_->setValue(f.machine);
   config_ = config;
   preview_ = preview;
   comSel_[0]->setFocus();
@@ -325,6 +331,7 @@ InstallationForm TInstallazione::Form() const {
   f.photocellDistance = S(distfc_);
   f.photocellDuration = S(pgest_);
   f.photocellDelay = S(ritfc_);
+  f.machine = numMacchina_->value();
   return f;
 }
 

@@ -28,6 +28,7 @@ struct BatchPageInput {
   bool printWeights = true;  // the "Peso" column
   std::string title = kBatchTitle;
   std::optional<CostLine> cost;
+  int machine = 1;  // the machine that sampled the batch
 };
 
 BatchPage MakeBatchPage(const BatchPageInput& in);
@@ -49,7 +50,8 @@ struct StoredBatchPage {
 };
 StoredBatchPage LoadBatchPage(store::Database& db, std::int64_t n, bool partita, const store::Configuration& config);
 
-// The program with code `code` ("STAMPA PROGRAMMA"); nullopt when none.
+// The program with code `code` ("STAMPA PROGRAMMA"), printed for the
+// database's machine as the producer list is; nullopt when none.
 std::optional<ProgramPage> LoadProgramPage(store::Database& db, const std::string& code);
 ProgramPage MakeProgramPage(const std::string& number, const store::ProgramRecord& record);
 

@@ -71,6 +71,7 @@ struct BatchPage {
   std::string unit = "gr.";
   bool partita = false;
   std::optional<CostLine> cost;  // none for a stored batch or a run that cost nothing
+  int machine = 1;  // printed on every sheet
   bool operator==(const BatchPage&) const = default;
 };
 
@@ -79,6 +80,7 @@ struct ProgramPage {
   std::string description;
   std::array<std::array<std::string, kClasses>, kQualities> names{};
   std::array<std::array<std::string, kClasses>, kQualities> ranges{};
+  int machine = 1;  // printed on every sheet
   bool operator==(const ProgramPage&) const = default;
 };
 
@@ -92,11 +94,13 @@ struct InstallationPage {
   std::string tareType;  // "TARA/LINEA", "TARA/TAZZA", "TARA INC.(1gr)".."(6gr)"; translated when drawn
   std::array<InstallationLine, 6> line{};
   std::optional<store::DbDateTime> printed;  // "Data: "; now when empty
+  int machine = 1;  // printed on every sheet
   bool operator==(const InstallationPage&) const = default;
 };
 
 struct ProducerListPage {
   std::vector<std::pair<std::string, std::string>> producers;  // code, description
+  int machine = 1;  // printed on every sheet
   bool operator==(const ProducerListPage&) const = default;
 };
 

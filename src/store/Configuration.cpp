@@ -63,6 +63,11 @@ std::int32_t TareStep(std::int32_t v) {
   return v >= 1 && v <= 6 ? v : 1;
 }
 
+// A machine number the archive can tell apart: 1..99, anything else 1.
+std::int32_t MachineNumber(std::int32_t v) {
+  return v >= kFirstMachine && v <= kLastMachine ? v : kFirstMachine;
+}
+
 std::string Describe(const ConfigurationField& f) {
   if (auto* i = std::get_if<std::int32_t*>(&f.value)) return std::to_string(**i);
   if (auto* b = std::get_if<bool*>(&f.value)) return **b ? "1" : "0";
@@ -88,6 +93,11 @@ bool Convert(const ConfigurationField& f, const StoredValue& stored) {
     case FieldKind::TareStep: {
       auto n = AsNumber(stored);
       if (n) *std::get<std::int32_t*>(f.value) = TareStep(*n);
+      return n.has_value();
+    }
+    case FieldKind::Machine: {
+      auto n = AsNumber(stored);
+      if (n) *std::get<std::int32_t*>(f.value) = MachineNumber(*n);
       return n.has_value();
     }
     case FieldKind::Rotation:
@@ -163,6 +173,7 @@ std::vector<ConfigurationField> ConfigurationFields(Configuration& c) {
   add("distanza fc", "distanza_fc", kMain, FieldKind::Integer, &c.distanza_fc);
   add("point gest", "point_gest", kMain, FieldKind::Integer, &c.point_gest);
   add("password_inst", "password_inst", kMain, FieldKind::Text, &c.password_inst);
+  add("macchina", "macchina", kMain, FieldKind::Machine, &c.macchina);
   add("prod-oraria", "prod_oraria", kMain, FieldKind::FlagSi, &c.prod_oraria);
   add("v_tazzebad", "v_tazzebad", kMain, FieldKind::FlagSi, &c.v_tazzebad);
   add("rx_osc", "rx_osc", "log", FieldKind::FlagS, &c.rx_osc);
@@ -332,6 +343,7 @@ bool SaveConfiguration(Configuration& c, ConfigStore& store, const std::filesyst
   text("direxp", c.direxp);
   dword("fine_part_auto", c.fine_part_auto);
   number("copia_pdf", c.copia_pdf);
+  number("macchina", MachineNumber(c.macchina));
 
   if (!store.WriteValues(w)) {
     Tell(report, store.FilePath().string() + ": cannot be written; the configuration was not saved");

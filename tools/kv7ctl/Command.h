@@ -20,4 +20,8 @@ struct Registration {
 // Prints "kv7ctl: <text>" on stderr and returns 2.
 int UsageError(const std::string& text);
 
+// The machine number of this installation's configuration (1 when it has
+// none): the working tables' row and the journal's machine are its.
+int ConfiguredMachine();
+
 }  // namespace kv7ctl

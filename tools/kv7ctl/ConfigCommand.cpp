@@ -39,6 +39,17 @@ ConfigStore OpenStore() {
   return store;
 }
 
+}  // namespace
+
+int ConfiguredMachine() {
+  const ConfigStore store;
+  Configuration c;
+  kv7::store::LoadConfiguration(c, store, [](const std::string&) {});
+  return c.macchina;
+}
+
+namespace {
+
 int Get(const Args& a) {
   if (a.size() != 3) return Usage();
   ConfigStore store = OpenStore();

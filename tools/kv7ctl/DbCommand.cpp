@@ -33,7 +33,7 @@ void Print(const std::string& column, const std::string& value) {
 }
 
 int Init(Database& db) {
-  db.InitSchema();
+  for (const auto& change : db.InitSchema()) std::printf("%s\n", change.c_str());
   std::printf("database %s ready\n", db.Params().database.c_str());
   return 0;
 }
@@ -105,6 +105,7 @@ int Backup(Database& db, const Args& a) {
 int RunDb(const Args& a) {
   if (a.empty()) return Usage();
   Database db;
+  db.SetMachine(ConfiguredMachine());
   try {
     if (a[0] == "init" && a.size() == 1) return Init(db);
     if (a[0] == "count" && a.size() == 2) return Count(db, a[1]);

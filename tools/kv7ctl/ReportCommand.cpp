@@ -82,6 +82,7 @@ std::optional<reports::Page> MakePage(const Request& r, const kv7::store::Config
   status = 1;
   if (r.what == "installation") return reports::MakeInstallationPage(config);
   kv7::store::Database db;
+  db.SetMachine(ConfiguredMachine());
   if (r.what == "program") {
     auto page = reports::LoadProgramPage(db, r.key);
     if (!page) Fail("no program with code \"" + r.key + "\"");
