@@ -511,6 +511,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
         <translation>Konfiguration nicht lesbar (%1): das Programm endet, ohne sie zu ändern.</translation>
     </message>
+    <message>
+        <source>%1 - Macchina %2</source>
+        <translation>%1 - Maschine %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -999,6 +1003,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Distanza Uscite</source>
         <translation>Auslassabstand</translation>
     </message>
+    <message>
+        <source>Numero Macchina</source>
+        <translation>Maschinennummer</translation>
+    </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
@@ -1365,6 +1373,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Maschine %1</translation>
     </message>
 </context>
 <context>

@@ -511,6 +511,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
         <translation>Μη αναγνώσιμη διαμόρφωση (%1): το πρόγραμμα τερματίζει χωρίς να την τροποποιήσει.</translation>
     </message>
+    <message>
+        <source>%1 - Macchina %2</source>
+        <translation>%1 - Μηχάνημα %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -999,6 +1003,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Distanza Uscite</source>
         <translation>Απόσταση εξόδων</translation>
     </message>
+    <message>
+        <source>Numero Macchina</source>
+        <translation>Αριθμός μηχανήματος</translation>
+    </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
@@ -1365,6 +1373,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Μηχάνημα %1</translation>
     </message>
 </context>
 <context>

@@ -511,6 +511,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
         <translation>Configuración ilegible (%1): el programa termina sin modificarla.</translation>
     </message>
+    <message>
+        <source>%1 - Macchina %2</source>
+        <translation>%1 - Máquina %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -999,6 +1003,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Distanza Uscite</source>
         <translation>Distancia salidas</translation>
     </message>
+    <message>
+        <source>Numero Macchina</source>
+        <translation>Número de máquina</translation>
+    </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
@@ -1365,6 +1373,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Máquina %1</translation>
     </message>
 </context>
 <context>

@@ -511,6 +511,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Configurazione non leggibile (%1): il programma termina senza modificarla.</source>
         <translation>Configuration illisible (%1) : le programme se termine sans la modifier.</translation>
     </message>
+    <message>
+        <source>%1 - Macchina %2</source>
+        <translation>%1 - Machine %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -999,6 +1003,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Distanza Uscite</source>
         <translation>Distance sorties</translation>
     </message>
+    <message>
+        <source>Numero Macchina</source>
+        <translation>Numéro de machine</translation>
+    </message>
 </context>
 <context>
     <name>kv7::installation::Tpasswd</name>
@@ -1365,6 +1373,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>L. %1   %2</source>
         <translation>L. %1   %2</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Machine %1</translation>
     </message>
 </context>
 <context>
