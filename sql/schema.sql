@@ -290,17 +290,20 @@ CREATE TABLE IF NOT EXISTS `bolle` (
   `numeropedane` INT NULL,
   `lotto` VARCHAR(15) NULL,
   `operatore` VARCHAR(2) NULL,
+  -- The machine that sampled the batch; rows from before it was kept are machine 1.
   `macchina` INT NULL,
   PRIMARY KEY (`num`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
 
--- Restart record: the current program and producer, one row.
+-- Restart record: the current program and producer, one row per machine.
 CREATE TABLE IF NOT EXISTS `temporary` (
   `programma` INT NULL,
-  `produttore` INT NULL
+  `produttore` INT NULL,
+  `macchina` INT NOT NULL DEFAULT 1,
+  PRIMARY KEY (`macchina`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
 
--- One row of class totals for printing.
+-- One row of class totals for printing per machine.
 CREATE TABLE IF NOT EXISTS `totali_temp` (
   `tot1q1` INT NULL,
   `tot2q1` INT NULL,
@@ -362,7 +365,9 @@ CREATE TABLE IF NOT EXISTS `totali_temp` (
   `tot13q4` INT NULL,
   `tot14q4` INT NULL,
   `tot15q4` INT NULL,
-  `totq5` INT NULL
+  `totq5` INT NULL,
+  `macchina` INT NOT NULL DEFAULT 1,
+  PRIMARY KEY (`macchina`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
 
 -- Price lists: a price per kilogram for each class and quality of a

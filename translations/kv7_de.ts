@@ -527,6 +527,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Programma di aggiornamento non installato: %1</source>
         <translation>Aktualisierungsprogramm nicht installiert: %1</translation>
     </message>
+    <message>
+        <source>%1 - Macchina %2</source>
+        <translation>%1 - Maschine %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1046,6 +1050,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>La nuova password non è stata scritta uguale due volte.</source>
         <translation>Das neue Passwort wurde nicht zweimal gleich eingegeben.</translation>
+    </message>
+    <message>
+        <source>Numero Macchina</source>
+        <translation>Maschinennummer</translation>
     </message>
 </context>
 <context>
@@ -1619,6 +1627,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>modificata il %1</source>
         <translation>geändert am %1</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Maschine %1</translation>
     </message>
 </context>
 <context>

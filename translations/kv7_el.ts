@@ -527,6 +527,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Programma di aggiornamento non installato: %1</source>
         <translation>Το πρόγραμμα ενημέρωσης δεν είναι εγκατεστημένο: %1</translation>
     </message>
+    <message>
+        <source>%1 - Macchina %2</source>
+        <translation>%1 - Μηχάνημα %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1046,6 +1050,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>La nuova password non è stata scritta uguale due volte.</source>
         <translation>Ο νέος κωδικός δεν γράφτηκε ίδιος δύο φορές.</translation>
+    </message>
+    <message>
+        <source>Numero Macchina</source>
+        <translation>Αριθμός μηχανήματος</translation>
     </message>
 </context>
 <context>
@@ -1620,6 +1628,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>modificata il %1</source>
         <translation>τροποποιήθηκε στις %1</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Μηχάνημα %1</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Programma di aggiornamento non installato: %1</source>
         <translation>Update program not installed: %1</translation>
     </message>
+    <message>
+        <source>%1 - Macchina %2</source>
+        <translation>%1 - Machine %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1046,6 +1050,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>La nuova password non è stata scritta uguale due volte.</source>
         <translation>The new password was not typed the same twice.</translation>
+    </message>
+    <message>
+        <source>Numero Macchina</source>
+        <translation>Machine number</translation>
     </message>
 </context>
 <context>
@@ -1619,6 +1627,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>modificata il %1</source>
         <translation>modified on %1</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Machine %1</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Programma di aggiornamento non installato: %1</source>
         <translation>Programa de actualización no instalado: %1</translation>
     </message>
+    <message>
+        <source>%1 - Macchina %2</source>
+        <translation>%1 - Máquina %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1046,6 +1050,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>La nuova password non è stata scritta uguale due volte.</source>
         <translation>La nueva contraseña no se ha escrito igual las dos veces.</translation>
+    </message>
+    <message>
+        <source>Numero Macchina</source>
+        <translation>Número de máquina</translation>
     </message>
 </context>
 <context>
@@ -1617,6 +1625,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>modificata il %1</source>
         <translation>modificada el %1</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Máquina %1</translation>
     </message>
 </context>
 <context>

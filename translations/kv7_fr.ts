@@ -527,6 +527,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Programma di aggiornamento non installato: %1</source>
         <translation>Programme de mise à jour non installé : %1</translation>
     </message>
+    <message>
+        <source>%1 - Macchina %2</source>
+        <translation>%1 - Machine %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1046,6 +1050,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>La nuova password non è stata scritta uguale due volte.</source>
         <translation>Le nouveau mot de passe n&apos;a pas été saisi deux fois à l&apos;identique.</translation>
+    </message>
+    <message>
+        <source>Numero Macchina</source>
+        <translation>Numéro de machine</translation>
     </message>
 </context>
 <context>
@@ -1617,6 +1625,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>modificata il %1</source>
         <translation>modifiée le %1</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Machine %1</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Programma di aggiornamento non installato: %1</source>
         <translation>Programma di aggiornamento non installato: %1</translation>
     </message>
+    <message>
+        <source>%1 - Macchina %2</source>
+        <translation>%1 - Macchina %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1046,6 +1050,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>La nuova password non è stata scritta uguale due volte.</source>
         <translation>La nuova password non è stata scritta uguale due volte.</translation>
+    </message>
+    <message>
+        <source>Numero Macchina</source>
+        <translation>Numero Macchina</translation>
     </message>
 </context>
 <context>
@@ -1617,6 +1625,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>modificata il %1</source>
         <translation>modificata il %1</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Macchina %1</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>Programma di aggiornamento non installato: %1</source>
         <translation>Programa de atualização não instalado: %1</translation>
     </message>
+    <message>
+        <source>%1 - Macchina %2</source>
+        <translation>%1 - Máquina %2</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -1046,6 +1050,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>La nuova password non è stata scritta uguale due volte.</source>
         <translation>A nova palavra-passe não foi escrita igual nas duas vezes.</translation>
+    </message>
+    <message>
+        <source>Numero Macchina</source>
+        <translation>Número da máquina</translation>
     </message>
 </context>
 <context>
@@ -1617,6 +1625,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>modificata il %1</source>
         <translation>modificada em %1</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Máquina %1</translation>
     </message>
 </context>
 <context>

@@ -228,9 +228,10 @@ bool FitForArchive(store::BatchRow& row, const std::string& what, const LogSink&
   return changed;
 }
 
-store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws) {
+store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws, std::int64_t machine) {
   store::BatchRow row;
   row.num = n;
+  row.macchina = machine;
   row.data = ws.date;
   row.programma = ws.program;
   for (std::size_t q = 0; q < kQualities; ++q)
@@ -251,7 +252,7 @@ store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws
 SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log,
                         const audit::Actor& who) {
   if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, 0, bad};
-  store::BatchRow row = BatchRowFromWorkingSet(0, ws);
+  store::BatchRow row = BatchRowFromWorkingSet(0, ws, db.Machine());
   const auto cuts = FitTexts(row);
   // An identity of its own, as an ended batch has: a try again after a
   // lost answer to the commit finds the row instead of adding a second one.
@@ -266,7 +267,7 @@ SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const Lo
 SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, const BatchWorkingSet& ws,
                            const LogSink& log, const audit::Actor& who) {
   if (auto bad = CheckBatchTexts(ws)) return {SaveResult::Status::BadField, loaded.num, bad};
-  store::BatchRow row = BatchRowFromWorkingSet(loaded.num, ws);
+  store::BatchRow row = BatchRowFromWorkingSet(loaded.num, ws, loaded.macchina);
   const auto cuts = FitTexts(row);
   audit::EnsureAuditTable(db.Connection());
   const auto outcome = UpdateIfUnchanged(db, loaded, row, [&](store::DbConnection& c, const store::BatchRow& written) {

@@ -125,18 +125,19 @@ struct SaveResult {
 };
 
 // New: the batch takes its number (highest + 1) in the transaction that
-// inserts it, by the journal's own numbering; `number` is the one given.
+// inserts it, by the journal's own numbering; `number` is the one given. It
+// is the database's machine's batch.
 // Texts are fitted (FitTexts) and the cuts logged. Each save and delete
 // records its audit row (`who`) in the transaction that writes.
 SaveResult SaveNewBatch(store::Database& db, const BatchWorkingSet& ws, const LogSink& log,
                         const audit::Actor& who);
-// Modify: writes over `loaded.num` only while that row is still exactly
-// `loaded`; a row deleted or changed since is left as it is (Deleted,
-// Changed).
+// Modify: writes over `loaded.num`, keeping its machine, only while that row
+// is still exactly `loaded`; a row deleted or changed since is left as it is
+// (Deleted, Changed).
 SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, const BatchWorkingSet& ws,
                            const LogSink& log, const audit::Actor& who);
-// The row a save writes, before the texts are fitted.
-store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws);
+// The row a save writes, before the texts are fitted, sampled on `machine`.
+store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws, std::int64_t machine);
 
 // Delete ("&Cancella"): batch n, written whole to the log first; false when
 // there is no such batch.

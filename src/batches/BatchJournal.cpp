@@ -17,6 +17,7 @@
 #include "batches/BatchRules.h"
 #include "batches/KillPoint.h"
 #include "store/DbServers.h"
+#include "store/Configuration.h"
 #include "store/FileIo.h"
 
 namespace kv7::batches {
@@ -78,6 +79,7 @@ std::vector<std::pair<std::string, std::string>> Fields(const JournalEntry& e) {
                                                      {"numeropedane", std::to_string(r.numeropedane)},
                                                      {"lotto", r.lotto},
                                                      {"operatore", r.operatore},
+                                                     {"macchina", std::to_string(r.macchina)},
                                                      {"refused", e.refusal}};
   for (std::size_t q = 0; q < store::kQualities; ++q)
     for (std::size_t c = 0; c < store::kClasses; ++c)
@@ -122,6 +124,8 @@ bool Parse(const std::string& text, JournalEntry& e) {
   r.produttore = m["produttore"], r.note = m["note"], r.lotto = m["lotto"], r.operatore = m["operatore"];
   r.totpartita = Number(m, "totpartita"), r.totq5 = Number(m, "totq5");
   r.numerocasse = Number(m, "numerocasse"), r.numeropedane = Number(m, "numeropedane");
+  // 0: written before entries named their machine; Store gives it the replaying one's.
+  r.macchina = Number(m, "macchina");
   for (std::size_t q = 0; q < store::kQualities; ++q)
     for (std::size_t c = 0; c < store::kClasses; ++c) r.tot[q][c] = Number(m, ClassKey(c, q));
   return true;
@@ -245,6 +249,7 @@ std::vector<JournalEntry> BatchJournal::EntriesIn(const fs::path& dir) const {
 
 std::int64_t BatchJournal::Store(store::Database& db, JournalEntry& e) {
   store::BatchRow row = e.row;
+  if (row.macchina < store::kFirstMachine) row.macchina = db.Machine();
   FitForArchive(row, LogLabel(e.id), log_);
   if (StoreOnce(db, row, e.id).earlier)
     Log("Giornale: bolla " + e.id + " gia' archiviata come num " + std::to_string(row.num));

@@ -123,6 +123,7 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Impossibile scrivere il file %1: le tracce non vengono più salvate."),
     // Names the console hands to its windows.
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice"),
+    QT_TRANSLATE_NOOP("Messages", "%1 - Macchina %2"),
     QT_TRANSLATE_NOOP("Messages", "KV7 Campionatrice%1"),  // with the board's version and type
     QT_TRANSLATE_NOOP("Messages", "Programma Gestione Calibratrice"),
     QT_TRANSLATE_NOOP("Messages", "non abilitata"),

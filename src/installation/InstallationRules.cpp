@@ -136,6 +136,7 @@ InstallationForm FormFromConfiguration(const store::Configuration& c, bool three
   f.photocellDistance = Shown(c.distanza_fc, 3);
   f.photocellDuration = Shown(c.point_gest, 2);
   f.photocellDelay = std::to_string(c.ritfc);
+  f.machine = c.macchina;
   return f;
 }
 
@@ -165,6 +166,7 @@ TakenForm TakeForm(const InstallationForm& f, store::Configuration& c, bool thre
   c.distanza_fc = Number(f.photocellDistance).value_or(0);
   c.point_gest = Number(f.photocellDuration).value_or(0);
   c.rotdirection = f.rotation;
+  if (f.machine >= store::kFirstMachine && f.machine <= store::kLastMachine) c.macchina = f.machine;
   for (const Checked& field : CheckedFields(f, c))
     if (auto v = Number(field.text)) field.key = *v;
   TakeMagnetType(f.magnetType, c, taken);

@@ -47,6 +47,7 @@ struct InstallationForm {
   // password as it is. A stored password is never shown.
   std::string servicePassword, servicePasswordAgain;
   std::string resetPassword, resetPasswordAgain;
+  int machine = store::kFirstMachine;  // NumMacchina
   bool operator==(const InstallationForm&) const = default;
 };
 

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -163,6 +164,10 @@ QGroupBox* TInstallazione::BuildMachine() {
     ShowRotation();
   });
   add(QT_TR_NOOP("verso rotazione encoder"), speedButton1_);
+  numMacchina_ = new QSpinBox(box);
+  numMacchina_->setObjectName("NumMacchina");
+  numMacchina_->setRange(store::kFirstMachine, store::kLastMachine);
+  add(QT_TR_NOOP("Numero Macchina"), numMacchina_);
   // The outlets' distances are the board's business on these machines: kept, not shown.
   for (int n = 1; n <= store::kOutlets; ++n) {
     dist_[static_cast<std::size_t>(n - 1)] = Edit(QString("Dist%1").arg(n), box);
@@ -318,6 +323,7 @@ void TInstallazione::Fill(const InstallationForm& f, const std::vector<int>& por
   pgest_->setText(Q(f.photocellDuration));
   ritfc_->setText(Q(f.photocellDelay));
   for (QLineEdit* e : passwords_) e->clear();
+  numMacchina_->setValue(f.machine);
   config_ = config;
   preview_ = preview;
   comSel_[0]->setFocus();
@@ -352,6 +358,7 @@ InstallationForm TInstallazione::Form() const {
   f.servicePasswordAgain = S(passwords_[1]);
   f.resetPassword = S(passwords_[2]);
   f.resetPasswordAgain = S(passwords_[3]);
+  f.machine = numMacchina_->value();
   return f;
 }
 

@@ -19,6 +19,7 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QToolButton;
 
 namespace kv7::installation {
@@ -44,6 +45,7 @@ class TInstallazione : public QDialog {
   QComboBox* TipoAttivMagn1() const { return tipoAttivMagn1_; }
   QLineEdit* pgest() const { return pgest_; }
   QLineEdit* ritfc() const { return ritfc_; }
+  QSpinBox* NumMacchina() const { return numMacchina_; }
   QPushButton* Salva() const { return salva_; }
   // New service password, again, new reset password, again.
   QLineEdit* NewPassword(int i) const { return passwords_.at(static_cast<std::size_t>(i)); }
@@ -77,6 +79,7 @@ class TInstallazione : public QDialog {
   QLineEdit* apertura_;
   std::array<QComboBox*, store::kLines> quality_{};
   QToolButton* speedButton1_;
+  QSpinBox* numMacchina_;
   QLineEdit* rittara_;
   QComboBox* tiptara_;
   QLineEdit* distfc_;

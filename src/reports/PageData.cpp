@@ -79,6 +79,7 @@ BatchPage MakeBatchPage(const BatchPageInput& in) {
   page.pallets = ws.numPedane;
   page.note = ws.note;
   page.cost = in.cost;
+  page.machine = in.machine;
   const batches::BatchView view = batches::RecomputeBatchView(ws, false, in.inGrams);
   const int decimals = in.inGrams ? 0 : 1;
   for (std::size_t q = 0; q < kQualities; ++q)
@@ -145,6 +146,7 @@ StoredBatchPage LoadBatchPage(store::Database& db, std::int64_t n, bool partita,
   input.partita = partita;
   input.printWeights = config.stampagrammi == 1;
   if (row.data) input.priceList = prices::LoadListInForce(db, row.programma, *row.data);
+  input.machine = static_cast<int>(row.macchina);
   out.page = MakeBatchPage(input);
   out.page->modified = ModifiedAfterEnd(db, row);
   return out;
@@ -167,7 +169,9 @@ std::optional<ProgramPage> LoadProgramPage(store::Database& db, const std::strin
   if (!db.TableExists("programmi")) return std::nullopt;
   auto loaded = programs::LoadProgramIntoEditor(db, code, 0);
   if (!loaded) return std::nullopt;
-  return MakeProgramPage(programs::LookupCode(code), loaded->record);
+  ProgramPage page = MakeProgramPage(programs::LookupCode(code), loaded->record);
+  page.machine = db.Machine();
+  return page;
 }
 
 // The tare type in the words of the installation window's "Tipo Tara".
@@ -179,6 +183,7 @@ std::string TareTypeText(const store::Configuration& c) {
 
 InstallationPage MakeInstallationPage(const store::Configuration& config) {
   InstallationPage page;
+  page.machine = config.macchina;
   page.lines = std::to_string(config.numlinee);
   page.cups = std::to_string(config.numtazze);
   page.tareDelay = std::to_string(config.delay_tara);
@@ -194,6 +199,7 @@ InstallationPage MakeInstallationPage(const store::Configuration& config) {
 
 ProducerListPage LoadProducerListPage(store::Database& db) {
   ProducerListPage page;
+  page.machine = db.Machine();
   for (const auto& p : batches::FillProducerList(db)) page.producers.emplace_back(p.codice, p.descrizione);
   return page;
 }

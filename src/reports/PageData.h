@@ -30,6 +30,7 @@ struct BatchPageInput {
   std::string title = kBatchTitle;
   std::optional<CostLine> cost;
   std::optional<prices::PriceList> priceList;  // the list in force on the batch's day
+  int machine = 1;  // the machine that sampled the batch
 };
 
 BatchPage MakeBatchPage(const BatchPageInput& in);
@@ -52,7 +53,8 @@ struct StoredBatchPage {
 };
 StoredBatchPage LoadBatchPage(store::Database& db, std::int64_t n, bool partita, const store::Configuration& config);
 
-// The program with code `code` ("STAMPA PROGRAMMA"); nullopt when none.
+// The program with code `code` ("STAMPA PROGRAMMA"), printed for the
+// database's machine as the producer list is; nullopt when none.
 std::optional<ProgramPage> LoadProgramPage(store::Database& db, const std::string& code);
 ProgramPage MakeProgramPage(const std::string& number, const store::ProgramRecord& record);
 

@@ -88,7 +88,12 @@ class PagePainter {
   }
 
   DrawnPage Draw(const Page& page) {
-    std::visit([this](const auto& p) { DrawOne(p); }, page);
+    std::visit(
+        [this](const auto& p) {
+          MachineLine(p.machine);
+          DrawOne(p);
+        },
+        page);
     return out_;
   }
 
@@ -102,6 +107,12 @@ class PagePainter {
     const int y = Top() + canvas_.TextHeight();
     out_.titleLine = QLine(grid_.Area().left(), y, grid_.Area().right(), y);
     canvas_.Line(out_.titleLine);
+  }
+
+  // Small, in the top left corner, clear of every page's title: whose sheet this is.
+  void MachineLine(int machine) {
+    canvas_.Size(10);
+    canvas_.Text(grid_.Area().left(), Top() + 1, tr("Macchina %1").arg(machine));
   }
 
   void At(int x, int y, const QString& text) { canvas_.Text(grid_.X(x), grid_.Y(y), text); }
@@ -322,7 +333,8 @@ void PagePainter::DrawOne(const ProducerListPage& p) {
     if (y + out_.rowHeight > grid_.Area().bottom() && newPage_) {
       newPage_();
       ++out_.pages;
-      y = grid_.Area().top();
+      MachineLine(p.machine);
+      y = grid_.Area().top() + out_.rowHeight;
       ProducerHeadings(y);
       y += 2 * out_.rowHeight;
     }

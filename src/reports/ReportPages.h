@@ -83,6 +83,7 @@ struct BatchPage {
   bool partita = false;
   std::optional<CostLine> cost;  // none for a stored batch or a run that cost nothing
   std::optional<ValueSection> value;
+  int machine = 1;  // printed on every sheet
   bool operator==(const BatchPage&) const = default;
 };
 
@@ -91,6 +92,7 @@ struct ProgramPage {
   std::string description;
   std::array<std::array<std::string, kClasses>, kQualities> names{};
   std::array<std::array<std::string, kClasses>, kQualities> ranges{};
+  int machine = 1;  // printed on every sheet
   bool operator==(const ProgramPage&) const = default;
 };
 
@@ -104,11 +106,13 @@ struct InstallationPage {
   std::string tareType;  // "TARA/LINEA", "TARA/TAZZA", "TARA INC.(1gr)".."(6gr)"; translated when drawn
   std::array<InstallationLine, 6> line{};
   std::optional<store::DbDateTime> printed;  // "Data: "; now when empty
+  int machine = 1;  // printed on every sheet
   bool operator==(const InstallationPage&) const = default;
 };
 
 struct ProducerListPage {
   std::vector<std::pair<std::string, std::string>> producers;  // code, description
+  int machine = 1;  // printed on every sheet
   bool operator==(const ProducerListPage&) const = default;
 };
 

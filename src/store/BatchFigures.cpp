@@ -124,6 +124,7 @@ std::vector<std::pair<std::string, std::string>> BatchColumnTexts(const BatchRow
   out.emplace_back("numeropedane", num(row.numeropedane));
   out.emplace_back("lotto", row.lotto);
   out.emplace_back("operatore", row.operatore);
+  out.emplace_back("macchina", num(row.macchina));
 
   for (int q = 1; q <= kQualities; ++q) out.emplace_back("totaleq" + num(q), num(f.totaleq[q - 1]));
   out.emplace_back("totale_gen", num(f.totale_gen));

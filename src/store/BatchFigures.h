@@ -53,6 +53,7 @@ struct BatchRow {
   std::int64_t numeropedane = 0;
   std::string lotto;
   std::string operatore;
+  std::int64_t macchina = 1;  // the machine that sampled it; NULL reads as 1
 
   // The date and the time of `data` as separate texts: "DD/MM/YYYY" and
   // "HH:MM:SS" ("" when `data` is NULL).

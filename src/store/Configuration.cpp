@@ -64,6 +64,11 @@ std::int32_t TareStep(std::int32_t v) {
   return v >= 1 && v <= 6 ? v : 1;
 }
 
+// A machine number the archive can tell apart: 1..99, anything else 1.
+std::int32_t MachineNumber(std::int32_t v) {
+  return v >= kFirstMachine && v <= kLastMachine ? v : kFirstMachine;
+}
+
 std::string Describe(const ConfigurationField& f) {
   if (auto* i = std::get_if<std::int32_t*>(&f.value)) return std::to_string(**i);
   if (auto* b = std::get_if<bool*>(&f.value)) return **b ? "1" : "0";
@@ -89,6 +94,11 @@ bool Convert(const ConfigurationField& f, const StoredValue& stored) {
     case FieldKind::TareStep: {
       auto n = AsNumber(stored);
       if (n) *std::get<std::int32_t*>(f.value) = TareStep(*n);
+      return n.has_value();
+    }
+    case FieldKind::Machine: {
+      auto n = AsNumber(stored);
+      if (n) *std::get<std::int32_t*>(f.value) = MachineNumber(*n);
       return n.has_value();
     }
     case FieldKind::Rotation:
@@ -165,6 +175,7 @@ std::vector<ConfigurationField> ConfigurationFields(Configuration& c) {
   add("point gest", "point_gest", kMain, FieldKind::Integer, &c.point_gest);
   add("password_inst", "password_inst", kMain, FieldKind::Text, &c.password_inst);
   add("password_reset", "password_reset", kMain, FieldKind::Text, &c.password_reset);
+  add("macchina", "macchina", kMain, FieldKind::Machine, &c.macchina);
   add("prod-oraria", "prod_oraria", kMain, FieldKind::FlagSi, &c.prod_oraria);
   add("v_tazzebad", "v_tazzebad", kMain, FieldKind::FlagSi, &c.v_tazzebad);
   add("rx_osc", "rx_osc", "log", FieldKind::FlagS, &c.rx_osc);
@@ -352,6 +363,7 @@ bool SaveConfiguration(Configuration& c, ConfigStore& store, const std::filesyst
   number("copia_pdf", c.copia_pdf);
   PasswordToWrite(store, "password_inst", c.password_inst, text);
   PasswordToWrite(store, "password_reset", c.password_reset, text);
+  number("macchina", MachineNumber(c.macchina));
 
   if (!store.WriteValues(w)) {
     Tell(report, store.FilePath().string() + ": cannot be written; the configuration was not saved");

@@ -46,6 +46,9 @@ class Numbered {
 
 inline constexpr int kLines = 6;
 inline constexpr int kOutlets = 30;
+// The machine numbers a packing house can give its machines.
+inline constexpr int kFirstMachine = 1;
+inline constexpr int kLastMachine = 99;
 
 struct Configuration {
   std::int32_t porta_com = 1;
@@ -89,8 +92,7 @@ struct Configuration {
   std::string password_inst = "0";
   // The archive resets' password, a hash; empty: the built-in "vok".
   std::string password_reset;
-  // Machine number 1..99 in a packing house with several machines.
-  int macchina = 1;
+  int macchina = 1;  // Machine number 1..99 in a packing house with several machines.
   bool prod_oraria = true;
   bool v_tazzebad = false;
   bool rx_osc = false;
@@ -116,6 +118,7 @@ enum class FieldKind {
   QualityIndex,  // decimal text, held minus 1
   Rotation,      // "rigth" gives 1, any other text 0
   TareStep,      // decimal text; outside 1..6 gives 1
+  Machine,       // decimal text; outside 1..99 gives 1
   Text,          // text as stored
   FlagS,         // true when the text starts with "S" or "s"
   FlagSi,        // true when the text is "si"

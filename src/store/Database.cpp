@@ -85,7 +85,7 @@ auto Database::Run(F&& operation) -> decltype(operation(std::declval<DbConnectio
   }
 }
 
-void Database::InitSchema() {
+std::vector<std::string> Database::InitSchema() {
   if (params_.database.empty()) throw DbError("no database name to create");
   // The database may not exist yet: log in without choosing one.
   if (!connection_) {
@@ -93,10 +93,11 @@ void Database::InitSchema() {
     server.database.clear();
     connection_ = std::make_unique<DbConnection>(server, firstServer_);
   }
-  Run([&](DbConnection& c) {
-    CreateSchema(c, params_.database);
-    return 0;
-  });
+  return Run([&](DbConnection& c) { return CreateSchema(c, params_.database); });
+}
+
+std::vector<std::string> Database::UpgradeSchema() {
+  return Run([&](DbConnection& c) { return store::UpgradeSchema(c); });
 }
 
 bool Database::TableExists(const std::string& table) {
@@ -159,6 +160,8 @@ BatchRow Database::BatchFromRow(const DbRow& row) {
   b.numeropedane = row.Int("numeropedane");
   b.lotto = row.Text("lotto");
   b.operatore = row.Text("operatore");
+  // NULL, or a row read from an archive not yet upgraded: the only machine there was.
+  if (row.Has(kMachineColumn) && !IsNull(row.Get(kMachineColumn))) b.macchina = row.Int(kMachineColumn);
   return b;
 }
 
@@ -179,13 +182,14 @@ DbAssignments Database::BatchAssignments(const BatchRow& b) {
   a.emplace_back("numeropedane", b.numeropedane);
   a.emplace_back("lotto", b.lotto);
   a.emplace_back("operatore", b.operatore);
+  a.emplace_back(kMachineColumn, b.macchina);
   return a;
 }
 
 bool Database::LoadBatchByNumber(std::int64_t num, BatchRow& row, BatchFigures& figures) {
   auto found = Run([&](DbConnection& c) {
-    return c.QueryFirst("SELECT " + ColumnList(BatchColumns()) + " FROM `bolle` WHERE `num` = ? LIMIT 1",
-                        {num});
+    // Every column: an archive not yet upgraded has no `macchina` and still reads.
+    return c.QueryFirst("SELECT * FROM `bolle` WHERE `num` = ? LIMIT 1", {num});
   });
   if (!found) return false;
   row = BatchFromRow(*found);
@@ -232,14 +236,11 @@ bool Database::SaveCurrentSelection(const std::string& program, const std::strin
   DbValue producerValue = IntegerFromText(producer, "produttore");
   return Run([&](DbConnection& c) {
     if (!c.TableExists(table::kSelection)) return false;
-    DbTransaction t(c);
-    DbTable temporary(c, table::kSelection, {});
-    DbAssignments values{{"programma", programValue}, {"produttore", producerValue}};
-    // Edit the first row, or add one to an empty table.
-    if (c.Execute("UPDATE `temporary` SET `programma` = ?, `produttore` = ? LIMIT 1",
-                  {programValue, producerValue}) == 0)
-      temporary.Insert(values);
-    t.Commit();
+    // This machine's row, added when it has none yet.
+    c.Execute(
+        "INSERT INTO `temporary` (`macchina`, `programma`, `produttore`) VALUES (?, ?, ?) "
+        "ON DUPLICATE KEY UPDATE `programma` = VALUES(`programma`), `produttore` = VALUES(`produttore`)",
+        {std::int64_t{machine_}, programValue, producerValue});
     return true;
   });
 }
@@ -247,7 +248,8 @@ bool Database::SaveCurrentSelection(const std::string& program, const std::strin
 bool Database::LoadCurrentSelection(CurrentSelection& selection) {
   auto row = Run([&](DbConnection& c) -> std::optional<DbRow> {
     if (!c.TableExists(table::kSelection)) return std::nullopt;
-    return c.QueryFirst("SELECT `programma`, `produttore` FROM `temporary` LIMIT 1");
+    return c.QueryFirst("SELECT `programma`, `produttore` FROM `temporary` WHERE `macchina` = ?",
+                        {std::int64_t{machine_}});
   });
   if (!row) {
     selection = CurrentSelection{};
@@ -264,12 +266,13 @@ bool Database::FillPrintTotals(const PrintTotalsRow& totals) {
     if (!c.TableExists(table::kPrintTotals)) return false;
     DbTransaction t(c);
     DbTable table(c, table::kPrintTotals, {});
-    table.Empty();
+    c.Execute("DELETE FROM `totali_temp` WHERE `macchina` = ?", {std::int64_t{machine_}});
     DbAssignments values;
     for (int q = 1; q <= kQualities; ++q)
       for (int k = 1; k <= kClasses; ++k)
         values.emplace_back(ClassColumn("tot", k, q), totals.tot[q - 1][k - 1]);
     values.emplace_back("totq5", totals.totq5);
+    values.emplace_back(kMachineColumn, std::int64_t{machine_});
     table.Insert(values);
     t.Commit();
     return true;
@@ -279,7 +282,8 @@ bool Database::FillPrintTotals(const PrintTotalsRow& totals) {
 bool Database::LoadPrintTotals(PrintTotalsRow& totals, PrintTotalsFigures& figures) {
   auto row = Run([&](DbConnection& c) -> std::optional<DbRow> {
     if (!c.TableExists(table::kPrintTotals)) return std::nullopt;
-    return c.QueryFirst("SELECT " + ColumnList(PrintTotalsColumns()) + " FROM `totali_temp` LIMIT 1");
+    return c.QueryFirst("SELECT " + ColumnList(PrintTotalsColumns()) + " FROM `totali_temp` WHERE `macchina` = ?",
+                        {std::int64_t{machine_}});
   });
   if (!row) return false;
   PrintTotalsRow t;

@@ -64,8 +64,17 @@ class Database {
   // The open connection, connecting first when needed (throws DbError).
   DbConnection& Connection();
 
-  // Creates the database of the parameters and every missing table.
-  void InitSchema();
+  // The machine this program works for: the rows of the working tables it
+  // reads and writes, and the machine of the batches it makes.
+  void SetMachine(int machine) { machine_ = machine; }
+  int Machine() const { return machine_; }
+
+  // Creates the database of the parameters and every missing table, and
+  // upgrades older ones; returns the changes made, one line each.
+  std::vector<std::string> InitSchema();
+  // Upgrades the tables of an archive written before the machine number
+  // (UpgradeSchema); returns the changes made.
+  std::vector<std::string> UpgradeSchema();
   bool TableExists(const std::string& table);
   // Row access to one of the archive's tables, in its fixed order.
   DbTable Table(const std::string& name);
@@ -83,14 +92,14 @@ class Database {
   void SaveBatchRow(const BatchRow& row);
   std::vector<BatchListEntry> ListBatches();
 
-  // The restart record. Save returns false when `temporary` does not exist;
+  // The restart record of Machine(). Save returns false when `temporary` does not exist;
   // the texts must be whole numbers (or empty, stored as NULL). Load returns
   // true when the table has a row; otherwise `selection` gets "000" and
   // "00000" and it returns false.
   bool SaveCurrentSelection(const std::string& program, const std::string& producer);
   bool LoadCurrentSelection(CurrentSelection& selection);
 
-  // Replaces the row of `totali_temp` with these totals (false when the
+  // Replaces Machine()'s row of `totali_temp` with these totals (false when the
   // table does not exist). Load gives the row and its calculated columns;
   // false when the table is missing or empty.
   bool FillPrintTotals(const PrintTotalsRow& totals);
@@ -108,6 +117,7 @@ class Database {
   DbParams params_;
   std::unique_ptr<DbConnection> connection_;
   std::size_t firstServer_ = 0;  // where the next connection starts in the address
+  int machine_ = 1;
 };
 
 }  // namespace kv7::store

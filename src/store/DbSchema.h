@@ -17,6 +17,11 @@ inline constexpr const char* kSelection = "temporary";
 inline constexpr const char* kPrintTotals = "totali_temp";
 }  // namespace table
 
+// The column naming the machine: a batch's in `bolle` (NULL in rows stored
+// before machines were told apart, read as machine 1) and the key of the
+// working tables, which hold one row per machine.
+inline constexpr const char* kMachineColumn = "macchina";
+
 // Class c (1..15) of quality q (1..4): "tot" + c + "q" + q, e.g. tot7q2.
 std::string ClassColumn(const char* prefix, int c, int q);
 
@@ -30,9 +35,16 @@ const std::string& SchemaSql();
 // Its table definitions, one statement each (without the database lines).
 std::vector<std::string> SchemaTableStatements();
 
+// Brings tables written before the machine number up to date, in place and
+// keeping every row: `bolle` gets its `macchina` column at the end, the
+// working tables their machine key (their row becomes machine 1's). Missing
+// tables are left missing. Running it again changes nothing. Returns one
+// line per change made, for the log.
+std::vector<std::string> UpgradeSchema(DbConnection& connection);
+
 // Creates `database` (utf8mb4) when missing, makes it the connection's
-// current database and creates every missing table. Existing tables and
-// rows are left as they are.
-void CreateSchema(DbConnection& connection, const std::string& database);
+// current database, creates every missing table and upgrades the older ones
+// (UpgradeSchema, whose lines it returns). Rows are kept.
+std::vector<std::string> CreateSchema(DbConnection& connection, const std::string& database);
 
 }  // namespace kv7::store

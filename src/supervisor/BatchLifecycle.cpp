@@ -151,7 +151,7 @@ bool Supervisor::StoreEndedBatch(const batches::BatchWorkingSet& ws, const store
   batches::JournalEntry entry;
   try {
     if (!journal_) throw batches::JournalError("giornale non disponibile");
-    entry = journal_->Add(batches::BatchRowFromWorkingSet(0, ws), ended);
+    entry = journal_->Add(batches::BatchRowFromWorkingSet(0, ws, config_.macchina), ended);
     BatchEnded();
     // At once: from here on the batch will be stored whatever happens, and
     // the board still counts it until the reset.

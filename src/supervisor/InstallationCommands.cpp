@@ -95,6 +95,7 @@ void Supervisor::SaveInstallation(const InstallationResult& result) {
 
 void Supervisor::TakeNewInstallation() {
   store::ApplyConfiguration(config_, store_, st_.oldBoardMode, ToOperator());
+  TakeMachineNumber();
   console_.SetStatusPanel(0, "");
   console_.SetStatusPanel(1, "");
   ReopenLinks();

@@ -184,7 +184,7 @@ void Supervisor::IdentifyBoard() {
   controller_->GetVersion(version);
   // Built from the designed caption each time, so a board identified again
   // after coming back does not collect a second suffix.
-  std::string caption = st_.baseCaption;
+  std::string caption = MachineCaption();
   if (!version.empty()) {
     st_.versionText = version;
     caption += " / " + st_.versionText;

@@ -40,6 +40,7 @@ reports::BatchPage Supervisor::RunningBatchPage(const batches::BatchWorkingSet& 
   in.inGrams = config_.totaligrammi == 1;
   in.partita = partita;
   in.printWeights = printWeights;
+  in.machine = config_.macchina;
   in.ws = ws;
   // The cost as the last request measured it, while a kilogram cost anything.
   if (totals_.cost && totals_.cost->perKg > 0)

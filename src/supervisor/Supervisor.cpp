@@ -60,6 +60,7 @@ bool Supervisor::FormShow(const std::vector<std::string>& args) {
   store::ApplyConfiguration(config_, store_, st_.oldBoardMode,
                             [this](const std::string& m) { operator_.ShowMessage(m); });
   console_.ApplyLanguage(config_);
+  TakeMachineNumber();
   // The refresh interval chosen in the program parameters outlives a restart.
   st_.autoTotalsPeriod = std::clamp(config_.autorefresh, 0, programs::kMaxRefreshSeconds);
 
@@ -90,6 +91,7 @@ bool Supervisor::FormShow(const std::vector<std::string>& args) {
   // One connection attempt for the whole start-up: an archive that is down
   // costs the operator one box and one time-out, not one per step.
   const bool archive = DatabaseUsable();
+  if (archive) UpgradeArchive();
   if (archive) ProgramLists();
   console_.SetText(Control::Costo, "");
   ReadRestartRecord(archive);
@@ -161,6 +163,23 @@ void Supervisor::ShowDatabaseError(const std::string& text, bool periodic) {
     lastPeriodicDbErrorShown_ = now;
   }
   operator_.ShowMessage(text);
+}
+
+void Supervisor::TakeMachineNumber() {
+  if (database_) database_->SetMachine(config_.macchina);
+  console_.SetCaption(MachineCaption());
+}
+
+std::string Supervisor::MachineCaption() const {
+  return st_.baseCaption + " - Macchina " + std::to_string(config_.macchina);
+}
+
+void Supervisor::UpgradeArchive() {
+  try {
+    for (const std::string& change : database_->UpgradeSchema()) WriteLog("archive upgraded: " + change + "\r\n");
+  } catch (const store::DbError& e) {
+    ShowDatabaseError(e.what());
+  }
 }
 
 void Supervisor::ReadRestartRecord(bool archive) {

@@ -166,6 +166,12 @@ class Supervisor {
   void CreateLinks();
   void StartRejectStation();
   void ReadRestartRecord(bool archive);
+  // The machine number in force for the archive and in the caption.
+  void TakeMachineNumber();
+  // The designed caption with the machine number; the board's version follows it.
+  std::string MachineCaption() const;
+  // Tables of an older archive brought up to date, every change logged.
+  void UpgradeArchive();
   void ComputeCostAmount();
   bool DatabaseUsable();
   // Every failure goes to the event log and to the operator. `periodic`

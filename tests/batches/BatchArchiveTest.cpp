@@ -67,6 +67,7 @@ BatchWorkingSet Sample() {
 
 TEST_F(Archive, SavedBatchReadsBackColumnByColumnWithTheBarcodeCutAndLogged) {
   Sql().Execute("INSERT INTO `bolle` (`num`, `bolla`) VALUES (41, 'old')");
+  Db().SetMachine(6);
   ASSERT_EQ(SaveNewBatch(Db(), Sample(), Log(), {}).number, 42);
   auto row = ClientRow("SELECT * FROM bolle WHERE num = 42");
   std::map<std::string, std::string> expected{
@@ -74,7 +75,7 @@ TEST_F(Archive, SavedBatchReadsBackColumnByColumnWithTheBarcodeCutAndLogged) {
       {"bolla", "B123"},    {"codicebarre", std::string(18, '7')}, {"produttore", "12"},
       {"note", "abcd"},     {"totpartita", "1000"},          {"totq5", "777"},
       {"numerocasse", "14"}, {"numeropedane", "0"},          {"lotto", "L9"},
-      {"operatore", "07"}};
+      {"operatore", "07"},  {"macchina", "6"}};
   for (int q = 1; q <= 4; ++q)
     for (int c = 1; c <= 15; ++c)
       expected["tot" + std::to_string(c) + "q" + std::to_string(q)] = std::to_string(1000 * (q - 1) + c - 1);
@@ -93,12 +94,20 @@ TEST_F(Archive, SavedBatchReadsBackColumnByColumnWithTheBarcodeCutAndLogged) {
   EXPECT_EQ(ClientRow("SELECT * FROM bolle WHERE num = 42"), expected);
   EXPECT_EQ(ClientRow("SELECT COUNT(*) AS n FROM bolle")["n"], "2");
 
+  // Modified on another machine's console: the batch stays the machine's that sampled it.
+  Db().SetMachine(2);
+  BatchWorkingSet edited = Sample();
+  edited.numero = "B124";
+  EXPECT_EQ(SaveEditedBatch(Db(), loaded, edited, Log()).status, SaveResult::Status::Saved);
+  expected["bolla"] = "B124";
+  EXPECT_EQ(ClientRow("SELECT * FROM bolle WHERE num = 42"), expected);
+
   // Deleted: the row goes to the log whole first.
   log.clear();
   EXPECT_TRUE(DeleteBatch(Db(), 42, Log(), {}));
   EXPECT_FALSE(DeleteBatch(Db(), 42, Log(), {}));
   for (const char* part : {"Bolla cancellata: num=42; data=2024-03-05 14:30:07; programma=05;", "tot15q4=3014;",
-                           "codicebarre=777777777777777777;", "operatore=07\r\n"})
+                           "codicebarre=777777777777777777;", "operatore=07; macchina=6\r\n"})
     EXPECT_NE(log.find(part), std::string::npos) << part << "\n" << log;
 }
 

@@ -97,6 +97,29 @@ TEST_F(Journal, ReplayStoresOnceWithTheNextNumber) {
   EXPECT_EQ(Open().CountingBatch(), std::nullopt);
 }
 
+// An entry keeps the machine that ended the batch; one written before
+// entries named it is stored as the replaying console's.
+TEST_F(Journal, ReplayStoresTheMachineOfTheEntryElseTheReplayingOne) {
+  auto j = Open();
+  auto second = Batch("M3");
+  second.macchina = 3;
+  j.Add(second, {2026, 5, 4, 10, 0, 0});
+  const auto older = j.Add(Batch("OLD"), {2026, 5, 4, 10, 0, 1});
+  std::string text = kv7::test::Slurp(older.file);
+  const auto line = text.find("\nmacchina=1\n");
+  ASSERT_NE(line, std::string::npos) << text;
+  text.erase(line, std::string("\nmacchina=1").size());
+  std::ofstream(older.file, std::ios::trunc) << text;
+
+  kv7::store::Database replaying(Params());
+  replaying.SetMachine(4);
+  EXPECT_EQ(j.Replay(replaying, exportDir, {}), Counts(2, 2, 0, 0));
+  auto machines = Sql().Query("SELECT `bolla`, `macchina` FROM `bolle` ORDER BY `num`");
+  ASSERT_EQ(machines.size(), 2u);
+  EXPECT_EQ(kv7::store::ToText(machines[0][0]) + kv7::store::ToText(machines[0][1]), "M33");
+  EXPECT_EQ(kv7::store::ToText(machines[1][0]) + kv7::store::ToText(machines[1][1]), "OLD4");
+}
+
 TEST_F(Journal, CrashBeforeRetirement) {
   // The process dies after the commit, or after the record too.
   const struct {

@@ -1,7 +1,8 @@
 // kv7ctl producer and batch on the private server: the lines the lists
 // print, add and delete seen in the archive, the date bounds of the batch
 // list (a day alone is its start in --from and its end in --to) and the exit
-// status of failures and bad arguments.
+// status of failures and bad arguments, and the machine column and filter
+// (a row without a machine counts as machine 1).
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,10 @@ class Kv7ctlBatches : public kv7::test::TestDatabase {
     return kv7::test::Shell("KV7_DB_NAME=" + Name() + " " KV7CTL_PATH " " + args + " 2>/dev/null");
   }
 
-  void Batch(std::int64_t n, const char* date, const char* producer, std::int64_t grams, std::int64_t reject) {
+  void Batch(std::int64_t n, const char* date, const char* producer, std::int64_t grams, std::int64_t reject,
+             std::int64_t machine = 1) {
     kv7::store::BatchRow row;
+    row.macchina = machine;
     row.num = n;
     row.data = kv7::store::DbDateTime::Parse(date);
     row.programma = "05";
@@ -62,14 +65,15 @@ TEST_F(Kv7ctlBatches, ProducerCommandsChangeTheArchiveAndListItsRows) {
   EXPECT_EQ(Run("producer delete 7").out, "Produttore cancellato: num=7; codice=7; descrizione=Neri\n");
 }
 
-TEST_F(Kv7ctlBatches, BatchListPrintsEveryRowWithinTheDateBounds) {
+TEST_F(Kv7ctlBatches, BatchListPrintsEveryRowWithinTheDateBoundsAndMachine) {
   SaveProducer(Db(), 12, "Rossi", {});
   Batch(1, "2024-03-01 00:00:00", "12", 1500, 20);
-  Batch(2, "2024-03-01 23:59:59", "99", 700, 0);
+  Batch(2, "2024-03-01 23:59:59", "99", 700, 0, 2);
   Batch(3, "2024-03-02 00:00:00", "12", 0, 0);
-  const std::string b1 = "1\t2024-03-01 00:00:00\t05\t12\tRossi\t1520\n";
-  const std::string b2 = "2\t2024-03-01 23:59:59\t05\t99\t<nuovo produttore>\t700\n";
-  const std::string b3 = "3\t2024-03-02 00:00:00\t05\t12\tRossi\t0\n";
+  Sql().ExecuteSql("UPDATE `bolle` SET `macchina` = NULL WHERE `num` = 3");
+  const std::string b1 = "1\t2024-03-01 00:00:00\t05\t12\tRossi\t1520\t1\n";
+  const std::string b2 = "2\t2024-03-01 23:59:59\t05\t99\t<nuovo produttore>\t700\t2\n";
+  const std::string b3 = "3\t2024-03-02 00:00:00\t05\t12\tRossi\t0\t1\n";
   const struct {
     const char* args;
     int status;
@@ -83,6 +87,13 @@ TEST_F(Kv7ctlBatches, BatchListPrintsEveryRowWithinTheDateBounds) {
       {"batch list --from 2024-02-30", 2, ""},
       {"batch list --to", 2, ""},
       {"batch list --from 2024-03-01 --from 2024-03-02", 2, ""},
+      {"batch list --machine 1", 0, b1 + b3},
+      {"batch list --machine 2 --from 2024-03-01", 0, b2},
+      {"batch list --to 2024-03-01 --machine 1", 0, b1},
+      {"batch list --machine 3", 0, ""},
+      {"batch list --machine 0", 2, ""},
+      {"batch list --machine 1x", 2, ""},
+      {"batch list --machine 1 --machine 2", 2, ""},
       {"batch show", 2, ""},
   };
   for (const auto& c : cases) {

@@ -246,6 +246,7 @@ TEST_F(InEnglish, MessagesAreTranslatedWithThePartsTheyCarry) {
       {"0 - Centralina off ", "0 - Controller off "},
       {"12,3tz/s", "12.3 cups/s"},
       {"KV7 Campionatrice", "KV7 Sampler"},
+      {"KV7 Campionatrice - Macchina 12 / 2.13 : MB6", "KV7 Sampler - Machine 12 / 2.13 : MB6"},
       {"7 - Ass. e Accum.", "7 - Settle & accum."},
       {"a text of nobody's", "a text of nobody's"},
   };

@@ -45,6 +45,8 @@ TEST(InstallationRules, SavedControlsReachTheStoreAsTheBoardExpects) {
       {"rotation right", [](auto& f) { f.rotation = 1; }, {{"rotdirection", "rigth"}}},
       {"K-peso 3", [](auto& f) { f.kappa[2] = " 1234 "; }, {{"kpeso3", "1234"}}},
       {"ritfc", [](auto& f) { f.photocellDelay = "17"; }, {{"ritfc", "17"}}},
+      {"machine 12", [](auto& f) { f.machine = 12; }, {{"macchina", "12"}}},
+      {"machine 0 keeps it", [](auto& f) { f.machine = 0; }, {{"macchina", "1"}}},
   };
   for (const auto& c : cases) {
     TempDir dir;
@@ -68,6 +70,7 @@ TEST(InstallationRules, UnchangedWindowKeepsTheRecordAndTareStepEndsTheInstallTe
   store::Configuration c;
   c.porta_aux = 0, c.numlinee = 4, c.numtazze = 250, c.tipoatt = 2, c.kpeso[6] = 987, c.qualitaL[2] = 3;
   c.rotdirection = 1, c.taratazza = c.tarainc = true, c.lev_dtara = 4, c.durata_magneti = 7, c.ritfc = 12;
+  c.macchina = 5;
   const store::Configuration before = c;
   const auto taken = installation::TakeForm(installation::FormFromConfiguration(c, true), c, true);
   EXPECT_EQ(store::ConfigurationValues(c), store::ConfigurationValues(before));

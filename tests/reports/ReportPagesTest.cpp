@@ -81,6 +81,7 @@ class ReportPages : public kv7::test::TestDatabase {
     row.numeropedane = 4;
     row.lotto = "L777";
     row.operatore = "06";
+    row.macchina = 3;
     for (int q = 1; q <= 4; ++q)
       for (int c = 1; c <= 15; ++c) row.tot[std::size_t(q - 1)][std::size_t(c - 1)] = Grams(q, c);
     Db().SaveBatchRow(row);
@@ -106,7 +107,8 @@ TEST_F(ReportPages, StoredBatchPdfShowsHeaderEveryClassAndTheSummary) {
   const std::string text = PdfText(file);
   for (const char* item : {"STAMPA BOLLA", "Numero Bolla: B-991", "Numero Registrazione: 42", "Lotto Bolla: L777",
                            "Numero Programma:07", "Operatore: 06", "Mele prova", "Cod. produttore: 12",
-                           "Descrizione: Rossi Mario", "Data Bolla: 05/03/24", "n. Casse:", "n. Pedane:", "consegna"})
+                           "Descrizione: Rossi Mario", "Data Bolla: 05/03/24", "n. Casse:", "n. Pedane:", "consegna",
+                           "Macchina 3"})
     EXPECT_NE(text.find(item), std::string::npos) << item;
   std::int64_t grand = 77;
   for (int q = 1; q <= 4; ++q) {
@@ -255,6 +257,33 @@ TEST(PageLayout, BatchPageFollowsTheRules) {
   EXPECT_EQ(at("Tot.PrimaQ"), QPoint(drawn.boxes[5].left() + drawn.boxes[5].width() * 20 / 1000,
                                      drawn.boxes[5].top() + drawn.boxes[5].height() * 220 / 1000));
   EXPECT_EQ(at("Costo"), QPoint(-1, -1)) << "no cost line without a cost";
+}
+
+// Every sheet of every kind of page names its machine in the top left corner.
+TEST(PageLayout, EverySheetNamesTheMachine) {
+  App();
+  BatchPage batch;
+  batch.machine = 2;
+  ProgramPage program;
+  program.machine = 3;
+  InstallationPage installation;
+  installation.machine = 4;
+  ProducerListPage producers;
+  producers.machine = 5;
+  for (int i = 0; i < 150; ++i) producers.producers.emplace_back(std::to_string(i), "produttore");
+  const std::pair<Page, const char*> cases[] = {
+      {batch, "Macchina 2"}, {program, "Macchina 3"}, {installation, "Macchina 4"}, {producers, "Macchina 5"}};
+  for (const auto& [page, text] : cases) {
+    QImage image(QSize(1191, 1684), QImage::Format_RGB32);
+    QPainter painter(&image);
+    const DrawnPage drawn = DrawPage(painter, QSize(11906, 16838), page, {}, [] {});
+    std::vector<QPoint> at;
+    for (const auto& t : drawn.texts)
+      if (t.text == text) at.push_back(t.at);
+    ASSERT_EQ(at.size(), static_cast<std::size_t>(drawn.pages)) << text;
+    EXPECT_EQ(drawn.pages > 1, std::holds_alternative<ProducerListPage>(page)) << text;
+    for (const QPoint& p : at) EXPECT_EQ(p, QPoint(drawn.area.left(), drawn.area.top() + 1)) << text;
+  }
 }
 
 // The styles stored for the report font are those of every printed text.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <set>
 
 #include "EmptyStore.h"
@@ -111,8 +112,9 @@ TEST_F(ConfigurationLoad, ConversionsOfTheTable) {
   EXPECT_EQ(c.InstallString.substr(0, 3), "412");
 }
 
-// lev_dtara outside 1..6 loads as 1; only the stored misspelling "rigth" means right.
-TEST_F(ConfigurationLoad, TareStepAndRotation) {
+// lev_dtara outside 1..6 and macchina outside 1..99 load as 1; only the
+// stored misspelling "rigth" means right.
+TEST_F(ConfigurationLoad, TareStepRotationAndMachine) {
   struct Case {
     const char* key;
     std::string stored;
@@ -123,12 +125,17 @@ TEST_F(ConfigurationLoad, TareStepAndRotation) {
       {"lev_dtara", "-2", 1},      {"lev_dtara", "1", 1},        {"lev_dtara", "3", 3},
       {"lev_dtara", "6", 6},       {"rotdirection", "rigth", 1}, {"rotdirection", "right", 0},
       {"rotdirection", "left", 0}, {"rotdirection", "Rigth", 0}, {"rotdirection", "", 0},
-      {"rotdirection", "1", 0}};
+      {"rotdirection", "1", 0},    {"macchina", "2", 2},         {"macchina", " 99", 99},
+      {"macchina", "100", 1},      {"macchina", "0", 1},         {"macchina", "-3", 1}};
+  const std::map<std::string, std::int32_t Configuration::*> fields = {
+      {"lev_dtara", &Configuration::lev_dtara},
+      {"rotdirection", &Configuration::rotdirection},
+      {"macchina", &Configuration::macchina}};
   for (const Case& k : cases) {
     SCOPED_TRACE(std::string(k.key) + " stored \"" + k.stored + "\"");
     store.WriteString("kv2", k.key, k.stored);
     Configuration c = Loaded();
-    EXPECT_EQ(k.key == std::string("lev_dtara") ? c.lev_dtara : c.rotdirection, k.held);
+    EXPECT_EQ(c.*fields.at(k.key), k.held);
   }
 }
 

@@ -81,15 +81,17 @@ TEST_F(DatabaseTest, SchemaHasTheColumnsInOrderWithTheirTypes) {
   Columns tail{{"bolla", "varchar", 15},   {"codicebarre", "varchar", 18}, {"produttore", "varchar", 5},
                {"note", "varchar", 90},    {"totpartita", "int", 0},       {"totq5", "int", 0},
                {"numerocasse", "int", 0},  {"numeropedane", "int", 0},     {"lotto", "varchar", 15},
-               {"operatore", "varchar", 2}};
+               {"operatore", "varchar", 2},  {"macchina", "int", 0}};
   batches.insert(batches.end(), tail.begin(), tail.end());
   EXPECT_EQ(Described(c, "bolle"), batches);
 
-  EXPECT_EQ(Described(c, "temporary"), (Columns{{"programma", "int", 0}, {"produttore", "int", 0}}));
+  EXPECT_EQ(Described(c, "temporary"),
+            (Columns{{"programma", "int", 0}, {"produttore", "int", 0}, {"macchina", "int", 0}}));
   Columns totals;
   for (int q = 1; q <= 4; ++q)
     for (int k = 1; k <= 15; ++k) totals.emplace_back(Cq("tot", k, q), "int", 0);
   totals.emplace_back("totq5", "int", 0);
+  totals.emplace_back("macchina", "int", 0);
   EXPECT_EQ(Described(c, "totali_temp"), totals);
 
   // Engine, character set and keys.
@@ -109,6 +111,8 @@ TEST_F(DatabaseTest, SchemaHasTheColumnsInOrderWithTheirTypes) {
   };
   EXPECT_EQ(key("bolle"), "num;");
   EXPECT_EQ(key("produttori"), "num;codice;");
+  EXPECT_EQ(key("temporary"), "macchina;");
+  EXPECT_EQ(key("totali_temp"), "macchina;");
   // The producer key is unique on the pair.
   Sql().Execute("INSERT INTO produttori VALUES (1, 'A', 'x'), (1, 'B', 'y')");
   EXPECT_THROW(Sql().Execute("INSERT INTO produttori VALUES (1, 'A', 'z')"), DbError);
@@ -123,7 +127,7 @@ TEST_F(DatabaseTest, InitIsIdempotentAndKeepsWhatExists) {
   EXPECT_TRUE(again.TableExists("totali_temp"));
   BatchRow back;
   EXPECT_TRUE(again.LoadBatchByNumber(3, back));
-  EXPECT_EQ(Described(Sql(), "temporary").size(), 3u);  // nothing existing is altered
+  EXPECT_EQ(Described(Sql(), "temporary").size(), 4u);  // nothing existing is altered
 }
 
 TEST_F(DatabaseTest, BatchRoundTripsUnchanged) {
@@ -272,6 +276,45 @@ TEST_F(DatabaseTest, PrintTotals) {
   Sql().ExecuteSql("DROP TABLE totali_temp");
   EXPECT_FALSE(Db().FillPrintTotals(t));
   EXPECT_FALSE(Db().LoadPrintTotals(back, f));
+}
+
+// Two machines on one archive: each keeps its own restart record and print
+// totals, and a batch keeps the machine it was stored with (none reads as 1).
+TEST_F(DatabaseTest, WorkingRowsAndBatchesArePerMachine) {
+  Database second(Params());
+  second.SetMachine(2);
+  ASSERT_TRUE(Db().SaveCurrentSelection("5", "12"));
+  CurrentSelection s;
+  EXPECT_FALSE(second.LoadCurrentSelection(s));  // machine 2 has none yet
+  ASSERT_TRUE(second.SaveCurrentSelection("8", "30"));
+  ASSERT_TRUE(Db().SaveCurrentSelection("6", "12"));
+  ASSERT_TRUE(second.LoadCurrentSelection(s));
+  EXPECT_EQ(s.program + "/" + s.producer, "8/30");
+  ASSERT_TRUE(Db().LoadCurrentSelection(s));
+  EXPECT_EQ(s.program + "/" + s.producer, "6/12");
+
+  PrintTotalsRow one, two;
+  one.totq5 = 11;
+  two.totq5 = 22;
+  ASSERT_TRUE(Db().FillPrintTotals(one));
+  ASSERT_TRUE(second.FillPrintTotals(two));
+  ASSERT_TRUE(Db().FillPrintTotals(one));
+  PrintTotalsRow back;
+  PrintTotalsFigures f;
+  ASSERT_TRUE(second.LoadPrintTotals(back, f));
+  EXPECT_EQ(back.totq5, 22);
+  ASSERT_TRUE(Db().LoadPrintTotals(back, f));
+  EXPECT_EQ(back.totq5, 11);
+
+  BatchRow b = SampleBatch(4);
+  b.macchina = 2;
+  Db().SaveBatchRow(b);
+  BatchRow read;
+  ASSERT_TRUE(Db().LoadBatchByNumber(4, read));
+  EXPECT_EQ(read.macchina, 2);
+  Sql().ExecuteSql("UPDATE `bolle` SET `macchina` = NULL");
+  ASSERT_TRUE(Db().LoadBatchByNumber(4, read));
+  EXPECT_EQ(read.macchina, 1);
 }
 
 TEST_F(DatabaseTest, RowAccessInTableOrder) {

@@ -1,6 +1,7 @@
 // kv7ctl db on an empty server, with rows written by the plain mariadb
 // client, checked against percentages and shares worked out here
-// independently of the program's own arithmetic.
+// independently of the program's own arithmetic; and the upgrade of an
+// archive written before the machine number, on a copy of it.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -14,6 +15,7 @@
 
 #include "TestDatabase.h"
 #include "support/Shell.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -176,6 +178,52 @@ TEST_F(KvctlDbTest, ProgramAndSelection) {
   EXPECT_EQ(out.status, 0);
   EXPECT_EQ(Lines(out.out)["programma"], "8");
   EXPECT_EQ(Lines(out.out)["produttore"], "42");
+}
+
+// An archive from before the machine number, copied with `kv7ctl db backup`
+// and loaded into another database: `kv7ctl db init` upgrades the copy in
+// place, every row reads as it did (as machine 1's), and a second init
+// changes nothing.
+TEST_F(KvctlDbTest, InitUpgradesACopyOfAnOlderArchiveKeepingEveryRow) {
+  ASSERT_EQ(Kv7ctl("init").status, 0);
+  Client(
+      "ALTER TABLE bolle DROP COLUMN macchina;\n"
+      "ALTER TABLE temporary DROP PRIMARY KEY, DROP COLUMN macchina;\n"
+      "ALTER TABLE totali_temp DROP PRIMARY KEY, DROP COLUMN macchina;\n"
+      "INSERT INTO bolle (num, data, programma, bolla, produttore, note, totpartita, totq5, tot3q2, tot15q4) VALUES "
+      "(1, '2024-05-02 07:00:00', '05', 'B1', '12', 'prima', 900, 40, 8000, 1),"
+      "(2, '2024-05-02 09:30:00', '07', 'B2', '3', NULL, 0, 0, 0, 0),"
+      "(9, NULL, '05', 'B9', '12', 'l\\'ultima', 12, 7, 2000000000, 5);\n"
+      "INSERT INTO temporary VALUES (5, 12);\n"
+      "INSERT INTO totali_temp (tot1q1, totq5) VALUES (300, 40);\n");
+  const int nums[] = {1, 2, 9};
+  std::vector<std::string> before;
+  for (int n : nums) before.push_back(Kv7ctl("batch " + std::to_string(n)).out);
+
+  kv7::test::TempDir dir;
+  ASSERT_EQ(Kv7ctl("backup '" + (dir / "old.sql").string() + "'").status, 0);
+  const std::string copy = Name() + "_copy";
+  Client("CREATE DATABASE `" + copy + "`;\n");
+  ASSERT_EQ(kv7::test::Shell(ClientCommand(MARIADB_CLIENT) + " " + copy + " < '" + (dir / "old.sql").string() + "'").status,
+            0);
+  ::setenv("KV7_DB_NAME", copy.c_str(), 1);
+  const auto upgrade = Kv7ctl("init");
+  EXPECT_EQ(upgrade.status, 0) << upgrade.out;
+  for (const char* change : {"table bolle: column macchina added", "table temporary: keyed by macchina",
+                             "table totali_temp: keyed by macchina"})
+    EXPECT_NE(upgrade.out.find(change), std::string::npos) << change << " in\n" << upgrade.out;
+  const auto again = Kv7ctl("init");
+  EXPECT_EQ(again.out, "database " + copy + " ready\n");
+
+  EXPECT_EQ(Kv7ctl("count bolle").out, "3\n");
+  EXPECT_EQ(Kv7ctl("count totali_temp").out, "1\n");
+  for (std::size_t i = 0; i < std::size(nums); ++i) {
+    EXPECT_EQ(Kv7ctl("batch " + std::to_string(nums[i])).out, before[i]);
+    EXPECT_NE(before[i].find("macchina=1\n"), std::string::npos) << before[i];
+  }
+  EXPECT_EQ(Kv7ctl("selection").out, "programma=5\nproduttore=12\n");  // the old row, now machine 1's
+  EXPECT_EQ(kv7::test::Shell(std::string(KV7CTL_PATH) + " batch list --machine 1 | wc -l").out, "3\n");
+  Client("DROP DATABASE `" + copy + "`;\n");
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ inline std::string EmptyStoreValues() {
   s += "rotdirection=0\nlanginterface=it\nautorefresh=0\nprn_font_name=Arial\nprn_font_size=8\n"
        "prn_font_set=fsBold.\nlev_dtara=1\ntaratazza=0\ntarainc=0\nxmoltiply=0\ndurata magneti=50\n"
        "copyrigth=KV7 Campionatrice - supervisore di linea\ndelay tara=0\ndistanza fc=0\npoint gest=0\n"
-       "password_inst=0\npassword_reset=\nprod-oraria=1\nv_tazzebad=0\nrx_osc=0\n";
+       "password_inst=0\npassword_reset=\nmacchina=1\nprod-oraria=1\nv_tazzebad=0\nrx_osc=0\n";
   return s + each("limpercq", 2, 5, "0") + "ritfc=1\nncopie=1\ndirexp=c:\\camp\nfine_part_auto=1\n"
                                              "copia_pdf=1\n";
 }

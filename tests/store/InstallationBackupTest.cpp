@@ -131,6 +131,7 @@ TEST_F(Backup, ExportThenImportRestoresTheSavedInstallation) {
   c.rotdirection = 1;
   c.ncopie = 3;
   c.direxp = "/srv/exp";
+  c.macchina = 7;
   c.copyrigth = "text with = and (brackets)";
   ASSERT_TRUE(kv7::store::SaveConfiguration(c, store, dir.path(), sink));
   store.WriteString("kv2", "copyrigth", c.copyrigth);

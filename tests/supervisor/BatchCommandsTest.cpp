@@ -3,11 +3,12 @@
 // Enter keys, a batch and a producer made, changed and deleted through the
 // commands (rows read back), a new batch numbered when saved while kv7ctl
 // replays the journal, a change refused on a row deleted or changed while it
-// was open, and the restart record the exit routine writes with the producer
-// of the processing data.
+// was open, the restart record the exit routine writes with the producer
+// of the processing data, and the start's upgrade of an older archive.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 
 #include "batches/BatchJournal.h"
@@ -252,6 +253,26 @@ TEST_F(BatchCommands, ExitRoutineRecordsTheProducerOfTheProcessingData) {
   EXPECT_NE(op_.messages.back().find("'R12'"), std::string::npos) << op_.messages.back();
   EXPECT_NE(Log().find("'R12'"), std::string::npos);
   EXPECT_EQ(Column("SELECT CONCAT_WS('/', programma, produttore) FROM temporary"), std::vector<std::string>{"5/12"});
+}
+
+// The console's start brings an archive from before the machine number up
+// to date and logs it: the old restart record becomes machine 1's, and
+// machine 2 starts without one and then keeps its own beside it.
+TEST_F(BatchCommands, StartUpgradesAnOlderArchiveAndKeepsItsMachinesRestartRecordApart) {
+  Sql().ExecuteSql("ALTER TABLE temporary DROP PRIMARY KEY, DROP COLUMN macchina");
+  Sql().ExecuteSql("ALTER TABLE bolle DROP COLUMN macchina");
+  Sql().ExecuteSql("INSERT INTO temporary VALUES (5, 12)");
+  store_->WriteString("kv2", "macchina", "2");
+  sup_->FormShow({});
+  EXPECT_NE(Log().find("archive upgraded: table bolle: column macchina added"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("archive upgraded: table temporary: keyed by macchina"), std::string::npos) << Log();
+  EXPECT_NE(std::find(op_.messages.begin(), op_.messages.end(), "Bolla temporanea non presente!"), op_.messages.end());
+
+  sup_->State().boardProgram = 7;
+  sup_->Processing().codice = "30";
+  sup_->fine2();
+  EXPECT_EQ(Column("SELECT CONCAT_WS('/', macchina, programma, produttore) FROM temporary ORDER BY macchina"),
+            (std::vector<std::string>{"1/5/12", "2/7/30"}));
 }
 
 }  // namespace

@@ -76,7 +76,8 @@ struct Console {
   Console(const fs::path& dir, store::Database& db, bool board = true) {
     store = std::make_unique<store::ConfigStore>(store::ConfigStore::kDefaultRoot, dir / "config");
     for (auto [key, value] : {std::pair{"porta_scarti", "99"}, {"numlinee", "6"}, {"xmoltiply", "1"},
-                              {"fine_part_auto", "1"}, {"scarti_enab", "0"}, {"archiviazione", "1"}, {"stampa", "1"}})
+                              {"fine_part_auto", "1"}, {"scarti_enab", "0"}, {"archiviazione", "1"}, {"stampa", "1"},
+                              {"macchina", "3"}})
       store->WriteString("kv2", key, value);
     store->WriteString("kv2", "direxp", (dir / "exp").string());
     fs::create_directories(dir / "exp");
@@ -172,6 +173,7 @@ TEST_F(BatchLifecycle, TwoBatchesRunFromProgramToTicketAndTheFiguresAreTheBoards
   store::BatchRow row;
   ASSERT_TRUE(Db().LoadBatchByNumber(1, row));
   EXPECT_EQ(row.bolla, "B-77");
+  EXPECT_EQ(row.macchina, 3);
   EXPECT_EQ(row.programma, "05");
   EXPECT_EQ(row.totpartita, 1500);
   std::int64_t total = 0;
@@ -206,6 +208,7 @@ TEST_F(BatchLifecycle, TwoBatchesRunFromProgramToTicketAndTheFiguresAreTheBoards
   ASSERT_EQ(c.printed.pages.size(), 1u);
   EXPECT_EQ(c.printed.pages[0].title, "LAVORAZIONE");
   EXPECT_EQ(c.printed.pages[0].registration, "1");
+  EXPECT_EQ(c.printed.pages[0].machine, 3);
   EXPECT_FALSE(c.printed.pages[0].cost) << "no labour cost entered";
   EXPECT_NE(Slurp(dir_ / "kv2.log").find("print cmd =P1\r\n"), std::string::npos);
   EXPECT_EQ(c.sim->Status()["classed_total"], "0");

@@ -66,8 +66,9 @@ class SupervisorWithSim : public ::testing::Test {
 };
 
 TEST_F(SupervisorWithSim, IdentifiesOnceInitialisesInStateZeroAndComesBackAfterUnplugging) {
-  Start();
-  ASSERT_TRUE(TickUntil([&] { return console_.caption_ == "KV7 Campionatrice / 2.13 : MB6-1"; }))
+  Start({}, {{"macchina", "7"}});
+  EXPECT_EQ(console_.captions.front(), "KV7 Campionatrice - Macchina 7");
+  ASSERT_TRUE(TickUntil([&] { return console_.caption_ == "KV7 Campionatrice - Macchina 7 / 2.13 : MB6-1"; }))
       << console_.caption_;
   EXPECT_TRUE(St().controllerOn);
   EXPECT_EQ(St().boardType, 3);

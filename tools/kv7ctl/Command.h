@@ -28,5 +28,8 @@ kv7::audit::Actor Who();
 // The audit row of a file kv7ctl has just written, recorded in the archive
 // of the KV7_DB_* environment; when that fails, a warning on stderr.
 void RecordFileChange(const kv7::audit::Change& change);
+// The machine number of this installation's configuration (1 when it has
+// none): the working tables' row and the journal's machine are its.
+int ConfiguredMachine();
 
 }  // namespace kv7ctl

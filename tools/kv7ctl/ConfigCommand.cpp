@@ -70,6 +70,16 @@ void AuditStore(const char* action, const kv7::audit::NamedTexts& before, const 
   if (changes.Empty()) return;
   RecordFileChange({action, store.FilePath().filename().string(), "installazione", changes.before, changes.after});
 }
+}  // namespace
+
+int ConfiguredMachine() {
+  const ConfigStore store;
+  Configuration c;
+  kv7::store::LoadConfiguration(c, store, [](const std::string&) {});
+  return c.macchina;
+}
+
+namespace {
 
 int Get(const Args& a) {
   const bool reveal = Revealed(a, 3);

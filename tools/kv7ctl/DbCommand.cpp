@@ -77,7 +77,7 @@ int Init(Database& db, const Args& a) {
     if (!given) return Fail(why);
     password = std::move(*given);
   }
-  db.InitSchema();
+  for (const auto& change : db.InitSchema()) std::printf("%s\n", change.c_str());
   std::printf("database %s ready\n", db.Params().database.c_str());
   if (!newUser) return 0;
   const auto grant = kv7::store::CreateArchiveUser(db.Connection(), db.Params().database, newUser->user, password);
@@ -152,6 +152,7 @@ int Backup(Database& db, const Args& a) {
 int RunDb(const Args& a) {
   if (a.empty()) return Usage();
   Database db;
+  db.SetMachine(ConfiguredMachine());
   try {
     if (a[0] == "init") return Init(db, a);
     if (a[0] == "count" && a.size() == 2) return Count(db, a[1]);

@@ -82,6 +82,7 @@ int RunJournal(const Args& a) {
       o->dir ? std::filesystem::path(*o->dir)
              : kv7::batches::ExportDirectory(config.ReadString("kv2", "direxp", kv7::store::Configuration{}.direxp));
   kv7::store::Database db;
+  db.SetMachine(ConfiguredMachine());
   const auto s = journal.Replay(db, dir, kv7::batches::ExportFormatFrom(config));
   std::printf("archiviate %d, record scritti %d, in attesa: bolle %d, record %d, rifiutate %d\n", s.stored,
               s.exported, s.waitingBatches, s.waitingRecords, s.refusedBatches);

@@ -100,6 +100,7 @@ std::optional<reports::Page> MakePage(const Request& r, const kv7::store::Config
   status = 1;
   if (r.what == "installation") return reports::MakeInstallationPage(config);
   kv7::store::Database db;
+  db.SetMachine(ConfiguredMachine());
   if (r.what == "producer") return StatementPage(db, r, status);
   if (r.what == "program") {
     auto page = reports::LoadProgramPage(db, r.key);
