@@ -50,9 +50,9 @@ class PricePages : public kv7::test::TestDatabase {
     Batch(44, "2023-12-01 08:00:00", "12", 0, {{0, 0, 1000}}, 0);  // before any list
     Batch(45, "2024-03-06 08:00:00", "13", 0, {{0, 0, 1000}}, 0);  // another producer
     Batch(46, "2024-04-01 00:00:00", "12", 0, {{0, 0, 1000}}, 0);  // after the period
-    kv7::prices::SavePriceList(Db(), {"07", *DbDateTime::Parse("2024-01-01"), {{{1, 1}, 20000}}});
+    kv7::prices::SavePriceList(Db(), {"07", *DbDateTime::Parse("2024-01-01"), {{{1, 1}, 20000}}}, {});
     kv7::prices::SavePriceList(
-        Db(), {"07", *DbDateTime::Parse("2024-03-01"), {{{1, 1}, 5000}, {{5, 2}, 3000}, {kRejectKey, 100}}});
+        Db(), {"07", *DbDateTime::Parse("2024-03-01"), {{{1, 1}, 5000}, {{5, 2}, 3000}, {kRejectKey, 100}}}, {});
   }
 
   struct Grams {
