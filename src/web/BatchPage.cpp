@@ -106,8 +106,8 @@ std::string Audit(store::Database& db, const std::string& lang, std::int64_t num
   html += "<table class=\"audit\">\n<tr>";
   for (const char* caption : {QT_TRANSLATE_NOOP("kv7::web", "Quando"), QT_TRANSLATE_NOOP("kv7::web", "Macchina"),
                               QT_TRANSLATE_NOOP("kv7::web", "Utente"), QT_TRANSLATE_NOOP("kv7::web", "Finestra"),
-                              QT_TRANSLATE_NOOP("kv7::web", "Azione"), QT_TRANSLATE_NOOP("kv7::web", "Prima"),
-                              QT_TRANSLATE_NOOP("kv7::web", "Dopo")})
+                              QT_TRANSLATE_NOOP("kv7::web", "Azione"), QT_TRANSLATE_NOOP("kv7::web", "Valori prima"),
+                              QT_TRANSLATE_NOOP("kv7::web", "Valori dopo")})
     html += "<th>" + Html(Tr(lang, caption)) + "</th>";
   html += "</tr>\n";
   for (const auto& r : rows) {
