@@ -90,7 +90,7 @@ class PagePainter {
   DrawnPage Draw(const Page& page) {
     std::visit(
         [this](const auto& p) {
-          if constexpr (requires { p.machine; }) MachineLine(p.machine);
+          MachineLine(p.machine);
           DrawOne(p);
         },
         page);
