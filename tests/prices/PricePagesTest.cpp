@@ -41,8 +41,8 @@ class PricePages : public kv7::test::TestDatabase {
     p.description = "Pere";
     for (auto& limits : p.limit)
       for (std::size_t k = 0; k < limits.size(); ++k) limits[k] = std::to_string(100 + 10 * k);
-    kv7::programs::SaveProgram(Db(), p, "07");
-    kv7::batches::SaveProducer(Db(), 12, "Rossi Mario");
+    kv7::programs::SaveProgram(Db(), p, "07", {});
+    kv7::batches::SaveProducer(Db(), 12, "Rossi Mario", {});
     // 42: sampled only, Q4 C2 and the reject without a price: 1 kg x 2.00.
     Batch(42, "2024-02-20 09:00:00", "12", 0, {{0, 0, 1000}, {3, 1, 500}}, 500);
     // 43: 1000 kg declared on 3 / 1 / 1: 600 x 0.50 + 200 x 0.30 + 200 x 0.01.
