@@ -2543,4 +2543,119 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <translation>&quot;%1&quot; no es un número entero: el campo solo acepta números enteros.</translation>
     </message>
 </context>
+<context>
+    <name>kv7::web</name>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Máquina %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Albarán</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Productor</translation>
+    </message>
+    <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Producción (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Cazoletas por minuto</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Albaranes en espera</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Última actualización</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>no responde</translation>
+    </message>
+    <message>
+        <source>Qualità %1</source>
+        <translation>Calidad %1</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Descarte</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Ninguna máquina ha escrito aún su estado</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archivo no disponible</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Actualización interrumpida: nuevo intento en curso</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Acceso</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Usuario o contraseña incorrectos</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Máquinas</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Página no encontrada</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Albaranes</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Salir</translation>
+    </message>
+</context>
 </TS>

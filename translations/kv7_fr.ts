@@ -2543,4 +2543,119 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <translation>« %1 » n&apos;est pas un nombre entier : le champ n&apos;accepte que des nombres entiers.</translation>
     </message>
 </context>
+<context>
+    <name>kv7::web</name>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Machine %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Bon</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Producteur</translation>
+    </message>
+    <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Production (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Godets par minute</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Bons en attente</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Dernière mise à jour</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>ne répond pas</translation>
+    </message>
+    <message>
+        <source>Qualità %1</source>
+        <translation>Qualité %1</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Rebut</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Aucune machine n&apos;a encore écrit son état</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archive injoignable</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Mise à jour interrompue : nouvel essai en cours</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Utilisateur ou mot de passe erroné</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Entrer</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Machines</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Page introuvable</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Bons</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Déconnexion</translation>
+    </message>
+</context>
 </TS>
