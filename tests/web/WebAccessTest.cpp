@@ -77,7 +77,6 @@ class WebServer : public kv7::test::TestDatabase {
   }
 
   void Start() {
-    ::setenv("KV7_DATA_DIR", KV7_MODULE_DIR, 1);
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
     posix_spawn_file_actions_addopen(&files, 1, log_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -244,20 +243,22 @@ TEST_F(WebServer, TheLanguageFollowsTheBrowserAndItsChoice) {
     const char* cookie;
     const char* acceptLanguage;
     const char* lang;
+    const char* machines;  // the page's title in that language
   };
   const Case cases[] = {
-      {"", "", "it"},
-      {"", "de-CH,de;q=0.9,en;q=0.8", "de"},
-      {"", "nl,en-GB;q=0.5,fr;q=0.7", "fr"},
-      {"", "nl, ja", "it"},
-      {"; kv7_lang=el", "de", "el"},
-      {"; kv7_lang=xx", "pt-BR", "pt"},
+      {"", "", "it", "Macchine"},
+      {"", "de-CH,de;q=0.9,en;q=0.8", "de", "Maschinen"},
+      {"", "nl,en-GB;q=0.5,fr;q=0.7", "fr", "Machines"},
+      {"", "nl, ja", "it", "Macchine"},
+      {"; kv7_lang=el", "de", "el", "Μηχανήματα"},
+      {"; kv7_lang=xx", "pt-BR", "pt", "Máquinas"},
   };
   for (const Case& c : cases) {
     auto result = Client(session + c.cookie).Get("/", {{"Accept-Language", c.acceptLanguage}});
     ASSERT_TRUE(result);
     EXPECT_NE(result->body.find("<html lang=\"" + std::string(c.lang) + "\""), std::string::npos)
         << c.cookie << " / " << c.acceptLanguage;
+    EXPECT_NE(result->body.find("<h1>" + std::string(c.machines) + "</h1>"), std::string::npos) << c.lang;
   }
   auto chosen = Client(session).Get("/language?lang=es&back=/batches");
   EXPECT_EQ(chosen->get_header_value("Location"), "/batches");
