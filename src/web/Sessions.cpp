@@ -51,6 +51,9 @@ void Sessions::Close(const std::string& token) {
 
 std::chrono::milliseconds LoginThrottle::Failed(const std::string& address, const std::string& user) {
   std::lock_guard lock(mutex_);
+  // Many made-up names must not grow the table without end: the single
+  // failures go first, the long runs (someone trying in earnest) stay.
+  if (failures_.size() >= kTracked) std::erase_if(failures_, [](const auto& entry) { return entry.second <= 1; });
   const int n = ++failures_[address + '\n' + user];
   auto delay = first_;
   for (int i = 1; i < n && delay < longest_; ++i) delay *= 2;

@@ -46,6 +46,7 @@ class LoginThrottle {
   void Succeeded(const std::string& address, const std::string& user);
 
  private:
+  static constexpr std::size_t kTracked = 10'000;
   std::chrono::milliseconds first_, longest_;
   std::mutex mutex_;
   std::map<std::string, int> failures_;
