@@ -2552,6 +2552,18 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <translation>Datum</translation>
     </message>
     <message>
+        <source>Macchina %1</source>
+        <translation>Maschine %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
         <source>Bolla</source>
         <translation>Lieferschein</translation>
     </message>
@@ -2772,6 +2784,26 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <translation>Anzeigen</translation>
     </message>
     <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Produktion (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Schalen pro Minute</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Wartende Lieferscheine</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Letzte Aktualisierung</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>antwortet nicht</translation>
+    </message>
+    <message>
         <source>Qualità %1</source>
         <translation>Qualität %1</translation>
     </message>
@@ -2782,6 +2814,10 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Valore al Kg</source>
         <translation>Wert je kg</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Ausschuss</translation>
     </message>
     <message>
         <source>Totale</source>
@@ -2818,6 +2854,66 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Valori dopo</source>
         <translation>Werte nachher</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Noch keine Maschine hat ihren Zustand geschrieben</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archiv nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Aktualisierung unterbrochen: neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Benutzer oder Passwort falsch</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Maschinen</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Seite nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Lieferscheine</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Abmelden</translation>
     </message>
 </context>
 </TS>

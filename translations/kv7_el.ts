@@ -2556,6 +2556,18 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Ημερομηνία</translation>
     </message>
     <message>
+        <source>Macchina %1</source>
+        <translation>Μηχάνημα %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Κατάσταση</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Πρόγραμμα</translation>
+    </message>
+    <message>
         <source>Bolla</source>
         <translation>Δελτίο</translation>
     </message>
@@ -2776,6 +2788,26 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Εμφάνιση</translation>
     </message>
     <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Παραγωγή (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Κύπελλα ανά λεπτό</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Δελτία σε αναμονή</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Τελευταία ενημέρωση</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>δεν αποκρίνεται</translation>
+    </message>
+    <message>
         <source>Qualità %1</source>
         <translation>Ποιότητα %1</translation>
     </message>
@@ -2786,6 +2818,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Valore al Kg</source>
         <translation>Αξία ανά kg</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Απόρριψη</translation>
     </message>
     <message>
         <source>Totale</source>
@@ -2802,6 +2838,58 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Distribuzione per calibro: %1</source>
         <translation>Κατανομή ανά διαμέτρημα: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Κανένα μηχάνημα δεν έχει γράψει ακόμη την κατάστασή του</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Το αρχείο δεν είναι προσβάσιμο</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Η ενημέρωση διακόπηκε: νέα προσπάθεια σε εξέλιξη</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Σύνδεση</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Λάθος χρήστης ή κωδικός</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Χρήστης</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Κωδικός</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Είσοδος</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Μηχανήματα</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Η σελίδα δεν βρέθηκε</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Γλώσσα</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Αλλαγή</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Δελτία</translation>
     </message>
     <message>
         <source>Statistiche</source>
@@ -2822,6 +2910,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Valori dopo</source>
         <translation>Τιμές μετά</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Αποσύνδεση</translation>
     </message>
 </context>
 </TS>

@@ -2552,6 +2552,18 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <translation>Date</translation>
     </message>
     <message>
+        <source>Macchina %1</source>
+        <translation>Machine %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Program</translation>
+    </message>
+    <message>
         <source>Bolla</source>
         <translation>Delivery note</translation>
     </message>
@@ -2772,6 +2784,29 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <translation>Show</translation>
     </message>
     <message>
+        <translation>Producer</translation>
+    </message>
+    <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Production (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Cups per minute</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Delivery notes waiting</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Last update</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>not answering</translation>
+    </message>
+    <message>
         <source>Qualità %1</source>
         <translation>Quality %1</translation>
     </message>
@@ -2782,6 +2817,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Valore al Kg</source>
         <translation>Value per kg</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Reject</translation>
     </message>
     <message>
         <source>Totale</source>
@@ -2798,6 +2837,58 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Distribuzione per calibro: %1</source>
         <translation>Size class distribution: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>No machine has written its state yet</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archive not reachable</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Updates interrupted: trying again</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Wrong user or password</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Machines</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Page not found</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Deliveries</translation>
     </message>
     <message>
         <source>Statistiche</source>
@@ -2818,6 +2909,10 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Valori dopo</source>
         <translation>Values after</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Log out</translation>
     </message>
 </context>
 </TS>

@@ -2556,6 +2556,18 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <translation>Fecha</translation>
     </message>
     <message>
+        <source>Macchina %1</source>
+        <translation>Máquina %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
         <source>Bolla</source>
         <translation>Albarán</translation>
     </message>
@@ -2776,6 +2788,26 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <translation>Mostrar</translation>
     </message>
     <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Producción (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Cazoletas por minuto</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Albaranes en espera</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Última actualización</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>no responde</translation>
+    </message>
+    <message>
         <source>Qualità %1</source>
         <translation>Calidad %1</translation>
     </message>
@@ -2786,6 +2818,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Valore al Kg</source>
         <translation>Valor por Kg</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Descarte</translation>
     </message>
     <message>
         <source>Totale</source>
@@ -2802,6 +2838,58 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Distribuzione per calibro: %1</source>
         <translation>Distribución por calibre: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Ninguna máquina ha escrito aún su estado</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archivo no disponible</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Actualización interrumpida: nuevo intento en curso</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Acceso</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Usuario o contraseña incorrectos</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Máquinas</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Página no encontrada</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Albaranes</translation>
     </message>
     <message>
         <source>Statistiche</source>
@@ -2822,6 +2910,10 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Valori dopo</source>
         <translation>Valores después</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Salir</translation>
     </message>
 </context>
 </TS>

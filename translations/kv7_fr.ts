@@ -2556,6 +2556,18 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <translation>Date</translation>
     </message>
     <message>
+        <source>Macchina %1</source>
+        <translation>Machine %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
         <source>Bolla</source>
         <translation>Bon</translation>
     </message>
@@ -2776,6 +2788,26 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <translation>Afficher</translation>
     </message>
     <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Production (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Godets par minute</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Bons en attente</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Dernière mise à jour</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>ne répond pas</translation>
+    </message>
+    <message>
         <source>Qualità %1</source>
         <translation>Qualité %1</translation>
     </message>
@@ -2786,6 +2818,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Valore al Kg</source>
         <translation>Valeur au kg</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Rebut</translation>
     </message>
     <message>
         <source>Totale</source>
@@ -2802,6 +2838,58 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Distribuzione per calibro: %1</source>
         <translation>Répartition par calibre : %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Aucune machine n&apos;a encore écrit son état</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archive injoignable</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Mise à jour interrompue : nouvel essai en cours</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Utilisateur ou mot de passe erroné</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Entrer</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Machines</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Page introuvable</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Bons</translation>
     </message>
     <message>
         <source>Statistiche</source>
@@ -2822,6 +2910,10 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Valori dopo</source>
         <translation>Valeurs après</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Déconnexion</translation>
     </message>
 </context>
 </TS>

@@ -2556,6 +2556,18 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Data</translation>
     </message>
     <message>
+        <source>Macchina %1</source>
+        <translation>Macchina %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
         <source>Bolla</source>
         <translation>Bolla</translation>
     </message>
@@ -2776,6 +2788,26 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Mostra</translation>
     </message>
     <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Produzione (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Tazze al minuto</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Bolle in attesa</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Ultimo aggiornamento</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>non risponde</translation>
+    </message>
+    <message>
         <source>Qualità %1</source>
         <translation>Qualità %1</translation>
     </message>
@@ -2786,6 +2818,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Valore al Kg</source>
         <translation>Valore al Kg</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Scarto</translation>
     </message>
     <message>
         <source>Totale</source>
@@ -2802,6 +2838,58 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Distribuzione per calibro: %1</source>
         <translation>Distribuzione per calibro: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Nessuna macchina ha ancora scritto il suo stato</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archivio non raggiungibile</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Aggiornamento interrotto: nuovo tentativo in corso</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Accesso</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Utente o password errati</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Utente</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Entra</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Macchine</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Pagina non trovata</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Bolle</translation>
     </message>
     <message>
         <source>Statistiche</source>
@@ -2822,6 +2910,10 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Valori dopo</source>
         <translation>Valori dopo</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Esci</translation>
     </message>
 </context>
 </TS>

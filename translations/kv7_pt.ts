@@ -2556,6 +2556,18 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <translation>Data</translation>
     </message>
     <message>
+        <source>Macchina %1</source>
+        <translation>Máquina %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
         <source>Bolla</source>
         <translation>Guia</translation>
     </message>
@@ -2776,6 +2788,26 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <translation>Mostrar</translation>
     </message>
     <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Produção (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Copos por minuto</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Guias em espera</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Última atualização</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>não responde</translation>
+    </message>
+    <message>
         <source>Qualità %1</source>
         <translation>Qualidade %1</translation>
     </message>
@@ -2786,6 +2818,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Valore al Kg</source>
         <translation>Valor por Kg</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Refugo</translation>
     </message>
     <message>
         <source>Totale</source>
@@ -2802,6 +2838,58 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Distribuzione per calibro: %1</source>
         <translation>Distribuição por calibre: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Nenhuma máquina escreveu ainda o seu estado</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Arquivo inacessível</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Atualização interrompida: nova tentativa em curso</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Acesso</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Utilizador ou senha errados</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Utilizador</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Máquinas</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Página não encontrada</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Guias</translation>
     </message>
     <message>
         <source>Statistiche</source>
@@ -2822,6 +2910,10 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Valori dopo</source>
         <translation>Valores depois</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Sair</translation>
     </message>
 </context>
 </TS>

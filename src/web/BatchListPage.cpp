@@ -267,7 +267,7 @@ Response BatchListPage(store::Database& db, const Request& request) {
     if (rows.empty()) body += "<p>" + Html(Tr(request.language, QT_TRANSLATE_NOOP("kv7::web", "Nessuna bolla"))) + "</p>\n";
     body += Pager(request, q, total);
     Response r;
-    r.body = PageShell(Tr(request.language, QT_TRANSLATE_NOOP("kv7::web", "Bolle")), body, request.language);
+    r.body = TitledPage(Tr(request.language, QT_TRANSLATE_NOOP("kv7::web", "Bolle")), body, request.language);
     return r;
   } catch (const store::DbError&) {
     return ErrorPage(request, 503, Tr(request.language, QT_TRANSLATE_NOOP("kv7::web", "Archivio non disponibile")));

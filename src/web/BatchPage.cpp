@@ -150,7 +150,7 @@ Response BatchPage(store::Database& db, const Request& request) {
                        "</a></p>\n";
     body += Header(lang, page) + Figures(lang, page) + Value(lang, page) + Audit(db, lang, *num);
     Response r;
-    r.body = PageShell(Args(Tr(lang, QT_TRANSLATE_NOOP("kv7::web", "Bolla %1")), {std::to_string(*num)}), body, lang);
+    r.body = TitledPage(Args(Tr(lang, QT_TRANSLATE_NOOP("kv7::web", "Bolla %1")), {std::to_string(*num)}), body, lang);
     return r;
   } catch (const store::DbError&) {
     return ErrorPage(request, 503, Tr(lang, QT_TRANSLATE_NOOP("kv7::web", "Archivio non disponibile")));

@@ -143,7 +143,7 @@ Response StatisticsPage(store::Database& db, const Request& request) {
               "</h2>\n" + ClassDistributionSvg(*shown, texts);
     }
     Response r;
-    r.body = PageShell(Tr(lang, QT_TRANSLATE_NOOP("kv7::web", "Statistiche")), body, lang);
+    r.body = TitledPage(Tr(lang, QT_TRANSLATE_NOOP("kv7::web", "Statistiche")), body, lang);
     return r;
   } catch (const store::DbError&) {
     return ErrorPage(request, 503, Tr(lang, QT_TRANSLATE_NOOP("kv7::web", "Archivio non disponibile")));

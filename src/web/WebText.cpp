@@ -3,14 +3,11 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
-#include <QTranslator>
 
 #include <cctype>
 #include <map>
 #include <memory>
-#include <mutex>
 
-#include "i18n/LanguageModules.h"
 #include "i18n/Languages.h"
 #include "i18n/Numbers.h"
 #include "stats/StatsTable.h"
@@ -18,24 +15,6 @@
 
 namespace kv7::web {
 namespace {
-
-// One translator per language, loaded on first use and kept: requests in
-// different languages run side by side, so the program-wide one cannot serve.
-const QTranslator* TranslatorOf(const std::string& language) {
-  static std::mutex mutex;
-  static std::map<std::string, std::unique_ptr<QTranslator>> loaded;
-  std::lock_guard lock(mutex);
-  auto found = loaded.find(language);
-  if (found != loaded.end()) return found->second.get();
-  std::unique_ptr<QTranslator> translator;
-  const i18n::Language* lang = i18n::LanguageByCode(language == "en" ? std::string("uk") : language);
-  if (lang && lang != &i18n::kLanguages[0]) {
-    const QString path = i18n::ModulePath(*lang);
-    auto candidate = std::make_unique<QTranslator>();
-    if (!path.isEmpty() && candidate->load(path)) translator = std::move(candidate);
-  }
-  return loaded.emplace(language, std::move(translator)).first->second.get();
-}
 
 QDate DateOf(const store::DbDateTime& when) {
   return QDate(when.year, when.month, when.day);
@@ -61,13 +40,8 @@ std::string Percent(const std::string& text) {
 
 }  // namespace
 
-std::string Tr(const std::string& language, const char* source) {
-  if (language.empty() || language == "it") return source;
-  if (const QTranslator* t = TranslatorOf(language)) {
-    const QString text = t->translate("kv7::web", source);
-    if (!text.isEmpty()) return text.toStdString();
-  }
-  return QCoreApplication::translate("kv7::web", source).toStdString();
+std::string TitledPage(const std::string& title, const std::string& bodyHtml, const std::string& language) {
+  return PageShell(Html(title), "<h1>" + Html(title) + "</h1>\n" + bodyHtml, language);
 }
 
 std::string Args(const std::string& pattern, const std::vector<std::string>& args) {
@@ -154,7 +128,7 @@ std::string QueryString(const std::vector<std::pair<std::string, std::string>>& 
 Response ErrorPage(const Request& request, int status, const std::string& message) {
   Response r;
   r.status = status;
-  r.body = PageShell(Tr(request.language, QT_TRANSLATE_NOOP("kv7::web", "Errore")),
+  r.body = TitledPage(Tr(request.language, QT_TRANSLATE_NOOP("kv7::web", "Errore")),
                      "<p class=\"error\">" + Html(message) + "</p>\n", request.language);
   return r;
 }

@@ -9,14 +9,13 @@
 #include <vector>
 
 #include "store/DbValue.h"
+#include "web/PageLanguage.h"
 #include "web/WebTypes.h"
 
 namespace kv7::web {
 
-// `source` (an Italian text marked QT_TRANSLATE_NOOP("kv7::web", ...)) in
-// `language`, from that language's module; the program's translator, then
-// the source itself, when no module is found. Safe from any thread.
-std::string Tr(const std::string& language, const char* source);
+// A data page: `title` (plain text) as the page's title and heading.
+std::string TitledPage(const std::string& title, const std::string& bodyHtml, const std::string& language);
 
 // `pattern` with %1, %2 ... replaced by `args` in order.
 std::string Args(const std::string& pattern, const std::vector<std::string>& args);

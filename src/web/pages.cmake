@@ -4,10 +4,11 @@
 add_library(kv7_web_pages
   BatchListPage.cpp
   BatchPage.cpp
+  PageLanguage.cpp
   PageShell.cpp
   StatisticsPage.cpp
   SvgCharts.cpp
   WebText.cpp)
 target_include_directories(kv7_web_pages PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(kv7_web_pages PUBLIC Qt6::Core Qt6::Gui kv7_reports_ui kv7_stats_core kv7_prices_core kv7_audit
-  kv7_i18n kv7_store)
+  kv7_i18n kv7_store kv7_web_core)
