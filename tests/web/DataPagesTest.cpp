@@ -48,7 +48,8 @@ class DataPages : public kv7::test::TestDatabase {
         "INSERT INTO bolle (num, data, programma, bolla, produttore, totpartita, tot1q1, tot2q3, totq5, macchina) "
         "SELECT seq, TIMESTAMP('2024-03-01') + INTERVAL seq HOUR, '07', CONCAT('B', seq), IF(seq % 3 = 0, '7', '12'), "
         "seq * 10, seq * 100, 2500, seq, 1 + seq % 2 FROM seq_1_to_120");
-    kv7::prices::SavePriceList(Db(), {"07", *kv7::store::DbDateTime::Parse("2024-01-01"), {{{1, 1}, 5000}, {{2, 3}, 2000}}});
+    kv7::prices::SavePriceList(
+        Db(), {"07", *kv7::store::DbDateTime::Parse("2024-01-01"), {{{1, 1}, 5000}, {{2, 3}, 2000}}}, {});
     Sql().Execute(
         "INSERT INTO kv7_audit (quando, macchina, utente, finestra, azione, tabella, chiave, prima, dopo) "
         "VALUES ('2024-03-02 10:00:00', 1, 'ufficio<1>', 'TModDati', 'modifica', 'bolle', '5', '{}', '{}')");
