@@ -2576,10 +2576,6 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <translation>Name</translation>
     </message>
     <message>
-        <source>Programma</source>
-        <translation>Programm</translation>
-    </message>
-    <message>
         <source>Macchina</source>
         <translation>Maschine</translation>
     </message>
@@ -2816,10 +2812,6 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <translation>Wert je kg</translation>
     </message>
     <message>
-        <source>Scarto</source>
-        <translation>Ausschuss</translation>
-    </message>
-    <message>
         <source>Totale</source>
         <translation>Summe</translation>
     </message>
@@ -2876,10 +2868,6 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <translation>Benutzer oder Passwort falsch</translation>
     </message>
     <message>
-        <source>Utente</source>
-        <translation>Benutzer</translation>
-    </message>
-    <message>
         <source>Password</source>
         <translation>Passwort</translation>
     </message>
@@ -2902,14 +2890,6 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Cambia</source>
         <translation>Ändern</translation>
-    </message>
-    <message>
-        <source>Bolle</source>
-        <translation>Lieferscheine</translation>
-    </message>
-    <message>
-        <source>Statistiche</source>
-        <translation>Statistik</translation>
     </message>
     <message>
         <source>Esci</source>

@@ -1542,10 +1542,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Kg δείγμ.</translation>
     </message>
     <message>
-        <source></source>
-        <translation>Απορρίψεις %</translation>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>Π1 %</translation>
     </message>
@@ -2580,10 +2576,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Όνομα</translation>
     </message>
     <message>
-        <source>Programma</source>
-        <translation>Πρόγραμμα</translation>
-    </message>
-    <message>
         <source>Macchina</source>
         <translation>Μηχανή</translation>
     </message>
@@ -2820,10 +2812,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Αξία ανά kg</translation>
     </message>
     <message>
-        <source>Scarto</source>
-        <translation>Απόρριψη</translation>
-    </message>
-    <message>
         <source>Totale</source>
         <translation>Σύνολο</translation>
     </message>
@@ -2860,10 +2848,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Λάθος χρήστης ή κωδικός</translation>
     </message>
     <message>
-        <source>Utente</source>
-        <translation>Χρήστης</translation>
-    </message>
-    <message>
         <source>Password</source>
         <translation>Κωδικός</translation>
     </message>
@@ -2886,10 +2870,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Cambia</source>
         <translation>Αλλαγή</translation>
-    </message>
-    <message>
-        <source>Bolle</source>
-        <translation>Δελτία</translation>
     </message>
     <message>
         <source>Statistiche</source>

@@ -2576,10 +2576,6 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <translation>Name</translation>
     </message>
     <message>
-        <source>Programma</source>
-        <translation>Program</translation>
-    </message>
-    <message>
         <source>Macchina</source>
         <translation>Machine</translation>
     </message>
@@ -2784,9 +2780,6 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <translation>Show</translation>
     </message>
     <message>
-        <translation>Producer</translation>
-    </message>
-    <message>
         <source>Produzione (kg/h)</source>
         <translation>Production (kg/h)</translation>
     </message>
@@ -2817,10 +2810,6 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Valore al Kg</source>
         <translation>Value per kg</translation>
-    </message>
-    <message>
-        <source>Scarto</source>
-        <translation>Reject</translation>
     </message>
     <message>
         <source>Totale</source>
@@ -2859,10 +2848,6 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <translation>Wrong user or password</translation>
     </message>
     <message>
-        <source>Utente</source>
-        <translation>User</translation>
-    </message>
-    <message>
         <source>Password</source>
         <translation>Password</translation>
     </message>
@@ -2885,10 +2870,6 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Cambia</source>
         <translation>Change</translation>
-    </message>
-    <message>
-        <source>Bolle</source>
-        <translation>Deliveries</translation>
     </message>
     <message>
         <source>Statistiche</source>

@@ -1542,10 +1542,6 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <translation>Kg muest.</translation>
     </message>
     <message>
-        <source></source>
-        <translation></translation>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>C1 %</translation>
     </message>
@@ -2580,10 +2576,6 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <translation>Nombre</translation>
     </message>
     <message>
-        <source>Programma</source>
-        <translation>Programa</translation>
-    </message>
-    <message>
         <source>Macchina</source>
         <translation>Máquina</translation>
     </message>
@@ -2820,10 +2812,6 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <translation>Valor por Kg</translation>
     </message>
     <message>
-        <source>Scarto</source>
-        <translation>Descarte</translation>
-    </message>
-    <message>
         <source>Totale</source>
         <translation>Total</translation>
     </message>
@@ -2860,10 +2848,6 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <translation>Usuario o contraseña incorrectos</translation>
     </message>
     <message>
-        <source>Utente</source>
-        <translation>Usuario</translation>
-    </message>
-    <message>
         <source>Password</source>
         <translation>Contraseña</translation>
     </message>
@@ -2886,10 +2870,6 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Cambia</source>
         <translation>Cambiar</translation>
-    </message>
-    <message>
-        <source>Bolle</source>
-        <translation>Albaranes</translation>
     </message>
     <message>
         <source>Statistiche</source>

@@ -1542,10 +1542,6 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <translation>Kg échant.</translation>
     </message>
     <message>
-        <source></source>
-        <translation></translation>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>Q1 %</translation>
     </message>
@@ -2580,10 +2576,6 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <translation>Nom</translation>
     </message>
     <message>
-        <source>Programma</source>
-        <translation>Programme</translation>
-    </message>
-    <message>
         <source>Macchina</source>
         <translation>Machine</translation>
     </message>
@@ -2820,10 +2812,6 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <translation>Valeur au kg</translation>
     </message>
     <message>
-        <source>Scarto</source>
-        <translation>Rebut</translation>
-    </message>
-    <message>
         <source>Totale</source>
         <translation>Total</translation>
     </message>
@@ -2860,10 +2848,6 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <translation>Utilisateur ou mot de passe erroné</translation>
     </message>
     <message>
-        <source>Utente</source>
-        <translation>Utilisateur</translation>
-    </message>
-    <message>
         <source>Password</source>
         <translation>Mot de passe</translation>
     </message>
@@ -2886,10 +2870,6 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Cambia</source>
         <translation>Changer</translation>
-    </message>
-    <message>
-        <source>Bolle</source>
-        <translation>Bons</translation>
     </message>
     <message>
         <source>Statistiche</source>

@@ -1542,10 +1542,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Kg camp.</translation>
     </message>
     <message>
-        <source></source>
-        <translation></translation>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>Q1 %</translation>
     </message>
@@ -2580,10 +2576,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Nome</translation>
     </message>
     <message>
-        <source>Programma</source>
-        <translation>Programma</translation>
-    </message>
-    <message>
         <source>Macchina</source>
         <translation>Macchina</translation>
     </message>
@@ -2820,10 +2812,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Valore al Kg</translation>
     </message>
     <message>
-        <source>Scarto</source>
-        <translation>Scarto</translation>
-    </message>
-    <message>
         <source>Totale</source>
         <translation>Totale</translation>
     </message>
@@ -2860,10 +2848,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Utente o password errati</translation>
     </message>
     <message>
-        <source>Utente</source>
-        <translation>Utente</translation>
-    </message>
-    <message>
         <source>Password</source>
         <translation>Password</translation>
     </message>
@@ -2886,10 +2870,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Cambia</source>
         <translation>Cambia</translation>
-    </message>
-    <message>
-        <source>Bolle</source>
-        <translation>Bolle</translation>
     </message>
     <message>
         <source>Statistiche</source>

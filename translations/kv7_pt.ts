@@ -1542,10 +1542,6 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <translation>Kg amost.</translation>
     </message>
     <message>
-        <source></source>
-        <translation></translation>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>Q1 %</translation>
     </message>
@@ -2580,10 +2576,6 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <translation>Nome</translation>
     </message>
     <message>
-        <source>Programma</source>
-        <translation>Programa</translation>
-    </message>
-    <message>
         <source>Macchina</source>
         <translation>Máquina</translation>
     </message>
@@ -2820,10 +2812,6 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <translation>Valor por Kg</translation>
     </message>
     <message>
-        <source>Scarto</source>
-        <translation>Refugo</translation>
-    </message>
-    <message>
         <source>Totale</source>
         <translation>Total</translation>
     </message>
@@ -2860,10 +2848,6 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <translation>Utilizador ou senha errados</translation>
     </message>
     <message>
-        <source>Utente</source>
-        <translation>Utilizador</translation>
-    </message>
-    <message>
         <source>Password</source>
         <translation>Senha</translation>
     </message>
@@ -2886,10 +2870,6 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Cambia</source>
         <translation>Alterar</translation>
-    </message>
-    <message>
-        <source>Bolle</source>
-        <translation>Guias</translation>
     </message>
     <message>
         <source>Statistiche</source>
