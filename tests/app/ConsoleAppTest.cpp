@@ -57,7 +57,7 @@ class ConsoleAppWithSim : public ::testing::Test {
 
 TEST_F(ConsoleAppWithSim, TitleStatusBarBarcodeAndErrorMapFollowTheMachine) {
   ui::TMain& w = app_->Window();
-  ASSERT_TRUE(WaitFor([&] { return w.windowTitle() == "KV7 Campionatrice / 2.13 : MB6-1"; })) << w.windowTitle().toStdString();
+  ASSERT_TRUE(WaitFor([&] { return w.windowTitle() == "KV7 Campionatrice - Macchina 1 / 2.13 : MB6-1"; })) << w.windowTitle().toStdString();
   ASSERT_TRUE(WaitFor([&] { return w.StatusPanelText(4) == "0 - SCARTI ON "; })) << w.StatusPanelText(4).toStdString();
   EXPECT_TRUE(WaitFor([&] { return w.ControllerOn(); }, 2000));
   EXPECT_EQ(w.StatusPanelText(2), "set Encoder antiorario");
@@ -84,7 +84,7 @@ TEST_F(ConsoleAppWithSim, TitleStatusBarBarcodeAndErrorMapFollowTheMachine) {
   EXPECT_TRUE(WaitFor([&] { return !w.ControllerOn(); }, 2000));
   w.setWindowTitle("KV7 Campionatrice");
   sim_->Control("reconnect");
-  ASSERT_TRUE(WaitFor([&] { return w.windowTitle() == "KV7 Campionatrice / 2.13 : MB6-1"; }));
+  ASSERT_TRUE(WaitFor([&] { return w.windowTitle() == "KV7 Campionatrice - Macchina 1 / 2.13 : MB6-1"; }));
 
   // Closing asks the machine thread to stop; the window goes once the links
   // are closed, and a window left open beside it goes too.

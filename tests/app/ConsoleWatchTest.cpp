@@ -66,7 +66,7 @@ TEST_F(ConsoleWatch, UnderTheStartupMessageAndAQuestionTheMachineIsWatchedAndCom
   person_.reads = [&](const std::string& text) {
     const auto opened = Clock::now();
     if (text == "Bolla temporanea non presente!" &&
-        QTest::qWaitFor([&] { return Title() == "KV7 Campionatrice / 2.13 : MB6-1"; }, 5000))
+        QTest::qWaitFor([&] { return Title() == "KV7 Campionatrice - Macchina 1 / 2.13 : MB6-1"; }, 5000))
       identifiedAfter = Clock::now() - opened;
     if (text != "I totali verranno azzerati, vuoi continuare ?") return false;
     app_->Post([&] { commandRan = true; });

@@ -32,7 +32,8 @@ int Usage() {
 // A password (or its hash) is shown only when asked for: a listing ends up
 // in tickets, screenshots and terminal scroll-back.
 std::string Shown(const std::string& key, const std::string& value, bool reveal) {
-  return reveal || !kv7::store::HoldsSecret(key) ? value : "********";
+  // An empty password is no secret: it says the built-in one holds.
+  return reveal || value.empty() || !kv7::store::HoldsSecret(key) ? value : "********";
 }
 
 bool Revealed(const Args& a, std::size_t plainSize) {
