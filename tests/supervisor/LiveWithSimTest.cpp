@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "link/cMB90.h"
 #include "live/LiveArchive.h"
 #include "live/LiveJson.h"
 #include "live/LiveWriter.h"
