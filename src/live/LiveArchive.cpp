@@ -87,7 +87,13 @@ void SaveLiveRow(store::DbConnection& connection, const LiveRow& row) {
 std::vector<LiveRow> LoadLiveRows(store::Database& database) {
   std::vector<LiveRow> rows;
   if (!database.TableExists(kLiveTable)) return rows;
-  for (const auto& r : database.Connection().Query(kSelectSql)) rows.push_back(RowFrom(r));
+  try {
+    for (const auto& r : database.Connection().Query(kSelectSql)) rows.push_back(RowFrom(r));
+  } catch (const store::DbError& e) {
+    // A reader that polls must connect afresh next time, as every archive operation does.
+    if (e.IsConnectionError()) database.ServerLost();
+    throw;
+  }
   return rows;
 }
 

@@ -76,9 +76,9 @@ bool LiveWriter::Write(const LiveRow& row) {
     SaveLiveRow(connection, row);
     written_.fetch_add(1);
     return true;
-  } catch (const store::DbError&) {
-    // The snapshot is dropped; the next one connects again.
-    database_.ServerLost();
+  } catch (const store::DbError& e) {
+    // The snapshot is dropped; after a lost connection the next one connects again.
+    if (e.IsConnectionError()) database_.ServerLost();
     tableChecked_ = false;
     failed_.fetch_add(1);
     skipped_.fetch_add(1);
