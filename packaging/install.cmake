@@ -4,7 +4,7 @@
 
 set(_kv7_programs kv7ctl kv7-sim)
 if(KV7_WITH_QT)
-  list(PREPEND _kv7_programs kv7)
+  list(PREPEND _kv7_programs kv7 kv7-web)
 endif()
 install(TARGETS ${_kv7_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(PROGRAMS ${CMAKE_CURRENT_LIST_DIR}/kv7-db DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -30,6 +30,11 @@ endif()
 
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/kv7.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/kv7.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The office view: its unit stays disabled until a site enables it.
+if(KV7_WITH_QT)
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/kv7-web.service DESTINATION lib/systemd/system)
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/kv7-web.conf.example DESTINATION ${KV7_DATA_INSTALL_DIR})
+endif()
 # udev reads /usr/lib/udev/rules.d on a merged-/usr system.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/60-kv7-serial.rules DESTINATION lib/udev/rules.d)
 
@@ -42,7 +47,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Supervisor console of a fruit sampling an
 set(CPACK_PACKAGE_DESCRIPTION
     "KV7 Campionatrice drives the machine's controller board and reject station over serial lines,\n"
     "shows the live weights per class and quality, archives batches in MariaDB and prints reports.\n"
-    "Includes kv7ctl (technician's tool), kv7-sim (simulated machine) and kv7-db (private database).")
+    "Includes kv7ctl (technician's tool), kv7-sim (simulated machine), kv7-db (private database)\n"
+    "and kv7-web (the office's read-only view in a browser, off by default).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # kv7_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -1542,10 +1542,6 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <translation>Lieferschein</translation>
     </message>
     <message>
-        <source>Kg dich.</source>
-        <translation>Kg angeg.</translation>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>Q1 %</translation>
     </message>
@@ -1597,6 +1593,14 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>%1 al Kg</source>
         <translation>%1 pro Kg</translation>
     </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Maschine %1</translation>
+    </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>geändert am %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TEstrattoConto</name>
@@ -1623,14 +1627,6 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>Annulla</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>modificata il %1</source>
-        <translation>geändert am %1</translation>
-    </message>
-    <message>
-        <source>Macchina %1</source>
-        <translation>Maschine %1</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2539,361 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
     <message>
         <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
         <translation>„%1“ ist keine ganze Zahl: das Feld nimmt nur ganze Zahlen an.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::web</name>
+    <message>
+        <source>Num.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Maschine %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Lieferschein</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Erzeuger</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Maschine</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Gemeldete kg</translation>
+    </message>
+    <message>
+        <source>Data non valida (AAAA-MM-GG)</source>
+        <translation>Ungültiges Datum (JJJJ-MM-TT)</translation>
+    </message>
+    <message>
+        <source>Macchina non valida</source>
+        <translation>Ungültige Maschine</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Filtra</source>
+        <translation>Filtern</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Gemessene kg</translation>
+    </message>
+    <message>
+        <source>Prima</source>
+        <translation>Erste</translation>
+    </message>
+    <message>
+        <source>Precedente</source>
+        <translation>Vorherige</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2 (%3 bolle)</source>
+        <translation>Seite %1 von %2 (%3 Lieferscheine)</translation>
+    </message>
+    <message>
+        <source>Successiva</source>
+        <translation>Nächste</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <translation>Letzte</translation>
+    </message>
+    <message>
+        <source>Scarica CSV</source>
+        <translation>CSV herunterladen</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla</source>
+        <translation>Keine Lieferscheine</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Lieferscheine</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Archiv nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Registrazione</source>
+        <translation>Registrierung</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Bediener</translation>
+    </message>
+    <message>
+        <source>Casse</source>
+        <translation>Kisten</translation>
+    </message>
+    <message>
+        <source>Pedane</source>
+        <translation>Paletten</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Modificata il</source>
+        <translation>Geändert am</translation>
+    </message>
+    <message>
+        <source>Qualità</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Größenklasse</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Totale qualità</source>
+        <translation>Summe Qualität</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Ausschuss</translation>
+    </message>
+    <message>
+        <source>Totale generale</source>
+        <translation>Gesamtsumme</translation>
+    </message>
+    <message>
+        <source>Listino dal</source>
+        <translation>Preisliste ab</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Prezzo medio al Kg</source>
+        <translation>Durchschnittspreis je kg</translation>
+    </message>
+    <message>
+        <source>Kg valutati</source>
+        <translation>Bewertete kg</translation>
+    </message>
+    <message>
+        <source>Senza prezzo</source>
+        <translation>Ohne Preis</translation>
+    </message>
+    <message>
+        <source>Modifiche</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Nessuna modifica</source>
+        <translation>Keine Änderungen</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Finestra</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Azione</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Numero di bolla non valido</source>
+        <translation>Ungültige Lieferscheinnummer</translation>
+    </message>
+    <message>
+        <source>Bolla non trovata</source>
+        <translation>Lieferschein nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Il programma %1 della bolla non è più in archivio</source>
+        <translation>Das Programm %1 des Lieferscheins ist nicht mehr im Archiv</translation>
+    </message>
+    <message>
+        <source>Pesi campionati</source>
+        <translation>Gemessene Gewichte</translation>
+    </message>
+    <message>
+        <source>Sul peso dichiarato</source>
+        <translation>Auf das gemeldete Gewicht</translation>
+    </message>
+    <message>
+        <source>Bolla %1</source>
+        <translation>Lieferschein %1</translation>
+    </message>
+    <message>
+        <source>Raggruppamento non valido</source>
+        <translation>Ungültige Gruppierung</translation>
+    </message>
+    <message>
+        <source>Raggruppa per</source>
+        <translation>Gruppieren nach</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Mostra</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Produktion (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Schalen pro Minute</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Wartende Lieferscheine</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Letzte Aktualisierung</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Qualità %1</source>
+        <translation>Qualität %1</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Valore al Kg</source>
+        <translation>Wert je kg</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Keine Lieferscheine im Zeitraum</translation>
+    </message>
+    <message>
+        <source>Qualità per gruppo</source>
+        <translation>Qualität je Gruppe</translation>
+    </message>
+    <message>
+        <source>Distribuzione per calibro: %1</source>
+        <translation>Verteilung nach Größenklasse: %1</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistiken</translation>
+    </message>
+    <message>
+        <source>Manca il produttore</source>
+        <translation>Der Erzeuger fehlt</translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Valori prima</source>
+        <translation>Werte vorher</translation>
+    </message>
+    <message>
+        <source>Valori dopo</source>
+        <translation>Werte nachher</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Noch keine Maschine hat ihren Zustand geschrieben</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archiv nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Aktualisierung unterbrochen: neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Benutzer oder Passwort falsch</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Maschinen</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Seite nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Abmelden</translation>
     </message>
 </context>
 </TS>

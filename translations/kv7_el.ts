@@ -1542,8 +1542,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Kg δείγμ.</translation>
     </message>
     <message>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>Π1 %</translation>
     </message>
@@ -1562,9 +1560,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Scarto %</source>
         <translation>Απόρριψη %</translation>
-    </message>
-    <message>
-        <translation>Απορρίψεις %</translation>
     </message>
     <message>
         <source>Valore</source>
@@ -1598,6 +1593,14 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>%1 al Kg</source>
         <translation>%1 ανά Kg</translation>
     </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Μηχανή %1</translation>
+    </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>τροποποιήθηκε στις %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TEstrattoConto</name>
@@ -1624,14 +1627,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Annulla</source>
         <translation>Άκυρο</translation>
-    </message>
-    <message>
-        <source>modificata il %1</source>
-        <translation>τροποποιήθηκε στις %1</translation>
-    </message>
-    <message>
-        <source>Macchina %1</source>
-        <translation>Μηχάνημα %1</translation>
     </message>
 </context>
 <context>
@@ -2544,6 +2539,361 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
         <translation>Το «%1» δεν είναι ακέραιος αριθμός: το πεδίο δέχεται μόνο ακέραιους αριθμούς.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::web</name>
+    <message>
+        <source>Num.</source>
+        <translation>Αρ.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Ημερομηνία</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Μηχάνημα %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Κατάσταση</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Δελτίο</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Παραγωγός</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Όνομα</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Μηχανή</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Δηλωμένα kg</translation>
+    </message>
+    <message>
+        <source>Data non valida (AAAA-MM-GG)</source>
+        <translation>Μη έγκυρη ημερομηνία (ΕΕΕΕ-ΜΜ-ΗΗ)</translation>
+    </message>
+    <message>
+        <source>Macchina non valida</source>
+        <translation>Μη έγκυρη μηχανή</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>Από</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Έως</translation>
+    </message>
+    <message>
+        <source>Filtra</source>
+        <translation>Φιλτράρισμα</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Δειγματοληπτημένα kg</translation>
+    </message>
+    <message>
+        <source>Prima</source>
+        <translation>Πρώτη</translation>
+    </message>
+    <message>
+        <source>Precedente</source>
+        <translation>Προηγούμενη</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2 (%3 bolle)</source>
+        <translation>Σελίδα %1 από %2 (%3 δελτία)</translation>
+    </message>
+    <message>
+        <source>Successiva</source>
+        <translation>Επόμενη</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <translation>Τελευταία</translation>
+    </message>
+    <message>
+        <source>Scarica CSV</source>
+        <translation>Λήψη CSV</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla</source>
+        <translation>Κανένα δελτίο</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Δελτία</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Το αρχείο δεν είναι διαθέσιμο</translation>
+    </message>
+    <message>
+        <source>Registrazione</source>
+        <translation>Καταχώριση</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Παρτίδα</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Χειριστής</translation>
+    </message>
+    <message>
+        <source>Casse</source>
+        <translation>Κιβώτια</translation>
+    </message>
+    <message>
+        <source>Pedane</source>
+        <translation>Παλέτες</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Σημειώσεις</translation>
+    </message>
+    <message>
+        <source>Modificata il</source>
+        <translation>Τροποποιήθηκε στις</translation>
+    </message>
+    <message>
+        <source>Qualità</source>
+        <translation>Ποιότητα</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Διαμέτρημα</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Βάρος</translation>
+    </message>
+    <message>
+        <source>Totale qualità</source>
+        <translation>Σύνολο ποιότητας</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Απόρριψη</translation>
+    </message>
+    <message>
+        <source>Totale generale</source>
+        <translation>Γενικό σύνολο</translation>
+    </message>
+    <message>
+        <source>Listino dal</source>
+        <translation>Τιμοκατάλογος από</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Αξία</translation>
+    </message>
+    <message>
+        <source>Prezzo medio al Kg</source>
+        <translation>Μέση τιμή ανά kg</translation>
+    </message>
+    <message>
+        <source>Kg valutati</source>
+        <translation>Αποτιμημένα kg</translation>
+    </message>
+    <message>
+        <source>Senza prezzo</source>
+        <translation>Χωρίς τιμή</translation>
+    </message>
+    <message>
+        <source>Modifiche</source>
+        <translation>Αλλαγές</translation>
+    </message>
+    <message>
+        <source>Nessuna modifica</source>
+        <translation>Καμία αλλαγή</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>Πότε</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Χρήστης</translation>
+    </message>
+    <message>
+        <source>Finestra</source>
+        <translation>Παράθυρο</translation>
+    </message>
+    <message>
+        <source>Azione</source>
+        <translation>Ενέργεια</translation>
+    </message>
+    <message>
+        <source>Numero di bolla non valido</source>
+        <translation>Μη έγκυρος αριθμός δελτίου</translation>
+    </message>
+    <message>
+        <source>Bolla non trovata</source>
+        <translation>Το δελτίο δεν βρέθηκε</translation>
+    </message>
+    <message>
+        <source>Il programma %1 della bolla non è più in archivio</source>
+        <translation>Το πρόγραμμα %1 του δελτίου δεν υπάρχει πλέον στο αρχείο</translation>
+    </message>
+    <message>
+        <source>Pesi campionati</source>
+        <translation>Δειγματοληπτημένα βάρη</translation>
+    </message>
+    <message>
+        <source>Sul peso dichiarato</source>
+        <translation>Επί του δηλωμένου βάρους</translation>
+    </message>
+    <message>
+        <source>Bolla %1</source>
+        <translation>Δελτίο %1</translation>
+    </message>
+    <message>
+        <source>Raggruppamento non valido</source>
+        <translation>Μη έγκυρη ομαδοποίηση</translation>
+    </message>
+    <message>
+        <source>Raggruppa per</source>
+        <translation>Ομαδοποίηση κατά</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Εβδομάδα</translation>
+    </message>
+    <message>
+        <source>Mostra</source>
+        <translation>Εμφάνιση</translation>
+    </message>
+    <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Παραγωγή (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Κύπελλα ανά λεπτό</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Δελτία σε αναμονή</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Τελευταία ενημέρωση</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>δεν αποκρίνεται</translation>
+    </message>
+    <message>
+        <source>Qualità %1</source>
+        <translation>Ποιότητα %1</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Ομάδα</translation>
+    </message>
+    <message>
+        <source>Valore al Kg</source>
+        <translation>Αξία ανά kg</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Σύνολο</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Κανένα δελτίο στην περίοδο</translation>
+    </message>
+    <message>
+        <source>Qualità per gruppo</source>
+        <translation>Ποιότητα ανά ομάδα</translation>
+    </message>
+    <message>
+        <source>Distribuzione per calibro: %1</source>
+        <translation>Κατανομή ανά διαμέτρημα: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Κανένα μηχάνημα δεν έχει γράψει ακόμη την κατάστασή του</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Το αρχείο δεν είναι προσβάσιμο</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Η ενημέρωση διακόπηκε: νέα προσπάθεια σε εξέλιξη</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Σύνδεση</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Λάθος χρήστης ή κωδικός</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Κωδικός</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Είσοδος</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Μηχανήματα</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Η σελίδα δεν βρέθηκε</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Γλώσσα</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Αλλαγή</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Στατιστικά</translation>
+    </message>
+    <message>
+        <source>Manca il produttore</source>
+        <translation>Λείπει ο παραγωγός</translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation>Σφάλμα</translation>
+    </message>
+    <message>
+        <source>Valori prima</source>
+        <translation>Τιμές πριν</translation>
+    </message>
+    <message>
+        <source>Valori dopo</source>
+        <translation>Τιμές μετά</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Αποσύνδεση</translation>
     </message>
 </context>
 </TS>

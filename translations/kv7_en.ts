@@ -1542,10 +1542,6 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <translation>Delivery note</translation>
     </message>
     <message>
-        <source>Kg dich.</source>
-        <translation>Kg decl.</translation>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>Q1 %</translation>
     </message>
@@ -1597,6 +1593,14 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>%1 al Kg</source>
         <translation>%1 per Kg</translation>
     </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Machine %1</translation>
+    </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>modified on %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TEstrattoConto</name>
@@ -1623,14 +1627,6 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>modificata il %1</source>
-        <translation>modified on %1</translation>
-    </message>
-    <message>
-        <source>Macchina %1</source>
-        <translation>Machine %1</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2539,361 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
     <message>
         <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
         <translation>&quot;%1&quot; is not a whole number: the field takes whole numbers only.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::web</name>
+    <message>
+        <source>Num.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Machine %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Delivery note</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Grower</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Declared kg</translation>
+    </message>
+    <message>
+        <source>Data non valida (AAAA-MM-GG)</source>
+        <translation>Invalid date (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>Macchina non valida</source>
+        <translation>Invalid machine</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Filtra</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Sampled kg</translation>
+    </message>
+    <message>
+        <source>Prima</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Precedente</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2 (%3 bolle)</source>
+        <translation>Page %1 of %2 (%3 batches)</translation>
+    </message>
+    <message>
+        <source>Successiva</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Scarica CSV</source>
+        <translation>Download CSV</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla</source>
+        <translation>No batches</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Batches</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Archive not available</translation>
+    </message>
+    <message>
+        <source>Registrazione</source>
+        <translation>Registration</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Casse</source>
+        <translation>Crates</translation>
+    </message>
+    <message>
+        <source>Pedane</source>
+        <translation>Pallets</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Modificata il</source>
+        <translation>Modified on</translation>
+    </message>
+    <message>
+        <source>Qualità</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Size class</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Totale qualità</source>
+        <translation>Quality total</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Reject</translation>
+    </message>
+    <message>
+        <source>Totale generale</source>
+        <translation>Grand total</translation>
+    </message>
+    <message>
+        <source>Listino dal</source>
+        <translation>Price list from</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Prezzo medio al Kg</source>
+        <translation>Average price per kg</translation>
+    </message>
+    <message>
+        <source>Kg valutati</source>
+        <translation>Valued kg</translation>
+    </message>
+    <message>
+        <source>Senza prezzo</source>
+        <translation>Without price</translation>
+    </message>
+    <message>
+        <source>Modifiche</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>Nessuna modifica</source>
+        <translation>No changes</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Finestra</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Azione</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Numero di bolla non valido</source>
+        <translation>Invalid batch number</translation>
+    </message>
+    <message>
+        <source>Bolla non trovata</source>
+        <translation>Batch not found</translation>
+    </message>
+    <message>
+        <source>Il programma %1 della bolla non è più in archivio</source>
+        <translation>The batch&apos;s program %1 is no longer in the archive</translation>
+    </message>
+    <message>
+        <source>Pesi campionati</source>
+        <translation>Sampled weights</translation>
+    </message>
+    <message>
+        <source>Sul peso dichiarato</source>
+        <translation>On the declared weight</translation>
+    </message>
+    <message>
+        <source>Bolla %1</source>
+        <translation>Batch %1</translation>
+    </message>
+    <message>
+        <source>Raggruppamento non valido</source>
+        <translation>Invalid grouping</translation>
+    </message>
+    <message>
+        <source>Raggruppa per</source>
+        <translation>Group by</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>Mostra</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Production (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Cups per minute</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Delivery notes waiting</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Last update</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>not answering</translation>
+    </message>
+    <message>
+        <source>Qualità %1</source>
+        <translation>Quality %1</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Valore al Kg</source>
+        <translation>Value per kg</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>No batches in the period</translation>
+    </message>
+    <message>
+        <source>Qualità per gruppo</source>
+        <translation>Quality per group</translation>
+    </message>
+    <message>
+        <source>Distribuzione per calibro: %1</source>
+        <translation>Size class distribution: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>No machine has written its state yet</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archive not reachable</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Updates interrupted: trying again</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Wrong user or password</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Machines</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Page not found</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Manca il produttore</source>
+        <translation>The grower is missing</translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Valori prima</source>
+        <translation>Values before</translation>
+    </message>
+    <message>
+        <source>Valori dopo</source>
+        <translation>Values after</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Log out</translation>
     </message>
 </context>
 </TS>

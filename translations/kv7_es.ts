@@ -1542,8 +1542,6 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <translation>Kg muest.</translation>
     </message>
     <message>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>C1 %</translation>
     </message>
@@ -1595,6 +1593,14 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>%1 al Kg</source>
         <translation>%1 por Kg</translation>
     </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Máquina %1</translation>
+    </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>modificado el %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TEstrattoConto</name>
@@ -1621,14 +1627,6 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>Annulla</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>modificata il %1</source>
-        <translation>modificada el %1</translation>
-    </message>
-    <message>
-        <source>Macchina %1</source>
-        <translation>Máquina %1</translation>
     </message>
 </context>
 <context>
@@ -2541,6 +2539,361 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
     <message>
         <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
         <translation>&quot;%1&quot; no es un número entero: el campo solo acepta números enteros.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::web</name>
+    <message>
+        <source>Num.</source>
+        <translation>Núm.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Máquina %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Albarán</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Productor</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Máquina</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Kg declarados</translation>
+    </message>
+    <message>
+        <source>Data non valida (AAAA-MM-GG)</source>
+        <translation>Fecha no válida (AAAA-MM-DD)</translation>
+    </message>
+    <message>
+        <source>Macchina non valida</source>
+        <translation>Máquina no válida</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Filtra</source>
+        <translation>Filtrar</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Kg muestreados</translation>
+    </message>
+    <message>
+        <source>Prima</source>
+        <translation>Primera</translation>
+    </message>
+    <message>
+        <source>Precedente</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2 (%3 bolle)</source>
+        <translation>Página %1 de %2 (%3 albaranes)</translation>
+    </message>
+    <message>
+        <source>Successiva</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Scarica CSV</source>
+        <translation>Descargar CSV</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla</source>
+        <translation>Ningún albarán</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Albaranes</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Archivo no disponible</translation>
+    </message>
+    <message>
+        <source>Registrazione</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Casse</source>
+        <translation>Cajas</translation>
+    </message>
+    <message>
+        <source>Pedane</source>
+        <translation>Palés</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Modificata il</source>
+        <translation>Modificado el</translation>
+    </message>
+    <message>
+        <source>Qualità</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totale qualità</source>
+        <translation>Total calidad</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Descarte</translation>
+    </message>
+    <message>
+        <source>Totale generale</source>
+        <translation>Total general</translation>
+    </message>
+    <message>
+        <source>Listino dal</source>
+        <translation>Tarifa desde</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Prezzo medio al Kg</source>
+        <translation>Precio medio por Kg</translation>
+    </message>
+    <message>
+        <source>Kg valutati</source>
+        <translation>Kg valorados</translation>
+    </message>
+    <message>
+        <source>Senza prezzo</source>
+        <translation>Sin precio</translation>
+    </message>
+    <message>
+        <source>Modifiche</source>
+        <translation>Modificaciones</translation>
+    </message>
+    <message>
+        <source>Nessuna modifica</source>
+        <translation>Ninguna modificación</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Finestra</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Azione</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Numero di bolla non valido</source>
+        <translation>Número de albarán no válido</translation>
+    </message>
+    <message>
+        <source>Bolla non trovata</source>
+        <translation>Albarán no encontrado</translation>
+    </message>
+    <message>
+        <source>Il programma %1 della bolla non è più in archivio</source>
+        <translation>El programa %1 del albarán ya no está en el archivo</translation>
+    </message>
+    <message>
+        <source>Pesi campionati</source>
+        <translation>Pesos muestreados</translation>
+    </message>
+    <message>
+        <source>Sul peso dichiarato</source>
+        <translation>Sobre el peso declarado</translation>
+    </message>
+    <message>
+        <source>Bolla %1</source>
+        <translation>Albarán %1</translation>
+    </message>
+    <message>
+        <source>Raggruppamento non valido</source>
+        <translation>Agrupación no válida</translation>
+    </message>
+    <message>
+        <source>Raggruppa per</source>
+        <translation>Agrupar por</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Mostra</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Producción (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Cazoletas por minuto</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Albaranes en espera</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Última actualización</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>no responde</translation>
+    </message>
+    <message>
+        <source>Qualità %1</source>
+        <translation>Calidad %1</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Valore al Kg</source>
+        <translation>Valor por Kg</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Ningún albarán en el periodo</translation>
+    </message>
+    <message>
+        <source>Qualità per gruppo</source>
+        <translation>Calidad por grupo</translation>
+    </message>
+    <message>
+        <source>Distribuzione per calibro: %1</source>
+        <translation>Distribución por calibre: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Ninguna máquina ha escrito aún su estado</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archivo no disponible</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Actualización interrumpida: nuevo intento en curso</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Acceso</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Usuario o contraseña incorrectos</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Máquinas</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Página no encontrada</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Manca il produttore</source>
+        <translation>Falta el productor</translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Valori prima</source>
+        <translation>Valores antes</translation>
+    </message>
+    <message>
+        <source>Valori dopo</source>
+        <translation>Valores después</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Salir</translation>
     </message>
 </context>
 </TS>

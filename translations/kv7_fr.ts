@@ -1542,8 +1542,6 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <translation>Kg échant.</translation>
     </message>
     <message>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>Q1 %</translation>
     </message>
@@ -1595,6 +1593,14 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>%1 al Kg</source>
         <translation>%1 au Kg</translation>
     </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Machine %1</translation>
+    </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>modifié le %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TEstrattoConto</name>
@@ -1621,14 +1627,6 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>Annulla</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>modificata il %1</source>
-        <translation>modifiée le %1</translation>
-    </message>
-    <message>
-        <source>Macchina %1</source>
-        <translation>Machine %1</translation>
     </message>
 </context>
 <context>
@@ -2541,6 +2539,361 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
     <message>
         <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
         <translation>« %1 » n&apos;est pas un nombre entier : le champ n&apos;accepte que des nombres entiers.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::web</name>
+    <message>
+        <source>Num.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Machine %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Bon</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Producteur</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Kg déclarés</translation>
+    </message>
+    <message>
+        <source>Data non valida (AAAA-MM-GG)</source>
+        <translation>Date non valide (AAAA-MM-JJ)</translation>
+    </message>
+    <message>
+        <source>Macchina non valida</source>
+        <translation>Machine non valide</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Filtra</source>
+        <translation>Filtrer</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Kg échantillonnés</translation>
+    </message>
+    <message>
+        <source>Prima</source>
+        <translation>Première</translation>
+    </message>
+    <message>
+        <source>Precedente</source>
+        <translation>Précédente</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2 (%3 bolle)</source>
+        <translation>Page %1 sur %2 (%3 bons)</translation>
+    </message>
+    <message>
+        <source>Successiva</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <translation>Dernière</translation>
+    </message>
+    <message>
+        <source>Scarica CSV</source>
+        <translation>Télécharger CSV</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla</source>
+        <translation>Aucun bon</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Bons</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Archive non disponible</translation>
+    </message>
+    <message>
+        <source>Registrazione</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Casse</source>
+        <translation>Caisses</translation>
+    </message>
+    <message>
+        <source>Pedane</source>
+        <translation>Palettes</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Modificata il</source>
+        <translation>Modifié le</translation>
+    </message>
+    <message>
+        <source>Qualità</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Totale qualità</source>
+        <translation>Total qualité</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Rebut</translation>
+    </message>
+    <message>
+        <source>Totale generale</source>
+        <translation>Total général</translation>
+    </message>
+    <message>
+        <source>Listino dal</source>
+        <translation>Tarif du</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Prezzo medio al Kg</source>
+        <translation>Prix moyen au kg</translation>
+    </message>
+    <message>
+        <source>Kg valutati</source>
+        <translation>Kg valorisés</translation>
+    </message>
+    <message>
+        <source>Senza prezzo</source>
+        <translation>Sans prix</translation>
+    </message>
+    <message>
+        <source>Modifiche</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>Nessuna modifica</source>
+        <translation>Aucune modification</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Finestra</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Azione</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Numero di bolla non valido</source>
+        <translation>Numéro de bon non valide</translation>
+    </message>
+    <message>
+        <source>Bolla non trovata</source>
+        <translation>Bon introuvable</translation>
+    </message>
+    <message>
+        <source>Il programma %1 della bolla non è più in archivio</source>
+        <translation>Le programme %1 du bon n&apos;est plus dans l&apos;archive</translation>
+    </message>
+    <message>
+        <source>Pesi campionati</source>
+        <translation>Poids échantillonnés</translation>
+    </message>
+    <message>
+        <source>Sul peso dichiarato</source>
+        <translation>Sur le poids déclaré</translation>
+    </message>
+    <message>
+        <source>Bolla %1</source>
+        <translation>Bon %1</translation>
+    </message>
+    <message>
+        <source>Raggruppamento non valido</source>
+        <translation>Regroupement non valide</translation>
+    </message>
+    <message>
+        <source>Raggruppa per</source>
+        <translation>Regrouper par</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Mostra</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Production (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Godets par minute</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Bons en attente</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Dernière mise à jour</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>ne répond pas</translation>
+    </message>
+    <message>
+        <source>Qualità %1</source>
+        <translation>Qualité %1</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Valore al Kg</source>
+        <translation>Valeur au kg</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Aucun bon dans la période</translation>
+    </message>
+    <message>
+        <source>Qualità per gruppo</source>
+        <translation>Qualité par groupe</translation>
+    </message>
+    <message>
+        <source>Distribuzione per calibro: %1</source>
+        <translation>Répartition par calibre : %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Aucune machine n&apos;a encore écrit son état</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archive injoignable</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Mise à jour interrompue : nouvel essai en cours</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Utilisateur ou mot de passe erroné</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Entrer</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Machines</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Page introuvable</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Manca il produttore</source>
+        <translation>Le producteur manque</translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Valori prima</source>
+        <translation>Valeurs avant</translation>
+    </message>
+    <message>
+        <source>Valori dopo</source>
+        <translation>Valeurs après</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Déconnexion</translation>
     </message>
 </context>
 </TS>

@@ -1542,8 +1542,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <translation>Kg camp.</translation>
     </message>
     <message>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>Q1 %</translation>
     </message>
@@ -1595,6 +1593,14 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>%1 al Kg</source>
         <translation>%1 al Kg</translation>
     </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Macchina %1</translation>
+    </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>modificata il %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TEstrattoConto</name>
@@ -1621,14 +1627,6 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>Annulla</source>
         <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>modificata il %1</source>
-        <translation>modificata il %1</translation>
-    </message>
-    <message>
-        <source>Macchina %1</source>
-        <translation>Macchina %1</translation>
     </message>
 </context>
 <context>
@@ -2541,6 +2539,361 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
     <message>
         <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
         <translation>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::web</name>
+    <message>
+        <source>Num.</source>
+        <translation>Num.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Macchina %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Bolla</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Produttore</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Kg dichiarati</translation>
+    </message>
+    <message>
+        <source>Data non valida (AAAA-MM-GG)</source>
+        <translation>Data non valida (AAAA-MM-GG)</translation>
+    </message>
+    <message>
+        <source>Macchina non valida</source>
+        <translation>Macchina non valida</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>Dal</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>Filtra</source>
+        <translation>Filtra</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Kg campionati</translation>
+    </message>
+    <message>
+        <source>Prima</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>Precedente</source>
+        <translation>Precedente</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2 (%3 bolle)</source>
+        <translation>Pagina %1 di %2 (%3 bolle)</translation>
+    </message>
+    <message>
+        <source>Successiva</source>
+        <translation>Successiva</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <translation>Ultima</translation>
+    </message>
+    <message>
+        <source>Scarica CSV</source>
+        <translation>Scarica CSV</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla</source>
+        <translation>Nessuna bolla</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Bolle</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Archivio non disponibile</translation>
+    </message>
+    <message>
+        <source>Registrazione</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lotto</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Operatore</translation>
+    </message>
+    <message>
+        <source>Casse</source>
+        <translation>Casse</translation>
+    </message>
+    <message>
+        <source>Pedane</source>
+        <translation>Pedane</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Modificata il</source>
+        <translation>Modificata il</translation>
+    </message>
+    <message>
+        <source>Qualità</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibro</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totale qualità</source>
+        <translation>Totale qualità</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Scarto</translation>
+    </message>
+    <message>
+        <source>Totale generale</source>
+        <translation>Totale generale</translation>
+    </message>
+    <message>
+        <source>Listino dal</source>
+        <translation>Listino dal</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Prezzo medio al Kg</source>
+        <translation>Prezzo medio al Kg</translation>
+    </message>
+    <message>
+        <source>Kg valutati</source>
+        <translation>Kg valutati</translation>
+    </message>
+    <message>
+        <source>Senza prezzo</source>
+        <translation>Senza prezzo</translation>
+    </message>
+    <message>
+        <source>Modifiche</source>
+        <translation>Modifiche</translation>
+    </message>
+    <message>
+        <source>Nessuna modifica</source>
+        <translation>Nessuna modifica</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Utente</translation>
+    </message>
+    <message>
+        <source>Finestra</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Azione</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Numero di bolla non valido</source>
+        <translation>Numero di bolla non valido</translation>
+    </message>
+    <message>
+        <source>Bolla non trovata</source>
+        <translation>Bolla non trovata</translation>
+    </message>
+    <message>
+        <source>Il programma %1 della bolla non è più in archivio</source>
+        <translation>Il programma %1 della bolla non è più in archivio</translation>
+    </message>
+    <message>
+        <source>Pesi campionati</source>
+        <translation>Pesi campionati</translation>
+    </message>
+    <message>
+        <source>Sul peso dichiarato</source>
+        <translation>Sul peso dichiarato</translation>
+    </message>
+    <message>
+        <source>Bolla %1</source>
+        <translation>Bolla %1</translation>
+    </message>
+    <message>
+        <source>Raggruppamento non valido</source>
+        <translation>Raggruppamento non valido</translation>
+    </message>
+    <message>
+        <source>Raggruppa per</source>
+        <translation>Raggruppa per</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Settimana</translation>
+    </message>
+    <message>
+        <source>Mostra</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Produzione (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Tazze al minuto</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Bolle in attesa</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Ultimo aggiornamento</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>non risponde</translation>
+    </message>
+    <message>
+        <source>Qualità %1</source>
+        <translation>Qualità %1</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>Valore al Kg</source>
+        <translation>Valore al Kg</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Nessuna bolla nel periodo</translation>
+    </message>
+    <message>
+        <source>Qualità per gruppo</source>
+        <translation>Qualità per gruppo</translation>
+    </message>
+    <message>
+        <source>Distribuzione per calibro: %1</source>
+        <translation>Distribuzione per calibro: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Nessuna macchina ha ancora scritto il suo stato</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Archivio non raggiungibile</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Aggiornamento interrotto: nuovo tentativo in corso</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Accesso</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Utente o password errati</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Entra</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Macchine</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Pagina non trovata</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Manca il produttore</source>
+        <translation>Manca il produttore</translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Valori prima</source>
+        <translation>Valori prima</translation>
+    </message>
+    <message>
+        <source>Valori dopo</source>
+        <translation>Valori dopo</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Esci</translation>
     </message>
 </context>
 </TS>

@@ -1542,8 +1542,6 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <translation>Kg amost.</translation>
     </message>
     <message>
-    </message>
-    <message>
         <source>Q1 %</source>
         <translation>Q1 %</translation>
     </message>
@@ -1595,6 +1593,14 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>%1 al Kg</source>
         <translation>%1 por Kg</translation>
     </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Máquina %1</translation>
+    </message>
+    <message>
+        <source>modificata il %1</source>
+        <translation>modificado em %1</translation>
+    </message>
 </context>
 <context>
     <name>kv7::reports::TEstrattoConto</name>
@@ -1621,14 +1627,6 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>Annulla</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>modificata il %1</source>
-        <translation>modificada em %1</translation>
-    </message>
-    <message>
-        <source>Macchina %1</source>
-        <translation>Máquina %1</translation>
     </message>
 </context>
 <context>
@@ -2541,6 +2539,361 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
     <message>
         <source>&quot;%1&quot; non è un numero intero: il campo accetta solo numeri interi.</source>
         <translation>&quot;%1&quot; não é um número inteiro: o campo só aceita números inteiros.</translation>
+    </message>
+</context>
+<context>
+    <name>kv7::web</name>
+    <message>
+        <source>Num.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Macchina %1</source>
+        <translation>Máquina %1</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Bolla</source>
+        <translation>Guia</translation>
+    </message>
+    <message>
+        <source>Produttore</source>
+        <translation>Produtor</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Máquina</translation>
+    </message>
+    <message>
+        <source>Kg dichiarati</source>
+        <translation>Kg declarados</translation>
+    </message>
+    <message>
+        <source>Data non valida (AAAA-MM-GG)</source>
+        <translation>Data inválida (AAAA-MM-DD)</translation>
+    </message>
+    <message>
+        <source>Macchina non valida</source>
+        <translation>Máquina inválida</translation>
+    </message>
+    <message>
+        <source>Dal</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Até</translation>
+    </message>
+    <message>
+        <source>Filtra</source>
+        <translation>Filtrar</translation>
+    </message>
+    <message>
+        <source>Kg campionati</source>
+        <translation>Kg amostrados</translation>
+    </message>
+    <message>
+        <source>Prima</source>
+        <translation>Primeira</translation>
+    </message>
+    <message>
+        <source>Precedente</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2 (%3 bolle)</source>
+        <translation>Página %1 de %2 (%3 guias)</translation>
+    </message>
+    <message>
+        <source>Successiva</source>
+        <translation>Seguinte</translation>
+    </message>
+    <message>
+        <source>Ultima</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Scarica CSV</source>
+        <translation>Descarregar CSV</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla</source>
+        <translation>Nenhuma guia</translation>
+    </message>
+    <message>
+        <source>Bolle</source>
+        <translation>Guias</translation>
+    </message>
+    <message>
+        <source>Archivio non disponibile</source>
+        <translation>Arquivo indisponível</translation>
+    </message>
+    <message>
+        <source>Registrazione</source>
+        <translation>Registo</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Casse</source>
+        <translation>Caixas</translation>
+    </message>
+    <message>
+        <source>Pedane</source>
+        <translation>Paletes</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Modificata il</source>
+        <translation>Modificado em</translation>
+    </message>
+    <message>
+        <source>Qualità</source>
+        <translation>Qualidade</translation>
+    </message>
+    <message>
+        <source>Calibro</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Totale qualità</source>
+        <translation>Total qualidade</translation>
+    </message>
+    <message>
+        <source>Scarto</source>
+        <translation>Refugo</translation>
+    </message>
+    <message>
+        <source>Totale generale</source>
+        <translation>Total geral</translation>
+    </message>
+    <message>
+        <source>Listino dal</source>
+        <translation>Tabela desde</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Prezzo medio al Kg</source>
+        <translation>Preço médio por Kg</translation>
+    </message>
+    <message>
+        <source>Kg valutati</source>
+        <translation>Kg valorizados</translation>
+    </message>
+    <message>
+        <source>Senza prezzo</source>
+        <translation>Sem preço</translation>
+    </message>
+    <message>
+        <source>Modifiche</source>
+        <translation>Alterações</translation>
+    </message>
+    <message>
+        <source>Nessuna modifica</source>
+        <translation>Nenhuma alteração</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>Utente</source>
+        <translation>Utilizador</translation>
+    </message>
+    <message>
+        <source>Finestra</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <source>Azione</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Numero di bolla non valido</source>
+        <translation>Número de guia inválido</translation>
+    </message>
+    <message>
+        <source>Bolla non trovata</source>
+        <translation>Guia não encontrada</translation>
+    </message>
+    <message>
+        <source>Il programma %1 della bolla non è più in archivio</source>
+        <translation>O programa %1 da guia já não está no arquivo</translation>
+    </message>
+    <message>
+        <source>Pesi campionati</source>
+        <translation>Pesos amostrados</translation>
+    </message>
+    <message>
+        <source>Sul peso dichiarato</source>
+        <translation>Sobre o peso declarado</translation>
+    </message>
+    <message>
+        <source>Bolla %1</source>
+        <translation>Guia %1</translation>
+    </message>
+    <message>
+        <source>Raggruppamento non valido</source>
+        <translation>Agrupamento inválido</translation>
+    </message>
+    <message>
+        <source>Raggruppa per</source>
+        <translation>Agrupar por</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Mostra</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Produzione (kg/h)</source>
+        <translation>Produção (kg/h)</translation>
+    </message>
+    <message>
+        <source>Tazze al minuto</source>
+        <translation>Copos por minuto</translation>
+    </message>
+    <message>
+        <source>Bolle in attesa</source>
+        <translation>Guias em espera</translation>
+    </message>
+    <message>
+        <source>Ultimo aggiornamento</source>
+        <translation>Última atualização</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>não responde</translation>
+    </message>
+    <message>
+        <source>Qualità %1</source>
+        <translation>Qualidade %1</translation>
+    </message>
+    <message>
+        <source>Gruppo</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Valore al Kg</source>
+        <translation>Valor por Kg</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Nessuna bolla nel periodo</source>
+        <translation>Nenhuma guia no período</translation>
+    </message>
+    <message>
+        <source>Qualità per gruppo</source>
+        <translation>Qualidade por grupo</translation>
+    </message>
+    <message>
+        <source>Distribuzione per calibro: %1</source>
+        <translation>Distribuição por calibre: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina ha ancora scritto il suo stato</source>
+        <translation>Nenhuma máquina escreveu ainda o seu estado</translation>
+    </message>
+    <message>
+        <source>Archivio non raggiungibile</source>
+        <translation>Arquivo inacessível</translation>
+    </message>
+    <message>
+        <source>Aggiornamento interrotto: nuovo tentativo in corso</source>
+        <translation>Atualização interrompida: nova tentativa em curso</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Acesso</translation>
+    </message>
+    <message>
+        <source>Utente o password errati</source>
+        <translation>Utilizador ou senha errados</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Entra</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Macchine</source>
+        <translation>Máquinas</translation>
+    </message>
+    <message>
+        <source>Pagina non trovata</source>
+        <translation>Página não encontrada</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Cambia</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Manca il produttore</source>
+        <translation>Falta o produtor</translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Valori prima</source>
+        <translation>Valores antes</translation>
+    </message>
+    <message>
+        <source>Valori dopo</source>
+        <translation>Valores depois</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Sair</translation>
     </message>
 </context>
 </TS>

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     for (int m = 1; m <= 12; ++m) {
       char code[8];
       std::snprintf(code, sizeof code, "%02d", p);
-      SavePriceList(db, FullList(code, {2024, m, 1}, p + m));
+      SavePriceList(db, FullList(code, {2024, m, 1}, p + m), {});
     }
   int i = 0;
   const double one = MedianMs(runs, [&] {

@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
       const double ours = bench::MedianMs(7, [&] {
         auto s = stats::LoadStatistics(db.Connection(), q);
         stats::FillProducerNames(db, s);
+        stats::FillValues(db, s);
         groups = s.groups.size();
         counted = s.total.batches;
       });

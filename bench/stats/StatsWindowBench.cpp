@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
       window.show();
       auto s = stats::LoadStatistics(db.Connection(), q);
       stats::FillProducerNames(db, s);
+      stats::FillValues(db, s);
       const qint64 read = timer.nsecsElapsed();
       window.Show(s);
       window.repaint();

@@ -3,11 +3,22 @@
 #include <QRegularExpression>
 
 #include "i18n/LanguageModules.h"
+#include "i18n/Languages.h"
 
 namespace kv7::i18n {
 
 QString FormatNumber(double value, int decimals) {
   return CurrentLocale().toString(value, 'f', decimals);
+}
+
+QLocale LocaleOfLanguage(std::string_view code) {
+  const Language* language = LanguageByCode(code == "en" ? std::string_view("uk") : code);
+  if (!language) language = &kLanguages[0];
+  return QLocale(QString::fromUtf8(language->qtLocale.data(), static_cast<qsizetype>(language->qtLocale.size())));
+}
+
+QString FormatNumber(double value, int decimals, std::string_view languageCode) {
+  return LocaleOfLanguage(languageCode).toString(value, 'f', decimals);
 }
 
 std::optional<double> ParseNumber(const QString& typed) {

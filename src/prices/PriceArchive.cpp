@@ -1,5 +1,7 @@
 #include "prices/PriceArchive.h"
 
+#include "audit/AuditTrail.h"
+
 #include "programs/ProgramCodes.h"
 #include "store/DbError.h"
 #include "store/DbSchema.h"
@@ -82,17 +84,42 @@ std::optional<PriceList> LoadListInForce(store::Database& db, const std::string&
   return std::move(lists.front());
 }
 
-void SavePriceList(store::Database& db, const PriceList& list) {
+namespace {
+
+// A list's prices as audit fields: "c3q1" = "1.2500", the reject "scarto".
+audit::Fields PriceFields(const std::map<PriceKey, Price>& prices) {
+  audit::Fields fields;
+  for (const auto& [key, price] : prices)
+    fields.emplace_back(key.IsReject() ? std::string("scarto")
+                                       : "c" + std::to_string(key.classe) + "q" + std::to_string(key.qualita),
+                        PriceText(price));
+  return fields;
+}
+
+}  // namespace
+
+void SavePriceList(store::Database& db, const PriceList& list, const audit::Actor& who) {
   auto& c = db.Connection();
   c.ExecuteSql(CreateStatement());  // a definition commits: before the transaction
+  audit::EnsureAuditTable(c);
   const std::string code = programs::LookupCode(list.programma);
   const std::string day = DayText(list.validFrom);
   store::DbTransaction transaction(c);
+  std::map<PriceKey, Price> before;
+  for (const auto& row : c.Query("SELECT `classe`, `qualita`, CAST(`prezzo` * 10000 AS SIGNED) FROM `kv7_listino` "
+                                 "WHERE `programma` = ? AND `valido_dal` = ? FOR UPDATE",
+                                 {code, day}))
+    before[{static_cast<int>(store::ToInteger(row[0])), static_cast<int>(store::ToInteger(row[1]))}] =
+        store::ToInteger(row[2]);
   c.Execute("DELETE FROM `kv7_listino` WHERE `programma` = ? AND `valido_dal` = ?", {code, day});
   auto insert = c.Prepare(
       "INSERT INTO `kv7_listino` (`programma`, `valido_dal`, `classe`, `qualita`, `prezzo`) VALUES (?, ?, ?, ?, ?)");
   for (const auto& [key, price] : list.prices)
     insert.Execute({code, day, std::int64_t{key.classe}, std::int64_t{key.qualita}, PriceText(price)});
+  if (before != list.prices)
+    audit::Record(c, who,
+                  {before.empty() ? "nuova" : "modifica", "kv7_listino", code + " " + day,
+                   before.empty() ? std::nullopt : std::optional(PriceFields(before)), PriceFields(list.prices)});
   transaction.Commit();
 }
 

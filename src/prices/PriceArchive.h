@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "audit/AuditTrail.h"
 #include "prices/PriceList.h"
 #include "store/Database.h"
 
@@ -29,6 +30,6 @@ std::optional<PriceList> LoadListInForce(store::Database& db, const std::string&
 // are replaced by its prices, so the lists of other days (the batches
 // before a new day keep theirs) are untouched. Creates the table when the
 // archive predates it.
-void SavePriceList(store::Database& db, const PriceList& list);
+void SavePriceList(store::Database& db, const PriceList& list, const audit::Actor& who);
 
 }  // namespace kv7::prices

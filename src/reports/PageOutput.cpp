@@ -28,21 +28,6 @@ void Whole(QPagedPaintDevice& device) {
   device.setPageMargins(QMarginsF(0, 0, 0, 0));
 }
 
-// The page as the bytes of a PDF document.
-QByteArray PdfBytes(const Page& page, const i18n::PrintSettings& font) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&buffer);
-    writer.setResolution(600);
-    Whole(writer);
-    writer.setCreator(QStringLiteral("KV7"));
-    DrawOnDevice(writer, page, font);  // the document is complete when the painter ends
-  }
-  return bytes;
-}
-
 std::string_view View(const QByteArray& bytes) {
   return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
@@ -79,6 +64,20 @@ bool IsEndOfBatchTicket(const Page& page) {
 }
 
 }  // namespace
+
+QByteArray PdfBytes(const Page& page, const i18n::PrintSettings& font) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(600);
+    Whole(writer);
+    writer.setCreator(QStringLiteral("KV7"));
+    DrawOnDevice(writer, page, font);  // the document is complete when the painter ends
+  }
+  return bytes;
+}
 
 bool WritePdf(const Page& page, const QString& file, const i18n::PrintSettings& font) {
   return !store::WriteFileDurably(file.toStdString(), View(PdfBytes(page, font)));

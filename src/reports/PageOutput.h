@@ -6,6 +6,7 @@
 // working directory's "stampe" folder, without a dialog: a ticket never
 // replaces an earlier one and no question holds the end of a batch.
 
+#include <QByteArray>
 #include <QDialog>
 #include <QString>
 
@@ -23,6 +24,9 @@ class QPrintPreviewWidget;
 class QPushButton;
 
 namespace kv7::reports {
+
+// The page as the bytes of a PDF document (A4, whole sheet).
+QByteArray PdfBytes(const Page& page, const i18n::PrintSettings& font);
 
 // Writes `page` to `file` (replacing it, synced); false when the file
 // cannot be written.

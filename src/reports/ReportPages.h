@@ -138,6 +138,7 @@ struct StatsPage {
   std::vector<StatsLine> lines;
   StatsLine total;
   bool withValues = false;  // the value columns, only where prices exist
+  int machine = 1;          // printed on every sheet
   bool operator==(const StatsPage&) const = default;
 };
 
@@ -162,6 +163,7 @@ struct SeasonStatementPage {
   std::array<double, 5> shares{};  // of the weight valued over the period
   prices::Cents value = 0;         // sum of the batches' values
   std::optional<prices::Price> perKg;  // over the batches that have a value
+  int machine = 1;                     // printed on every sheet
   bool operator==(const SeasonStatementPage&) const = default;
 };
 

@@ -63,6 +63,7 @@ SeasonStatementPage LoadSeasonStatement(store::Database& db, const std::string& 
              {producer, prices::DayText(from), prices::DayText(to)}))
       rows.push_back(store::Database::BatchFromRow(r));
   SeasonStatementPage page = MakeSeasonStatement(rows, prices::LoadPriceBook(db));
+  page.machine = db.Machine();
   page.producerCode = producer;
   page.producerName = batches::LookupProducerByCode(db, producer).value_or(std::string());
   page.from = store::DbDateTime{from.year, from.month, from.day};

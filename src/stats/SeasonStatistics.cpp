@@ -15,6 +15,8 @@ std::string ClassColumn(int q, int c) {
   return "tot" + std::to_string(c + 1) + "q" + std::to_string(q + 1);
 }
 
+}  // namespace
+
 std::string KeyExpression(Grouping g) {
   switch (g) {
     case Grouping::Program: return "TRIM(COALESCE(b.`programma`, ''))";
@@ -26,6 +28,8 @@ std::string KeyExpression(Grouping g) {
   }
   return "TRIM(COALESCE(b.`produttore`, ''))";
 }
+
+namespace {
 
 std::string WeekKey(std::int64_t yearWeek) {
   char text[16];
@@ -86,8 +90,9 @@ void GroupFigures::Add(const GroupFigures& o) {
   for (std::size_t q = 0; q < kQualities; ++q)
     for (std::size_t c = 0; c < kClasses; ++c) classGrams[q][c] += o.classGrams[q][c];
   for (std::size_t i = 0; i < kShares; ++i) qualityGrams[i] += o.qualityGrams[i];
+  valuedGrams += o.valuedGrams;
   if (o.value) value = value.value_or(0) + *o.value;
-  if (value && declaredKg > 0) valuePerKg = *value / static_cast<double>(declaredKg);
+  if (value && valuedGrams > 0) valuePerKg = *value * 1000.0 / static_cast<double>(valuedGrams);
 }
 
 bool Statistics::HasValues() const {
@@ -105,10 +110,7 @@ std::string StatisticsSql(const StatsQuery& query) {
     for (int c = 0; c < kClasses; ++c) total += "COALESCE(`" + ClassColumn(q, c) + "`, 0) + ";
   std::string inner = "SELECT `num`, IF(`totpartita` > 0, `totpartita`, 0) AS d, " + total +
                       "COALESCE(`totq5`, 0) AS t FROM `bolle` WHERE 1 = 1";
-  if (query.from) inner += " AND `data` >= ?";
-  if (query.to) inner += " AND `data` <= ?";
-  if (!query.producer.empty()) inner += " AND TRIM(`produttore`) = ?";
-  inner += " LIMIT 18446744073709551615";
+  inner += PeriodConditions(query) + " LIMIT 18446744073709551615";
   // Declared kilograms over sampled grams; a batch without a declaration
   // (or without a sample) counts as sampled.
   const std::string f = "IF(w.d > 0 AND w.t > 0, w.d * 1e3 / w.t, 1e0)";
@@ -118,6 +120,18 @@ std::string StatisticsSql(const StatsQuery& query) {
   sql += ", SUM(COALESCE(b.`totq5`, 0) * " + f + ") FROM `bolle` b JOIN (" + inner +
          ") w ON w.`num` = b.`num` GROUP BY g ORDER BY g";
   return sql;
+}
+
+std::string PeriodConditions(const StatsQuery& query) {
+  std::string where;
+  if (query.from) where += " AND `data` >= ?";
+  if (query.to) where += " AND `data` <= ?";
+  if (!query.producer.empty()) where += " AND TRIM(`produttore`) = ?";
+  return where;
+}
+
+std::string KeyText(const store::DbValue& key, Grouping g) {
+  return g == Grouping::Week ? WeekKey(store::ToInteger(key)) : store::ToText(key);
 }
 
 std::vector<store::DbValue> StatisticsParams(const StatsQuery& query) {
@@ -138,7 +152,7 @@ double Real(const store::DbValue& v) {
 
 GroupFigures FromRow(const store::DbRow& row, Grouping by) {
   GroupFigures g;
-  g.key = by == Grouping::Week ? WeekKey(store::ToInteger(row[0])) : store::ToText(row[0]);
+  g.key = KeyText(row[0], by);
   g.batches = store::ToInteger(row[1]);
   g.declaredKg = static_cast<std::int64_t>(Real(row[2]));
   g.sampledGrams = static_cast<std::int64_t>(Real(row[3]));

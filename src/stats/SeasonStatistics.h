@@ -57,9 +57,12 @@ struct GroupFigures {
   // reject at index 4.
   std::array<std::array<double, kClasses>, kQualities> classGrams{};
   std::array<double, kShares> qualityGrams{};
-  // Filled only where a price list applies; hidden otherwise.
+  // Filled only where a price list applies; hidden otherwise. The value is
+  // the sum of the batches' values as their pages show them; per kilogram
+  // it is over the weight of the batches that have one (`valuedGrams`).
   std::optional<double> value;
   std::optional<double> valuePerKg;
+  std::int64_t valuedGrams = 0;
 
   double WeightedGrams() const;
   // Percent of the weighted total; 0 when it is 0.
@@ -74,6 +77,7 @@ struct Statistics {
   StatsQuery query;
   std::vector<GroupFigures> groups;  // in key order (numbers by value)
   GroupFigures total;                // key empty
+  int machine = 1;                   // the console that asked, on its printed page
   bool HasValues() const;
 };
 
@@ -81,6 +85,12 @@ struct Statistics {
 // (dates, producer). Exposed so the bench can hand the client the same text.
 std::string StatisticsSql(const StatsQuery& query);
 std::vector<store::DbValue> StatisticsParams(const StatsQuery& query);
+// The period and producer conditions of `query` on `bolle`, each " AND ...",
+// with StatisticsParams' parameters.
+std::string PeriodConditions(const StatsQuery& query);
+// The group's key expression on `bolle` aliased `b`, and a key as shown.
+std::string KeyExpression(Grouping g);
+std::string KeyText(const store::DbValue& key, Grouping g);
 
 // Runs the aggregate on `db` (table `bolle`); throws store::DbError.
 // Producer names are not filled here (see FillProducerNames).
@@ -89,5 +99,10 @@ Statistics LoadStatistics(store::DbConnection& db, const StatsQuery& query);
 // Producer groups get the producer's name from the archive ("" for a code
 // no longer listed).
 void FillProducerNames(store::Database& db, Statistics& s);
+
+// The value and value per kilogram of each group and of the total, each
+// batch valued on the list in force on its day; nothing when the archive
+// holds no price list.
+void FillValues(store::Database& db, Statistics& s);
 
 }  // namespace kv7::stats

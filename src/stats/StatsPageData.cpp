@@ -20,6 +20,7 @@ reports::StatsLine LineOf(const GroupFigures& g) {
 
 reports::StatsPage MakeStatsPage(const Statistics& s) {
   reports::StatsPage page;
+  page.machine = s.machine;
   page.from = s.query.from;
   page.to = s.query.to;
   page.grouping = GroupingWord(s.query.by);

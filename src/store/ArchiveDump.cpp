@@ -133,25 +133,20 @@ std::optional<std::uint64_t> EmptyTableAfterBackup(Database& db, const std::stri
                                                    const InTransaction& also) {
   DbConnection& c = db.Connection();
   const std::string quoted = QuoteIdentifier(table);
-  std::string locked = quoted + " WRITE";
-  for (const auto& t : also.tables) locked += ", " + QuoteIdentifier(t) + " WRITE";
-  // The lock needs autocommit off to keep the removal in one transaction.
+  // No table lock: a cluster does not share one. Serializable reads lock
+  // what they copy, and the range they copy, until the commit.
   try {
-    c.ExecuteSql("SET autocommit = 0");
-    c.ExecuteSql("LOCK TABLES " + locked);
+    c.ExecuteSql("SET TRANSACTION ISOLATION LEVEL SERIALIZABLE");
+    c.ExecuteSql("START TRANSACTION");
     std::optional<std::uint64_t> removed;
     if (ReplaceSideFile(backup, DumpTables(c, {table}, false), report)) {
       removed = c.Execute("DELETE FROM " + quoted);
       if (also.run) also.run(c, *removed);
     }
     c.ExecuteSql("COMMIT");
-    c.ExecuteSql("UNLOCK TABLES");
-    c.ExecuteSql("SET autocommit = 1");
     return removed;
   } catch (const DbError&) {
     Quietly(c, "ROLLBACK");
-    Quietly(c, "UNLOCK TABLES");
-    Quietly(c, "SET autocommit = 1");
     db.Disconnect();  // the next operation starts on a clean connection
     throw;
   }

@@ -38,15 +38,15 @@ std::string DumpTables(DbConnection& connection, const std::vector<std::string>&
 std::string DatedBackupName(const std::string& table, const DbDateTime& when);
 
 // Empties `table` after writing its dump to `backup` (whole, renamed into
-// place), with the table locked throughout so that no row arrives between
-// the copy and the removal. When the file cannot be written nothing is
-// removed, the reason goes to `report` and the result is nullopt; otherwise
-// the number of rows removed. Database failures throw DbError with the table
-// untouched. `also` runs inside the same transaction once the rows are gone
-// (with its tables locked too), so what it writes stands or falls with the
-// removal.
+// place), in one serializable transaction: every row copied is held until
+// the commit and no row can arrive between the copy and the removal (on a
+// cluster, a row written meanwhile on another server makes this transaction
+// fail instead, with the table untouched). When the file cannot be written
+// nothing is removed, the reason goes to `report` and the result is nullopt;
+// otherwise the number of rows removed. Database failures throw DbError with
+// the table untouched. `also` runs inside the same transaction once the rows
+// are gone, so what it writes stands or falls with the removal.
 struct InTransaction {
-  std::vector<std::string> tables;
   std::function<void(DbConnection&, std::uint64_t removed)> run;
 };
 std::optional<std::uint64_t> EmptyTableAfterBackup(Database& db, const std::string& table,

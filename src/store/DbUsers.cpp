@@ -43,7 +43,7 @@ DbError WithoutSecret(const DbError& e, const std::string& secret) {
 
 std::vector<std::string> ArchivePrivileges(bool readOnly) {
   if (readOnly) return {"SELECT"};
-  return {"SELECT", "INSERT", "UPDATE", "DELETE", "CREATE", "LOCK TABLES"};
+  return {"SELECT", "INSERT", "UPDATE", "DELETE", "CREATE"};
 }
 
 std::string CreateArchiveUser(DbConnection& admin, const std::string& database, const ArchiveUser& user,

@@ -21,9 +21,9 @@ struct ArchiveUser {
 
 // What the console needs on its database and nothing more: rows read,
 // added, changed and deleted (batches, producers, programs, the archive
-// resets), LOCK TABLES (the batch numbering and the resets' copy) and CREATE
-// ("db init" and the tables the program adds itself, such as the journal's);
-// never DROP, ALTER or GRANT. A reader gets SELECT only.
+// resets) and CREATE ("db init" and the tables the program adds itself,
+// such as the journal's and the audit trail's); never DROP, ALTER, LOCK
+// TABLES or GRANT. A reader gets SELECT only.
 std::vector<std::string> ArchivePrivileges(bool readOnly);
 
 // Creates `user` with `password` and grants ArchivePrivileges on every table

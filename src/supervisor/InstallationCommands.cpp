@@ -212,7 +212,7 @@ void Supervisor::EmptyArchiveTable(const char* table, const std::string& done) {
         audit::Record(c, Who("TMain"), {"azzera", table, "*", before, audit::Fields{{"righe", std::int64_t{0}}}});
       };
       const auto removed =
-          store::EmptyTableAfterBackup(*database_, table, backup, ToOperator(), {{audit::kAuditTable}, record});
+          store::EmptyTableAfterBackup(*database_, table, backup, ToOperator(), {record});
       if (!removed) {
         operator_.ShowMessage("Copia di sicurezza non riuscita: archivio non cancellato.");
         return;

@@ -51,7 +51,7 @@ void Supervisor::Listino1Click() {
     }
     const auto edited = priceWindows_->EditPriceList(PriceInput(*database_, *loaded, config_.xmoltiply));
     if (!edited) return;
-    prices::SavePriceList(*database_, *edited);
+    prices::SavePriceList(*database_, *edited, Who("TListino"));
     WriteLog("Listino prezzi programma " + edited->programma + " dal " + prices::DayText(edited->validFrom) +
              " salvato: " + std::to_string(edited->prices.size()) + " prezzi\n");
   } catch (const store::DbError& e) {

@@ -12,6 +12,8 @@ std::optional<stats::Statistics> Supervisor::Statistiche(const stats::StatsQuery
   try {
     auto s = stats::LoadStatistics(database_->Connection(), query);
     stats::FillProducerNames(*database_, s);
+    stats::FillValues(*database_, s);
+    s.machine = config_.macchina;
     return s;
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what());

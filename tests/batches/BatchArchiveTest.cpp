@@ -98,7 +98,7 @@ TEST_F(Archive, SavedBatchReadsBackColumnByColumnWithTheBarcodeCutAndLogged) {
   Db().SetMachine(2);
   BatchWorkingSet edited = Sample();
   edited.numero = "B124";
-  EXPECT_EQ(SaveEditedBatch(Db(), loaded, edited, Log()).status, SaveResult::Status::Saved);
+  EXPECT_EQ(SaveEditedBatch(Db(), loaded, edited, Log(), {}).status, SaveResult::Status::Saved);
   expected["bolla"] = "B124";
   EXPECT_EQ(ClientRow("SELECT * FROM bolle WHERE num = 42"), expected);
 

@@ -367,7 +367,7 @@ TEST_F(Journal, LeastPrivilegeLogins) {
   } steps[] = {
       {"uno\ndue\n", "--create-user " + console, 1, ""},  // typed differently
       {"Console 1\nConsole 1\n", "--create-user " + console,
-       0, "granted SELECT, INSERT, UPDATE, DELETE, CREATE, LOCK TABLES ON `" + Name() + "`.* TO '" + console + account},
+       0, "granted SELECT, INSERT, UPDATE, DELETE, CREATE ON `" + Name() + "`.* TO '" + console + account},
       {"", "--create-user " + reader + " --read-only --password-file " + passwordFile.string(), 0,
        "granted SELECT ON `" + Name() + "`.* TO '" + reader + account},
   };

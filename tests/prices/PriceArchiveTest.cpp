@@ -21,8 +21,8 @@ class PriceArchive : public kv7::test::TestDatabase {};
 TEST_F(PriceArchive, NewDayKeepsTheEarlierList) {
   const PriceList january{"05", Day("2024-01-01"), {{{1, 1}, 12345}, {{15, 4}, 1}, {kRejectKey, 100}}};
   const PriceList march{"05", Day("2024-03-01"), {{{1, 1}, 20000}}};
-  SavePriceList(Db(), january);
-  SavePriceList(Db(), march);
+  SavePriceList(Db(), january, {});
+  SavePriceList(Db(), march, {});
   EXPECT_EQ(LoadPriceList(Db(), "05", Day("2024-01-01")), january);
   EXPECT_EQ(LoadPriceList(Db(), "5", Day("2024-03-01")), march);
   EXPECT_EQ(ListDays(Db(), "05"), (std::vector<DbDateTime>{Day("2024-01-01"), Day("2024-03-01")}));
@@ -36,12 +36,24 @@ TEST_F(PriceArchive, NewDayKeepsTheEarlierList) {
   EXPECT_EQ(*book.InForce("05", Day("2024-02-01")), january);
 }
 
-TEST_F(PriceArchive, SavingADayAgainReplacesItsWholeList) {
-  SavePriceList(Db(), PriceList{"05", Day("2024-01-01"), {{{1, 1}, 10000}, {{2, 1}, 10000}}});
+TEST_F(PriceArchive, SavingADayAgainReplacesItsWholeListAndEachChangeIsAudited) {
+  const kv7::audit::Actor who{2, "tester", "TListino"};
+  SavePriceList(Db(), PriceList{"05", Day("2024-01-01"), {{{1, 1}, 10000}, {{2, 1}, 10000}}}, who);
   const PriceList edited{"05", Day("2024-01-01"), {{{2, 1}, 15000}}};  // class 1 cleared
-  SavePriceList(Db(), edited);
+  SavePriceList(Db(), edited, who);
+  SavePriceList(Db(), edited, who);  // nothing changes: no row
   EXPECT_EQ(LoadPriceList(Db(), "05", Day("2024-01-01")), edited);
   EXPECT_EQ(kv7::store::ToInteger(Sql().QueryFirst("SELECT COUNT(*) FROM `kv7_listino`").value()[0]), 1);
+  const auto rows = Sql().Query(
+      "SELECT azione, chiave, macchina, JSON_VALUE(prima, '$.c1q1'), JSON_VALUE(dopo, '$.c2q1') FROM kv7_audit "
+      "WHERE tabella = 'kv7_listino' ORDER BY id");
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(kv7::store::ToText(rows[0][0]) + " " + kv7::store::ToText(rows[0][1]), "nuova 05 2024-01-01");
+  EXPECT_TRUE(kv7::store::IsNull(rows[0][3]));
+  EXPECT_EQ(kv7::store::ToText(rows[1][0]) + " " + kv7::store::ToText(rows[1][3]) + " " +
+                kv7::store::ToText(rows[1][4]),
+            "modifica 1.0000 1.5000");
+  EXPECT_EQ(kv7::store::ToInteger(rows[1][2]), 2);
 }
 
 TEST_F(PriceArchive, ArchiveWithoutTheTable) {
@@ -49,7 +61,7 @@ TEST_F(PriceArchive, ArchiveWithoutTheTable) {
   EXPECT_FALSE(LoadListInForce(Db(), "05", Day("2024-03-01")));
   EXPECT_TRUE(LoadPriceBook(Db()).Empty());
   const PriceList list{"05", Day("2024-01-01"), {{{1, 1}, 10000}}};
-  SavePriceList(Db(), list);
+  SavePriceList(Db(), list, {});
   EXPECT_EQ(LoadListInForce(Db(), "05", Day("2024-03-01")), list);
 }
 

@@ -41,8 +41,8 @@ class PricePages : public kv7::test::TestDatabase {
     p.description = "Pere";
     for (auto& limits : p.limit)
       for (std::size_t k = 0; k < limits.size(); ++k) limits[k] = std::to_string(100 + 10 * k);
-    kv7::programs::SaveProgram(Db(), p, "07");
-    kv7::batches::SaveProducer(Db(), 12, "Rossi Mario");
+    kv7::programs::SaveProgram(Db(), p, "07", {});
+    kv7::batches::SaveProducer(Db(), 12, "Rossi Mario", {});
     // 42: sampled only, Q4 C2 and the reject without a price: 1 kg x 2.00.
     Batch(42, "2024-02-20 09:00:00", "12", 0, {{0, 0, 1000}, {3, 1, 500}}, 500);
     // 43: 1000 kg declared on 3 / 1 / 1: 600 x 0.50 + 200 x 0.30 + 200 x 0.01.
@@ -50,9 +50,9 @@ class PricePages : public kv7::test::TestDatabase {
     Batch(44, "2023-12-01 08:00:00", "12", 0, {{0, 0, 1000}}, 0);  // before any list
     Batch(45, "2024-03-06 08:00:00", "13", 0, {{0, 0, 1000}}, 0);  // another producer
     Batch(46, "2024-04-01 00:00:00", "12", 0, {{0, 0, 1000}}, 0);  // after the period
-    kv7::prices::SavePriceList(Db(), {"07", *DbDateTime::Parse("2024-01-01"), {{{1, 1}, 20000}}});
+    kv7::prices::SavePriceList(Db(), {"07", *DbDateTime::Parse("2024-01-01"), {{{1, 1}, 20000}}}, {});
     kv7::prices::SavePriceList(
-        Db(), {"07", *DbDateTime::Parse("2024-03-01"), {{{1, 1}, 5000}, {{5, 2}, 3000}, {kRejectKey, 100}}});
+        Db(), {"07", *DbDateTime::Parse("2024-03-01"), {{{1, 1}, 5000}, {{5, 2}, 3000}, {kRejectKey, 100}}}, {});
   }
 
   struct Grams {

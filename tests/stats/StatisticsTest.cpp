@@ -9,6 +9,9 @@
 #include <sstream>
 #include <string>
 
+#include <cmath>
+
+#include "prices/PriceArchive.h"
 #include "stats/SeasonStatistics.h"
 #include "stats/StatsTable.h"
 #include "store/TestDatabase.h"
@@ -151,6 +154,36 @@ TEST_F(SeasonStatistics, OneProducerAndAnEmptyPeriod) {
       EXPECT_EQ(s.total.QualityShare(4), 0.0);  // no division by nothing
     }
   }
+}
+
+// Program 05 has a list from 2026-01-01: batch 1 is before it, program 07
+// has none, class 1 of quality 4 no price. Each batch's value is rounded to
+// the cent as its ticket shows it; the group adds the tickets.
+TEST_F(SeasonStatistics, ValuesAddTheBatchesOnTheListInForceOnTheirDay) {
+  kv7::prices::PriceList list;
+  list.programma = "05";
+  list.validFrom = *DbDateTime::Parse("2026-01-01 00:00:00");
+  list.prices = {{{3, 1}, 10000}, {{7, 2}, 5000}, {kv7::prices::kRejectKey, 1000}};
+  kv7::prices::SavePriceList(Db(), list, {});
+  StatsQuery q;
+  Statistics s = LoadStatistics(Sql(), q);
+  FillValues(Db(), s);
+  const auto euros = [](double kgTimesPrice) { return std::round(kgTimesPrice * 100) / 100; };
+  // Batch 5: 950 kg declared over 21358 g sampled; batches 2 and 6 weigh their samples.
+  const double five = euros(950.0 * (12345 * 1.0 + 6789 * 0.5 + 1213 * 0.1) / 21358);
+  const double two = euros((25000 * 1.0 + 5000 * 0.5 + 2500 * 0.1) / 1000);
+  const double six = euros((1000 * 1.0 + 1000 * 0.5 + 1000 * 0.1) / 1000);
+  const std::map<std::string, std::pair<double, double>> expected = {
+      {"3", {five, 950}}, {"12", {two, 32.5}}, {"7", {six, 4}}};
+  ASSERT_EQ(s.groups.size(), 3u);
+  for (const auto& g : s.groups) {
+    SCOPED_TRACE(g.key);
+    ASSERT_TRUE(g.value && g.valuePerKg);
+    EXPECT_NEAR(*g.value, expected.at(g.key).first, 1e-9);
+    EXPECT_NEAR(*g.valuePerKg, expected.at(g.key).first / expected.at(g.key).second, 1e-9);
+  }
+  EXPECT_NEAR(*s.total.value, five + two + six, 1e-9);
+  EXPECT_NEAR(*s.total.valuePerKg, (five + two + six) / (950 + 32.5 + 4), 1e-9);
 }
 
 TEST_F(SeasonStatistics, RowsWithoutAMachineCountAsMachineOne) {

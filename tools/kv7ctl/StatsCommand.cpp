@@ -86,6 +86,7 @@ int RunStats(const Args& a) {
     if (!db.TableExists("bolle")) return Fail("table bolle does not exist");
     auto s = kv7::stats::LoadStatistics(db.Connection(), options->query);
     kv7::stats::FillProducerNames(db, s);
+    kv7::stats::FillValues(db, s);
     const std::string text = kv7::stats::TableText(s, options->csv ? ',' : '\t', '.');
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
