@@ -401,3 +401,23 @@ CREATE TABLE IF NOT EXISTS `kv7_audit` (
   KEY `quando` (`quando`),
   KEY `tabella_chiave` (`tabella`, `chiave`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- The live row of each machine for the office view: the console replaces it
+-- at each totals refresh and each change of the board's state, at most once
+-- a second. `aggiornato` is the server's time of the row; `dati` holds the
+-- program's classes and the totals as JSON:
+-- {"classes":[{"name":..,"from":..,"to":..}],"totals":[[q1,q2,q3,q4],...],"reject":grams}
+CREATE TABLE IF NOT EXISTS `kv7_live` (
+  `machine` INT NOT NULL,
+  `aggiornato` DATETIME(3) NOT NULL,
+  `stato` VARCHAR(40) NULL,
+  `programma` VARCHAR(3) NULL,
+  `programma_nome` VARCHAR(60) NULL,
+  `bolla` VARCHAR(20) NULL,
+  `produttore` VARCHAR(60) NULL,
+  `tazze_min` INT NULL,
+  `produzione` INT NULL,
+  `in_attesa` INT NULL,
+  `dati` LONGTEXT NULL,
+  PRIMARY KEY (`machine`)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;

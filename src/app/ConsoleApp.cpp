@@ -42,6 +42,7 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
       store_(store::ConfigStore::kDefaultRoot, store::ConfigStore::DefaultDirectory(),
              [this](const std::string& warning) { operator_.ShowMessage(warning); }),
       database_(std::move(dbParams)),
+      liveWriter_(database_.Params()),
       supervisor_(std::make_unique<supervisor::Supervisor>(bridge_, operator_, store_, &database_, workDir)),
       errorMap_(new ui::TErr_map(&window_)),
       aboutBox_(new ui::TAboutBox(&window_)),
@@ -53,6 +54,7 @@ ConsoleApp::ConsoleApp(QStringList args, std::filesystem::path workDir, supervis
   supervisor_->SetPriceWindows(&priceWindows_);
   supervisor_->SetServiceWindows(&serviceWindows_);
   supervisor_->SetInstallationWindows(&installationWindows_);
+  supervisor_->SetLiveSink(&liveWriter_);
   // The program parameters' OK carries a new weight unit to the batch editor.
   supervisor_->SetUnitsChangedHook([this](bool grams) { batchWindows_.SetUnits(grams); });
   // While the machine thread waits for the person, the machine stays watched.

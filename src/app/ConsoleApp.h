@@ -19,6 +19,7 @@
 #include "app/ReportWindowsBridge.h"
 #include "app/ServiceWindowsBridge.h"
 #include "app/WindowThreadGate.h"
+#include "live/LiveWriter.h"
 #include "store/ConfigStore.h"
 #include "store/Database.h"
 #include "supervisor/MachineThread.h"
@@ -111,6 +112,8 @@ class ConsoleApp : public QObject {
   void WireInstallation();
   store::ConfigStore store_;
   store::Database database_;
+  // The live row for the office view, on its own thread and connection.
+  live::LiveWriter liveWriter_;
   std::unique_ptr<supervisor::Supervisor> supervisor_;
   supervisor::MachineThread machine_;
   ui::TErr_map* errorMap_;

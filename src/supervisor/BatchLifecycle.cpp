@@ -296,6 +296,7 @@ batches::ReplaySummary Supervisor::ReplayJournal(bool connect) {
   for (const auto& r : s.refused)
     operator_.ShowMessage("La bolla " + r.bolla + " è stata rifiutata dall'archivio: " + r.message +
                           ". Resta nel giornale tra le bolle rifiutate.");
+  st_.waitingBatches = s.waitingBatches;
   const std::string text = WaitingText(s);
   console_.SetStatusPanel(5, text);
   return s;

@@ -116,8 +116,10 @@ bool Supervisor::PollAndShowState() {
   ReopenLostController();
   if (!controller_->PollState(cMB90::kPollTimeout)) {
     console_.SetStatusAlignment(3, Align::Right);
-    console_.SetStatusPanel(3, "0 - Centralina off ");
+    st_.stateText = "0 - Centralina off ";
+    console_.SetStatusPanel(3, st_.stateText);
     st_.controllerOn = false;
+    OfferLive();
     return false;
   }
   st_.controllerOn = true;
@@ -134,6 +136,7 @@ bool Supervisor::PollAndShowState() {
     SetUpBoard();
   }
   ShowProcessingState();
+  OfferLive();
   return true;
 }
 
@@ -237,7 +240,10 @@ void Supervisor::SetUpBoard() {
 
 void Supervisor::ShowProcessingState() {
   const std::string& stato = st_.machineState.Stato;
-  if (const char* text = ProcessingStateText(stato)) console_.SetStatusPanel(3, text);
+  if (const char* text = ProcessingStateText(stato)) {
+    st_.stateText = text;
+    console_.SetStatusPanel(3, text);
+  }
   if (stato == "0" || stato == "1" || stato == "2" || stato == "3") console_.SetVisible(Control::Label53, true);
 }
 

@@ -74,6 +74,7 @@ void Supervisor::ShowProgramClasses(int n) {
     if (!loaded) return;
     const programs::ProgramClassView view = programs::ShowProgramClasses(loaded->record, config_.xmoltiply);
     console_.ShowProgramClasses(view);
+    liveClasses_ = view;
     SetProgramPanel(view.description);
   } catch (const store::DbError& e) {
     ShowDatabaseError(e.what(), true);

@@ -19,6 +19,7 @@
 #include "batches/ProcessingData.h"
 #include "installation/Maintenance.h"
 #include "installation/PasswordThrottle.h"
+#include "live/LiveRow.h"
 #include "programs/ProgramArchive.h"
 #include "reports/PageData.h"
 #include "stats/SeasonStatistics.h"
@@ -263,6 +264,11 @@ class Supervisor {
   void SaveCosts(const store::ProcessingCosts& costs);
   const TotalsState& Totals() const { return totals_; }
   TotalsState& Totals() { return totals_; }
+  // Where the live row goes at each totals refresh and each status poll
+  // (none: nothing is offered). The sink never makes the caller wait.
+  void SetLiveSink(live::LiveSink* sink) { liveSink_ = sink; }
+  // The live row as the console shows it now.
+  live::LiveRow LiveSnapshot() const;
 
  private:
   // The reset of totals itself; false when not done (No, or the board off).
@@ -273,8 +279,11 @@ class Supervisor {
   void WriteSnapshot(const ClassSums& sums);
   void MeasureProductionAndCost();
   void ApplyCostsPerMinute();
+  void OfferLive();
 
   TotalsState totals_;
+  live::LiveSink* liveSink_ = nullptr;
+  programs::ProgramClassView liveClasses_;  // the program's classes as last shown
 
   // ---- Batches, producers and the processing data (BatchCommands.cpp) ----
  public:

@@ -23,6 +23,7 @@ struct SupervisorState {
   int pollDivider = 1;
   int boardProgram = 9999;
   int machineStateNo = 0;
+  std::string stateText;  // the board's state as panel 3 shows it
   int savedProgram = 0;
   std::string savedProducer = "00000";
   bool reinitRequest = false;
@@ -73,6 +74,7 @@ struct SupervisorState {
   std::string totPartita = "0";
   bool checkStpTotP = true;
   bool batchCounting = false;  // totals reset, batch not ended yet
+  int waitingBatches = 0;      // ended batches the journal holds for the archive
   std::chrono::steady_clock::time_point nextReplay;  // the journal's minute
 };
 

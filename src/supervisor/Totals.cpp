@@ -133,9 +133,19 @@ bool QualityAlarm(const std::array<double, 4>& percent, const std::array<std::in
   return false;
 }
 
-std::int64_t ProductionRate(std::int64_t now, std::int64_t ref, double minutes) {
+namespace {
+std::int64_t GramsPerHour(std::int64_t now, std::int64_t ref, double minutes, double unit) {
   if (minutes <= 0 || now <= ref) return 0;
-  return std::llround(static_cast<double>(now - ref) / (minutes / 60.0) / 100000.0);
+  return std::llround(static_cast<double>(now - ref) / (minutes / 60.0) / unit);
+}
+}  // namespace
+
+std::int64_t ProductionRate(std::int64_t now, std::int64_t ref, double minutes) {
+  return GramsPerHour(now, ref, minutes, 100000.0);
+}
+
+std::int64_t ProductionKgRate(std::int64_t now, std::int64_t ref, double minutes) {
+  return GramsPerHour(now, ref, minutes, 1000.0);
 }
 
 RunCost ComputeRunCost(double minutes, double perMinute, std::int64_t now, std::int64_t ref) {

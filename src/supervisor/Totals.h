@@ -71,6 +71,8 @@ bool QualityAlarm(const std::array<double, 4>& percent, const std::array<std::in
 // Quintals per hour since the reference, or 0 when no time has passed or
 // nothing was added.
 std::int64_t ProductionRate(std::int64_t now, std::int64_t ref, double minutes);
+// The same in kilograms per hour.
+std::int64_t ProductionKgRate(std::int64_t now, std::int64_t ref, double minutes);
 
 // The run's cost after `minutes` at `perMinute` (old currency), per kilogram
 // of what was processed since the reference and in the current currency.
@@ -92,6 +94,7 @@ struct TotalsState {
   double nowMinutes = 0;
   double costPerMinuteMachine = 0;  // old currency, from the cost window
   std::optional<std::int64_t> production;
+  std::optional<std::int64_t> productionKg;  // the same measure in kilograms per hour
   std::optional<TotalsView::Cost> cost;
   RunCost runCost;
   bool qualityAlarm = false;

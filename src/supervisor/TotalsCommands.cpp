@@ -45,6 +45,7 @@ void Supervisor::TotaliClick() {
   // One picture per request: cells, production and cost arrive together.
   ShowTotals();
   WriteSnapshot(totals_.sums);
+  OfferLive();
 }
 
 bool Supervisor::RequestLineTotals() {
@@ -110,6 +111,7 @@ void Supervisor::MeasureProductionAndCost() {
   t.nowMinutes = ClockMinutes();
   const double minutes = t.nowMinutes - st_.startMinutes;
   t.production = ProductionRate(t.productionNow, t.productionRef, minutes);
+  t.productionKg = ProductionKgRate(t.productionNow, t.productionRef, minutes);
   console_.SetVisible(Control::Production, true);
 
   // The cost shows while a labour cost is entered; the running amount does

@@ -1,6 +1,7 @@
 // The live totals against the simulated machine: cells equal to the board's
 // own per-line totals summed by quality, the snapshot row for the reports,
-// the quality alarm carried by the next poll, and the reset of totals.
+// the quality alarm carried by the next poll, the reset of totals, and the
+// live row a totals refresh offers.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,10 @@
 #include <thread>
 
 #include "link/cMB90.h"
+#include "live/LiveArchive.h"
+#include "live/LiveJson.h"
+#include "live/LiveWriter.h"
+#include "programs/ProgramArchive.h"
 #include "sim/SimProcess.h"
 #include "store/ConfigStore.h"
 #include "store/TestDatabase.h"
@@ -43,18 +48,32 @@ class TotalsWithSim : public TestDatabase {
   void SetUp() override {
     TestDatabase::SetUp();
     store_ = std::make_unique<store::ConfigStore>(store::ConfigStore::kDefaultRoot, dir_ / "config");
-    for (auto [key, value] : {std::pair{"porta_scarti", "99"}, {"numlinee", "6"}, {"xmoltiply", "2"}})
+    for (auto [key, value] : {std::pair{"porta_scarti", "99"}, {"numlinee", "6"}, {"xmoltiply", "2"}, {"macchina", "3"}})
       store_->WriteString("kv2", key, value);
     for (int n = 1; n <= 6; ++n) store_->WriteString("kv2", "qualitaL" + std::to_string(n), std::to_string(kLineQuality[n - 1]));
     sim_ = std::make_unique<simtest::SimProcess>(
         std::vector<std::string>{"--port-map", "--config-dir", (dir_ / "config").string(), "--speed", "20"});
+    store::ProgramRecord program;  // program 05's classes, for the live row
+    program.description = "Pere";
+    for (auto& limits : program.limit)
+      for (std::size_t k = 0; k < 16; ++k) limits[k] = std::to_string(50 + 20 * k);
+    for (std::size_t c = 0; c < 15; ++c) program.name[0][c] = "P" + std::to_string(c + 1);
+    programs::SaveProgram(Db(), program, "05", {});
+    live_ = std::make_unique<live::LiveWriter>(Params(), 100ms);
     sup_ = std::make_unique<supervisor::Supervisor>(console_, op_, *store_, &Db(), dir_.path());
+    sup_->SetLiveSink(live_.get());
     sup_->FormShow({});
     ASSERT_TRUE(TickUntil([&] { return sup_->State().controllerOn && sup_->State().machineState.Stato == "1"; }));
     for (int line = 0; line < 6; ++line) sup_->controller()->SendLetter('F', "05" + std::to_string(line) + kLimits);
     ASSERT_TRUE(TickUntil([&] { return std::stoll(sim_->Status()["fruit"]) > 400; }, 20000ms));
     sim_->Control("rate 0");  // the counts stand still for the comparison
     sim_->Settled("classed_total");
+  }
+
+  void TearDown() override {
+    sup_.reset();
+    live_.reset();  // no live row after the database is gone
+    TestDatabase::TearDown();
   }
 
   template <typename Pred>
@@ -70,6 +89,7 @@ class TotalsWithSim : public TestDatabase {
   ScriptedOperator op_;
   std::unique_ptr<store::ConfigStore> store_;
   std::unique_ptr<simtest::SimProcess> sim_;
+  std::unique_ptr<live::LiveWriter> live_;
   std::unique_ptr<supervisor::Supervisor> sup_;
 };
 
@@ -152,6 +172,30 @@ TEST_F(TotalsWithSim, ResetOfTotalsStartsTheBoardsCountAgain) {
   EXPECT_EQ(console_.texts[supervisor::Control::Costo], "");
   EXPECT_FALSE(console_.totals.cost);
   EXPECT_EQ(sup_->State().costAmount, 0);
+}
+
+TEST_F(TotalsWithSim, TotalsRefreshPutsWhatTheConsoleShowsInTheLiveRow) {
+  sup_->State().numBolla = "B-42";
+  sup_->TotaliClick();
+  live::LiveRow shown;  // classes and totals as the console shows them
+  for (std::size_t c = 0; c < 15; ++c) {
+    const std::string& range = console_.classes.range[0][c];
+    shown.classes.push_back({console_.classes.name[0][c], std::stoll(range), std::stoll(range.substr(5))});
+    auto& grams = shown.totals.emplace_back();
+    for (std::size_t q = 0; q < 4; ++q) grams[q] = std::llround(console_.totals.classTotal[q][c].value);
+  }
+  shown.reject = std::llround(console_.totals.qualityTotal[4].value);
+  std::vector<live::LiveRow> rows;
+  ASSERT_TRUE(RepeatUntil([] {}, [&] {
+    rows = live::LoadLiveRows(Db());
+    return rows.size() == 1 && rows[0].data == live::DataJson(shown);
+  }, 5000ms)) << (rows.empty() ? "no row" : rows[0].data);
+  const std::string& state = console_.panels[3];
+  const std::string& rate = console_.panels[1];  // "12,3tz/s"
+  EXPECT_EQ(rows[0].state, state.substr(0, state.find_last_not_of(' ') + 1));
+  EXPECT_EQ(rows[0].cupsPerMinute, std::stoi(rate) * 60 + (rate[rate.find(',') + 1] - '0') * 6);
+  EXPECT_EQ(std::tie(rows[0].machine, rows[0].program, rows[0].programName, rows[0].batch),
+            std::make_tuple(3, std::string("05"), std::string("Pere"), std::string("B-42")));
 }
 
 }  // namespace
