@@ -60,9 +60,9 @@ const std::string_view kScript = R"js(
     return e;
   };
 
-  function parseData(text) {
-    try { var d = JSON.parse(text || '{}'); return { classes: d.classes || [], totals: d.totals || [], reject: d.reject || 0 }; }
-    catch (e) { return { classes: [], totals: [], reject: 0 }; }
+  function parseData(d) {
+    d = d || {};
+    return { classes: d.classes || [], totals: d.totals || [], reject: d.reject || 0 };
   }
 
   // Stacked bars of the four qualities per class.
@@ -111,7 +111,7 @@ const std::string_view kScript = R"js(
     if (!m.answering) c.appendChild(make('p', 'silent-note', texts.silent));
     var dl = make('dl');
     [['state', m.state], ['program', (m.program + ' ' + m.programName).trim()], ['batch', m.batch],
-     ['producer', m.producer], ['production', number(m.production, 0)], ['cupRate', number(m.cupRate, 0)],
+     ['producer', m.producer], ['production', number(m.productionKgPerHour, 0)], ['cupRate', number(m.cupsPerMinute, 0)],
      ['waiting', number(m.waiting, 0)], ['updated', m.updated.substring(0, 19)]].forEach(function (p) {
       dl.appendChild(make('dt', '', texts[p[0]]));
       dl.appendChild(make('dd', 'f-' + p[0], p[1]));

@@ -3,29 +3,11 @@
 #include <iostream>
 
 #include "store/Database.h"
-#include "web/Escape.h"
+#include "live/LiveArchive.h"
+#include "live/LiveJson.h"
 
 namespace kv7::web {
-namespace {
 
-// The age is taken on the server, the clock `aggiornato` was written with.
-constexpr const char* kLiveSql =
-    "SELECT machine, DATE_FORMAT(aggiornato, '%Y-%m-%d %H:%i:%s.%f') AS quando, "
-    "TIMESTAMPDIFF(MICROSECOND, aggiornato, NOW(3)) DIV 1000 AS eta_ms, stato, programma, programma_nome, "
-    "bolla, produttore, tazze_min, produzione, in_attesa, dati FROM kv7_live ORDER BY machine";
-
-std::string MachineJson(const store::DbRow& row) {
-  const bool answering = row.Int("eta_ms") <= LiveFeed::kSilentAfterMs;
-  return "{\"machine\":" + std::to_string(row.Int("machine")) + ",\"answering\":" + (answering ? "true" : "false") +
-         ",\"updated\":" + JsonString(row.Text("quando")) + ",\"state\":" + JsonString(row.Text("stato")) +
-         ",\"program\":" + JsonString(row.Text("programma")) +
-         ",\"programName\":" + JsonString(row.Text("programma_nome")) + ",\"batch\":" + JsonString(row.Text("bolla")) +
-         ",\"producer\":" + JsonString(row.Text("produttore")) + ",\"cupRate\":" + std::to_string(row.Int("tazze_min")) +
-         ",\"production\":" + std::to_string(row.Int("produzione")) +
-         ",\"waiting\":" + std::to_string(row.Int("in_attesa")) + ",\"data\":" + JsonString(row.Text("dati")) + "}";
-}
-
-}  // namespace
 
 void LiveFeed::Start() {
   thread_ = std::thread([this] { Run(); });
@@ -60,13 +42,7 @@ void LiveFeed::Run() {
     lock.unlock();
     std::string json;
     try {
-      json = "{\"machines\":[";
-      bool first = true;
-      for (const store::DbRow& row : db.Connection().Query(kLiveSql)) {
-        json += (first ? "" : ",") + MachineJson(row);
-        first = false;
-      }
-      json += "],\"error\":false}";
+      json = "{\"machines\":" + live::ToJson(live::LoadLiveRows(db)) + ",\"error\":false}";
     } catch (const std::exception& e) {
       db.Disconnect();
       json = "{\"machines\":[],\"error\":true}";

@@ -4,11 +4,9 @@
 // version number that grows when the text changes; each page's event stream
 // waits on that, so the archive sees one reader however many pages are open.
 //
-// The JSON: {"machines":[{"machine":1,"answering":true,"updated":"...",
-// "state":"...","program":"...","programName":"...","batch":"...",
-// "producer":"...","cupRate":0,"production":0,"waiting":0,"data":"<the
-// row's JSON as a string>"}],"error":false}. A row older than 10 s (server
-// time) is not answering; "error" is true while the archive cannot be read.
+// The JSON: {"machines":<live::ToJson of the rows>,"error":false}. A row
+// older than 10 s (server time) is not answering; "error" is true while the
+// archive cannot be read.
 
 #include <chrono>
 #include <condition_variable>
@@ -24,7 +22,6 @@ namespace kv7::web {
 class LiveFeed {
  public:
   static constexpr std::chrono::milliseconds kInterval{500};
-  static constexpr std::int64_t kSilentAfterMs = 10'000;
 
   explicit LiveFeed(store::DbParams params) : params_(std::move(params)) {}
   ~LiveFeed() { Stop(); }

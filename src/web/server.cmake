@@ -11,7 +11,7 @@ add_library(kv7_web_core
   DatabasePool.cpp
 )
 target_include_directories(kv7_web_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(kv7_web_core PUBLIC kv7_store Threads::Threads)
+target_link_libraries(kv7_web_core PUBLIC kv7_store kv7_live Threads::Threads)
 
 add_library(kv7_web_server
   WebServer.cpp
