@@ -60,8 +60,9 @@ void LiveWriter::Run() {
     LiveRow row = std::move(*slot_);
     slot_.reset();
     lock.unlock();
-    nextWrite = Clock::now() + interval_;
     Write(row);
+    // From the end of the write: a slow archive spaces the rows further.
+    nextWrite = Clock::now() + interval_;
     lock.lock();
   }
 }
