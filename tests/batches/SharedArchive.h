@@ -26,7 +26,9 @@ class SharedArchiveConsole {
       : number_(number),
         db_(std::move(params)),
         journal_(batches::BatchJournal::DirectoryIn(temp_.path()),
-                 [this](const std::string& l) { log_ += l; }) {}
+                 [this](const std::string& l) { log_ += l; }) {
+    db_.SetMachine(number);
+  }
 
   int Number() const { return number_; }
   store::Database& Db() { return db_; }
@@ -48,6 +50,7 @@ class SharedArchiveConsole {
       const store::DbDateTime ended{2026, 9, 14, 8, number_, i};
       row.data = ended;
       row.programma = "01";
+      row.macchina = number_;
       row.tot[0][number_] = 1000 * number_ + i;
       ended_[row.bolla] = journal_.Add(row, ended).id;
       if (Replay().waitingBatches > 0) ++leftWaiting_;
@@ -95,9 +98,9 @@ inline std::int64_t Count(store::DbConnection& c, const std::string& sql,
   return store::ToInteger((*c.QueryFirst(sql, p))[0]);
 }
 
-// Every batch the consoles ended is in `bolle` once, the numbers run from 1
-// without a gap or a repeat, each identity is recorded once and names the
-// row of its own batch.
+// Every batch the consoles ended is in `bolle` once, under its console's
+// machine, the numbers run from 1 without a gap or a repeat, each identity
+// is recorded once and names the row of its own batch.
 inline void ExpectEveryBatchOnce(store::DbConnection& c, const std::vector<SharedArchiveConsole*>& consoles) {
   std::int64_t ended = 0;
   for (auto* console : consoles) ended += static_cast<std::int64_t>(console->Ended().size());
@@ -108,8 +111,8 @@ inline void ExpectEveryBatchOnce(store::DbConnection& c, const std::vector<Share
   EXPECT_EQ(Count(c, "SELECT MAX(`num`) FROM `bolle`"), ended);
   EXPECT_EQ(Count(c, "SELECT COUNT(*) FROM `kv7_journal`"), ended);
   for (auto* console : consoles) {
-    EXPECT_EQ(Count(c, "SELECT COUNT(*) FROM `bolle` WHERE `bolla` LIKE ?",
-                    {"M" + std::to_string(console->Number()) + "-%"}),
+    EXPECT_EQ(Count(c, "SELECT COUNT(*) FROM `bolle` WHERE `bolla` LIKE ? AND `macchina` = ?",
+                    {"M" + std::to_string(console->Number()) + "-%", std::int64_t{console->Number()}}),
               static_cast<std::int64_t>(console->Ended().size()))
         << "console " << console->Number();
     for (const auto& [bolla, id] : console->Ended()) {
