@@ -101,10 +101,11 @@ bool Statistics::HasValues() const {
 
 std::string StatisticsSql(const StatsQuery& query) {
   // The inner query gives each batch of the period its declared weight `d`
-  // and grand total `t`, once. Its LIMIT (the largest there is: every row)
-  // keeps the server from folding it into the outer query, where `t` would
-  // be summed again for each of the 61 weighted sums (twenty times slower on
-  // a season); the small table it leaves is joined back to the batches.
+  // and grand total `t`, the middle one its weighting factor `f`, each once.
+  // Their LIMIT (the largest there is: every row) keeps the server from
+  // folding them into the outer query, where `t` and `f` would be worked out
+  // again for each of the 61 weighted sums (twenty times slower on a season);
+  // the small table they leave is joined back to the batches.
   std::string total;
   for (int q = 0; q < kQualities; ++q)
     for (int c = 0; c < kClasses; ++c) total += "COALESCE(`" + ClassColumn(q, c) + "`, 0) + ";
@@ -113,11 +114,13 @@ std::string StatisticsSql(const StatsQuery& query) {
   inner += PeriodConditions(query) + " LIMIT 18446744073709551615";
   // Declared kilograms over sampled grams; a batch without a declaration
   // (or without a sample) counts as sampled.
-  const std::string f = "IF(w.d > 0 AND w.t > 0, w.d * 1e3 / w.t, 1e0)";
+  const std::string middle = "SELECT `num`, d, t, IF(d > 0 AND t > 0, d * 1e3 / t, 1e0) AS f FROM (" + inner +
+                             ") x LIMIT 18446744073709551615";
+  const std::string f = "w.f";
   std::string sql = "SELECT " + KeyExpression(query.by) + " AS g, COUNT(*), SUM(w.d), SUM(w.t)";
   for (int q = 0; q < kQualities; ++q)
     for (int c = 0; c < kClasses; ++c) sql += ", SUM(COALESCE(b.`" + ClassColumn(q, c) + "`, 0) * " + f + ")";
-  sql += ", SUM(COALESCE(b.`totq5`, 0) * " + f + ") FROM `bolle` b JOIN (" + inner +
+  sql += ", SUM(COALESCE(b.`totq5`, 0) * " + f + ") FROM `bolle` b JOIN (" + middle +
          ") w ON w.`num` = b.`num` GROUP BY g ORDER BY g";
   return sql;
 }
