@@ -1,7 +1,5 @@
 #include "web/Escape.h"
 
-#include <cstdio>
-
 namespace kv7::web {
 
 std::string HtmlEscape(std::string_view text) {
@@ -18,26 +16,6 @@ std::string HtmlEscape(std::string_view text) {
     }
   }
   return out;
-}
-
-std::string JsonString(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (c == '<') {
-      out += "\\u003c";  // never "</script>" or markup inside an attribute
-    } else if (u < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", u);
-      out += buf;
-    } else {
-      out += c;
-    }
-  }
-  return out + '"';
 }
 
 }  // namespace kv7::web

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "audit/Json.h"
 #include "web/Escape.h"
 #include "web/PageLanguage.h"
 #include "web/PageShell.h"
@@ -35,7 +36,7 @@ std::string ScriptTexts(const std::string& language) {
       {"reconnecting", QT_TRANSLATE_NOOP("kv7::web", "Aggiornamento interrotto: nuovo tentativo in corso")},
   };
   std::string json = "{";
-  for (const auto& [key, source] : texts) json += (json.size() > 1 ? "," : "") + JsonString(key) + ":" + JsonString(Tr(language, source));
+  for (const auto& [key, source] : texts) json += (json.size() > 1 ? "," : "") + audit::JsonString(key) + ":" + audit::JsonString(Tr(language, source));
   return json + "}";
 }
 

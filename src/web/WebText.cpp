@@ -1,5 +1,7 @@
 #include "web/WebText.h"
 
+#include "web/Escape.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
@@ -50,21 +52,7 @@ std::string Args(const std::string& pattern, const std::vector<std::string>& arg
   return text.toStdString();
 }
 
-std::string Html(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+std::string Html(const std::string& text) { return HtmlEscape(text); }
 
 std::string Number(const std::string& language, double value, int decimals) {
   return i18n::FormatNumber(value, decimals, language).toStdString();

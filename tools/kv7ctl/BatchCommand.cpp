@@ -31,17 +31,6 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-// A day alone is widened to its first or last second.
-std::optional<DbDateTime> Bound(const std::string& text, bool end) {
-  auto d = DbDateTime::Parse(text);
-  if (d && text.find(' ') == std::string::npos && end) {
-    d->hour = 23;
-    d->minute = 59;
-    d->second = 59;
-  }
-  return d;
-}
-
 struct Filter {
   std::optional<DbDateTime> from, to;
   std::optional<std::int64_t> machine;
@@ -70,7 +59,7 @@ std::optional<Filter> ParseFilter(const Args& a) {
     if (!isFrom && a[i] != "--to") return std::nullopt;
     auto& bound = isFrom ? f.from : f.to;
     if (bound) return std::nullopt;
-    bound = Bound(a[i + 1], !isFrom);
+    bound = DateBound(a[i + 1], !isFrom);
     if (!bound) return std::nullopt;
   }
   return f;

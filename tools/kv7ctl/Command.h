@@ -5,10 +5,12 @@
 // Run functions get the words after the group name and return the exit
 // status: 0 done, 1 the operation failed or found nothing, 2 bad arguments.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "audit/AuditTrail.h"
+#include "store/DbValue.h"
 
 namespace kv7ctl {
 
@@ -21,6 +23,10 @@ struct Registration {
 
 // Prints "kv7ctl: <text>" on stderr and returns 2.
 int UsageError(const std::string& text);
+
+// A --from/--to value: "YYYY-MM-DD hh:mm:ss", or a day alone, taken at its
+// first second (`end` false) or its last (`end` true); nullopt when neither.
+std::optional<kv7::store::DbDateTime> DateBound(const std::string& text, bool end);
 
 // The technician at this terminal, for the audit rows of the changes kv7ctl
 // makes: this machine's number from the configuration, window "kv7ctl".

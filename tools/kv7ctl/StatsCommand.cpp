@@ -30,16 +30,6 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-std::optional<DbDateTime> Bound(const std::string& text, bool end) {
-  auto d = DbDateTime::Parse(text);
-  if (d && text.find(' ') == std::string::npos && end) {
-    d->hour = 23;
-    d->minute = 59;
-    d->second = 59;
-  }
-  return d;
-}
-
 struct Options {
   kv7::stats::StatsQuery query;
   bool csv = false;
@@ -58,11 +48,11 @@ std::optional<Options> Parse(const Args& a) {
     const std::string& v = a[++i];
     if (a[i - 1] == "--from" && !fromGiven) {
       fromGiven = true;
-      o.query.from = Bound(v, false);
+      o.query.from = DateBound(v, false);
       if (!o.query.from) return std::nullopt;
     } else if (a[i - 1] == "--to" && !toGiven) {
       toGiven = true;
-      o.query.to = Bound(v, true);
+      o.query.to = DateBound(v, true);
       if (!o.query.to) return std::nullopt;
     } else if (a[i - 1] == "--by" && !byGiven) {
       byGiven = true;

@@ -29,6 +29,16 @@ Registration::Registration(const char* group, const char* usage, RunFunction run
   Groups()[group] = Group{usage, run};
 }
 
+std::optional<kv7::store::DbDateTime> DateBound(const std::string& text, bool end) {
+  auto d = kv7::store::DbDateTime::Parse(text);
+  if (d && text.find(' ') == std::string::npos && end) {
+    d->hour = 23;
+    d->minute = 59;
+    d->second = 59;
+  }
+  return d;
+}
+
 int UsageError(const std::string& text) {
   std::fprintf(stderr, "kv7ctl: %s\n", text.c_str());
   return 2;
