@@ -84,6 +84,9 @@ WebServer::WebServer(WebConfig config)
       dummyHash_(store::password_hash::Hash(RandomToken(16))) {
   http_->new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
   http_->set_payload_max_length(64 * 1024);
+  // Headers and body go out in separate writes: without this a kept-alive
+  // connection waits on the client's delayed acknowledgement, ~40 ms a page.
+  http_->set_tcp_nodelay(true);
   http_->set_default_headers({
       {"Content-Security-Policy", "default-src 'self'; frame-ancestors 'none'; form-action 'self'; base-uri 'none'"},
       {"X-Content-Type-Options", "nosniff"},
