@@ -85,10 +85,16 @@ std::string ClassDistributionSvg(const stats::GroupFigures& group, const ChartTe
       const double share = group.ClassShare(q, c);
       const double h = share * scale;
       top -= h;
-      if (h > 0)
-        svg += Rect(x, top, kColumn - 8, h, kColours[static_cast<std::size_t>(q)],
-                    "C" + std::to_string(c + 1) + " " + texts.shares[static_cast<std::size_t>(q)] + " " +
-                        Number(texts.language, share, 2) + " %");
+      if (h <= 0) continue;
+      // Appended piece by piece: GCC 12 misreads a chain of + here (-Wrestrict).
+      std::string title = "C";
+      title += std::to_string(c + 1);
+      title += ' ';
+      title += texts.shares[static_cast<std::size_t>(q)];
+      title += ' ';
+      title += Number(texts.language, share, 2);
+      title += " %";
+      svg += Rect(x, top, kColumn - 8, h, kColours[static_cast<std::size_t>(q)], title);
     }
     svg += Text(x + (kColumn - 8) / 2, kTop + kHeight + 14, std::to_string(c + 1), "middle");
   }
