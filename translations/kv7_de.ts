@@ -2895,5 +2895,9 @@ Konfiguration: KV7_CONFIG_DIR. Mit einem privaten Archiv: kv7-db.
         <source>Esci</source>
         <translation>Abmelden</translation>
     </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 K%2</translation>
+    </message>
 </context>
 </TS>

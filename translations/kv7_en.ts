@@ -2895,5 +2895,9 @@ Configuration: KV7_CONFIG_DIR. With a private archive: kv7-db.
         <source>Esci</source>
         <translation>Log out</translation>
     </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 C%2</translation>
+    </message>
 </context>
 </TS>

@@ -2895,5 +2895,9 @@ Configuración: KV7_CONFIG_DIR. Con un archivo privado: kv7-db.
         <source>Esci</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>C%1 K%2</translation>
+    </message>
 </context>
 </TS>

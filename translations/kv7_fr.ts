@@ -2895,5 +2895,9 @@ Configuration: KV7_CONFIG_DIR. Avec une archive privée: kv7-db.
         <source>Esci</source>
         <translation>Déconnexion</translation>
     </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 C%2</translation>
+    </message>
 </context>
 </TS>

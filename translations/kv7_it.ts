@@ -2895,5 +2895,9 @@ Configurazione: KV7_CONFIG_DIR. Con un archivio privato: kv7-db.
         <source>Esci</source>
         <translation>Esci</translation>
     </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 C%2</translation>
+    </message>
 </context>
 </TS>

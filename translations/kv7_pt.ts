@@ -2895,5 +2895,9 @@ Configuração: KV7_CONFIG_DIR. Com um arquivo privado: kv7-db.
         <source>Esci</source>
         <translation>Sair</translation>
     </message>
+    <message>
+        <source>Q%1 C%2</source>
+        <translation>Q%1 C%2</translation>
+    </message>
 </context>
 </TS>

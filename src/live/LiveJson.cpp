@@ -1,6 +1,7 @@
 #include "live/LiveJson.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "audit/Json.h"
 
@@ -21,9 +22,20 @@ std::string Field(const char* name, const std::string& json) {
   return out;
 }
 
+// Objects are appended piece by piece: GCC 12 misreads long chains of +
+// (-Wrestrict).
+std::string Object(std::initializer_list<std::string> fields) {
+  std::string out = "{";
+  for (const std::string& f : fields) {
+    if (out.size() > 1) out += ',';
+    out += f;
+  }
+  out += '}';
+  return out;
+}
+
 std::string ClassJson(const LiveClass& c) {
-  return "{" + Field("name", audit::JsonString(c.name)) + "," + Field("from", Number(c.from)) + "," +
-         Field("to", Number(c.to)) + "}";
+  return Object({Field("name", audit::JsonString(c.name)), Field("from", Number(c.from)), Field("to", Number(c.to))});
 }
 
 std::string TotalsJson(const std::array<std::int64_t, kQualities>& grams) {
@@ -69,8 +81,8 @@ std::string MachineJson(const LiveRow& r) {
 }  // namespace
 
 std::string DataJson(const LiveRow& row) {
-  return "{" + Field("classes", ArrayJson(row.classes, ClassJson)) + "," +
-         Field("totals", ArrayJson(row.totals, TotalsJson)) + "," + Field("reject", Number(row.reject)) + "}";
+  return Object({Field("classes", ArrayJson(row.classes, ClassJson)), Field("totals", ArrayJson(row.totals, TotalsJson)),
+                 Field("reject", Number(row.reject))});
 }
 
 std::string ToJson(const std::vector<LiveRow>& rows) { return ArrayJson(rows, MachineJson); }

@@ -89,10 +89,16 @@ namespace {
 // A list's prices as audit fields: "c3q1" = "1.2500", the reject "scarto".
 audit::Fields PriceFields(const std::map<PriceKey, Price>& prices) {
   audit::Fields fields;
-  for (const auto& [key, price] : prices)
-    fields.emplace_back(key.IsReject() ? std::string("scarto")
-                                       : "c" + std::to_string(key.classe) + "q" + std::to_string(key.qualita),
-                        PriceText(price));
+  for (const auto& [key, price] : prices) {
+    std::string name = "scarto";
+    if (!key.IsReject()) {
+      name = "c";
+      name += std::to_string(key.classe);
+      name += 'q';
+      name += std::to_string(key.qualita);
+    }
+    fields.emplace_back(std::move(name), PriceText(price));
+  }
   return fields;
 }
 

@@ -84,9 +84,14 @@ std::string Value(const std::string& lang, const reports::BatchPage& p) {
                   Number(lang, static_cast<double>(*v.perKg) / 10000.0, 4));
   html += Field(lang, QT_TRANSLATE_NOOP("kv7::web", "Kg valutati"), Number(lang, static_cast<double>(v.grams) / 1000.0, 1));
   if (!v.unpriced.empty()) {
+    // Named as on the console's page: "Q4 C2, Scarto".
     std::string keys;
-    for (const auto& k : v.unpriced)
-      keys += (keys.empty() ? "" : ", ") + (k.IsReject() ? std::string("Q5") : "C" + std::to_string(k.classe) + "Q" + std::to_string(k.qualita));
+    for (const auto& k : v.unpriced) {
+      if (!keys.empty()) keys += ", ";
+      keys += k.IsReject() ? Tr(lang, QT_TRANSLATE_NOOP("kv7::web", "Scarto"))
+                           : Args(Tr(lang, QT_TRANSLATE_NOOP("kv7::web", "Q%1 C%2")),
+                                  {std::to_string(k.qualita), std::to_string(k.classe)});
+    }
     html += Field(lang, QT_TRANSLATE_NOOP("kv7::web", "Senza prezzo"), keys);
   }
   return "<h2>" + Html(Tr(lang, QT_TRANSLATE_NOOP("kv7::web", "Valore"))) + "</h2>\n" + html + "</table>\n";
