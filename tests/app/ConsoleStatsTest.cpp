@@ -26,12 +26,12 @@ class ConsoleStats : public TestDatabase {
     qputenv("KV7_CONFIG_DIR", QByteArray::fromStdString((dir_ / "config").string()));
   }
 
-  void Batch(std::int64_t n, const char* producer, const char* program, const store::DbDateTime& when) {
+  void Batch(std::int64_t n, std::string producer, std::string program, const store::DbDateTime& when) {
     store::BatchRow row;
     row.num = n;
     row.data = when;
-    row.produttore = producer;
-    row.programma = program;
+    row.produttore = std::move(producer);
+    row.programma = std::move(program);
     row.tot[0][0] = 1000;
     Db().SaveBatchRow(row);
   }
