@@ -287,14 +287,17 @@ SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, c
 
 bool DeleteBatch(store::Database& db, std::int64_t n, const LogSink& log, const audit::Actor& who) {
   audit::EnsureAuditTable(db.Connection());
-  // Logged whole before the delete commits, with its audit row.
+  // The audit row, in the delete's transaction, keeps the whole row; the log
+  // gets it once the delete has committed (a retried transaction would
+  // otherwise log it twice).
   const auto deleted = DeleteStored(db, n, [&](store::DbConnection& c, const store::BatchRow& row) {
-    auto columns = store::BatchColumnTexts(row, store::BatchFigures{});
-    columns.resize(store::BatchColumns().size());  // the stored columns
-    WriteLog(log, LogLines("Bolla cancellata", columns));
     audit::Record(c, who, BatchChange("cancella", n, row, std::nullopt));
   });
-  return deleted.has_value();
+  if (!deleted) return false;
+  auto columns = store::BatchColumnTexts(*deleted, store::BatchFigures{});
+  columns.resize(store::BatchColumns().size());  // the stored columns
+  WriteLog(log, LogLines("Bolla cancellata", columns));
+  return true;
 }
 
 }  // namespace kv7::batches

@@ -139,7 +139,7 @@ SaveResult SaveEditedBatch(store::Database& db, const store::BatchRow& loaded, c
 // The row a save writes, before the texts are fitted, sampled on `machine`.
 store::BatchRow BatchRowFromWorkingSet(std::int64_t n, const BatchWorkingSet& ws, std::int64_t machine);
 
-// Delete ("&Cancella"): batch n, written whole to the log first; false when
+// Delete ("&Cancella"): batch n, with its audit row, then written whole to the log; false when
 // there is no such batch.
 bool DeleteBatch(store::Database& db, std::int64_t n, const LogSink& log, const audit::Actor& who);
 

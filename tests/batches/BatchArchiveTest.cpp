@@ -102,7 +102,7 @@ TEST_F(Archive, SavedBatchReadsBackColumnByColumnWithTheBarcodeCutAndLogged) {
   expected["bolla"] = "B124";
   EXPECT_EQ(ClientRow("SELECT * FROM bolle WHERE num = 42"), expected);
 
-  // Deleted: the row goes to the log whole first.
+  // Deleted: the row goes to the log whole.
   log.clear();
   EXPECT_TRUE(DeleteBatch(Db(), 42, Log(), {}));
   EXPECT_FALSE(DeleteBatch(Db(), 42, Log(), {}));
